@@ -1,0 +1,12 @@
+#include "model/MessageRelay.h"
+
+MessageRelay *MessageRelay::instance()
+{
+    static MessageRelay relay;
+    return &relay;
+}
+
+void MessageRelay::relay(const QString &text)
+{
+    Q_EMIT DebugMessage(text);
+}

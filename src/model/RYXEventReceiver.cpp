@@ -1,0 +1,20 @@
+#include "model/RYXEventReceiver.h"
+
+#include "model/events/QAsyncCustomEvent.h"
+#include "model/events/QSyncCustomEvent.h"
+
+RYXEventReceiver::~RYXEventReceiver() = default;
+
+bool RYXEventReceiver::dispatchEvent(QEvent *event)
+{
+    switch (int(event->type())) {
+    case QAsyncCustomEvent::Type:
+        static_cast<QAsyncCustomEvent *>(event)->execute(this);
+        return true;
+    case QSyncCustomEvent::Type:
+        static_cast<QSyncCustomEvent *>(event)->execute(this);
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,6 @@
+#include "model/RYXObject.h"
+
+RYXObject::RYXObject(QObject *parent)
+    : QObject(parent)
+{
+}

@@ -1,0 +1,12 @@
+#include "model/events/Event_ShowSeekFailure.h"
+
+#include "app/StartupFlags.h"
+#include "model/RYXEventReceiver.h"
+
+Event_ShowSeekFailure::Event_ShowSeekFailure() = default;
+
+void Event_ShowSeekFailure::execute(RYXEventReceiver *receiver)
+{
+    debugPrint(QStringLiteral("handing seek failure event"));
+    setResult(receiver->askRetryAfterSeekFailure());
+}
