@@ -1,0 +1,48 @@
+#include "app/RYXScriptedPrompter.h"
+
+QStringList RYXScriptedPrompter::promptTexts() const
+{
+    QStringList texts;
+    for (const Prompt &p : m_prompts)
+        texts << p.text;
+    return texts;
+}
+
+void RYXScriptedPrompter::clear()
+{
+    m_buttons.clear();
+    m_fileNames.clear();
+    m_prompts.clear();
+    m_fileDialogs = 0;
+}
+
+QMessageBox::StandardButton RYXScriptedPrompter::message(QMessageBox::Icon icon, QWidget *,
+                                                         const QString &title, const QString &text,
+                                                         QMessageBox::StandardButtons buttons,
+                                                         QMessageBox::StandardButton defaultButton,
+                                                         QMessageBox::StandardButton escapeButton)
+{
+    m_prompts.append({icon, title, text});
+    if (!m_buttons.isEmpty()) {
+        const QMessageBox::StandardButton b = m_buttons.dequeue();
+        if (buttons.testFlag(b))
+            return b;
+    }
+    return defaultButton != QMessageBox::NoButton ? defaultButton : escapeButton;
+}
+
+QString RYXScriptedPrompter::nextFileName()
+{
+    ++m_fileDialogs;
+    return m_fileNames.isEmpty() ? QString() : m_fileNames.dequeue();
+}
+
+QString RYXScriptedPrompter::getOpenFileName(QWidget *, const QString &, const QString &)
+{
+    return nextFileName();
+}
+
+QString RYXScriptedPrompter::getSaveFileName(QWidget *, const QString &, const QString &)
+{
+    return nextFileName();
+}
