@@ -1,0 +1,35 @@
+#pragma once
+
+#include "SimFaults.h"
+
+#include <QtCore/QString>
+#include <QtCore/QStringList>
+#include <QtCore/QVector>
+#include <QtNetwork/QHostAddress>
+
+// The simulator's command line, parsed into what the station and its servers
+// need. Used by ryxsim and by tests that run a station in-process.
+class SimOptions
+{
+public:
+    enum class Parse { Ok, Help, Error };
+
+    QString type = QStringLiteral("eim");
+    QVector<quint8> modules;
+    bool httpEnabled = false;
+    QHostAddress httpAddress = QHostAddress::LocalHost;
+    quint16 httpPort = 0;
+    QString ptyLink;     // --pty PATH
+    bool ptyEnabled = false;
+    int baud = 0;
+    SimFaults faults;
+
+    /// Parses the arguments (without the program name). On Error,
+    /// \a message says what is wrong; on Help it holds the help text.
+    static Parse parse(const QStringList &arguments, SimOptions &out, QString &message);
+    static QString helpText();
+    /// Parses "HOST:PORT" (HOST may be a name such as localhost, or empty
+    /// for all interfaces).
+    static bool parseHostPort(const QString &text, QHostAddress &address, quint16 &port,
+                              QString *error);
+};

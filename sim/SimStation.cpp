@@ -1,0 +1,295 @@
+#include "SimStation.h"
+
+#include "SimCatalog.h"
+
+#include "comm/ZEMPPort.h"
+
+#include <QtCore/QDateTime>
+#include <QtCore/QMutexLocker>
+
+namespace {
+
+constexpr int TunnelSpan = 4 * SimCatalog::MaxModules;   // 4 targets per module
+constexpr int RegisterSpan = 16 * SimCatalog::MaxModules; // 16 registers per module
+constexpr int CommitSpan = 4 * SimCatalog::MaxModules;
+
+bool inRange(quint16 address, quint16 base, int span)
+{
+    return address >= base && address < base + span;
+}
+
+// A request or tunnelled frame is usable when its length byte matches its
+// size and its bytes add up to zero.
+bool wellFormed(const QByteArray &frame)
+{
+    if (frame.size() < 4 || frame.size() > ZEMP_MAX_FRAME)
+        return false;
+    const auto *bytes = reinterpret_cast<const BYTE *>(frame.constData());
+    return (bytes[0] & 0x7F) + 1 == frame.size()
+           && ZEMPPort::frameChecksum(bytes, frame.size() - 1) == bytes[frame.size() - 1];
+}
+
+quint16 frameAddress(const QByteArray &frame)
+{
+    return quint16((quint8(frame.at(1)) << 8) | quint8(frame.at(2)));
+}
+
+} // namespace
+
+SimStation::SimStation(const SimStationClass &stationClass, const QVector<quint8> &moduleCodes,
+                       QObject *parent)
+    : QObject(parent), m_class(stationClass)
+{
+    m_head.define(m_class.points);
+    const QVector<quint8> codes = moduleCodes.mid(0, SimCatalog::MaxModules);
+    for (int i = 0; i < codes.size(); ++i)
+        m_modules.append(SimModule(SimCatalog::moduleClass(codes.at(i)), i + 1));
+    m_head.set(SimCatalog::ModuleCountPoint, SimPointMap::integerBytes(codes.size(), 1));
+    m_head.set(SimCatalog::ModuleTypesPoint,
+               QByteArray(reinterpret_cast<const char *>(codes.constData()), codes.size()));
+}
+
+SimStation *SimStation::create(const QString &type, const QVector<quint8> &moduleCodes,
+                               QString *error, QObject *parent)
+{
+    const SimStationClass *stationClass = SimCatalog::stationClass(type);
+    if (!stationClass) {
+        if (error)
+            *error = QStringLiteral("unknown station type \"%1\"").arg(type);
+        return nullptr;
+    }
+    return new SimStation(*stationClass, moduleCodes, parent);
+}
+
+SimReply SimStation::handleRequest(const QByteArray &frame)
+{
+    SimReply reply;
+    QMutexLocker locker(&m_mutex);
+    const quint64 number = ++m_requests;
+    const SimFaults::Action action = m_faults.actionFor(number);
+    reply.delayMs = m_faults.delayMs();
+    if (action == SimFaults::Action::Silent) {
+        reply.outcome = SimReply::NoAnswer;
+        return reply;
+    }
+    if (!wellFormed(frame)) {
+        reply.outcome = SimReply::Invalid;
+        return reply;
+    }
+    const bool write = quint8(frame.at(0)) & 0x80;
+    const quint16 address = frameAddress(frame);
+    const int savesBefore = m_saves;
+    Answer answer;
+    if (!m_faults.deviceErrorFor(0, address, answer.error))
+        answer = dispatch(write, address, frame.mid(3, frame.size() - 4));
+    reply.frame = encode(address, answer);
+    const bool saved = m_saves != savesBefore;
+    locker.unlock();
+
+    if (action == SimFaults::Action::Corrupt)
+        reply.frame[reply.frame.size() - 1] = char(quint8(reply.frame.back()) ^ 0xFF);
+    reply.outcome = action == SimFaults::Action::Drop ? SimReply::NoAnswer : SimReply::Answered;
+    if (action == SimFaults::Action::Drop)
+        reply.frame.clear();
+    emit requestHandled(address, write);
+    if (saved)
+        emit this->saved();
+    return reply;
+}
+
+SimStation::Answer SimStation::dispatch(bool write, quint16 address, const QByteArray &data)
+{
+    if (inRange(address, TunnelBase, TunnelSpan))
+        return tunnel(address, write, data);
+    if (inRange(address, RegisterBase, RegisterSpan))
+        return registerAccess(write, address, data);
+    if (inRange(address, CommitBase, CommitSpan))
+        return commit(write, address);
+    return targetAccess(m_head, write, address, data);
+}
+
+SimStation::Answer SimStation::tunnel(quint16 tunnelAddr, bool write, const QByteArray &inner)
+{
+    SimPointMap *target = targetFor(tunnelAddr);
+    if (!target)
+        return Answer{ErrMissing, {}};
+    // Only a write carries a frame to pass on.
+    if (!write || !wellFormed(inner))
+        return Answer{ErrBadTunnelFrame, {}};
+    const bool innerWrite = quint8(inner.at(0)) & 0x80;
+    const quint16 innerAddress = frameAddress(inner);
+    Answer innerAnswer;
+    if (!m_faults.deviceErrorFor(tunnelAddr, innerAddress, innerAnswer.error))
+        innerAnswer = targetAccess(*target, innerWrite, innerAddress, inner.mid(3, inner.size() - 4));
+    return Answer{0, encode(innerAddress, innerAnswer)};
+}
+
+SimStation::Answer SimStation::targetAccess(SimPointMap &map, bool write, quint16 address,
+                                            const QByteArray &data)
+{
+    const SimPointDef *def = map.definition(address);
+    if (!def)
+        return Answer{ErrUnknownAddress, {}};
+    Answer answer;
+    if (write) {
+        answer.error = errorCode(map.write(address, data));
+        if (answer.error == 0 && (def->flags & SimPointDef::SavesStation))
+            ++m_saves;
+        return answer;
+    }
+    if (def->flags & SimPointDef::Clock)
+        map.set(address, SimPointMap::integerBytes(quint64(QDateTime::currentSecsSinceEpoch()),
+                                                   def->width));
+    answer.error = errorCode(map.read(address, answer.data));
+    return answer;
+}
+
+SimStation::Answer SimStation::registerAccess(bool write, quint16 address, const QByteArray &data)
+{
+    if (!modulePresent((address - RegisterBase) / 16 + 1))
+        return Answer{ErrMissing, {}};
+    if (!write)
+        return Answer{0, m_registers.value(address, QByteArray(RegisterWidth, '\0'))};
+    if (data.size() != RegisterWidth)
+        return Answer{ErrBadLength, {}};
+    m_registers.insert(address, data);
+    return Answer{};
+}
+
+SimStation::Answer SimStation::commit(bool write, quint16 address)
+{
+    if (!modulePresent((address - CommitBase) / 4 + 1))
+        return Answer{ErrMissing, {}};
+    if (!write)
+        return Answer{ErrUnknownAddress, {}};
+    ++m_commits[address];
+    return Answer{};
+}
+
+SimPointMap *SimStation::targetFor(quint16 tunnelAddr)
+{
+    return const_cast<SimPointMap *>(std::as_const(*this).targetFor(tunnelAddr));
+}
+
+const SimPointMap *SimStation::targetFor(quint16 tunnelAddr) const
+{
+    if (!inRange(tunnelAddr, TunnelBase, TunnelSpan))
+        return nullptr;
+    const int offset = tunnelAddr - TunnelBase;
+    const int position = offset / 4 + 1;
+    return modulePresent(position) ? m_modules.at(position - 1).target(offset % 4) : nullptr;
+}
+
+bool SimStation::modulePresent(int position) const
+{
+    return position >= 1 && position <= m_modules.size();
+}
+
+QByteArray SimStation::encode(quint16 address, const Answer &answer)
+{
+    BYTE out[ZEMP_MAX_FRAME];
+    const BYTE code = BYTE(answer.error);
+    const QByteArray data = answer.error ? QByteArray(1, char(code)) : answer.data.left(ZEMP_MAX_DATA);
+    const int length = ZEMPPort::buildFrame(ZEMP_READ, address, data.size(),
+                                            reinterpret_cast<const BYTE *>(data.constData()), out);
+    if (answer.error) {
+        // An error response is flagged in bit 7 of its length byte.
+        out[0] |= 0x80;
+        out[length - 1] = ZEMPPort::frameChecksum(out, length - 1);
+    }
+    return QByteArray(reinterpret_cast<const char *>(out), length);
+}
+
+int SimStation::errorCode(SimPointMap::Result result)
+{
+    switch (result) {
+    case SimPointMap::Ok:
+        return 0;
+    case SimPointMap::UnknownAddress:
+        return ErrUnknownAddress;
+    case SimPointMap::BadLength:
+        return ErrBadLength;
+    case SimPointMap::ReadOnly:
+        return ErrReadOnly;
+    }
+    return ErrUnknownAddress;
+}
+
+void SimStation::setFaults(const SimFaults &faults)
+{
+    QMutexLocker locker(&m_mutex);
+    m_faults = faults;
+}
+
+SimFaults SimStation::faults() const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_faults;
+}
+
+quint16 SimStation::deviceType() const
+{
+    return m_class.deviceType;
+}
+
+QVector<quint8> SimStation::moduleTypes() const
+{
+    QMutexLocker locker(&m_mutex);
+    QVector<quint8> codes;
+    for (const SimModule &m : m_modules)
+        codes.append(m.code());
+    return codes;
+}
+
+bool SimStation::readPoint(quint16 tunnel, quint16 address, QByteArray &value) const
+{
+    QMutexLocker locker(&m_mutex);
+    const SimPointMap *map = tunnel ? targetFor(tunnel) : &m_head;
+    return map && map->read(address, value) == SimPointMap::Ok;
+}
+
+bool SimStation::setPoint(quint16 tunnel, quint16 address, const QByteArray &value)
+{
+    QMutexLocker locker(&m_mutex);
+    SimPointMap *map = tunnel ? targetFor(tunnel) : &m_head;
+    return map && map->set(address, value);
+}
+
+QByteArray SimStation::registerValue(int module, int index, int j) const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_registers.value(registerAddress(module, index, j), QByteArray(RegisterWidth, '\0'));
+}
+
+quint64 SimStation::requestCount() const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_requests;
+}
+
+int SimStation::saveCount() const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_saves;
+}
+
+int SimStation::commitCount(int module, int index) const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_commits.value(commitAddress(module, index));
+}
+
+quint16 SimStation::tunnelAddress(int module, int index)
+{
+    return quint16(TunnelBase + 4 * (qMax(module, 1) - 1) + index);
+}
+
+quint16 SimStation::registerAddress(int module, int index, int j)
+{
+    return quint16(RegisterBase | (16 * (qMax(module, 1) - 1) + 4 * index + j));
+}
+
+quint16 SimStation::commitAddress(int module, int index)
+{
+    return quint16(CommitBase | (4 * (qMax(module, 1) - 1) + index));
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "SimFaults.h"
+#include "SimModule.h"
+#include "SimPointMap.h"
+#include "SimReply.h"
+#include "SimStationClass.h"
+
+#include <QtCore/QMap>
+#include <QtCore/QMutex>
+#include <QtCore/QObject>
+#include <QtCore/QVector>
+
+// The simulated station: takes one request frame, answers with one response
+// frame. The head answers its own points; tunnel addresses reach the modules
+// and their channels; value registers and commit addresses cover the module
+// positions. All public calls are thread-safe.
+class SimStation : public QObject
+{
+    Q_OBJECT
+public:
+    // Device error codes the station answers with.
+    enum DeviceError {
+        ErrUnknownAddress = 0x02, // no point at that address
+        ErrBadLength = 0x03,      // data does not fit the point
+        ErrReadOnly = 0x04,       // the point cannot be written
+        ErrBadTunnelFrame = 0x05, // the tunnelled frame is malformed or a read
+        ErrMissing = 0x42         // no module at that position
+    };
+
+    // Address ranges of the module side of the station.
+    static constexpr quint16 TunnelBase = 0x1000;
+    static constexpr quint16 RegisterBase = 0x300;
+    static constexpr quint16 CommitBase = 0x400;
+    static constexpr int RegisterWidth = 4;
+
+    SimStation(const SimStationClass &stationClass, const QVector<quint8> &moduleCodes,
+               QObject *parent = nullptr);
+    /// Builds a station of the kind named by --type; nullptr and \a error
+    /// when the kind is unknown.
+    static SimStation *create(const QString &type, const QVector<quint8> &moduleCodes,
+                              QString *error, QObject *parent = nullptr);
+
+    /// Handles one request frame, applying the configured faults.
+    SimReply handleRequest(const QByteArray &frame);
+
+    void setFaults(const SimFaults &faults);
+    SimFaults faults() const;
+
+    quint16 deviceType() const;
+    QVector<quint8> moduleTypes() const;
+
+    /// Point access for tests and for the station's own behaviour; \a tunnel
+    /// 0 is the head, otherwise a module or channel tunnel address.
+    bool readPoint(quint16 tunnel, quint16 address, QByteArray &value) const;
+    bool setPoint(quint16 tunnel, quint16 address, const QByteArray &value);
+    QByteArray registerValue(int module, int index, int j) const;
+
+    quint64 requestCount() const;
+    /// Number of times the head was told to store downloaded data.
+    int saveCount() const;
+    /// Number of commits to module \a module (1-based) at target \a index.
+    int commitCount(int module, int index) const;
+
+    static quint16 tunnelAddress(int module, int index);
+    static quint16 registerAddress(int module, int index, int j);
+    static quint16 commitAddress(int module, int index);
+
+Q_SIGNALS:
+    /// Emitted after every request the engine processed (not for lost ones).
+    void requestHandled(quint16 address, bool write);
+    void saved();
+
+private:
+    struct Answer
+    {
+        int error = 0; // device error code, 0 for success
+        QByteArray data;
+    };
+    Answer dispatch(bool write, quint16 address, const QByteArray &data);
+    Answer tunnel(quint16 tunnelAddr, bool write, const QByteArray &inner);
+    Answer targetAccess(SimPointMap &map, bool write, quint16 address, const QByteArray &data);
+    Answer registerAccess(bool write, quint16 address, const QByteArray &data);
+    Answer commit(bool write, quint16 address);
+    SimPointMap *targetFor(quint16 tunnelAddr);
+    const SimPointMap *targetFor(quint16 tunnelAddr) const;
+    bool modulePresent(int position) const;
+    static QByteArray encode(quint16 address, const Answer &answer);
+    static int errorCode(SimPointMap::Result result);
+
+    mutable QMutex m_mutex;
+    SimStationClass m_class;
+    SimPointMap m_head;
+    QVector<SimModule> m_modules;
+    QMap<quint16, QByteArray> m_registers;
+    QMap<quint16, int> m_commits;
+    SimFaults m_faults;
+    quint64 m_requests = 0;
+    int m_saves = 0;
+};
