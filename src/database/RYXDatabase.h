@@ -1,0 +1,46 @@
+#pragma once
+
+#include "database/VELDatabase.h"
+
+#include <QtCore/QMap>
+#include <QtCore/QStringList>
+
+// The point table of one tree object, ordered by key (plain QString order,
+// which is also the order of the points in a configuration file).
+class RYXDatabase : public VELDatabase
+{
+public:
+    using VELDatabase::GetValue;
+    using VELDatabase::InsertPoint;
+    using VELDatabase::SetValue;
+
+    bool InsertPoint(const QString &key, int value, quint16 pointNumber, int type) override;
+    bool InsertPoint(const QString &key, const QString &value, quint16 pointNumber, int type,
+                     int size = -1) override;
+    bool SetUntracked(const QString &key) override;
+    bool InsertPoint(const QString &key, const QString &value, DataPoint::Attributes attributes,
+                     quint16 pointNumber, int size, int type) override;
+    bool InsertPoint(const QString &key, int value, DataPoint::Attributes attributes,
+                     quint16 pointNumber, int type) override;
+    bool InsertPoint(const QString &key, const QString &value, DataPoint::Attributes attributes,
+                     quint16 pointNumber, int type) override;
+
+    bool SetValue(const QString &key, const QString &value, bool flag = false) override;
+    bool GetValue(const QString &key, QString &value) override;
+    bool GetDataPoint(const QString &key, DataPoint &point) override;
+    void MarkCurrent(const QString &key) override;
+
+    bool contains(const QString &key) const { return points.contains(key); }
+    /// Every point, in key order.
+    const QMap<QString, DataPoint> &allPoints() const { return points; }
+    /// Keys whose value differs from the reference value, in key order.
+    QStringList modifiedPointKeys() const { return modifiedKeys.keys(); }
+
+private:
+    void store(const QString &key, const QString &value, quint16 pointNumber, int type,
+               int size, int attributes);
+    void updateModified();
+
+    QMap<QString, DataPoint> points;
+    QMap<QString, QString> modifiedKeys;
+};
