@@ -147,7 +147,7 @@ void ZEMPPort::processBytesSlot(BYTE *buff, int count)
     if (!outcome.done)
         return;
     lock.unlock();
-    finish(outcome, outcome.status == ZEMP_SUCCESS ? outcome.address : 0);
+    finish(outcome, outcome.signalAddress);
 }
 
 ZEMPPort::Outcome ZEMPPort::reassemble()
@@ -162,6 +162,7 @@ ZEMPPort::Outcome ZEMPPort::reassemble()
         // rather than leaving the caller blocked until the time-out.
         outcome.done = true;
         outcome.status = ZEMP_ERR_TIMEOUT;
+        outcome.signalAddress = m_pendingAddress;
     } else if (m_receiveCount - 1 != (m_receiveBuffer[0] & 0x7F)) {
         return outcome; // incomplete, or more bytes than announced
     } else {
@@ -172,6 +173,8 @@ ZEMPPort::Outcome ZEMPPort::reassemble()
         else
             outcome.status = parseFrame(m_receiveBuffer, m_receiveCount,
                                         &outcome.address, &outcome.count, outcome.data);
+        // Device errors and checksum failures are reported without an address.
+        outcome.signalAddress = outcome.status == ZEMP_SUCCESS ? outcome.address : 0;
     }
     m_awaitingResponse = false;
     m_receiveCount = 0;

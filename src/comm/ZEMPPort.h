@@ -77,6 +77,7 @@ private:
         bool done = false;
         int status = 0;
         unsigned short address = 0;
+        unsigned short signalAddress = 0;
         int count = 0;
         BYTE data[ZEMP_MAX_FRAME];
     };

@@ -1,0 +1,282 @@
+#include "comm/ZEMPPort.h"
+
+#include <QtCore/QElapsedTimer>
+#include <QtCore/QThread>
+#include <QtTest/QSignalSpy>
+#include <QtTest/QTest>
+
+#include <functional>
+
+Q_DECLARE_METATYPE(ZEMPOpEnum)
+
+namespace {
+
+QByteArray bytes(const char *hex) { return QByteArray::fromHex(hex); }
+
+// Appends the checksum to a frame given without it.
+QByteArray withChecksum(const QByteArray &frame)
+{
+    return frame + char(ZEMPPort::frameChecksum(
+               reinterpret_cast<const BYTE *>(frame.constData()), int(frame.size())));
+}
+
+// A transport whose device answers each request with scripted chunks, fed
+// back from inside writeFrame as a serial reader would feed them.
+class ScriptedPort : public ZEMPPort
+{
+public:
+    bool writeFrame(BYTE *frame, int length) override
+    {
+        frames << QByteArray(reinterpret_cast<const char *>(frame), length);
+        if (answer) {
+            for (QByteArray chunk : answer(frames.last()))
+                processBytesSlot(reinterpret_cast<BYTE *>(chunk.data()), int(chunk.size()));
+        }
+        return true;
+    }
+    std::function<QList<QByteArray>(const QByteArray &)> answer;
+    QList<QByteArray> frames;
+};
+
+QList<QByteArray> splitEvery(const QByteArray &data, int size)
+{
+    QList<QByteArray> chunks;
+    for (int i = 0; i < data.size(); i += size)
+        chunks << data.mid(i, size);
+    return chunks;
+}
+
+} // namespace
+
+class tst_ZEMPPort : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void buildFrame_data();
+    void buildFrame();
+    void response_data();
+    void response();
+    void shortChunksLogged();
+    void tunnelled_data();
+    void tunnelled();
+    void oversizedRequestsRefused();
+    void strayBytesDoNotCompleteNextTransaction();
+    void completionFromAnotherThread();
+    void closePortReleasesWaiter();
+};
+
+void tst_ZEMPPort::buildFrame_data()
+{
+    QTest::addColumn<int>("op");
+    QTest::addColumn<int>("address");
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<bool>("withData");
+    QTest::addColumn<QByteArray>("frame");
+
+    QTest::newRow("read 0x1234") << int(ZEMP_READ) << 0x1234 << QByteArray() << false << bytes("031234B7");
+    QTest::newRow("write 05 to 0x0010") << int(ZEMP_WRITE) << 0x0010 << bytes("05") << true << bytes("84001005" "67");
+    QTest::newRow("count without buffer sends no data") << int(ZEMP_WRITE) << 0x0010 << bytes("0505") << false << bytes("830010" "6D");
+    QTest::newRow("largest payload") << int(ZEMP_WRITE) << 0xFFFF << QByteArray(ZEMP_MAX_DATA, '\x01') << true
+                                     << withChecksum(bytes("FFFFFF") + QByteArray(ZEMP_MAX_DATA, '\x01'));
+    QTest::newRow("payload too long") << int(ZEMP_WRITE) << 1 << QByteArray(ZEMP_MAX_DATA + 1, '\x01') << true << QByteArray();
+}
+
+void tst_ZEMPPort::buildFrame()
+{
+    QFETCH(int, op);
+    QFETCH(int, address);
+    QFETCH(QByteArray, data);
+    QFETCH(bool, withData);
+    QFETCH(QByteArray, frame);
+
+    BYTE out[ZEMP_MAX_FRAME + 8];
+    const int count = withData ? int(data.size()) : 2;
+    const int length = ZEMPPort::buildFrame(ZEMPOpEnum(op), quint16(address), count,
+                                            withData ? reinterpret_cast<const BYTE *>(data.constData()) : nullptr, out);
+    QCOMPARE(QByteArray(reinterpret_cast<char *>(out), length), frame);
+    if (length > 0)
+        QCOMPARE(ZEMPPort::frameChecksum(out, length), BYTE(0)); // whole frame sums to zero
+}
+
+void tst_ZEMPPort::response_data()
+{
+    QTest::addColumn<QList<QByteArray>>("chunks");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<int>("signalAddress");
+
+    const QByteArray value = withChecksum(bytes("051234ABCD"));
+    QTest::newRow("value in one chunk") << QList<QByteArray>{value} << 0 << bytes("ABCD") << 0x1234;
+    QTest::newRow("value byte by byte") << splitEvery(value, 1) << 0 << bytes("ABCD") << 0x1234;
+    QTest::newRow("value in uneven chunks") << QList<QByteArray>{value.left(2), value.mid(2, 3), value.mid(5)}
+                                            << 0 << bytes("ABCD") << 0x1234;
+    QTest::newRow("no data") << QList<QByteArray>{bytes("031234B7")} << 0 << QByteArray() << 0x1234;
+    QTest::newRow("device error 66") << QList<QByteArray>{withChecksum(bytes("84123442"))} << 66 << QByteArray() << 0;
+    QTest::newRow("device error with data after the code")
+        << QList<QByteArray>{withChecksum(bytes("86123407AABB"))} << 7 << QByteArray() << 0;
+    QTest::newRow("checksum failure") << QList<QByteArray>{bytes("051234ABCD00")} << ZEMP_ERR_CHECKSUM << QByteArray() << 0;
+    QTest::newRow("first byte zero ends at once") << QList<QByteArray>{bytes("00000000")} << ZEMP_ERR_TIMEOUT << QByteArray() << 0x1234;
+    QTest::newRow("more bytes than announced") << QList<QByteArray>{value + bytes("00")} << ZEMP_ERR_TIMEOUT << QByteArray() << 0x1234;
+    QTest::newRow("incomplete frame") << QList<QByteArray>{value.left(5)} << ZEMP_ERR_TIMEOUT << QByteArray() << 0x1234;
+    QTest::newRow("no answer") << QList<QByteArray>{} << ZEMP_ERR_TIMEOUT << QByteArray() << 0x1234;
+    QTest::newRow("flood beyond the receive buffer") << QList<QByteArray>{QByteArray(300, '\x05'), QByteArray(300, '\x05')}
+                                                     << ZEMP_ERR_TIMEOUT << QByteArray() << 0x1234;
+}
+
+void tst_ZEMPPort::response()
+{
+    QFETCH(QList<QByteArray>, chunks);
+    QFETCH(int, status);
+    QFETCH(QByteArray, data);
+    QFETCH(int, signalAddress);
+
+    ScriptedPort port;
+    port.setTimeout(100);
+    port.answer = [&](const QByteArray &) { return chunks; };
+    QSignalSpy errors(&port, &ZEMPPort::zempErrorSignal);
+    QSignalSpy responses(&port, &ZEMPPort::zempResponseSignal);
+
+    BYTE buffer[ZEMP_MAX_FRAME] = {0x55};
+    int count = 0;
+    QCOMPARE(port.readCommand(0x1234, &count, buffer), status);
+    QCOMPARE(port.frames, QList<QByteArray>{bytes("031234B7")});
+    QCOMPARE(QByteArray(reinterpret_cast<char *>(buffer), count), data);
+    QCOMPARE(port.isAwaitingResponse(), false);
+    if (status == 0) {
+        QCOMPARE(responses.size(), 1);
+        QCOMPARE(errors.size(), 0);
+        QCOMPARE(responses[0][0].value<unsigned short>(), signalAddress);
+        QCOMPARE(responses[0][1].toInt(), int(data.size()));
+    } else {
+        QCOMPARE(responses.size(), 0);
+        QCOMPARE(errors.size(), 1);
+        QCOMPARE(errors[0][0].value<unsigned short>(), signalAddress);
+        QCOMPARE(errors[0][1].toInt(), status);
+    }
+}
+
+void tst_ZEMPPort::shortChunksLogged()
+{
+    const char *line = "ZEMPPort::processBytesSlot - Not enough bytes rcv'd ( < 4) to constitue a complete message";
+    ScriptedPort port;
+    port.answer = [](const QByteArray &) { return splitEvery(bytes("031234B7"), 1); };
+    for (int i = 0; i < 3; ++i)
+        QTest::ignoreMessage(QtDebugMsg, line);
+    int count = 0;
+    BYTE buffer[ZEMP_MAX_FRAME];
+    QCOMPARE(port.readCommand(0x1234, &count, buffer), 0);
+}
+
+void tst_ZEMPPort::tunnelled_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("data");
+
+    const QByteArray inner = withChecksum(bytes("07001011223344"));
+    QTest::newRow("inner value") << withChecksum(bytes("0B0301") + inner) << 0 << bytes("11223344");
+    QTest::newRow("inner checksum not checked again")
+        << withChecksum(bytes("0B0301") + bytes("07001011223344") + QByteArray(1, '\0')) << 0 << bytes("11223344");
+    QTest::newRow("inner device error") << withChecksum(bytes("080301") + withChecksum(bytes("84001042"))) << 66 << QByteArray();
+    QTest::newRow("inner frame shorter than announced") << withChecksum(bytes("070301") + bytes("09001011")) << ZEMP_ERR_CHECKSUM << QByteArray();
+    QTest::newRow("outer device error") << withChecksum(bytes("84030113")) << 0x13 << QByteArray();
+    QTest::newRow("outer checksum failure") << bytes("0703010300104000") << ZEMP_ERR_CHECKSUM << QByteArray();
+}
+
+void tst_ZEMPPort::tunnelled()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(int, status);
+    QFETCH(QByteArray, data);
+
+    ScriptedPort port;
+    port.setTimeout(100);
+    port.answer = [&](const QByteArray &) { return QList<QByteArray>{reply}; };
+    ZempTransaction t(ZEMP_READ, 0x0010);
+    t.tunnelAddress = 0x0301;
+    QCOMPARE(port.execute(t), status);
+    // Outer write to the tunnel address carrying the inner read frame.
+    QCOMPARE(port.frames.value(0), withChecksum(bytes("870301") + bytes("030010ED")));
+    QCOMPARE(QByteArray(reinterpret_cast<char *>(t.responseData), t.responseCount), data);
+}
+
+void tst_ZEMPPort::oversizedRequestsRefused()
+{
+    ScriptedPort port;
+    BYTE buffer[ZEMP_MAX_FRAME] = {};
+    int count = ZEMP_MAX_DATA + 1;
+    QCOMPARE(port.writeCommand(0x10, &count, buffer), ZEMP_ERR_REQUEST);
+    QCOMPARE(count, 0);
+
+    ZempTransaction t(ZEMP_WRITE, 0x10, buffer, ZEMP_MAX_TUNNEL_DATA + 1);
+    t.tunnelAddress = 0x0300;
+    QCOMPARE(port.execute(t), ZEMP_ERR_REQUEST);
+    QVERIFY(port.frames.isEmpty());
+}
+
+void tst_ZEMPPort::strayBytesDoNotCompleteNextTransaction()
+{
+    ScriptedPort port;
+    port.setTimeout(50);
+    int count = 0;
+    BYTE buffer[ZEMP_MAX_FRAME];
+    QCOMPARE(port.readCommand(0x1234, &count, buffer), ZEMP_ERR_TIMEOUT);
+
+    // The late answer to the first request arrives while nothing is pending.
+    QByteArray late = withChecksum(bytes("041234EE"));
+    port.processBytesSlot(reinterpret_cast<BYTE *>(late.data()), 2);
+
+    port.answer = [](const QByteArray &) { return QList<QByteArray>{withChecksum(bytes("04123401"))}; };
+    QCOMPARE(port.readCommand(0x1234, &count, buffer), 0);
+    QCOMPARE(count, 1);
+    QCOMPARE(buffer[0], BYTE(0x01));
+}
+
+void tst_ZEMPPort::completionFromAnotherThread()
+{
+    ScriptedPort port; // default time-out 2000 ms
+    QThread *device = nullptr;
+    port.answer = [&](const QByteArray &) {
+        device = QThread::create([&port] {
+            QThread::msleep(20);
+            QByteArray reply = withChecksum(bytes("0412347F"));
+            port.processBytesSlot(reinterpret_cast<BYTE *>(reply.data()), int(reply.size()));
+        });
+        device->start();
+        return QList<QByteArray>{};
+    };
+    QElapsedTimer clock;
+    clock.start();
+    int count = 0;
+    BYTE buffer[ZEMP_MAX_FRAME];
+    QCOMPARE(port.readCommand(0x1234, &count, buffer), 0);
+    QVERIFY2(clock.elapsed() < 1000, "the waiter must wake on completion, not at the time-out");
+    QCOMPARE(count, 1);
+    QCOMPARE(buffer[0], BYTE(0x7F));
+    device->wait();
+    delete device;
+}
+
+void tst_ZEMPPort::closePortReleasesWaiter()
+{
+    ScriptedPort port;
+    port.setTimeout(30000);
+    port.openPort();
+    QThread *closer = QThread::create([&port] {
+        QTRY_VERIFY(port.isAwaitingResponse());
+        port.closePort();
+    });
+    closer->start();
+    QElapsedTimer clock;
+    clock.start();
+    int count = 0;
+    BYTE buffer[ZEMP_MAX_FRAME];
+    QCOMPARE(port.readCommand(0x1234, &count, buffer), ZEMP_ERR_TIMEOUT);
+    QVERIFY(clock.elapsed() < 5000);
+    QVERIFY(!port.isPortOpen());
+    closer->wait();
+    delete closer;
+}
+
+QTEST_GUILESS_MAIN(tst_ZEMPPort)
+#include "tst_zempport.moc"
