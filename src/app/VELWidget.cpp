@@ -1,0 +1,18 @@
+#include "app/VELWidget.h"
+
+#include "app/StartupFlags.h"
+
+#include <QtGui/QResizeEvent>
+
+VELWidget::VELWidget(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+void VELWidget::resizeEvent(QResizeEvent *event)
+{
+    debugPrint(QStringLiteral("VELWidget resized to (h,w): %1,%2")
+                   .arg(event->size().height())
+                   .arg(event->size().width()));
+    QWidget::resizeEvent(event);
+}
