@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QtCore/QFlags>
 #include <QtCore/QString>
 #include <QtCore/QtGlobal>
 
@@ -29,7 +28,23 @@ struct DataPoint
         NotTracked = 0x2, // edits never make the object "not current"
         NotCopied = 0x4   // identity values read from the device
     };
-    Q_DECLARE_FLAGS(Attributes, Attribute)
+    // A set of attribute bits. Deliberately not convertible to int, so that
+    // an attribute argument can never be taken for a point number or a type.
+    class Attributes
+    {
+    public:
+        constexpr Attributes() = default;
+        constexpr Attributes(Attribute bit) : m_bits(bit) {}
+        constexpr explicit Attributes(int bits) : m_bits(bits) {}
+        constexpr int toInt() const { return m_bits; }
+        friend constexpr Attributes operator|(Attributes a, Attributes b)
+        {
+            return Attributes(a.m_bits | b.m_bits);
+        }
+
+    private:
+        int m_bits = 0;
+    };
 
     QString name;
     QString value;
@@ -42,4 +57,7 @@ struct DataPoint
     bool hasAttribute(Attribute bit) const { return (attributes & bit) != 0; }
 };
 
-Q_DECLARE_OPERATORS_FOR_FLAGS(DataPoint::Attributes)
+constexpr DataPoint::Attributes operator|(DataPoint::Attribute a, DataPoint::Attribute b)
+{
+    return DataPoint::Attributes(a) | DataPoint::Attributes(b);
+}

@@ -1,0 +1,151 @@
+#include "database/RYXDatabase.h"
+
+#include <QtCore/QDebug>
+
+namespace {
+
+bool isSizedType(int type)
+{
+    return type == ZEMP_TEXT || type == ZEMP_BINARY;
+}
+
+bool rejectSizedType(int type)
+{
+    if (!isSizedType(type))
+        return false;
+    qDebug("RYXDatabase::InsertPoint - you must specify a size for ZEMP_TEXT and ZEMP_BINARY!");
+    return true;
+}
+
+} // namespace
+
+void RYXDatabase::store(const QString &key, const QString &value, quint16 pointNumber, int type,
+                        int size, int attributes)
+{
+    DataPoint point;
+    point.name = key;
+    point.value = value;
+    point.referenceValue = value;
+    point.pointNumber = pointNumber;
+    point.size = size;
+    point.type = type;
+    point.attributes = attributes;
+    points.insert(key, point);
+}
+
+bool RYXDatabase::InsertPoint(const QString &key, int value, quint16 pointNumber, int type)
+{
+    if (rejectSizedType(type))
+        return false;
+    store(key, QString::number(value), pointNumber, type, 0, 0);
+    return true;
+}
+
+bool RYXDatabase::InsertPoint(const QString &key, const QString &value, quint16 pointNumber,
+                              int type, int size)
+{
+    if (isSizedType(type) && size == -1)
+        return false;
+    store(key, value, pointNumber, type, size, 0);
+    return true;
+}
+
+bool RYXDatabase::SetUntracked(const QString &key)
+{
+    auto it = points.find(key);
+    if (it == points.end())
+        return false;
+    it->attributes |= DataPoint::NotTracked;
+    return true;
+}
+
+bool RYXDatabase::InsertPoint(const QString &key, const QString &value,
+                              DataPoint::Attributes attributes, quint16 pointNumber, int size,
+                              int type)
+{
+    if (!isSizedType(type)) {
+        qDebug("RYXDatabase::InsertPoint - you may only specify a size for ZEMP_TEXT and ZEMP_BINARY!");
+        return false;
+    }
+    store(key, value, pointNumber, type, size, attributes.toInt());
+    return true;
+}
+
+bool RYXDatabase::InsertPoint(const QString &key, int value, DataPoint::Attributes attributes,
+                              quint16 pointNumber, int type)
+{
+    if (rejectSizedType(type))
+        return false;
+    store(key, QString::number(value), pointNumber, type, -1, attributes.toInt());
+    return true;
+}
+
+bool RYXDatabase::InsertPoint(const QString &key, const QString &value,
+                              DataPoint::Attributes attributes, quint16 pointNumber, int type)
+{
+    if (rejectSizedType(type))
+        return false;
+    store(key, value, pointNumber, type, -1, attributes.toInt());
+    return true;
+}
+
+bool RYXDatabase::SetValue(const QString &key, const QString &value, bool /*flag*/)
+{
+    auto it = points.find(key);
+    if (it == points.end()) {
+        qDebug("SetValue %s Failed", qUtf8Printable(key));
+        return false;
+    }
+    it->value = value;
+    if (!it->hasAttribute(DataPoint::NotTracked)) {
+        const bool differs = value != it->referenceValue;
+        if (differs)
+            modifiedKeys.insert(key, key);
+        else
+            modifiedKeys.remove(key);
+    }
+    updateModified();
+    return true;
+}
+
+bool RYXDatabase::GetValue(const QString &key, QString &value)
+{
+    auto it = points.constFind(key);
+    if (it == points.constEnd()) {
+        qDebug("GetValue %s Failed, this point is not in the database", qUtf8Printable(key));
+        return false;
+    }
+    value = it->value;
+    return true;
+}
+
+bool RYXDatabase::GetDataPoint(const QString &key, DataPoint &point)
+{
+    auto it = points.constFind(key);
+    if (it == points.constEnd()) {
+        qDebug("GetDataPoint of %s not found", qUtf8Printable(key));
+        return false;
+    }
+    point = *it;
+    return true;
+}
+
+void RYXDatabase::MarkCurrent(const QString &key)
+{
+    if (key.isEmpty()) {
+        for (auto it = points.begin(); it != points.end(); ++it)
+            it->referenceValue = it->value;
+        modifiedKeys.clear();
+    } else {
+        auto it = points.find(key);
+        if (it != points.end())
+            it->referenceValue = it->value;
+        modifiedKeys.remove(key);
+    }
+    updateModified();
+}
+
+void RYXDatabase::updateModified()
+{
+    modified = !modifiedKeys.isEmpty();
+}
