@@ -1,5 +1,7 @@
 #include "app/RYXScriptedPrompter.h"
 
+#include <QtCore/QThread>
+
 QStringList RYXScriptedPrompter::promptTexts() const
 {
     QStringList texts;
@@ -22,7 +24,7 @@ QMessageBox::StandardButton RYXScriptedPrompter::message(QMessageBox::Icon icon,
                                                          QMessageBox::StandardButton defaultButton,
                                                          QMessageBox::StandardButton escapeButton)
 {
-    m_prompts.append({icon, title, text});
+    m_prompts.append({icon, title, text, QThread::currentThread()});
     if (!m_buttons.isEmpty()) {
         const QMessageBox::StandardButton b = m_buttons.dequeue();
         if (buttons.testFlag(b))

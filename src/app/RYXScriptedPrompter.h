@@ -6,6 +6,8 @@
 #include <QtCore/QQueue>
 #include <QtCore/QStringList>
 
+class QThread;
+
 // Answers prompts from queued answers, recording every prompt it was
 // shown. With no queued answer a message box takes its default button
 // (its escape button when it has none) and a file dialog is cancelled.
@@ -18,6 +20,7 @@ public:
         QMessageBox::Icon icon;
         QString title;
         QString text;
+        QThread *thread; // where the prompt was shown
     };
 
     void queueButton(QMessageBox::StandardButton button) { m_buttons.enqueue(button); }
