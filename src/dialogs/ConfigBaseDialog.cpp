@@ -1,0 +1,278 @@
+#include "dialogs/ConfigBaseDialog.h"
+
+#include "app/StartupFlags.h"
+#include "dialogs/ComboBoxCtl.h"
+#include "dialogs/PopupHelpLoader.h"
+#include "dialogs/RYXLineEdit.h"
+#include "model/RYXObject.h"
+
+#include <QtCore/QRegularExpression>
+#include <QtCore/QScopedValueRollback>
+#include <QtCore/QtMath>
+#include <QtWidgets/QAbstractButton>
+#include <QtWidgets/QButtonGroup>
+#include <QtWidgets/QCheckBox>
+
+namespace {
+// The key travels as the control's object name; the name the control had
+// in its form is kept beside it so help pages can still address it.
+const char formNameProperty[] = "ryxFormName";
+} // namespace
+
+ConfigBaseDialog::ConfigBaseDialog(QWidget *parent, const char *name, bool modal,
+                                   Qt::WindowFlags flags)
+    : QDialog(parent, flags)
+{
+    if (name)
+        setObjectName(QString::fromLatin1(name));
+    setModal(modal);
+}
+
+ConfigBaseDialog::~ConfigBaseDialog()
+{
+    // Destroying the dialog takes the focus from a child line edit, whose
+    // focus-out would otherwise commit into this half-destroyed dialog.
+    const QList<QObject *> descendants = findChildren<QObject *>();
+    for (QObject *child : descendants)
+        disconnect(child, nullptr, this, nullptr);
+}
+
+// --- binding -----------------------------------------------------------------
+
+void ConfigBaseDialog::bindControl(QObject *control, const QString &key)
+{
+    if (!control->property(formNameProperty).isValid())
+        control->setProperty(formNameProperty, control->objectName());
+    control->setObjectName(key);
+}
+
+QString ConfigBaseDialog::formName(const QObject *control)
+{
+    return control ? control->property(formNameProperty).toString() : QString();
+}
+
+void ConfigBaseDialog::bindText(RYXLineEdit *control, const QString &key)
+{
+    bindControl(control, key);
+    connect(control, &RYXLineEdit::signalDataChange, this, &ConfigBaseDialog::ValueChangedSlot);
+}
+
+void ConfigBaseDialog::bindFloat(RYXLineEdit *control, const QString &key)
+{
+    bindControl(control, key);
+    connect(control, &RYXLineEdit::signalDataChange, this,
+            &ConfigBaseDialog::FloatValueChangedSlot);
+}
+
+void ConfigBaseDialog::bindCheckBox(QCheckBox *control, const QString &key)
+{
+    bindControl(control, key);
+    connect(control, &QCheckBox::clicked, this, &ConfigBaseDialog::CheckboxChangedSlot);
+}
+
+void ConfigBaseDialog::bindCombo(ComboBoxCtl *control, const QString &key)
+{
+    bindControl(control, key);
+    connect(control, &ComboBoxCtl::ValueChanged, this, &ConfigBaseDialog::ComboChangedSlot);
+}
+
+void ConfigBaseDialog::bindRadioButton(QAbstractButton *button, const QString &key,
+                                       const QString &value)
+{
+    bindControl(button, key);
+    m_radioValues.insert(button, value);
+    connect(button, &QAbstractButton::toggled, this, &ConfigBaseDialog::RadioButtonChangedSlot);
+}
+
+void ConfigBaseDialog::bindPageButton(QAbstractButton *button, const QString &name)
+{
+    bindControl(button, name);
+    connect(button, &QAbstractButton::clicked, this, &ConfigBaseDialog::PageButtonClickedSlot);
+}
+
+// --- loading -----------------------------------------------------------------
+
+QString ConfigBaseDialog::readText(const QString &key)
+{
+    return m_object ? m_object->getString(key) : QString();
+}
+
+float ConfigBaseDialog::readFloat(const QString &key)
+{
+    return m_object ? m_object->getFloat(key) : 0.0f;
+}
+
+int ConfigBaseDialog::readInt(const QString &key)
+{
+    return m_object ? m_object->getInt(key) : 0;
+}
+
+bool ConfigBaseDialog::readBool(const QString &key)
+{
+    return m_object && m_object->getBool(key);
+}
+
+void ConfigBaseDialog::showFloat(RYXLineEdit *lineEdit, const QString &key, const char *format)
+{
+    lineEdit->setText(QString::asprintf(format, double(readFloat(key))));
+}
+
+void ConfigBaseDialog::showFloat(RYXLineEdit *lineEdit, const QString &key)
+{
+    showFloat(lineEdit, key, ExtraResolution ? "%.4f" : "%.2f");
+}
+
+void ConfigBaseDialog::setValidColour(QWidget *widget, bool ok)
+{
+    const QColor colour = ok ? QColor(0, 0, 0) : QColor(255, 0, 0);
+    QPalette palette = widget->palette();
+    // Disabled text keeps the style's grey.
+    for (QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive }) {
+        palette.setColor(group, QPalette::WindowText, colour);
+        palette.setColor(group, QPalette::Text, colour);
+        palette.setColor(group, QPalette::ButtonText, colour);
+    }
+    widget->setPalette(palette);
+}
+
+void ConfigBaseDialog::showValidity(QWidget *widget, const QString &key)
+{
+    setValidColour(widget, readBool(key));
+}
+
+void ConfigBaseDialog::showRadio(QAbstractButton *button, const QString &value,
+                                 const QString &key)
+{
+    const bool on = readText(key) == value;
+    if (button->isChecked() == on)
+        return;
+    // Toggling here reflects the point; it is not a choice of the user.
+    QScopedValueRollback<bool> refreshing(m_refreshing, true);
+    if (on) {
+        button->setChecked(true);
+        return;
+    }
+    // An exclusive button refuses to be switched off on its own; a value
+    // that none of the buttons stands for must still show none of them.
+    QButtonGroup *group = button->group();
+    const bool groupExclusive = group && group->exclusive();
+    const bool autoExclusive = button->autoExclusive();
+    if (group)
+        group->setExclusive(false);
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+    button->setAutoExclusive(autoExclusive);
+    if (group)
+        group->setExclusive(groupExclusive);
+}
+
+void ConfigBaseDialog::showCheckBox(QCheckBox *checkBox, const QString &key)
+{
+    checkBox->setChecked(readBool(key));
+}
+
+int ConfigBaseDialog::showCombo(const QString &key, const ComboChoice *table,
+                                ComboBoxCtl *control)
+{
+    const int value = readInt(key);
+    if (table) {
+        control->show();
+        control->setChoicesAndValue(table, value);
+    } else {
+        control->hide();
+    }
+    return value;
+}
+
+int ConfigBaseDialog::loadHelpPopups(const QString &name)
+{
+    return PopupHelpLoader::load(this, name);
+}
+
+void ConfigBaseDialog::requestUpdate()
+{
+    if (m_refreshing)
+        return;
+    QScopedValueRollback<bool> refreshing(m_refreshing, true);
+    updateControls();
+}
+
+// --- change slots ------------------------------------------------------------
+
+QString ConfigBaseDialog::floatText(const QString &text)
+{
+    // The leading number, as C's atof reads it but always with a decimal
+    // point whatever the user's locale; "12abc" is 12, "abc" is 0.
+    static const QRegularExpression number(
+            QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?"));
+    const QRegularExpressionMatch match = number.match(text);
+    double value = match.hasMatch() ? match.captured(0).trimmed().toDouble() : 0.0;
+    if (!qIsFinite(value) || value == 0.0)
+        value = 0.0; // an overflow is no number either, and -0 shows as 0
+    return QString::asprintf("%f", value);
+}
+
+void ConfigBaseDialog::storeFromSender(const QString &value)
+{
+    const QObject *control = sender();
+    if (!m_object || !control)
+        return;
+    // The object's own refresh may replace this dialog.
+    const QPointer<ConfigBaseDialog> self(this);
+    m_object->setValue(control->objectName(), value, true);
+    if (self)
+        requestUpdate();
+}
+
+void ConfigBaseDialog::ValueChangedSlot()
+{
+    if (auto *edit = qobject_cast<QLineEdit *>(sender()))
+        storeFromSender(edit->text());
+}
+
+void ConfigBaseDialog::FloatValueChangedSlot()
+{
+    if (auto *edit = qobject_cast<QLineEdit *>(sender()))
+        storeFromSender(floatText(edit->text()));
+}
+
+void ConfigBaseDialog::CheckboxChangedSlot()
+{
+    if (auto *box = qobject_cast<QAbstractButton *>(sender()))
+        storeFromSender(box->isChecked() ? QStringLiteral("true") : QStringLiteral("false"));
+}
+
+void ConfigBaseDialog::ComboChangedSlot()
+{
+    if (auto *control = qobject_cast<ComboBoxCtl *>(sender()))
+        storeFromSender(control->valueText());
+}
+
+void ConfigBaseDialog::RadioButtonChangedSlot(bool on)
+{
+    if (m_refreshing || !on)
+        return;
+    auto *button = qobject_cast<QAbstractButton *>(sender());
+    const auto it = m_radioValues.constFind(button);
+    if (it != m_radioValues.constEnd())
+        storeFromSender(*it);
+}
+
+void ConfigBaseDialog::PageButtonClickedSlot()
+{
+    const QObject *button = sender();
+    if (m_object && button)
+        m_object->showPage(button->objectName().toInt());
+}
+
+void ConfigBaseDialog::NextButtonClickedSlot()
+{
+    if (m_object)
+        m_object->selectNextItem();
+}
+
+void ConfigBaseDialog::PreviousButtonClickedSlot()
+{
+    if (m_object)
+        m_object->selectPreviousItem();
+}
