@@ -6,6 +6,8 @@
 #include <QtCore/QThread>
 #include <QtCore/QWaitCondition>
 
+#include <memory>
+
 class SimStation;
 
 // Runs a station and its servers (HTTP and/or pty, as the options say) in a
@@ -24,8 +26,8 @@ public:
     bool startServing();
     void stopServing();
 
-    /// The station; its public calls are thread-safe. Valid after a
-    /// successful startServing() until stopServing().
+    /// The station (nullptr when the options name no known kind); its
+    /// public calls are thread-safe and it lives as long as this object.
     SimStation *station() const;
     quint16 httpPort() const;
     QString slavePath() const;
@@ -39,7 +41,7 @@ private:
     mutable QMutex m_mutex;
     QWaitCondition m_readyCondition;
     bool m_ready = false;
-    SimStation *m_station = nullptr;
+    std::unique_ptr<SimStation> m_station; // lives as long as this object
     quint16 m_httpPort = 0;
     QString m_slavePath;
     QString m_error;

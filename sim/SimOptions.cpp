@@ -1,0 +1,169 @@
+#include "SimOptions.h"
+
+#include "SimCatalog.h"
+
+#include <QtCore/QCommandLineParser>
+
+namespace {
+
+bool parseCount(const QCommandLineParser &parser, const QString &name, int minimum, int &out,
+                QString &message)
+{
+    if (!parser.isSet(name))
+        return true;
+    bool ok = false;
+    out = parser.value(name).toInt(&ok);
+    if (ok && out >= minimum)
+        return true;
+    message = QStringLiteral("--%1 needs a whole number of at least %2, not \"%3\"")
+                  .arg(name)
+                  .arg(minimum)
+                  .arg(parser.value(name));
+    return false;
+}
+
+struct OptionSpec
+{
+    const char *name;
+    const char *value;
+    const char *help;
+};
+
+const OptionSpec Specs[] = {
+    {"type", "TYPE", "Station kind: eim (the default)."},
+    {"modules", "LIST",
+     "Comma-separated modules by element name (TI4, AI4, AO4, CI4, II4, VI4, CC8, LV8, HV8, "
+     "RO4, RO8, UNDETERMINED) or type code; at most 16. Default: a demo list."},
+    {"http", "HOST:PORT", "Serve ZEMP over HTTP on this address (port 0 picks a free port)."},
+    {"pty", "PATH", "Serve raw frames on a pseudo-terminal, symlinked at PATH."},
+    {"baud", "N", "Pace pty answers to the wire time at N baud (10 bits per byte)."},
+    {"drop-every", "N", "Send no answer to every Nth request."},
+    {"corrupt-every", "N", "Answer every Nth request with a wrong checksum."},
+    {"device-error", "CODE@ADDRESS",
+     "Answer requests to ADDRESS (or TUNNEL:ADDRESS) with device error CODE; repeatable."},
+    {"delay-ms", "D", "Wait D milliseconds before every answer."},
+    {"silent-after", "N", "Answer the first N requests, then nothing."},
+};
+
+void addOptions(QCommandLineParser &parser)
+{
+    for (const OptionSpec &spec : Specs) {
+        parser.addOption(QCommandLineOption(QString::fromLatin1(spec.name),
+                                            QString::fromLatin1(spec.help),
+                                            QString::fromLatin1(spec.value)));
+    }
+    parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Show this help.")));
+}
+
+bool parseFaults(const QCommandLineParser &parser, SimFaults &faults, QString &message)
+{
+    int dropEvery = 0, corruptEvery = 0, delayMs = 0, silentAfter = -1;
+    if (!parseCount(parser, QStringLiteral("drop-every"), 1, dropEvery, message)
+        || !parseCount(parser, QStringLiteral("corrupt-every"), 1, corruptEvery, message)
+        || !parseCount(parser, QStringLiteral("delay-ms"), 0, delayMs, message)
+        || !parseCount(parser, QStringLiteral("silent-after"), 0, silentAfter, message))
+        return false;
+    faults.setDropEvery(dropEvery);
+    faults.setCorruptEvery(corruptEvery);
+    faults.setDelayMs(delayMs);
+    faults.setSilentAfter(silentAfter);
+    for (const QString &text : parser.values(QStringLiteral("device-error"))) {
+        SimFaults::DeviceError error;
+        if (!SimFaults::parseDeviceError(text, error, &message))
+            return false;
+        faults.addDeviceError(error);
+    }
+    return true;
+}
+
+} // namespace
+
+QString SimOptions::helpText()
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Simulated RYX station answering ZEMP requests over HTTP and/or a pty."));
+    addOptions(parser);
+    // The parser names the running binary; the usage line names the tool.
+    const QString text = parser.helpText();
+    return QStringLiteral("Usage: ryxsim [options]\n") + text.mid(text.indexOf(QLatin1Char('\n')) + 1);
+}
+
+SimOptions::Parse SimOptions::parse(const QStringList &arguments, SimOptions &out, QString &message)
+{
+    QCommandLineParser parser;
+    addOptions(parser);
+    if (!parser.parse(QStringList(QStringLiteral("ryxsim")) + arguments)) {
+        message = parser.errorText();
+        return Parse::Error;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        message = helpText();
+        return Parse::Help;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        message = QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first());
+        return Parse::Error;
+    }
+    SimOptions options;
+    options.type = parser.isSet(QStringLiteral("type")) ? parser.value(QStringLiteral("type")) : options.type;
+    const SimStationClass *stationClass = SimCatalog::stationClass(options.type);
+    if (!stationClass) {
+        message = QStringLiteral("unknown station type \"%1\" (known: eim)").arg(options.type);
+        return Parse::Error;
+    }
+    const QString modules = parser.isSet(QStringLiteral("modules"))
+                                ? parser.value(QStringLiteral("modules"))
+                                : stationClass->defaultModules;
+    if (!SimCatalog::parseModuleList(modules, options.modules, &message))
+        return Parse::Error;
+    options.httpEnabled = parser.isSet(QStringLiteral("http"));
+    if (options.httpEnabled
+        && !parseHostPort(parser.value(QStringLiteral("http")), options.httpAddress,
+                          options.httpPort, &message))
+        return Parse::Error;
+    options.ptyEnabled = parser.isSet(QStringLiteral("pty"));
+    options.ptyLink = parser.value(QStringLiteral("pty"));
+    if (!parseCount(parser, QStringLiteral("baud"), 1, options.baud, message)
+        || !parseFaults(parser, options.faults, message))
+        return Parse::Error;
+    if (options.baud > 0 && !options.ptyEnabled) {
+        message = QStringLiteral("--baud paces the pty only; give --pty as well");
+        return Parse::Error;
+    }
+    if (!options.httpEnabled && !options.ptyEnabled) {
+        message = QStringLiteral("nothing to serve: give --http HOST:PORT and/or --pty PATH");
+        return Parse::Error;
+    }
+    out = options;
+    return Parse::Ok;
+}
+
+bool SimOptions::parseHostPort(const QString &text, QHostAddress &address, quint16 &port,
+                               QString *error)
+{
+    const int colon = text.lastIndexOf(QLatin1Char(':'));
+    QString host = text.left(colon).trimmed();
+    bool ok = false;
+    const uint number = colon < 0 ? 0 : text.mid(colon + 1).toUInt(&ok);
+    if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
+        host = host.mid(1, host.size() - 2);
+    QHostAddress parsed;
+    if (host.isEmpty() || host == QLatin1String("*"))
+        parsed = QHostAddress::Any;
+    else if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
+        parsed = QHostAddress::LocalHost;
+    else
+        parsed.setAddress(host);
+    if (!ok || number > 65535 || parsed.isNull()) {
+        if (error)
+            *error = QStringLiteral("bad address \"%1\": expected HOST:PORT, "
+                                    "for example 127.0.0.1:8080")
+                         .arg(text);
+        return false;
+    }
+    address = parsed;
+    port = quint16(number);
+    return true;
+}
