@@ -1,0 +1,209 @@
+#include "comm/ZEMPTCPPort.h"
+
+#include "comm/CommLog.h"
+#include "model/RYXEventReceiver.h"
+#include "model/events/sendViaSocketEvent.h"
+
+#include <QtCore/QMutexLocker>
+#include <QtNetwork/QTcpSocket>
+
+namespace {
+
+constexpr int kMaxBodyDigits = 504; // the largest reply the conversion takes
+
+bool isHexDigit(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+// Index just past the first "\r?\n\r?\n", or -1.
+int bodyStart(const QByteArray &reply)
+{
+    for (int i = 0; i < reply.size(); ++i) {
+        if (reply[i] != '\n')
+            continue;
+        int j = i + 1;
+        if (j < reply.size() && reply[j] == '\r')
+            ++j;
+        if (j < reply.size() && reply[j] == '\n')
+            return j + 1;
+    }
+    return -1;
+}
+
+} // namespace
+
+ZEMPTCPPort::ZEMPTCPPort(const QString &address, unsigned short defaultPort, QObject *parent)
+    : ZEMPPort(parent), m_socket(new QTcpSocket(this))
+{
+    if (!parseAddress(address, defaultPort, &m_host, &m_port)) {
+        qCWarning(lcComm) << "ZEMPTCPPort - not a usable address:" << address;
+        m_host = address.trimmed();
+        m_port = defaultPort;
+    }
+    setTimeout(30000);
+    connect(m_socket, &QTcpSocket::hostFound, this, &ZEMPTCPPort::hostFoundSlot);
+    connect(m_socket, &QTcpSocket::connected, this, &ZEMPTCPPort::openedSlot);
+    connect(m_socket, &QTcpSocket::disconnected, this, &ZEMPTCPPort::closedSlot);
+    connect(m_socket, &QTcpSocket::readyRead, this, &ZEMPTCPPort::readDataPendingSlot);
+    connect(m_socket, &QTcpSocket::errorOccurred, this,
+            [this](QAbstractSocket::SocketError e) { errorSlot(int(e)); });
+}
+
+ZEMPTCPPort::~ZEMPTCPPort()
+{
+    m_socket->abort();
+}
+
+bool ZEMPTCPPort::parseAddress(const QString &address, unsigned short defaultPort,
+                               QString *host, unsigned short *port)
+{
+    const QString text = address.trimmed();
+    QString hostPart = text;
+    QString portPart;
+    if (text.startsWith(QLatin1Char('['))) {
+        const int close = text.indexOf(QLatin1Char(']'));
+        if (close < 0)
+            return false;
+        hostPart = text.mid(1, close - 1);
+        const QString rest = text.mid(close + 1);
+        if (!rest.isEmpty()) {
+            if (!rest.startsWith(QLatin1Char(':')))
+                return false;
+            portPart = rest.mid(1);
+        }
+    } else if (text.count(QLatin1Char(':')) == 1) {
+        hostPart = text.section(QLatin1Char(':'), 0, 0);
+        portPart = text.section(QLatin1Char(':'), 1);
+    }
+    unsigned number = defaultPort;
+    if (!portPart.isNull()) {
+        bool ok = false;
+        number = portPart.toUInt(&ok);
+        if (!ok || number == 0 || number > 65535)
+            return false;
+    }
+    if (hostPart.isEmpty())
+        return false;
+    *host = hostPart;
+    *port = (unsigned short)number;
+    return true;
+}
+
+ZEMPTCPPort::ReplyResult ZEMPTCPPort::parseReply(const QByteArray &reply, QByteArray *frame)
+{
+    frame->clear();
+    const int start = bodyStart(reply);
+    if (start < 0)
+        return ReplyIncomplete;
+    const QByteArray body = reply.mid(start).trimmed();
+    if (body.size() % 2 != 0 || body.size() > kMaxBodyDigits)
+        return ReplyMalformed;
+    for (char c : body) {
+        if (!isHexDigit(c))
+            return ReplyMalformed;
+    }
+    *frame = QByteArray::fromHex(body);
+    return ReplyFrame;
+}
+
+void ZEMPTCPPort::setEventReceiver(RYXEventReceiver *receiver)
+{
+    m_receiver = receiver;
+}
+
+QString ZEMPTCPPort::requestText() const
+{
+    QMutexLocker lock(&m_textMutex);
+    return m_request;
+}
+
+bool ZEMPTCPPort::writeFrame(BYTE *frame, int length)
+{
+    const int count = qMin(length, (frame[0] & 0x7F) + 1);
+    {
+        QMutexLocker lock(&m_textMutex);
+        m_request = QString::fromLatin1(
+            QByteArray(reinterpret_cast<const char *>(frame), count).toHex().toUpper());
+    }
+    QObject *target = m_receiver ? m_receiver->eventTarget() : this;
+    QAsyncCustomEvent::post(target, new sendViaSocketEvent(this, m_host, m_port));
+    return true;
+}
+
+bool ZEMPTCPPort::event(QEvent *e)
+{
+    if (int(e->type()) == QAsyncCustomEvent::Type) {
+        static_cast<QAsyncCustomEvent *>(e)->execute(m_receiver);
+        return true;
+    }
+    return ZEMPPort::event(e);
+}
+
+void ZEMPTCPPort::sendViaSocket(const QString &host, unsigned short port)
+{
+    // A connection left over from an earlier request must not deliver its
+    // reply to this one.
+    m_socket->abort();
+    m_reply.clear();
+    m_socket->connectToHost(host, port);
+}
+
+void ZEMPTCPPort::hostFoundSlot()
+{
+}
+
+void ZEMPTCPPort::openedSlot()
+{
+    const QByteArray request = "GET /api/zempCommand?wrapperCmd=" + requestText().toLatin1() + "\r\n\r\n";
+    if (m_socket->write(request) != request.size())
+        Q_EMIT ZempError(QStringLiteral("ZEMP/TCP - Error, Socket Write Failed"));
+}
+
+void ZEMPTCPPort::readDataPendingSlot()
+{
+    m_reply.append(m_socket->readAll());
+}
+
+void ZEMPTCPPort::closedSlot()
+{
+    readDataPendingSlot();
+    if (m_reply.isEmpty())
+        return; // the transaction ends by time-out
+    QByteArray frame;
+    const ReplyResult result = parseReply(m_reply, &frame);
+    m_reply.clear();
+    if (result == ReplyIncomplete)
+        return;
+    if (result == ReplyMalformed) {
+        processZEMPError(ZEMP_ERR_CHECKSUM);
+        return;
+    }
+    processBytesSlot(reinterpret_cast<BYTE *>(frame.data()), int(frame.size()));
+}
+
+void ZEMPTCPPort::errorSlot(int error)
+{
+    switch (error) {
+    case QAbstractSocket::RemoteHostClosedError:
+        return; // the station closes every connection after its reply
+    case QAbstractSocket::ConnectionRefusedError:
+        debugLine(QStringLiteral("ZEMP/TCP - QSocket: Error, Connection Refused"));
+        return;
+    case QAbstractSocket::HostNotFoundError:
+        debugLine(QStringLiteral("ZEMP/TCP - QSocket: Error, Host Not Found"));
+        return;
+    case QAbstractSocket::NetworkError:
+        debugLine(QStringLiteral("ZEMP/TCP - QSocket: Error, Socket Read Failed"));
+        return;
+    default:
+        debugLine(QStringLiteral("ZEMP/TCP - QSocket Error, Unidentified"));
+        return;
+    }
+}
+
+void ZEMPTCPPort::debugLine(const QString &text)
+{
+    qCDebug(lcComm).noquote() << text;
+    Q_EMIT ZempDebug(text);
+}

@@ -1,0 +1,198 @@
+#include "comm/ZEMPTCPPort.h"
+
+#include <QtCore/QElapsedTimer>
+#include <QtCore/QThread>
+#include <QtNetwork/QTcpServer>
+#include <QtNetwork/QTcpSocket>
+#include <QtTest/QSignalSpy>
+#include <QtTest/QTest>
+
+namespace {
+
+// A station stand-in on loopback: answers every request with a fixed reply
+// and closes the connection, as the stations do.
+class ReplyServer : public QObject
+{
+public:
+    explicit ReplyServer(const QByteArray &reply) : m_reply(reply)
+    {
+        m_server.listen(QHostAddress::LocalHost);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *s = m_server.nextPendingConnection())
+                serve(s);
+        });
+    }
+    quint16 port() const { return m_server.serverPort(); }
+    QList<QByteArray> requests;
+
+private:
+    void serve(QTcpSocket *s)
+    {
+        connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
+        connect(s, &QTcpSocket::readyRead, s, [this, s] {
+            m_pending[s] += s->readAll();
+            if (!m_pending[s].endsWith("\r\n\r\n"))
+                return;
+            requests << m_pending.take(s);
+            s->write(m_reply);
+            s->disconnectFromHost();
+        });
+    }
+    QTcpServer m_server;
+    QByteArray m_reply;
+    QHash<QTcpSocket *, QByteArray> m_pending;
+};
+
+struct Outcome
+{
+    int status = -99;
+    QByteArray data;
+    qint64 ms = 0;
+};
+
+// Runs one read of 0x1234 on a worker thread while this thread serves the
+// socket, as the connection thread and the GUI thread do.
+Outcome readOn(ZEMPTCPPort &port)
+{
+    Outcome outcome;
+    QThread *worker = QThread::create([&] {
+        QElapsedTimer clock;
+        clock.start();
+        BYTE buffer[ZEMP_MAX_FRAME];
+        int count = 0;
+        outcome.status = port.readCommand(0x1234, &count, buffer);
+        outcome.data = QByteArray(reinterpret_cast<char *>(buffer), count);
+        outcome.ms = clock.elapsed();
+    });
+    QSignalSpy done(worker, &QThread::finished);
+    worker->start();
+    if (!done.wait(40000))
+        qWarning("transaction did not end");
+    worker->wait();
+    delete worker;
+    return outcome;
+}
+
+QByteArray frameHex(const char *withoutChecksum)
+{
+    QByteArray f = QByteArray::fromHex(withoutChecksum);
+    f += char(ZEMPPort::frameChecksum(reinterpret_cast<const BYTE *>(f.constData()), int(f.size())));
+    return f.toHex();
+}
+
+} // namespace
+
+class tst_ZEMPTCPPort : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void addresses_data();
+    void addresses();
+    void replies_data();
+    void replies();
+    void connectionRefused();
+    void severalTransactionsInTurn();
+};
+
+void tst_ZEMPTCPPort::addresses_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QString>("expectedHost");
+    QTest::addColumn<int>("expectedPort");
+    QTest::newRow("host only") << "192.168.1.20" << true << "192.168.1.20" << 80;
+    QTest::newRow("host and port") << "station7:8080" << true << "station7" << 8080;
+    QTest::newRow("blanks around") << "  10.0.0.1:81 " << true << "10.0.0.1" << 81;
+    QTest::newRow("IPv6 with port") << "[::1]:9000" << true << "::1" << 9000;
+    QTest::newRow("IPv6 bare") << "fe80::1" << true << "fe80::1" << 80;
+    QTest::newRow("port not a number") << "host:http" << false << "" << 0;
+    QTest::newRow("port out of range") << "host:70000" << false << "" << 0;
+    QTest::newRow("no host") << ":80" << false << "" << 0;
+}
+
+void tst_ZEMPTCPPort::addresses()
+{
+    QFETCH(QString, address);
+    QFETCH(bool, valid);
+    QString host;
+    unsigned short port = 0;
+    QCOMPARE(ZEMPTCPPort::parseAddress(address, 80, &host, &port), valid);
+    if (valid) {
+        QFETCH(QString, expectedHost);
+        QFETCH(int, expectedPort);
+        QCOMPARE(host, expectedHost);
+        QCOMPARE(int(port), expectedPort);
+    }
+}
+
+void tst_ZEMPTCPPort::replies_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("data");
+
+    const QByteArray value = frameHex("051234ABCD").toUpper();
+    QTest::newRow("bare line feeds") << QByteArray("HTTP/1.0 200 OK\nContent-Type: text/plain\n\n031234B7\n") << 0 << QByteArray();
+    QTest::newRow("CR LF and blanks around the body") << "HTTP/1.1 200 OK\r\nServer: s\r\n\r\n \t" + value + " \r\n" << 0 << QByteArray::fromHex("ABCD");
+    QTest::newRow("mixed line ends") << "HTTP/1.1 200 OK\r\n\n" + value << 0 << QByteArray::fromHex("ABCD");
+    QTest::newRow("lower-case hex") << "HTTP/1.1 200 OK\r\n\r\n" + value.toLower() << 0 << QByteArray::fromHex("ABCD");
+    QTest::newRow("device error") << "HTTP/1.1 200 OK\r\n\r\n" + frameHex("84123442") << 66 << QByteArray();
+    QTest::newRow("blank between pairs") << QByteArray("HTTP/1.1 200 OK\r\n\r\n03 12 34 B7") << ZEMP_ERR_CHECKSUM << QByteArray();
+    QTest::newRow("odd length") << QByteArray("HTTP/1.1 200 OK\r\n\r\n031234B") << ZEMP_ERR_CHECKSUM << QByteArray();
+    QTest::newRow("letters beyond F") << QByteArray("HTTP/1.1 200 OK\r\n\r\n03123GB7") << ZEMP_ERR_CHECKSUM << QByteArray();
+    QTest::newRow("over 504 digits") << "HTTP/1.1 200 OK\r\n\r\n" + QByteArray(506, '0') << ZEMP_ERR_CHECKSUM << QByteArray();
+    QTest::newRow("wrong checksum") << QByteArray("HTTP/1.1 200 OK\r\n\r\n031234B8") << ZEMP_ERR_CHECKSUM << QByteArray();
+    QTest::newRow("no blank line") << QByteArray("HTTP/1.1 200 OK\r\n031234B7\r\n") << ZEMP_ERR_TIMEOUT << QByteArray();
+    QTest::newRow("empty reply") << QByteArray() << ZEMP_ERR_TIMEOUT << QByteArray();
+    QTest::newRow("frame cut short") << QByteArray("HTTP/1.1 200 OK\r\n\r\n051234AB") << ZEMP_ERR_TIMEOUT << QByteArray();
+}
+
+void tst_ZEMPTCPPort::replies()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(int, status);
+    QFETCH(QByteArray, data);
+
+    ReplyServer server(reply);
+    ZEMPTCPPort port(QStringLiteral("127.0.0.1:%1").arg(server.port()));
+    QCOMPARE(port.timeout(), 30000);
+    port.setTimeout(400);
+    const Outcome outcome = readOn(port);
+    QCOMPARE(outcome.status, status);
+    QCOMPARE(outcome.data, data);
+    QCOMPARE(server.requests, QList<QByteArray>{"GET /api/zempCommand?wrapperCmd=031234B7\r\n\r\n"});
+    if (status != ZEMP_ERR_TIMEOUT)
+        QVERIFY2(outcome.ms < 300, "a complete reply ends the transaction at once");
+}
+
+void tst_ZEMPTCPPort::connectionRefused()
+{
+    quint16 closedPort;
+    {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost));
+        closedPort = probe.serverPort();
+    }
+    ZEMPTCPPort port(QStringLiteral("127.0.0.1:%1").arg(closedPort));
+    port.setTimeout(300);
+    QSignalSpy debug(&port, &ZEMPTCPPort::ZempDebug);
+    const Outcome outcome = readOn(port);
+    QCOMPARE(outcome.status, ZEMP_ERR_TIMEOUT);
+    QCOMPARE(debug.size(), 1);
+    QCOMPARE(debug[0][0].toString(), QStringLiteral("ZEMP/TCP - QSocket: Error, Connection Refused"));
+}
+
+void tst_ZEMPTCPPort::severalTransactionsInTurn()
+{
+    ReplyServer server("HTTP/1.1 200 OK\r\n\r\n" + frameHex("0512340102"));
+    ZEMPTCPPort port(QStringLiteral("127.0.0.1:%1").arg(server.port()));
+    for (int i = 0; i < 5; ++i) {
+        const Outcome outcome = readOn(port);
+        QCOMPARE(outcome.status, 0);
+        QCOMPARE(outcome.data, QByteArray::fromHex("0102"));
+    }
+    QCOMPARE(server.requests.size(), 5);
+}
+
+QTEST_GUILESS_MAIN(tst_ZEMPTCPPort)
+#include "tst_zemptcpport.moc"
