@@ -1,6 +1,1202 @@
 #include "model/RYXObject.h"
 
-RYXObject::RYXObject(QObject *parent)
-    : QObject(parent)
+#include "app/RYXImages.h"
+#include "app/RYXListViewItem.h"
+#include "app/RYXPrompter.h"
+#include "comm/RYXConnection.h"
+#include "database/RYXDatabase.h"
+#include "model/MessageRelay.h"
+#include "model/RYXEventReceiver.h"
+#include "model/RYXSysManager.h"
+#include "model/events/addToEventBoxEvent.h"
+#include "model/events/createTreeItemEvent.h"
+#include "model/events/destroyTreeItemEvent.h"
+#include "model/events/setTreeItemPixEvent.h"
+#include "model/events/updateDialogEvent.h"
+#include "model/events/updateUIEnableStateEvent.h"
+
+#include <QtCore/QDebug>
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+#include <QtCore/QSaveFile>
+#include <QtCore/QTextStream>
+#include <QtCore/QHash>
+#include <QtCore/QMimeData>
+#include <QtCore/QMutexLocker>
+#include <QtCore/QRandomGenerator>
+#include <QtGui/QAction>
+#include <QtGui/QClipboard>
+#include <QtGui/QDrag>
+#include <QtGui/QDragEnterEvent>
+#include <QtGui/QDropEvent>
+#include <QtGui/QGuiApplication>
+#include <QtWidgets/QMenu>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QTreeWidget>
+
+namespace {
+
+const QString ReplaceQuestion = QStringLiteral(
+    "Are you sure you want to replace the existing configuration (this is not reversable)?");
+
+// Drag identities: a random per-process half and a running counter, so a
+// header copied from another program never names an object here, and a
+// registry to find the object a header names without trusting an address.
+struct IdentityRegistry
 {
+    QMutex mutex;
+    QHash<quint64, RYXObject *> objects;
+    quint64 salt = quint64(QRandomGenerator::system()->generate() | 1u) << 32;
+    quint32 counter = 0;
+};
+
+IdentityRegistry &identities()
+{
+    static IdentityRegistry registry;
+    return registry;
+}
+
+QHash<const RYXObject *, quint64> &identityOf()
+{
+    static QHash<const RYXObject *, quint64> map;
+    return map;
+}
+
+quint64 registerIdentity(RYXObject *object)
+{
+    IdentityRegistry &r = identities();
+    QMutexLocker lock(&r.mutex);
+    const quint64 id = r.salt | ++r.counter;
+    r.objects.insert(id, object);
+    identityOf().insert(object, id);
+    return id;
+}
+
+void unregisterIdentity(RYXObject *object)
+{
+    IdentityRegistry &r = identities();
+    QMutexLocker lock(&r.mutex);
+    r.objects.remove(identityOf().take(object));
+}
+
+RYXObject *objectForIdentity(quint64 id)
+{
+    IdentityRegistry &r = identities();
+    QMutexLocker lock(&r.mutex);
+    return r.objects.value(id, nullptr);
+}
+
+QClipboard *clipboard()
+{
+    return qobject_cast<QGuiApplication *>(QCoreApplication::instance())
+               ? QGuiApplication::clipboard()
+               : nullptr;
+}
+
+void relay(const QString &text)
+{
+    MessageRelay::instance()->relay(text);
+}
+
+// The header line of a drag or clipboard text and the XML after it.
+void splitDragText(const QString &text, QString &header, QString &body)
+{
+    const int newline = text.indexOf(QLatin1Char('\n'));
+    header = newline < 0 ? text : text.left(newline);
+    body = newline < 0 ? QString() : text.mid(newline + 1);
+}
+
+QString row(const QString &label, const QString &value)
+{
+    return QStringLiteral("<tr><td>%1</td><td>%2</td></tr>").arg(label, value);
+}
+
+} // namespace
+
+RYXObject::RYXObject(QObject *parent)
+    : QObject(parent),
+      database(new RYXDatabase),
+      eventPixmap(QStringLiteral("SmallOliveLED")),
+      currentPixmap(QStringLiteral("SmallGreenLED")),
+      offlinePixmap(QStringLiteral("SmallOliveLED")),
+      notCurrentPixmap(QStringLiteral("SmallYellowLED")),
+      errorPixmap(QStringLiteral("SmallRedLED")),
+      childNotCurrentPixmap(QStringLiteral("SmallYellowLED")),
+      childErrorPixmap(QStringLiteral("SmallRedLED")),
+      xmlTag(QStringLiteral("NO_XML_TAG_SPECIFIED")),
+      name(QStringLiteral("RYX Object")),
+      family(QStringLiteral("RYX"))
+{
+    registerIdentity(this);
+}
+
+// The tree item is not touched here: it is removed with destroyTreeItem
+// while the view still exists; the view may already be gone now.
+RYXObject::~RYXObject()
+{
+    unregisterIdentity(this);
+    delete database;
+    database = nullptr;
+    children.clear();
+}
+
+quint64 RYXObject::dragIdentity() const
+{
+    IdentityRegistry &r = identities();
+    QMutexLocker lock(&r.mutex);
+    return identityOf().value(this);
+}
+
+RYXObject *RYXObject::getParentObject() const
+{
+    return qobject_cast<RYXObject *>(parent());
+}
+
+RYXObject *RYXObject::childAt(int index) const
+{
+    return index >= 0 && index < children.size() ? children.at(index) : nullptr;
+}
+
+// ---------------------------------------------------------------- tree
+
+bool RYXObject::createTreeItem(QTreeWidgetItem *parentItem)
+{
+    if (!showInTree)
+        return true;
+    if (!parentItem) {
+        RYXObject *parentObject = getParentObject();
+        if (parentObject && parentObject->getTreeItem())
+            parentItem = parentObject->getTreeItem();
+    }
+    if (parentItem) {
+        treeItem = new RYXListViewItem(this, parentItem, name);
+        return true;
+    }
+    RYXSysManager *manager = nullptr;
+    if (!getSysManager(this, manager) || !manager->listView())
+        return false;
+    treeItem = new RYXListViewItem(this, manager->listView(), name);
+    return true;
+}
+
+bool RYXObject::onTreeItemCreated()
+{
+    return true;
+}
+
+bool RYXObject::initializeChildren()
+{
+    bool ok = true;
+    for (RYXObject *child : std::as_const(children))
+        ok = child->initialize(nullptr) && ok;
+    return ok;
+}
+
+QString RYXObject::getName()
+{
+    return name;
+}
+
+QString RYXObject::getShortName()
+{
+    return family;
+}
+
+QWidget *RYXObject::createDialog(QWidget *parent, QWidget *, bool *created)
+{
+    if (created)
+        *created = false;
+    auto *placeholder = new QPushButton(QStringLiteral("I am a RYX Module"), parent);
+    placeholder->setObjectName(QStringLiteral("PropDialog"));
+    return placeholder;
+}
+
+bool RYXObject::addChild(RYXObject *child)
+{
+    if (!child || child == this)
+        return false;
+    if (!children.contains(child))
+        children.append(child);
+    if (child->parent() != this)
+        child->setParent(this);
+    return true;
+}
+
+bool RYXObject::replaceChild(RYXObject *newChild, unsigned index)
+{
+    RYXObject *old = childAt(int(index));
+    qDebug().noquote() << QStringLiteral("Replace %1's %2 # %3")
+                              .arg(name, newChild ? newChild->name : QString(),
+                                   QString::number(index));
+    // A position the object does not have leaves the children unchanged;
+    // the caller still owns newChild.
+    if (!newChild || !old)
+        return false;
+    children[int(index)] = newChild;
+    delete old;
+    newChild->setParent(this);
+    return true;
+}
+
+// ---------------------------------------------------- copy, paste, drag
+
+QMimeData *RYXObject::makeDragObject()
+{
+    QString text = QString::number(dragIdentity()) + QLatin1Char('\n');
+    QTextStream stream(&text, QIODevice::Append);
+    writeXml(stream, 0);
+    stream.flush();
+    auto *data = new QMimeData;
+    data->setText(text);
+    return data;
+}
+
+bool RYXObject::parseXml(const QByteArray &xml, RYXObject *&result)
+{
+    result = nullptr; // the reader lands with the configuration file code
+    Q_UNUSED(xml);
+    return isSameFamily(result);
+}
+
+bool RYXObject::isSameFamily(const RYXObject *other) const
+{
+    return other && other->family == family;
+}
+
+bool RYXObject::isSameFamilyAs(const RYXObject &other) const
+{
+    return other.family == family;
+}
+
+bool RYXObject::copyDataFrom(RYXObject *source)
+{
+    if (!database || !source || !source->database)
+        return false;
+    const QMap<QString, DataPoint> &points = source->database->allPoints();
+    for (auto it = points.cbegin(); it != points.cend(); ++it) {
+        DataPoint own;
+        if (!getDataPoint(it.key(), own))
+            continue;
+        if (own.hasAttribute(DataPoint::NotSaved) || own.hasAttribute(DataPoint::NotCopied))
+            continue;
+        setValue(it.key(), it.value().value, false);
+    }
+    const int common = qMin(children.size(), source->children.size());
+    for (int i = 0; i < common; ++i)
+        children.at(i)->copyDataFrom(source->children.at(i));
+    updateDialog();
+    invalidateConfiguration();
+    return true;
+}
+
+bool RYXObject::startDrag()
+{
+    QObject *source = this;
+    if (treeItem && treeItem->treeWidget())
+        source = treeItem->treeWidget();
+    auto *drag = new QDrag(source);
+    drag->setMimeData(makeDragObject());
+    drag->exec(Qt::CopyAction);
+    return true;
+}
+
+bool RYXObject::acceptsDragText(const QString &text) const
+{
+    QString header, body;
+    splitDragText(text, header, body);
+    bool ok = false;
+    const quint64 id = header.toULongLong(&ok);
+    if (!ok || id == 0)
+        return false;
+    const RYXObject *source = objectForIdentity(id);
+    return source && source->isSameFamilyAs(*this);
+}
+
+void RYXObject::handleDragEnter(QDragEnterEvent *event)
+{
+    if (event->mimeData() && event->mimeData()->hasText()
+        && acceptsDragText(event->mimeData()->text()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void RYXObject::handleDrop(QDropEvent *event)
+{
+    if (!event->mimeData() || !event->mimeData()->hasText()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    importDragText(event->mimeData()->text(), QStringLiteral("Drag and Drop onto "), true);
+}
+
+void RYXObject::importDragText(const QString &text, const QString &prefix, bool isDrop)
+{
+    QString header, body;
+    splitDragText(text, header, body);
+    if (isDrop && header.toULongLong() == dragIdentity()) {
+        relay(prefix + getName() + QStringLiteral(" ignored, source and destination are the same."));
+        return;
+    }
+    RYXObject *parsed = nullptr;
+    if (!parseXml(body.toUtf8(), parsed)) {
+        delete parsed;
+        const QString message =
+            prefix + getName() + QStringLiteral(" failed, the data was deemed incompatible.");
+        relay(message);
+        RYXPrompter::information(nullptr, QStringLiteral("Warning"), message);
+        return;
+    }
+    replaceConfigurationFrom(parsed, prefix, !isDrop);
+}
+
+void RYXObject::replaceConfigurationFrom(RYXObject *parsed, const QString &prefix,
+                                         bool postRefresh)
+{
+    const bool replace =
+        RYXPrompter::warningYesNo(nullptr, QStringLiteral("RYXConfig"), ReplaceQuestion);
+    if (replace) {
+        copyDataFrom(parsed);
+        if (postRefresh)
+            postUpdateDialog();
+    }
+    if (!prefix.isEmpty())
+        relay(prefix + getName()
+              + (replace ? QStringLiteral(" succeeded.") : QStringLiteral(" was aborted.")));
+    delete parsed;
+}
+
+void RYXObject::copySlot()
+{
+    if (QClipboard *board = clipboard())
+        board->setMimeData(makeDragObject());
+}
+
+void RYXObject::pasteSlot()
+{
+    QClipboard *board = clipboard();
+    if (!board)
+        return;
+    importDragText(board->text(), QStringLiteral("Paste into "), false);
+}
+
+// ---------------------------------------------------------------- points
+
+bool RYXObject::setValue(const QString &key, const QString &value, bool updateUi)
+{
+    const bool stored = database->SetValue(key, value);
+    if (stored && updateUi)
+        updateDialog();
+    updateNotCurrentBit();
+    return stored;
+}
+
+bool RYXObject::setValue(const QString &key, unsigned value, bool updateUi)
+{
+    return setValue(key, QString::number(value), updateUi);
+}
+
+bool RYXObject::setValue(const QString &key, int value, bool updateUi)
+{
+    return setValue(key, QString::number(value), updateUi);
+}
+
+bool RYXObject::setValue(const QString &key, bool value, bool updateUi)
+{
+    return setValue(key, value ? QStringLiteral("true") : QStringLiteral("false"), updateUi);
+}
+
+bool RYXObject::setValue(const QString &key, float value, bool updateUi)
+{
+    return setValue(key, QString::asprintf("%f", double(value)), updateUi);
+}
+
+bool RYXObject::setValue(const QString &key, const char *value, bool updateUi)
+{
+    return setValue(key, QString::fromUtf8(value), updateUi);
+}
+
+bool RYXObject::setValue(const QString &key, double value, bool updateUi)
+{
+    return setValue(key, float(value), updateUi);
+}
+
+bool RYXObject::getValue(const QString &key, QString &value)
+{
+    return database->GetValue(key, value);
+}
+
+bool RYXObject::getValue(const QString &key, unsigned &value)
+{
+    QString text;
+    if (!getValue(key, text))
+        return false;
+    value = text.toUInt();
+    return true;
+}
+
+bool RYXObject::getValue(const QString &key, int &value)
+{
+    QString text;
+    if (!getValue(key, text))
+        return false;
+    value = text.toInt();
+    return true;
+}
+
+bool RYXObject::getValue(const QString &key, bool &value)
+{
+    QString text;
+    if (!getValue(key, text))
+        return false;
+    value = text == QLatin1String("true");
+    return true;
+}
+
+bool RYXObject::getValue(const QString &key, float &value)
+{
+    QString text;
+    if (!getValue(key, text))
+        return false;
+    value = text.toFloat();
+    return true;
+}
+
+QString RYXObject::getString(const QString &key)
+{
+    QString value;
+    getValue(key, value);
+    return value;
+}
+
+float RYXObject::getFloat(const QString &key)
+{
+    float value = 0;
+    getValue(key, value);
+    return value;
+}
+
+int RYXObject::getInt(const QString &key)
+{
+    int value = 0;
+    getValue(key, value);
+    return value;
+}
+
+bool RYXObject::getBool(const QString &key)
+{
+    bool value = false;
+    getValue(key, value);
+    return value;
+}
+
+unsigned RYXObject::getUInt(const QString &key)
+{
+    unsigned value = 0;
+    getValue(key, value);
+    return value;
+}
+
+bool RYXObject::getDataPoint(const QString &key, DataPoint &point)
+{
+    return database->GetDataPoint(key, point);
+}
+
+bool RYXObject::InsertPoint(const QString &key, int value, quint16 pointNumber, int type)
+{
+    return database->InsertPoint(key, value, pointNumber, type);
+}
+
+bool RYXObject::InsertPoint(const QString &key, const QString &value, quint16 pointNumber,
+                            int type, int size)
+{
+    return database->InsertPoint(key, value, pointNumber, type, size);
+}
+
+bool RYXObject::InsertPoint(const QString &key, const QString &value,
+                            DataPoint::Attributes attributes, quint16 pointNumber, int size,
+                            int type)
+{
+    return database->InsertPoint(key, value, attributes, pointNumber, size, type);
+}
+
+bool RYXObject::InsertPoint(const QString &key, int value, DataPoint::Attributes attributes,
+                            quint16 pointNumber, int type)
+{
+    return database->InsertPoint(key, value, attributes, pointNumber, type);
+}
+
+bool RYXObject::InsertPoint(const QString &key, const QString &value,
+                            DataPoint::Attributes attributes, quint16 pointNumber, int type)
+{
+    return database->InsertPoint(key, value, attributes, pointNumber, type);
+}
+
+bool RYXObject::SetUntracked(const QString &key)
+{
+    return database->SetUntracked(key);
+}
+
+// ---------------------------------------------------------------- status
+
+void RYXObject::updateNotCurrentBit()
+{
+    if (modifiedWhileOnline || database->isModified())
+        statusFlags |= NotCurrent;
+    else
+        statusFlags &= ~unsigned(NotCurrent);
+}
+
+bool RYXObject::isNotCurrent()
+{
+    return statusFlags & NotCurrent;
+}
+
+void RYXObject::markNotCurrent()
+{
+    if (trackChangesDisabled || !isOnline())
+        return;
+    modifiedWhileOnline = true;
+    statusFlags |= NotCurrent;
+}
+
+void RYXObject::markCurrent(const QString &key)
+{
+    database->MarkCurrent(key);
+    if (key.isEmpty())
+        modifiedWhileOnline = false;
+    updateNotCurrentBit();
+}
+
+bool RYXObject::isOnline()
+{
+    return statusFlags & Online;
+}
+
+void RYXObject::setOnline(bool online)
+{
+    for (RYXObject *child : std::as_const(children))
+        child->setOnline(online);
+    setStatus(online ? WentOnline : WentOffline);
+}
+
+unsigned RYXObject::getStatusFlags()
+{
+    return statusFlags;
+}
+
+void RYXObject::setStatus(int event)
+{
+    switch (event) {
+    case WentOnline:
+        statusFlags |= Online;
+        markNotCurrent();
+        break;
+    case WentOffline:
+        statusFlags &= ~unsigned(Online);
+        markCurrent(QString());
+        break;
+    case MarkedCurrentA:
+    case MarkedCurrentB:
+        markCurrent(QString());
+        break;
+    case InvalidateTree:
+        for (RYXObject *child : std::as_const(children))
+            child->setStatus(InvalidateTree);
+        markNotCurrent();
+        break;
+    case Invalidate:
+        markNotCurrent();
+        break;
+    case ClearConfigError:
+        statusFlags &= ~unsigned(ConfigError);
+        break;
+    case SetConfigError:
+        statusFlags |= ConfigError;
+        break;
+    case RecomputeChildStatus:
+        statusFlags &= ~unsigned(ChildError | ChildNotCurrent);
+        for (RYXObject *child : std::as_const(children)) {
+            const unsigned flags = child->getStatusFlags();
+            if (flags & (ConfigError | ChildError))
+                statusFlags |= ChildError;
+            if (flags & (NotCurrent | ChildNotCurrent))
+                statusFlags |= ChildNotCurrent;
+        }
+        break;
+    default:
+        break;
+    }
+    refreshIndicator();
+}
+
+void RYXObject::refreshIndicator()
+{
+    if (statusFlags == shownStatusFlags || suppressIndicatorRefresh)
+        return;
+    if (RYXObject *parentObject = getParentObject())
+        parentObject->updateChildStatus();
+    RYXEventReceiver *receiver = nullptr;
+    if (!getMainWindow(this, receiver))
+        return;
+    // A station root shows its connection state instead.
+    if (!connection)
+        QAsyncCustomEvent::post(receiver->eventTarget(),
+                                new setTreeItemPixEvent(this, getStatusPixmapName(statusFlags)));
+    if (treeItem && treeItem->treeWidget() && treeItem->treeWidget()->currentItem() == treeItem)
+        QAsyncCustomEvent::post(receiver->eventTarget(), new updateUIEnableStateEvent(this));
+    shownStatusFlags = statusFlags;
+}
+
+void RYXObject::updateChildStatus()
+{
+    setStatus(RecomputeChildStatus);
+}
+
+void RYXObject::invalidateConfiguration()
+{
+    for (RYXObject *child : std::as_const(children))
+        child->invalidateConfiguration();
+    setStatus(Invalidate);
+}
+
+void RYXObject::getMenuItemMask(unsigned &mask)
+{
+    mask = 0;
+    if (connection) {
+        const int state = connection->state();
+        if (state == 0 || state == RYXConnection::Offline)
+            mask |= MenuConnect | MenuConfigureComms;
+        else if (state == RYXConnection::Online)
+            mask |= MenuDisconnect;
+    }
+    if (isOnline()) {
+        mask |= MenuUpload;
+    } else if (deletable) {
+        RYXConnection *found = nullptr;
+        if (getConnection(this, found) && found->state() == RYXConnection::Offline)
+            mask |= MenuDelete;
+    }
+    if (isOnline() && !(statusFlags & ConfigError))
+        mask |= MenuDownload;
+    mask |= MenuSaveAs | MenuPrintPreview | MenuPrint | MenuCopy;
+    QClipboard *board = clipboard();
+    if (board && !board->text().isEmpty())
+        mask |= MenuPaste;
+}
+
+QString RYXObject::getStatusPixmapName(unsigned flags)
+{
+    if (flags & ConfigError)
+        return errorPixmap;
+    if (flags & ChildError)
+        return childErrorPixmap;
+    if (!(flags & Online))
+        return offlinePixmap;
+    if (flags & NotCurrent)
+        return notCurrentPixmap;
+    if (flags & ChildNotCurrent)
+        return childNotCurrentPixmap;
+    return currentPixmap;
+}
+
+QPixmap RYXObject::getStatusPixmap(unsigned flags)
+{
+    return RYXImages::pixmap(getStatusPixmapName(flags));
+}
+
+int RYXObject::checkOperation(int op)
+{
+    if (RYXObject *parentObject = getParentObject())
+        return parentObject->checkOperation(op);
+    if (connection && connection->getSysManager())
+        return connection->getSysManager()->checkOperation(op);
+    return 1;
+}
+
+bool RYXObject::addToEventBox(int decimals)
+{
+    RYXEventReceiver *receiver = nullptr;
+    bool ok = getMainWindow(this, receiver);
+    if (ok)
+        QAsyncCustomEvent::post(receiver->eventTarget(), new addToEventBoxEvent(getName()));
+    for (RYXObject *child : std::as_const(children))
+        ok = child->addToEventBox(decimals) && ok;
+    return ok;
+}
+
+void RYXObject::updateDialog()
+{
+}
+
+// ---------------------------------------------------------- life in the tree
+
+QAction *RYXObject::makeAction(const QString &menuText, const QString &iconName,
+                               const QString &objectName, const char *slot)
+{
+    auto *action = new QAction(RYXImages::icon(iconName), menuText, this);
+    action->setToolTip(iconName);
+    action->setObjectName(objectName);
+    connect(action, SIGNAL(triggered()), this, slot);
+    return action;
+}
+
+void RYXObject::createActions()
+{
+    if (copyAction)
+        return;
+    openFileAction = makeAction(QStringLiteral("&Open"), QStringLiteral("Open"),
+                                QStringLiteral("open"), SLOT(openSlot()));
+    saveAsAction = makeAction(QStringLiteral("&Save As"), QStringLiteral("SaveAs"),
+                              QStringLiteral("save as"), SLOT(saveAsSlot()));
+    copyAction = makeAction(QStringLiteral("Copy"), QStringLiteral("Copy"),
+                            QStringLiteral("copy"), SLOT(copySlot()));
+    pasteAction = makeAction(QStringLiteral("Paste"), QStringLiteral("Paste"),
+                             QStringLiteral("paste"), SLOT(pasteSlot()));
+    deleteAction = makeAction(QStringLiteral("Delete"), QStringLiteral("Delete"),
+                              QStringLiteral("delete"), SLOT(deleteSlot()));
+    uploadAction = makeAction(QStringLiteral("&Upload"), QStringLiteral("Upload"),
+                              QStringLiteral("upload"), SLOT(uploadSlot()));
+    downloadAction = makeAction(QStringLiteral("&Download"), QStringLiteral("Download"),
+                                QStringLiteral("download"), SLOT(downloadSlot()));
+    copyAction->setData(unsigned(MenuCopy));
+    pasteAction->setData(unsigned(MenuPaste));
+    deleteAction->setData(unsigned(MenuDelete));
+    uploadAction->setData(unsigned(MenuUpload));
+    downloadAction->setData(unsigned(MenuDownload));
+}
+
+bool RYXObject::initialize(QTreeWidgetItem *parentItem)
+{
+    createActions();
+    attachToTree(parentItem);
+    createPopupMenu();
+    updateDialog();
+    return true;
+}
+
+bool RYXObject::createPopupMenu()
+{
+    createActions();
+    delete popupMenu;
+    popupMenu = new QMenu;
+    popupMenu->setObjectName(QStringLiteral("Main Popup"));
+    popupMenu->addAction(copyAction);
+    popupMenu->addAction(pasteAction);
+    if (deletable)
+        popupMenu->addAction(deleteAction);
+    popupMenu->addSeparator();
+    popupMenu->addAction(openFileAction);
+    popupMenu->addAction(saveAsAction);
+    if (deviceClass != 0 || !connection) {
+        popupMenu->addSeparator();
+        popupMenu->addAction(uploadAction);
+        popupMenu->addAction(downloadAction);
+    }
+    // The menu has no widget parent (the object is no widget); it is
+    // deleted with the object.
+    connect(this, &QObject::destroyed, popupMenu, &QObject::deleteLater);
+    return true;
+}
+
+void RYXObject::applyMenuItemMask(unsigned mask)
+{
+    static const unsigned ids[] = { MenuCopy,     MenuPaste,    MenuConnect,
+                                    MenuDisconnect, MenuConfigureComms, MenuUpload,
+                                    MenuDownload, MenuAddModule, MenuDelete };
+    if (!popupMenu)
+        createPopupMenu();
+    const QList<QAction *> actions = popupMenu->actions();
+    for (QAction *action : actions) {
+        bool isId = false;
+        const unsigned id = action->data().toUInt(&isId);
+        if (!isId || !std::count(std::begin(ids), std::end(ids), id))
+            continue;
+        action->setEnabled(mask & id);
+    }
+    deleteAction->setEnabled(mask & MenuDelete);
+}
+
+void RYXObject::showContextMenu(const QPoint &point)
+{
+    unsigned mask = 0;
+    getMenuItemMask(mask);
+    applyMenuItemMask(mask);
+    popupMenu->exec(point);
+}
+
+void RYXObject::attachToTree(QTreeWidgetItem *parentItem)
+{
+    createTreeItem(parentItem);
+    onTreeItemCreated();
+    initializeChildren();
+}
+
+// Deleting an item deletes the items under it; the objects below must
+// forget theirs first.
+void RYXObject::forgetTreeItems()
+{
+    const QList<RYXObject *> below = findChildren<RYXObject *>(Qt::FindDirectChildrenOnly);
+    for (RYXObject *child : below) {
+        child->forgetTreeItems();
+        child->treeItem = nullptr;
+    }
+}
+
+bool RYXObject::destroyTreeItem()
+{
+    forgetTreeItems();
+    delete treeItem;
+    treeItem = nullptr;
+    return true;
+}
+
+// ------------------------------------------------------ configuration file
+
+void RYXObject::writeXml(QTextStream &stream, int indent)
+{
+    Q_UNUSED(stream);
+    Q_UNUSED(indent);
+}
+
+QString RYXObject::getXmlStartTag()
+{
+    return xmlTag;
+}
+
+QString RYXObject::getXmlEndTag()
+{
+    return xmlTag;
+}
+
+void RYXObject::saveAsSlot()
+{
+    QString fileName = RYXPrompter::saveFileName(nullptr, QStringLiteral("*.xml"));
+    if (fileName.isEmpty())
+        return;
+    if (!fileName.contains(QLatin1Char('.')))
+        fileName += QStringLiteral(".xml");
+    if (QFile::exists(fileName)
+        && !RYXPrompter::warningYesNo(nullptr, QStringLiteral("RYX Config"),
+                                      QStringLiteral("This file already exists, would you like "
+                                                     "to overwrite it?")))
+        return;
+    saveToFile(fileName);
+}
+
+bool RYXObject::saveToFile(const QString &fileName)
+{
+    QSaveFile file(fileName);
+    if (file.open(QIODevice::WriteOnly)) {
+        QTextStream stream(&file);
+        stream.setEncoding(QStringConverter::Utf8);
+        writeXml(stream, 0);
+        stream.flush();
+        if (stream.status() == QTextStream::Ok && file.commit())
+            return true;
+    }
+    RYXPrompter::information(nullptr, QStringLiteral("Error"),
+                             QStringLiteral("The file could not be written:\n\n%1\n\n%2")
+                                 .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+    return false;
+}
+
+void RYXObject::openSlot()
+{
+    const QString fileName = RYXPrompter::openFileName(nullptr, QStringLiteral("*.xml"));
+    if (fileName.isEmpty())
+        return;
+    QFile file(fileName);
+    RYXObject *parsed = nullptr;
+    if (file.open(QIODevice::ReadOnly))
+        parseXml(file.readAll(), parsed);
+    if (!parsed) {
+        RYXPrompter::information(nullptr, QStringLiteral("Error"),
+                                 QStringLiteral("Failed to parse the input file."));
+        return;
+    }
+    if (isSameFamily(parsed)) {
+        replaceConfigurationFrom(parsed, QString(), true);
+        return;
+    }
+    const bool create = RYXPrompter::questionYesNo(
+        nullptr, QStringLiteral("RYXConfig"),
+        QStringLiteral("The information in the file is incompatible with \nthe device it was "
+                       "loaded into. Would you like to create \na new device to contain this "
+                       "information?"));
+    RYXSysManager *manager = nullptr;
+    if (create && getSysManager(this, manager)) {
+        parsed->setFileName(fileName);
+        manager->addRootObject(parsed);
+        return;
+    }
+    delete parsed;
+}
+
+// ---------------------------------------------------- lookups up the tree
+
+bool RYXObject::getPort(RYXObject *requester, ZEMPPort *&port, unsigned &tunnel)
+{
+    if (connection) {
+        port = connection->getPort();
+        return port != nullptr;
+    }
+    RYXObject *parentObject = getParentObject();
+    return parentObject && parentObject->getPort(requester, port, tunnel);
+}
+
+bool RYXObject::hasConnection()
+{
+    if (connection)
+        return true;
+    RYXObject *parentObject = getParentObject();
+    return parentObject && parentObject->hasConnection();
+}
+
+bool RYXObject::getSysManager(RYXObject *requester, RYXSysManager *&sysManager)
+{
+    if (connection) {
+        sysManager = connection->getSysManager();
+        return sysManager != nullptr;
+    }
+    RYXObject *parentObject = getParentObject();
+    return parentObject && parentObject->getSysManager(requester, sysManager);
+}
+
+bool RYXObject::getConnection(RYXObject *requester, RYXConnection *&found)
+{
+    if (connection) {
+        found = connection;
+        return true;
+    }
+    RYXObject *parentObject = getParentObject();
+    return parentObject && parentObject->getConnection(requester, found);
+}
+
+bool RYXObject::getMainWindow(RYXObject *requester, RYXEventReceiver *&mainWindow)
+{
+    if (connection) {
+        mainWindow = connection->getEventReceiver();
+        return mainWindow != nullptr;
+    }
+    RYXObject *parentObject = getParentObject();
+    return parentObject && parentObject->getMainWindow(requester, mainWindow);
+}
+
+// ------------------------------------------------------ device operations
+
+int RYXObject::executeOperation(const QString &op, bool topLevel)
+{
+    if (op == QLatin1String("upload"))
+        return upload(topLevel);
+    if (op == QLatin1String("download"))
+        return download(topLevel);
+    if (op == QLatin1String("synchronize"))
+        return synchronize();
+    return 0;
+}
+
+bool RYXObject::requestOperation(const QString &op)
+{
+    RYXConnection *found = nullptr;
+    if (!getConnection(this, found))
+        return false;
+    found->setPendingOperation(this, op);
+    return true;
+}
+
+int RYXObject::upload(bool)
+{
+    return -1;
+}
+
+int RYXObject::uploadPoints(TransferContext &)
+{
+    return 0;
+}
+
+bool RYXObject::processUploadedData()
+{
+    updateDialog();
+    return true;
+}
+
+int RYXObject::download(bool)
+{
+    return -1;
+}
+
+int RYXObject::downloadPoints(TransferContext &)
+{
+    return 0;
+}
+
+bool RYXObject::prepareDownloadData()
+{
+    return true;
+}
+
+int RYXObject::synchronize()
+{
+    return 0;
+}
+
+int RYXObject::synchronizePoints(TransferContext &)
+{
+    return 0;
+}
+
+void RYXObject::showPage(int)
+{
+}
+
+int RYXObject::verifyDevice(ZEMPPort *port)
+{
+    Q_UNUSED(port);
+    return -1; // the device check lands with the point transfers
+}
+
+bool RYXObject::deleteChild(RYXObject *)
+{
+    return false;
+}
+
+void RYXObject::deleteSlot()
+{
+    if (connection) {
+        if (RYXSysManager *manager = connection->getSysManager())
+            manager->DeleteSlot();
+        return;
+    }
+    if (RYXObject *parentObject = getParentObject())
+        parentObject->deleteChild(this);
+}
+
+void RYXObject::uploadSlot()
+{
+    requestOperation(QStringLiteral("upload"));
+}
+
+void RYXObject::downloadSlot()
+{
+    requestOperation(QStringLiteral("download"));
+}
+
+QString RYXObject::getPropertiesHtml()
+{
+    QString html = QStringLiteral("<b>") + name + QStringLiteral("</b><br>")
+                   + QStringLiteral("<table border=1 width=0 cellspacing=0 cellpadding=0>");
+    const bool online = isOnline();
+    html += QStringLiteral("<tr><td width=150>Connection Status:</td><td width=150>%1</td></tr>")
+                .arg(online ? QStringLiteral("ONLINE") : QStringLiteral("OFFLINE"));
+    const QString dataStatus = QStringLiteral("Data Status:");
+    if (showDataStatus) {
+        if (statusFlags & ConfigError)
+            html += row(dataStatus, QStringLiteral("CONFIGURATION ERROR"));
+        else if (statusFlags & ChildError)
+            html += row(dataStatus, QStringLiteral("ERROR IN CHILD"));
+        else if (!online)
+            ;
+        else if (statusFlags & NotCurrent)
+            html += row(dataStatus, QStringLiteral("CONFIGURATION NOT CURRENT"));
+        else if (statusFlags & ChildNotCurrent)
+            html += row(dataStatus,
+                        QStringLiteral("CONFIGURATION NOT CURRENT IN ONE OR MORE CHILD"));
+        else
+            html += row(dataStatus, QStringLiteral("CONFIGURATION CURRENT"));
+    }
+    if (online) {
+        if (showFirmwareVersion)
+            html += firmwareVersionRow();
+        if (showSerialNumber)
+            html += row(QStringLiteral("Serial Number:"),
+                        QString::asprintf(" %d", getInt(QStringLiteral("synch_serialnumber"))));
+        html += getExtraPropertiesHtml();
+    }
+    html += QStringLiteral("</table>");
+    return html;
+}
+
+QString RYXObject::firmwareVersionRow()
+{
+    QString version;
+    if (threePartFirmwareVersion) {
+        const int v = getInt(QStringLiteral("synch_newfwversion"));
+        version = QString::asprintf(" %d.%d.%02d", v >> 16 & 0xFF, v >> 8 & 0xFF, v & 0xFF);
+    } else {
+        const int v = getInt(QStringLiteral("synch_fwversion"));
+        version = QString::asprintf(" %d.%02d", v >> 8 & 0xFF, v & 0xFF);
+    }
+    return row(QStringLiteral("Firmware Version:"), version);
+}
+
+QString RYXObject::getExtraPropertiesHtml()
+{
+    return QString();
+}
+
+// -------------------------------------------------------------- helpers
+
+bool RYXObject::isFirmwareAtLeast(int major, int minor)
+{
+    return getInt(QStringLiteral("synch_fwversion")) >= major * 256 + minor;
+}
+
+bool RYXObject::postToMainWindow(QAsyncCustomEvent *event)
+{
+    RYXEventReceiver *receiver = nullptr;
+    if (!getMainWindow(this, receiver)) {
+        delete event;
+        return false;
+    }
+    QAsyncCustomEvent::post(receiver->eventTarget(), event);
+    return true;
+}
+
+void RYXObject::postUpdateDialog()
+{
+    postToMainWindow(new updateDialogEvent(this));
+}
+
+void RYXObject::setShowInTree(bool show)
+{
+    if (show == showInTree)
+        return;
+    if (show)
+        postToMainWindow(new createTreeItemEvent(this, getParentObject(), name, true));
+    else
+        postToMainWindow(new destroyTreeItemEvent(this));
+    showInTree = show;
+}
+
+void RYXObject::selectNeighbourItem(bool below)
+{
+    QTreeWidget *view = treeItem ? treeItem->treeWidget() : nullptr;
+    QTreeWidgetItem *current = view ? view->currentItem() : nullptr;
+    if (!current)
+        return;
+    auto neighbour = [&]() { return below ? view->itemBelow(current) : view->itemAbove(current); };
+    QTreeWidgetItem *target = neighbour();
+    // Opening the item above can reveal its children, which then come
+    // before it: keep opening until the neighbour stays the same.
+    while (target) {
+        target->setExpanded(true);
+        QTreeWidgetItem *next = neighbour();
+        if (next == target)
+            break;
+        target = next;
+    }
+    if (target)
+        view->setCurrentItem(target);
+}
+
+void RYXObject::selectPreviousItem()
+{
+    selectNeighbourItem(false);
+}
+
+void RYXObject::selectNextItem()
+{
+    selectNeighbourItem(true);
 }

@@ -1,11 +1,315 @@
 #pragma once
 
-#include <QtCore/QObject>
+#include "database/DataPoint.h"
 
-// Placeholder until the tree object base lands.
+#include <QtCore/QList>
+#include <QtCore/QMutex>
+#include <QtCore/QObject>
+#include <QtCore/QPoint>
+#include <QtCore/QString>
+#include <QtGui/QPixmap>
+
+class QAsyncCustomEvent;
+class QAction;
+class QByteArray;
+class QDragEnterEvent;
+class QDropEvent;
+class QMenu;
+class QMimeData;
+class QTextStream;
+class QTreeWidgetItem;
+class QWidget;
+class RYXConnection;
+class RYXDatabase;
+class RYXEventReceiver;
+class RYXListViewItem;
+class RYXSysManager;
+class TransferContext;
+class ZEMPPort;
+
+// Base of every node of the device tree: stations, I/O modules, channels
+// and plug-ins. It owns the node's point database, its status flags and
+// tree item, its Copy/Paste/Delete/Open/Save As commands and the dispatch
+// of device operations. The connection thread calls the point, status and
+// transfer operations; those touch no widget and report only through
+// events posted to the event receiver.
 class RYXObject : public QObject
 {
     Q_OBJECT
 public:
+    // Status bits of statusFlags.
+    enum StatusBit : unsigned {
+        ConfigError = 0x01,
+        NotCurrent = 0x04,
+        ChildError = 0x08,
+        ChildNotCurrent = 0x10,
+        Online = 0x20
+    };
+
+    // Events of setStatus.
+    enum StatusEvent {
+        WentOnline = 1,
+        WentOffline = 2,
+        MarkedCurrentA = 3,
+        MarkedCurrentB = 4,
+        InvalidateTree = 5,
+        Invalidate = 6,
+        ClearConfigError = 7,
+        SetConfigError = 8,
+        RecomputeChildStatus = 9
+    };
+
+    // Identifiers of the context menu items and bits of getMenuItemMask;
+    // the main window uses the same bits for its enable flags.
+    enum MenuItem : unsigned {
+        MenuConnect = 0x0001,
+        MenuDisconnect = 0x0002,
+        MenuUpload = 0x0004,
+        MenuDownload = 0x0008,
+        MenuSaveAs = 0x0010,
+        MenuSave = 0x0020,
+        MenuPrintPreview = 0x0040,
+        MenuPrint = 0x0080,
+        MenuCopy = 0x0100,
+        MenuPaste = 0x0200,
+        MenuDelete = 0x0400,
+        MenuAddModule = 0x0800,
+        MenuConfigureComms = 0x1000
+    };
+
     explicit RYXObject(QObject *parent = nullptr);
+    ~RYXObject() override;
+
+    // --- tree -------------------------------------------------------------
+    virtual bool createTreeItem(QTreeWidgetItem *parentItem);
+    virtual bool onTreeItemCreated();
+    virtual bool initializeChildren();
+    virtual QString getName();
+    virtual QString getShortName();
+    /// Executes the context menu at the global position \a point.
+    virtual void showContextMenu(const QPoint &point);
+    virtual QWidget *createDialog(QWidget *parent, QWidget *currentDialog, bool *created);
+    virtual bool addChild(RYXObject *child);
+    /// Puts \a newChild in place of the child at \a index and deletes the old one.
+    virtual bool replaceChild(RYXObject *newChild, unsigned index);
+
+    // --- copy, paste, drag and drop ---------------------------------------
+    /// The drag and clipboard form: identity header line, then the XML.
+    virtual QMimeData *makeDragObject();
+    /// Reads \a xml into a new detached tree handed to \a result (null when
+    /// the text cannot be read completely); true when it is of this family.
+    virtual bool parseXml(const QByteArray &xml, RYXObject *&result);
+    virtual bool isSameFamily(const RYXObject *other) const;
+    virtual bool copyDataFrom(RYXObject *source);
+    virtual bool startDrag();
+    virtual void handleDragEnter(QDragEnterEvent *event);
+    virtual void handleDrop(QDropEvent *event);
+    virtual bool isSameFamilyAs(const RYXObject &other) const;
+
+    // --- points -----------------------------------------------------------
+    virtual bool setValue(const QString &key, const QString &value, bool updateUi = false);
+    virtual bool setValue(const QString &key, unsigned value, bool updateUi = false);
+    virtual bool setValue(const QString &key, int value, bool updateUi = false);
+    virtual bool setValue(const QString &key, bool value, bool updateUi = false);
+    virtual bool setValue(const QString &key, float value, bool updateUi = false);
+    // Literal strings and doubles would otherwise pick the bool or be ambiguous.
+    bool setValue(const QString &key, const char *value, bool updateUi = false);
+    bool setValue(const QString &key, double value, bool updateUi = false);
+    virtual bool getValue(const QString &key, QString &value);
+    virtual bool getValue(const QString &key, unsigned &value);
+    virtual bool getValue(const QString &key, int &value);
+    virtual bool getValue(const QString &key, bool &value);
+    virtual bool getValue(const QString &key, float &value);
+    virtual QString getString(const QString &key);
+    virtual float getFloat(const QString &key);
+    virtual int getInt(const QString &key);
+    virtual bool getBool(const QString &key);
+    virtual unsigned getUInt(const QString &key);
+    virtual bool getDataPoint(const QString &key, DataPoint &point);
+
+    // --- status -----------------------------------------------------------
+    virtual bool isNotCurrent();
+    virtual void markNotCurrent();
+    virtual void markCurrent(const QString &key);
+    virtual bool isOnline();
+    virtual void setOnline(bool online);
+    virtual unsigned getStatusFlags();
+    virtual void setStatus(int event);
+    virtual void updateChildStatus();
+    virtual void invalidateConfiguration();
+    virtual void getMenuItemMask(unsigned &mask);
+    virtual QPixmap getStatusPixmap(unsigned flags);
+    /// The image name of the LED for \a flags (usable from any thread).
+    virtual QString getStatusPixmapName(unsigned flags);
+    virtual int checkOperation(int op);
+    /// Posts this object's entry to the event log, then its children's.
+    virtual bool addToEventBox(int decimals = 2);
+    virtual void updateDialog();
+
+    // --- life in the tree ---------------------------------------------------
+    /// Creates the actions, the tree item (children too) and the context menu.
+    virtual bool initialize(QTreeWidgetItem *parentItem);
+    virtual bool createPopupMenu();
+    virtual void attachToTree(QTreeWidgetItem *parentItem);
+    virtual bool destroyTreeItem();
+
+    // --- configuration file -------------------------------------------------
+    virtual void writeXml(QTextStream &stream, int indent);
+    virtual QString getXmlStartTag();
+    virtual QString getXmlEndTag();
+
+    // --- lookups up the tree ----------------------------------------------
+    virtual bool getPort(RYXObject *requester, ZEMPPort *&port, unsigned &tunnel);
+    virtual bool hasConnection();
+    virtual bool getSysManager(RYXObject *requester, RYXSysManager *&sysManager);
+    virtual bool getConnection(RYXObject *requester, RYXConnection *&connection);
+    /// The receiver of this tree's events (the main window); false when none.
+    virtual bool getMainWindow(RYXObject *requester, RYXEventReceiver *&mainWindow);
+
+    // --- device operations --------------------------------------------------
+    virtual int executeOperation(const QString &op, bool topLevel = true);
+    /// Hands \a op on this object to the station's connection thread.
+    virtual bool requestOperation(const QString &op);
+    virtual int upload(bool topLevel);
+    virtual int uploadPoints(TransferContext &context);
+    virtual bool processUploadedData();
+    virtual int download(bool topLevel);
+    virtual int downloadPoints(TransferContext &context);
+    virtual bool prepareDownloadData();
+    virtual int synchronize();
+    virtual int synchronizePoints(TransferContext &context);
+    virtual void showPage(int page);
+    virtual int verifyDevice(ZEMPPort *port);
+    virtual bool deleteChild(RYXObject *child);
+    virtual QString getPropertiesHtml();
+    virtual QString getExtraPropertiesHtml();
+
+    // --- non-virtual helpers ------------------------------------------------
+    bool isFirmwareAtLeast(int major, int minor);
+    void postUpdateDialog();
+    void selectPreviousItem();
+    void selectNextItem();
+    void setShowInTree(bool show);
+    void setSuppressIndicatorRefresh(bool suppress) { suppressIndicatorRefresh = suppress; }
+
+    // --- accessors used by the main window, the file code and the dialogs ---
+    RYXDatabase *getDatabase() const { return database; }
+    RYXListViewItem *getTreeItem() const { return treeItem; }
+    void setTreeItem(RYXListViewItem *item) { treeItem = item; }
+    RYXObject *getParentObject() const;
+    const QList<RYXObject *> &getChildren() const { return children; }
+    int childCount() const { return int(children.size()); }
+    RYXObject *childAt(int index) const;
+    int indexOfChild(const RYXObject *child) const { return int(children.indexOf(child)); }
+    QString getFileName() const { return fileName; }
+    void setFileName(const QString &name) { fileName = name; }
+    QString getFamily() const { return family; }
+    QString getXmlTag() const { return xmlTag; }
+    QString getEventPixmap() const { return eventPixmap; }
+    RYXConnection *getOwnConnection() const { return connection; }
+    void setConnection(RYXConnection *c) { connection = c; }
+    bool isDeletable() const { return deletable; }
+    void setDeletable(bool d) { deletable = d; }
+    bool isShownInTree() const { return showInTree; }
+    int getDeviceClass() const { return deviceClass; }
+    int getModuleType() const { return moduleType; }
+    int getTypeCode() const { return typeCode; }
+    bool isTrackChangesDisabled() const { return trackChangesDisabled; }
+    bool isModifiedWhileOnline() const { return modifiedWhileOnline; }
+    QMenu *getPopupMenu() const { return popupMenu; }
+    /// The per-object lock (dialog refreshes take it with tryLock).
+    QMutex *getMutex() { return &mutex; }
+    /// The unique drag identity of this object within the running program.
+    quint64 dragIdentity() const;
+    /// True when \a text (header line, then XML) names a live object of this family.
+    bool acceptsDragText(const QString &text) const;
+    /// Enables the context menu items whose identifiers are set in \a mask.
+    void applyMenuItemMask(unsigned mask);
+
+    // Point creation, forwarded to the database.
+    bool InsertPoint(const QString &key, int value, quint16 pointNumber, int type);
+    bool InsertPoint(const QString &key, const QString &value, quint16 pointNumber, int type,
+                     int size = -1);
+    bool InsertPoint(const QString &key, const QString &value, DataPoint::Attributes attributes,
+                     quint16 pointNumber, int size, int type);
+    bool InsertPoint(const QString &key, int value, DataPoint::Attributes attributes,
+                     quint16 pointNumber, int type);
+    bool InsertPoint(const QString &key, const QString &value, DataPoint::Attributes attributes,
+                     quint16 pointNumber, int type);
+    bool SetUntracked(const QString &key);
+
+Q_SIGNALS:
+    void DebugMessage(const QString &text);
+
+public Q_SLOTS:
+    void copySlot();
+    void pasteSlot();
+    void deleteSlot();
+    void openSlot();
+    void saveAsSlot();
+    void uploadSlot();
+    void downloadSlot();
+
+protected:
+    /// Recomputes bit 2 from the database and modifiedWhileOnline.
+    void updateNotCurrentBit();
+    /// Refreshes the tree LED when the flags changed since the last refresh.
+    void refreshIndicator();
+    /// Posts \a event to this tree's receiver; false (event deleted) when none.
+    bool postToMainWindow(QAsyncCustomEvent *event);
+    /// The shared flow of Paste, Drop and Open: replace this object's
+    /// configuration with \a parsed after asking. Takes ownership of \a parsed.
+    void replaceConfigurationFrom(RYXObject *parsed, const QString &prefix, bool postRefresh);
+    /// Paste and Drop: \a text is the header line and the XML.
+    void importDragText(const QString &text, const QString &prefix, bool isDrop);
+    /// The item neighbouring the current tree item (above or below), opened.
+    void selectNeighbourItem(bool below);
+    void createActions();
+    void forgetTreeItems();
+    QString firmwareVersionRow();
+    /// Writes this subtree to \a fileName atomically; reports a failure.
+    bool saveToFile(const QString &fileName);
+    QAction *makeAction(const QString &menuText, const QString &iconName,
+                        const QString &objectName, const char *slot);
+
+    // Fields, in the order of their meaning; subclasses set them in their
+    // constructors.
+    RYXDatabase *database;
+    bool modifiedWhileOnline = false;
+    QMenu *popupMenu = nullptr;
+    RYXListViewItem *treeItem = nullptr;
+    QString eventPixmap;
+    QString currentPixmap;
+    QString offlinePixmap;
+    QString notCurrentPixmap;
+    QString errorPixmap;
+    QString childNotCurrentPixmap;
+    QString childErrorPixmap;
+    QMutex mutex;
+    QString xmlTag;
+    bool trackChangesDisabled = false;
+    QString fileName;
+    int deviceClass = 0;
+    QString name;
+    QString family;
+    int moduleType = -1;
+    int typeCode = -1;
+    unsigned statusFlags = 0;
+    unsigned shownStatusFlags = ~0u;
+    RYXConnection *connection = nullptr;
+    QList<RYXObject *> children;
+    bool suppressIndicatorRefresh = false;
+    bool showInTree = true;
+    bool deletable = true;
+    bool showDataStatus = true;
+    bool showFirmwareVersion = false;
+    bool threePartFirmwareVersion = false;
+    bool showSerialNumber = false;
+    QAction *copyAction = nullptr;
+    QAction *pasteAction = nullptr;
+    QAction *deleteAction = nullptr;
+    QAction *openFileAction = nullptr;
+    QAction *saveAsAction = nullptr;
+    QAction *uploadAction = nullptr;
+    QAction *downloadAction = nullptr;
 };
