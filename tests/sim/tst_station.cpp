@@ -1,0 +1,454 @@
+// The station engine: frames in, frames out, without any transport.
+#include "SimCatalog.h"
+#include "SimStation.h"
+
+#include "comm/ZEMPPort.h"
+
+#include <QtTest/QSignalSpy>
+#include <QtTest/QtTest>
+
+#include <memory>
+
+namespace {
+
+QByteArray frame(bool write, quint16 address, const QByteArray &data = {})
+{
+    BYTE out[ZEMP_MAX_FRAME];
+    const int n = ZEMPPort::buildFrame(write ? ZEMP_WRITE : ZEMP_READ, address, data.size(),
+                                       reinterpret_cast<const BYTE *>(data.constData()), out);
+    return QByteArray(reinterpret_cast<const char *>(out), n);
+}
+
+struct Decoded
+{
+    int status = -1;
+    quint16 address = 0;
+    QByteArray data;
+};
+
+// Decodes with the client's own parser, after checking the checksum.
+Decoded decode(const QByteArray &bytes)
+{
+    Decoded d;
+    const auto *b = reinterpret_cast<const BYTE *>(bytes.constData());
+    if (bytes.size() < 4 || ZEMPPort::frameChecksum(b, bytes.size() - 1) != b[bytes.size() - 1]) {
+        d.status = ZEMP_ERR_CHECKSUM;
+        return d;
+    }
+    BYTE data[ZEMP_MAX_FRAME];
+    int count = 0;
+    unsigned short address = 0;
+    d.status = ZEMPPort::parseFrame(b, bytes.size(), &address, &count, data);
+    d.address = address;
+    d.data = QByteArray(reinterpret_cast<const char *>(data), count);
+    return d;
+}
+
+// A request through a tunnel address: the inner frame is the payload of a write.
+QByteArray tunnelled(quint16 tunnel, bool write, quint16 address, const QByteArray &data = {})
+{
+    return frame(true, tunnel, frame(write, address, data));
+}
+
+QVector<quint8> codes(const QString &list)
+{
+    QVector<quint8> out;
+    if (!SimCatalog::parseModuleList(list, out, nullptr))
+        qFatal("bad module list in test");
+    return out;
+}
+
+std::unique_ptr<SimStation> makeStation(const QString &modules = QStringLiteral("TI4,RO8,CI4"))
+{
+    return std::unique_ptr<SimStation>(SimStation::create(QStringLiteral("eim"), codes(modules), nullptr));
+}
+
+QByteArray bytes(std::initializer_list<int> values)
+{
+    QByteArray out;
+    for (int v : values)
+        out.append(char(v));
+    return out;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(SimFaults::DeviceError)
+
+class tst_Station : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void exactFrames_data();
+    void exactFrames();
+    void headReads_data();
+    void headReads();
+    void headWrites_data();
+    void headWrites();
+    void tunnelReads_data();
+    void tunnelReads();
+    void tunnelledWriteReadsBack();
+    void registersAndCommits();
+    void saveHandshake();
+    void garbageIsIgnored_data();
+    void garbageIsIgnored();
+    void faultSequence_data();
+    void faultSequence();
+    void injectedDeviceErrors();
+    void moduleLists_data();
+    void moduleLists();
+    void deviceErrorSpecs_data();
+    void deviceErrorSpecs();
+    void addressHelpers();
+};
+
+void tst_Station::exactFrames_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<QByteArray>("response");
+    // Device type 28 of the head, most significant byte first.
+    QTest::newRow("devicetype") << frame(false, 0x64) << bytes({0x05, 0x00, 0x64, 0x00, 0x1C, 0x7B});
+    // An unknown point: bit 7 set in the length byte, the code in byte 3.
+    QTest::newRow("unknown point") << frame(false, 0x1234) << bytes({0x84, 0x12, 0x34, 0x02, 0x34});
+    // A successful write answers with the address and no data.
+    QTest::newRow("write ack") << frame(true, 0x100, bytes({1})) << bytes({0x03, 0x01, 0x00, 0xFC});
+}
+
+void tst_Station::exactFrames()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(QByteArray, response);
+    auto station = makeStation();
+    const SimReply reply = station->handleRequest(request);
+    QCOMPARE(reply.outcome, SimReply::Answered);
+    QCOMPARE(reply.frame.toHex(' '), response.toHex(' '));
+}
+
+void tst_Station::headReads_data()
+{
+    QTest::addColumn<quint16>("address");
+    QTest::addColumn<QByteArray>("value");
+    QTest::newRow("module count") << quint16(0x102) << bytes({3});
+    QTest::newRow("module types")
+        << quint16(0x103) << bytes({2, 102, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    QTest::newRow("descriptor field") << quint16(0x0C) << QByteArray("EIM\0\0\0\0\0\0\0\0\0", 12);
+    QTest::newRow("float order") << quint16(0x200) << bytes({0});
+    QTest::newRow("status word") << quint16(0x210) << bytes({0, 0});
+}
+
+void tst_Station::headReads()
+{
+    QFETCH(quint16, address);
+    QFETCH(QByteArray, value);
+    auto station = makeStation();
+    const Decoded d = decode(station->handleRequest(frame(false, address)).frame);
+    QCOMPARE(d.status, 0);
+    QCOMPARE(d.address, address);
+    QCOMPARE(d.data.toHex(' '), value.toHex(' '));
+}
+
+void tst_Station::headWrites_data()
+{
+    QTest::addColumn<quint16>("address");
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("text shorter than field")
+        << quint16(0x0C) << QByteArray("PUMP 7", 7) << 0 << QByteArray("PUMP 7\0\0\0\0\0\0", 12);
+    QTest::newRow("text filling the field")
+        << quint16(0x0C) << QByteArray("ABCDEFGHIJK", 12) << 0 << QByteArray("ABCDEFGHIJK", 12);
+    QTest::newRow("text past the field")
+        << quint16(0x0C) << QByteArray(13, 'x') << int(SimStation::ErrBadLength)
+        << QByteArray("EIM\0\0\0\0\0\0\0\0\0", 12);
+    QTest::newRow("integer of wrong width")
+        << quint16(0x100) << bytes({0, 1}) << int(SimStation::ErrBadLength) << bytes({0});
+    QTest::newRow("read-only device type")
+        << quint16(0x64) << bytes({0, 29}) << int(SimStation::ErrReadOnly) << bytes({0, 28});
+    QTest::newRow("read-only module count")
+        << quint16(0x102) << bytes({16}) << int(SimStation::ErrReadOnly) << bytes({3});
+}
+
+void tst_Station::headWrites()
+{
+    QFETCH(quint16, address);
+    QFETCH(QByteArray, data);
+    QFETCH(int, status);
+    QFETCH(QByteArray, stored);
+    auto station = makeStation();
+    QCOMPARE(decode(station->handleRequest(frame(true, address, data)).frame).status, status);
+    const Decoded back = decode(station->handleRequest(frame(false, address)).frame);
+    QCOMPARE(back.status, 0);
+    QCOMPARE(back.data.toHex(' '), stored.toHex(' '));
+}
+
+void tst_Station::tunnelReads_data()
+{
+    QTest::addColumn<quint16>("tunnel");
+    QTest::addColumn<quint16>("address");
+    QTest::addColumn<int>("outerStatus");
+    QTest::addColumn<int>("innerStatus");
+    QTest::addColumn<QByteArray>("value");
+    // Station TI4, RO8, CI4: module n starts at 0x1000 + 4(n-1).
+    QTest::newRow("module 1 type") << quint16(0x1000) << quint16(0x13) << 0 << 0 << bytes({2});
+    QTest::newRow("module 2 type") << quint16(0x1004) << quint16(0x13) << 0 << 0 << bytes({102});
+    QTest::newRow("channel 1 shares the module address")
+        << quint16(0x1000) << quint16(0x64) << 0 << 0 << bytes({0, 2});
+    QTest::newRow("CI4 channel 2 kind") << quint16(0x1009) << quint16(0x64) << 0 << 0 << bytes({0, 0x52});
+    QTest::newRow("CI4 channel 4 kind") << quint16(0x100B) << quint16(0x64) << 0 << 0 << bytes({0, 0x54});
+    QTest::newRow("channel firmware") << quint16(0x1002) << quint16(0x68) << 0 << 0 << bytes({2, 3});
+    QTest::newRow("channel tag field") << quint16(0x1003) << quint16(0x107) << 0 << 0 << QByteArray(24, '\0');
+    QTest::newRow("unknown inner point")
+        << quint16(0x1000) << quint16(0x999) << 0 << int(SimStation::ErrUnknownAddress) << QByteArray();
+    QTest::newRow("relay module has no channel targets")
+        << quint16(0x1005) << quint16(0x64) << int(SimStation::ErrMissing) << -1 << QByteArray();
+    QTest::newRow("no module 4")
+        << quint16(0x100C) << quint16(0x13) << int(SimStation::ErrMissing) << -1 << QByteArray();
+}
+
+void tst_Station::tunnelReads()
+{
+    QFETCH(quint16, tunnel);
+    QFETCH(quint16, address);
+    QFETCH(int, outerStatus);
+    QFETCH(int, innerStatus);
+    QFETCH(QByteArray, value);
+    auto station = makeStation();
+    const Decoded outer = decode(station->handleRequest(tunnelled(tunnel, false, address)).frame);
+    QCOMPARE(outer.status, outerStatus);
+    if (outerStatus != 0)
+        return;
+    QCOMPARE(outer.address, tunnel);
+    const Decoded inner = decode(outer.data);
+    QCOMPARE(inner.status, innerStatus);
+    QCOMPARE(inner.data.toHex(' '), value.toHex(' '));
+    if (innerStatus == 0)
+        QCOMPARE(inner.address, address);
+}
+
+void tst_Station::tunnelledWriteReadsBack()
+{
+    auto station = makeStation();
+    const quint16 channel3 = SimStation::tunnelAddress(1, 2);
+    const Decoded ack = decode(station->handleRequest(tunnelled(channel3, true, 0x107, "TT_101")).frame);
+    QCOMPARE(ack.status, 0);
+    QCOMPARE(decode(ack.data).status, 0);
+    QByteArray stored;
+    QVERIFY(station->readPoint(channel3, 0x107, stored));
+    QCOMPARE(stored, QByteArray("TT_101").append(QByteArray(18, '\0')));
+    // The neighbouring channel keeps its own tag.
+    QVERIFY(station->readPoint(SimStation::tunnelAddress(1, 1), 0x107, stored));
+    QCOMPARE(stored, QByteArray(24, '\0'));
+    // A read of a tunnel address carries no frame to pass on.
+    QCOMPARE(decode(station->handleRequest(frame(false, channel3)).frame).status,
+             int(SimStation::ErrBadTunnelFrame));
+    // Nor does a payload whose checksum is wrong.
+    QByteArray inner = frame(false, 0x13);
+    inner[3] = char(inner.at(3) + 1);
+    QCOMPARE(decode(station->handleRequest(frame(true, channel3, inner)).frame).status,
+             int(SimStation::ErrBadTunnelFrame));
+}
+
+void tst_Station::registersAndCommits()
+{
+    auto station = makeStation();
+    // Value register 1 of the second channel of module 3.
+    QCOMPARE(SimStation::registerAddress(3, 1, 1), quint16(0x325));
+    const QByteArray value = bytes({0x41, 0x20, 0, 0});
+    QCOMPARE(decode(station->handleRequest(frame(true, 0x325, value)).frame).status, 0);
+    QCOMPARE(station->registerValue(3, 1, 1), value);
+    QCOMPARE(decode(station->handleRequest(frame(false, 0x325)).frame).data, value);
+    QCOMPARE(decode(station->handleRequest(frame(false, 0x324)).frame).data, QByteArray(4, '\0'));
+    QCOMPARE(decode(station->handleRequest(frame(true, 0x325, bytes({1, 2}))).frame).status,
+             int(SimStation::ErrBadLength));
+    // Module 4 does not exist.
+    QCOMPARE(decode(station->handleRequest(frame(false, 0x330)).frame).status, int(SimStation::ErrMissing));
+
+    QCOMPARE(decode(station->handleRequest(frame(true, SimStation::commitAddress(2, 0))).frame).status, 0);
+    QCOMPARE(decode(station->handleRequest(frame(true, SimStation::commitAddress(2, 0))).frame).status, 0);
+    QCOMPARE(station->commitCount(2, 0), 2);
+    QCOMPARE(station->commitCount(1, 0), 0);
+    QCOMPARE(decode(station->handleRequest(frame(false, 0x404)).frame).status,
+             int(SimStation::ErrUnknownAddress));
+    QCOMPARE(decode(station->handleRequest(frame(true, 0x40C)).frame).status, int(SimStation::ErrMissing));
+}
+
+void tst_Station::saveHandshake()
+{
+    auto station = makeStation();
+    QSignalSpy saved(station.get(), &SimStation::saved);
+    const Decoded first = decode(station->handleRequest(frame(false, 0x200)).frame);
+    QCOMPARE(first.status, 0);
+    QCOMPARE(first.data.size(), 1);
+    QCOMPARE(station->saveCount(), 0);
+    QCOMPARE(decode(station->handleRequest(frame(true, 0x200, first.data)).frame).status, 0);
+    QCOMPARE(station->saveCount(), 1);
+    QCOMPARE(saved.count(), 1);
+    // A refused write stores nothing.
+    QCOMPARE(decode(station->handleRequest(frame(true, 0x200, bytes({0, 0}))).frame).status,
+             int(SimStation::ErrBadLength));
+    QCOMPARE(station->saveCount(), 1);
+}
+
+void tst_Station::garbageIsIgnored_data()
+{
+    QTest::addColumn<QByteArray>("garbage");
+    QByteArray badSum = frame(false, 0x64);
+    badSum[3] = char(badSum.at(3) ^ 0x01);
+    QByteArray longer = frame(false, 0x64) + bytes({0});
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("three bytes") << bytes({0x03, 0x00, 0x64});
+    QTest::newRow("bad checksum") << badSum;
+    QTest::newRow("length byte disagrees") << longer;
+    QTest::newRow("zero length byte") << bytes({0x00, 0x00, 0x00, 0x00});
+    QTest::newRow("oversized") << QByteArray(300, char(0x7F));
+}
+
+void tst_Station::garbageIsIgnored()
+{
+    QFETCH(QByteArray, garbage);
+    auto station = makeStation();
+    const SimReply reply = station->handleRequest(garbage);
+    QCOMPARE(reply.outcome, SimReply::Invalid);
+    QVERIFY(reply.frame.isEmpty());
+    QCOMPARE(decode(station->handleRequest(frame(false, 0x64)).frame).data, bytes({0, 28}));
+}
+
+void tst_Station::faultSequence_data()
+{
+    QTest::addColumn<int>("dropEvery");
+    QTest::addColumn<int>("corruptEvery");
+    QTest::addColumn<int>("silentAfter");
+    QTest::addColumn<QString>("expected"); // per request: a answered, d dropped, c corrupt, s silent
+    QTest::newRow("none") << 0 << 0 << -1 << "aaaaaa";
+    QTest::newRow("drop every 3rd") << 3 << 0 << -1 << "aadaad";
+    QTest::newRow("corrupt every 2nd") << 0 << 2 << -1 << "acacac";
+    QTest::newRow("drop wins over corrupt") << 2 << 2 << -1 << "adadad";
+    QTest::newRow("silent after 4") << 0 << 0 << 4 << "aaaass";
+    QTest::newRow("silent from the start") << 0 << 0 << 0 << "ssssss";
+}
+
+void tst_Station::faultSequence()
+{
+    QFETCH(int, dropEvery);
+    QFETCH(int, corruptEvery);
+    QFETCH(int, silentAfter);
+    QFETCH(QString, expected);
+    auto station = makeStation();
+    SimFaults faults;
+    faults.setDropEvery(dropEvery);
+    faults.setCorruptEvery(corruptEvery);
+    faults.setSilentAfter(silentAfter);
+    faults.setDelayMs(25);
+    station->setFaults(faults);
+    QString seen;
+    for (int i = 0; i < expected.size(); ++i) {
+        // Writes show whether a lost answer was still carried out.
+        const QByteArray value = bytes({i + 1});
+        const SimReply reply = station->handleRequest(frame(true, 0x101, value));
+        QByteArray stored;
+        QVERIFY(station->readPoint(0, 0x101, stored));
+        if (reply.outcome == SimReply::Answered) {
+            QCOMPARE(reply.delayMs, 25);
+            seen += decode(reply.frame).status == ZEMP_ERR_CHECKSUM ? QLatin1Char('c') : QLatin1Char('a');
+            QCOMPARE(stored, value);
+        } else {
+            QCOMPARE(reply.outcome, SimReply::NoAnswer);
+            seen += stored == value ? QLatin1Char('d') : QLatin1Char('s');
+        }
+    }
+    QCOMPARE(seen, expected);
+    QCOMPARE(station->requestCount(), quint64(expected.size()));
+}
+
+void tst_Station::injectedDeviceErrors()
+{
+    auto station = makeStation();
+    SimFaults faults;
+    faults.addDeviceError({66, 0x64, 0});
+    faults.addDeviceError({9, 0x13, SimStation::tunnelAddress(2, 0)});
+    station->setFaults(faults);
+    QCOMPARE(decode(station->handleRequest(frame(false, 0x64)).frame).status, 66);
+    QCOMPARE(decode(station->handleRequest(frame(false, 0x102)).frame).status, 0);
+    const Decoded outer = decode(station->handleRequest(tunnelled(0x1004, false, 0x13)).frame);
+    QCOMPARE(outer.status, 0);
+    QCOMPARE(decode(outer.data).status, 9);
+    // Module 1 is not affected.
+    const Decoded other = decode(station->handleRequest(tunnelled(0x1000, false, 0x13)).frame);
+    QCOMPARE(decode(other.data).data, bytes({2}));
+}
+
+void tst_Station::moduleLists_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QVector<quint8>>("expected");
+    QTest::newRow("element names") << "TI4,AO4,RO8" << true << QVector<quint8>{2, 1, 102};
+    QTest::newRow("mixed forms") << " tim, 102 ,0x17,undetermined" << true << QVector<quint8>{2, 102, 23, 0};
+    QTest::newRow("codes without a class") << "6,200" << true << QVector<quint8>{6, 200};
+    QTest::newRow("empty") << "" << true << QVector<quint8>{};
+    QTest::newRow("none") << "none" << true << QVector<quint8>{};
+    QTest::newRow("sixteen") << QStringList(16, "CC8").join(',') << true << QVector<quint8>(16, 23);
+    QTest::newRow("seventeen") << QStringList(17, "CC8").join(',') << false << QVector<quint8>{};
+    QTest::newRow("unknown name") << "TI4,XX9" << false << QVector<quint8>{};
+    QTest::newRow("ambiguous family") << "DIM" << false << QVector<quint8>{};
+    QTest::newRow("code too large") << "256" << false << QVector<quint8>{};
+    QTest::newRow("empty item") << "TI4,,AO4" << false << QVector<quint8>{};
+}
+
+void tst_Station::moduleLists()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(QVector<quint8>, expected);
+    QVector<quint8> codes;
+    QString error;
+    QCOMPARE(SimCatalog::parseModuleList(text, codes, &error), ok);
+    QCOMPARE(codes, expected);
+    QCOMPARE(error.isEmpty(), ok);
+}
+
+void tst_Station::deviceErrorSpecs_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("tunnel");
+    QTest::addColumn<int>("address");
+    QTest::newRow("hex address") << "66@0x64" << true << 66 << 0 << 0x64;
+    QTest::newRow("decimal") << "7@528" << true << 7 << 0 << 528;
+    QTest::newRow("tunnelled") << "0x42@0x1004:0x13" << true << 66 << 0x1004 << 0x13;
+    QTest::newRow("code 0 reads as success") << "0@0x64" << false << 0 << 0 << 0;
+    QTest::newRow("code 128 is a transport status") << "128@0x64" << false << 0 << 0 << 0;
+    QTest::newRow("no address") << "66@" << false << 0 << 0 << 0;
+    QTest::newRow("no at sign") << "66" << false << 0 << 0 << 0;
+    QTest::newRow("address too large") << "66@0x10000" << false << 0 << 0 << 0;
+    QTest::newRow("two tunnels") << "66@1:2:3" << false << 0 << 0 << 0;
+}
+
+void tst_Station::deviceErrorSpecs()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    SimFaults::DeviceError error;
+    QString message;
+    QCOMPARE(SimFaults::parseDeviceError(text, error, &message), ok);
+    QCOMPARE(message.isEmpty(), ok);
+    if (!ok)
+        return;
+    QTEST(error.code, "code");
+    QTEST(int(error.tunnel), "tunnel");
+    QTEST(int(error.address), "address");
+}
+
+void tst_Station::addressHelpers()
+{
+    QCOMPARE(SimStation::tunnelAddress(1, 0), quint16(0x1000));
+    QCOMPARE(SimStation::tunnelAddress(1, 2), quint16(0x1002));
+    QCOMPARE(SimStation::tunnelAddress(2, 0), quint16(0x1004));
+    QCOMPARE(SimStation::tunnelAddress(16, 3), quint16(0x103F));
+    QCOMPARE(SimStation::commitAddress(3, 1), quint16(0x409));
+    QCOMPARE(SimStation::registerAddress(16, 3, 3), quint16(0x3FF));
+}
+
+QTEST_GUILESS_MAIN(tst_Station)
+#include "tst_station.moc"
