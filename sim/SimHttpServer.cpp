@@ -98,7 +98,7 @@ int SimHttpServer::parseRequestLine(const QByteArray &line, QByteArray &frame)
         return 405;
     const QByteArray &target = parts.at(1);
     const int question = target.indexOf('?');
-    if (target.left(question) != "/api/zempCommand")
+    if ((question < 0 ? target : target.left(question)) != "/api/zempCommand")
         return 404;
     if (question < 0)
         return 400;
@@ -150,7 +150,8 @@ void SimHttpServer::readRequest(QTcpSocket *socket)
 void SimHttpServer::answer(QTcpSocket *socket, const QByteArray &head)
 {
     QByteArray frame;
-    const int status = parseRequestLine(head.left(head.indexOf('\n')), frame);
+    const int lineEnd = head.indexOf('\n');
+    const int status = parseRequestLine(lineEnd < 0 ? head : head.left(lineEnd), frame);
     if (status != 200 || !m_station) {
         respond(socket, status == 200 ? 400 : status, reasonPhrase(status));
         return;
