@@ -1,0 +1,8 @@
+#include "comm/CVELException.h"
+
+CVELException::CVELException(const QString &message)
+    : m_message(message)
+{
+}
+
+CVELException::~CVELException() = default;

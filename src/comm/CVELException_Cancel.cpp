@@ -1,0 +1,6 @@
+#include "comm/CVELException_Cancel.h"
+
+CVELException_Cancel::CVELException_Cancel()
+    : CVELException(QStringLiteral("Cancel button clicked on progress dialog"))
+{
+}
