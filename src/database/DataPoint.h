@@ -41,6 +41,10 @@ struct DataPoint
         {
             return Attributes(a.m_bits | b.m_bits);
         }
+        /// The bits of \a bits (a point's attributes field) that are in \a a.
+        friend constexpr int operator&(int bits, Attributes a) { return bits & a.m_bits; }
+        friend constexpr bool operator==(Attributes a, Attributes b) { return a.m_bits == b.m_bits; }
+        friend constexpr bool operator!=(Attributes a, Attributes b) { return a.m_bits != b.m_bits; }
 
     private:
         int m_bits = 0;
