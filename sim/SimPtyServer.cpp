@@ -124,12 +124,8 @@ void SimPtyServer::readMaster()
     for (;;) {
         const ssize_t n = ::read(m_master, chunk, sizeof chunk);
         if (n > 0) {
-            if (m_buffer.isEmpty()) {
+            if (m_buffer.isEmpty())
                 m_firstByteUs = m_clock.nsecsElapsed() / 1000;
-                // A new request: whatever the slave has not read belongs to
-                // a client that gave up waiting.
-                ::tcflush(m_slaveHold, TCIFLUSH);
-            }
             m_buffer.append(chunk, int(n));
             continue;
         }
