@@ -1,0 +1,348 @@
+#include "app/RYXEventsBox.h"
+
+#include "app/RYXPrompter.h"
+#include "model/RYXEventReceiver.h"
+#include "model/events/addToEventBoxEvent.h"
+
+#include <QtCore/QMutexLocker>
+#include <QtGui/QAction>
+#include <QtGui/QActionGroup>
+#include <QtWidgets/QDateTimeEdit>
+#include <QtWidgets/QDialog>
+#include <QtWidgets/QDialogButtonBox>
+#include <QtWidgets/QFormLayout>
+#include <QtWidgets/QMenu>
+
+namespace {
+
+constexpr int TypeRole = Qt::UserRole;
+constexpr int SequenceRole = Qt::UserRole + 1;
+
+// Asks for the range of arrival times that "Select Range" lists.
+bool askTimeRange(QWidget *parent, QDateTime *from, QDateTime *to)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(RYXEventsBox::tr("Select Range"));
+    auto *layout = new QFormLayout(&dialog);
+    auto *fromEdit = new QDateTimeEdit(*from, &dialog);
+    auto *toEdit = new QDateTimeEdit(*to, &dialog);
+    fromEdit->setCalendarPopup(true);
+    toEdit->setCalendarPopup(true);
+    layout->addRow(RYXEventsBox::tr("From:"), fromEdit);
+    layout->addRow(RYXEventsBox::tr("To:"), toEdit);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    *from = fromEdit->dateTime();
+    *to = toEdit->dateTime();
+    return true;
+}
+
+} // namespace
+
+RYXEventsBox::RYXEventsBox(RYXEventReceiver *receiver, QWidget *parent)
+    : QListWidget(parent), m_receiver(receiver)
+{
+    // Every row is one line of text: uniform sizes keep long logs cheap to lay out.
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        RightClick(itemAt(pos), viewport()->mapToGlobal(pos));
+    });
+    buildMenus();
+}
+
+void RYXEventsBox::buildMenus()
+{
+    m_popup = new QMenu(this);
+    m_popup->setObjectName(QStringLiteral("Menu"));
+    m_popup->addAction(tr("Clear Log"), this, &RYXEventsBox::clearLog);
+
+    m_filters = m_popup->addMenu(tr("Filters"));
+    addFilterMenu(tr("Verbosity Level"), &m_verbosityGroup,
+                  {tr("Low"), tr("Medium"), tr("High"), tr("Developer")},
+                  [this](int id) { verbositySelChng(id); });
+    m_typeMenu = addFilterMenu(tr("Message Type"), &m_typeGroup, {tr("Show All")},
+                               [this](int id) { typeSelChng(id); });
+    addFilterMenu(tr("Timestamp"), &m_timeGroup,
+                  {tr("Show All"), tr("Last 2 hours"), tr("Last 1 hours"), tr("Select Range")},
+                  [this](int id) {
+                      if (id == TimeSelectRange)
+                          chooseTimeRange();
+                      else
+                          timeSelChng(id);
+                  });
+}
+
+QMenu *RYXEventsBox::addFilterMenu(const QString &title, QActionGroup **group,
+                                   const QStringList &entries, std::function<void(int)> handler)
+{
+    QMenu *menu = m_filters->addMenu(title);
+    *group = new QActionGroup(menu);
+    (*group)->setExclusive(true);
+    for (const QString &entry : entries) {
+        QAction *action = menu->addAction(entry);
+        action->setCheckable(true);
+        action->setData(int((*group)->actions().size()));
+        (*group)->addAction(action);
+    }
+    (*group)->actions().constFirst()->setChecked(true);
+    connect(*group, &QActionGroup::triggered, this,
+            [handler](QAction *action) { handler(action->data().toInt()); });
+    return menu;
+}
+
+void RYXEventsBox::addTypeEntry(const QString &type)
+{
+    m_types << type;
+    QAction *action = m_typeMenu->addAction(type);
+    action->setCheckable(true);
+    action->setData(int(m_types.size()));
+    m_typeGroup->addAction(action);
+}
+
+void RYXEventsBox::checkEntry(QActionGroup *group, int id)
+{
+    const QList<QAction *> actions = group->actions();
+    for (QAction *action : actions)
+        action->setChecked(action->data().toInt() == id);
+}
+
+void RYXEventsBox::chooseTimeRange()
+{
+    const QDateTime now = m_clock ? m_clock() : QDateTime::currentDateTime();
+    QDateTime from = m_rangeFrom.isValid() ? m_rangeFrom : now.addSecs(-3600);
+    QDateTime to = m_rangeTo.isValid() ? m_rangeTo : now;
+    if (askTimeRange(this, &from, &to)) {
+        setSelectedRange(from, to);
+        timeSelChng(TimeSelectRange);
+    } else {
+        checkEntry(m_timeGroup, m_timeRange);
+    }
+}
+
+void RYXEventsBox::setSelectedRange(const QDateTime &from, const QDateTime &to)
+{
+    m_rangeFrom = from;
+    m_rangeTo = to;
+}
+
+// --------------------------------------------------------------- lines
+
+void RYXEventsBox::AddEventItem(const QString &text)
+{
+    if (m_receiver) {
+        QAsyncCustomEvent::post(m_receiver->eventTarget(), new addToEventBoxEvent(text));
+        return;
+    }
+    QMetaObject::invokeMethod(this, [this, text] { appendLine(text); }, Qt::QueuedConnection);
+}
+
+bool RYXEventsBox::isLastLineVisible() const
+{
+    const int c = count();
+    if (c == 0)
+        return false;
+    const QRect last = visualItemRect(item(c - 1));
+    return last.isValid() && viewport()->rect().intersects(last);
+}
+
+void RYXEventsBox::follow(bool wasAtBottom)
+{
+    if (!wasAtBottom || count() == 0)
+        return;
+    setCurrentRow(count() - 1);
+    scrollToItem(item(count() - 1));
+}
+
+void RYXEventsBox::appendLine(const QString &text)
+{
+    const bool wasAtBottom = isLastLineVisible();
+    addItem(text);
+    follow(wasAtBottom);
+}
+
+void RYXEventsBox::RightClick(QListWidgetItem *, const QPoint &point)
+{
+    m_popup->exec(point);
+}
+
+void RYXEventsBox::clearLog()
+{
+    clear();
+    m_blockStart = 0;
+    m_blockCount = 0;
+    m_listed = false;
+}
+
+void RYXEventsBox::notImplemented()
+{
+    QMutexLocker locker(&m_mutex);
+    RYXPrompter::information(this, tr("Warning"), tr("Not Implemeted."));
+}
+
+// ------------------------------------------------------------- records
+
+void RYXEventsBox::AddEventItemx(const QString &type, const QString &text, VerboseLevel level)
+{
+    if (int(m_records.size()) >= MaxRecords)
+        dropOldestRecord();
+    Record record;
+    record.type = type;
+    record.text = text;
+    record.level = level;
+    record.time = m_clock ? m_clock() : QDateTime::currentDateTime();
+    record.sequence = m_nextSequence++;
+    // A multimap keeps records of one type in arrival order after each other.
+    m_arrival.push_back(m_records.emplace(type, record));
+    if (!m_types.contains(type))
+        addTypeEntry(type);
+    listNewRecord(record);
+}
+
+QList<RYXEventsBox::Record> RYXEventsBox::records() const
+{
+    QList<Record> list;
+    list.reserve(int(m_records.size()));
+    for (const auto &entry : m_records)
+        list << entry.second;
+    return list;
+}
+
+bool RYXEventsBox::passesFilters(const Record &record) const
+{
+    if (record.level > m_verbosity)
+        return false;
+    if (!m_typeFilter.isEmpty() && record.type != m_typeFilter)
+        return false;
+    const QDateTime now = m_clock ? m_clock() : QDateTime::currentDateTime();
+    switch (m_timeRange) {
+    case TimeLast2Hours:
+        return record.time >= now.addSecs(-2 * 3600);
+    case TimeLast1Hours:
+        return record.time >= now.addSecs(-3600);
+    case TimeSelectRange:
+        return (!m_rangeFrom.isValid() || record.time >= m_rangeFrom)
+               && (!m_rangeTo.isValid() || record.time <= m_rangeTo);
+    case TimeShowAll:
+        break;
+    }
+    return true;
+}
+
+QString RYXEventsBox::lineFor(const Record &record) const
+{
+    return record.time.toString() + QLatin1String(" - ") + record.type + QLatin1String(" - ")
+           + record.text;
+}
+
+QListWidgetItem *RYXEventsBox::makeRow(const Record &record) const
+{
+    auto *row = new QListWidgetItem(lineFor(record));
+    row->setData(TypeRole, record.type);
+    row->setData(SequenceRole, record.sequence);
+    return row;
+}
+
+// The first listed row not before (type, sequence) in listing order; *found
+// tells whether that row is the record itself.
+int RYXEventsBox::blockRowFor(const QString &type, quint64 sequence, bool *found) const
+{
+    int low = m_blockStart;
+    int high = m_blockStart + m_blockCount;
+    auto before = [&](int row) {
+        const QListWidgetItem *it = item(row);
+        const QString rowType = it->data(TypeRole).toString();
+        return rowType < type || (rowType == type && it->data(SequenceRole).toULongLong() < sequence);
+    };
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        if (before(mid))
+            low = mid + 1;
+        else
+            high = mid;
+    }
+    *found = low < m_blockStart + m_blockCount && item(low)->data(TypeRole).toString() == type
+             && item(low)->data(SequenceRole).toULongLong() == sequence;
+    return low;
+}
+
+void RYXEventsBox::dropOldestRecord()
+{
+    const RecordMap::iterator oldest = m_arrival.front();
+    m_arrival.pop_front();
+    if (m_listed) {
+        bool found = false;
+        const int row = blockRowFor(oldest->second.type, oldest->second.sequence, &found);
+        if (found) {
+            delete takeItem(row);
+            --m_blockCount;
+        }
+    }
+    m_records.erase(oldest);
+}
+
+void RYXEventsBox::listNewRecord(const Record &record)
+{
+    // A relative time range moves with the clock: list afresh so aged
+    // records leave the view.
+    if (!m_listed || m_timeRange == TimeLast2Hours || m_timeRange == TimeLast1Hours) {
+        updateList();
+        return;
+    }
+    if (!passesFilters(record))
+        return;
+    const bool wasAtBottom = isLastLineVisible();
+    bool found = false;
+    insertItem(blockRowFor(record.type, record.sequence, &found), makeRow(record));
+    ++m_blockCount;
+    follow(wasAtBottom);
+}
+
+void RYXEventsBox::updateList()
+{
+    const bool wasAtBottom = isLastLineVisible();
+    if (m_blockCount > 0)
+        model()->removeRows(m_blockStart, m_blockCount);
+    m_blockStart = count();
+    m_blockCount = 0;
+    for (const auto &entry : m_records) {
+        if (!passesFilters(entry.second))
+            continue;
+        addItem(makeRow(entry.second));
+        ++m_blockCount;
+    }
+    m_listed = true;
+    follow(wasAtBottom);
+}
+
+void RYXEventsBox::verbositySelChng(int id)
+{
+    if (id < VerboseLow || id > VerboseDeveloper)
+        return;
+    m_verbosity = VerboseLevel(id);
+    checkEntry(m_verbosityGroup, id);
+    updateList();
+}
+
+void RYXEventsBox::typeSelChng(int id)
+{
+    if (id < 0 || id > m_types.size())
+        return;
+    m_typeFilter = id == 0 ? QString() : m_types.at(id - 1);
+    checkEntry(m_typeGroup, id);
+    updateList();
+}
+
+void RYXEventsBox::timeSelChng(int id)
+{
+    if (id < TimeShowAll || id > TimeSelectRange)
+        return;
+    m_timeRange = TimeRange(id);
+    checkEntry(m_timeGroup, id);
+    updateList();
+}

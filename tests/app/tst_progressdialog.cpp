@@ -1,0 +1,179 @@
+#include "app/RYXProgressDialog.h"
+
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QListWidget>
+#include <QtWidgets/QProgressBar>
+#include <QtWidgets/QPushButton>
+#include <QtTest/QtTest>
+
+// One step of a scripted run: a mode and an owner id, or Fill (a title line
+// "Title" and one result line).
+constexpr int Fill = -1;
+
+class tst_ProgressDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void modeTable_data();
+    void modeTable();
+    void cancelWhileRunning();
+    void escapeAfterFinishCancelsNothing();
+    void okHides();
+    void titleAndSteps();
+    void resultLines();
+
+private:
+    static QListWidget *results(RYXProgressDialog &dialog)
+    {
+        return dialog.findChild<QListWidget *>("resultList");
+    }
+    static QPushButton *button(RYXProgressDialog &dialog, const char *name)
+    {
+        return dialog.findChild<QPushButton *>(name);
+    }
+};
+
+void tst_ProgressDialog::modeTable_data()
+{
+    QTest::addColumn<QList<QPoint>>("steps"); // x: mode (or Fill), y: owner id
+    QTest::addColumn<bool>("visible");
+    QTest::addColumn<bool>("running");
+    QTest::addColumn<int>("owner");
+    QTest::addColumn<int>("resultCount");
+    QTest::addColumn<QString>("caption");
+
+    using L = QList<QPoint>;
+    QTest::newRow("open") << L{{0, 1}} << true << true << 1 << 0 << "";
+    QTest::newRow("open while visible keeps everything")
+        << L{{0, 1}, {Fill, 0}, {0, 2}} << true << true << 1 << 1 << "Title";
+    QTest::newRow("close by the owner") << L{{0, 1}, {1, 1}} << false << true << 1 << 0 << "";
+    QTest::newRow("close by another owner") << L{{0, 1}, {1, 2}} << true << true << 1 << 0 << "";
+    QTest::newRow("finish by the owner") << L{{0, 1}, {2, 1}} << true << false << 1 << 0 << "";
+    QTest::newRow("owner finish by another") << L{{0, 1}, {2, 2}} << true << true << 1 << 0 << "";
+    QTest::newRow("finish by anyone") << L{{0, 1}, {Fill, 0}, {3, 2}} << true << false << 1 << 1
+                                      << "Title";
+    QTest::newRow("resume") << L{{0, 1}, {3, 1}, {4, 5}} << true << true << 1 << 0 << "";
+    QTest::newRow("finish while hidden") << L{{3, 1}} << false << true << -1 << 0 << "";
+    QTest::newRow("unknown mode") << L{{0, 1}, {9, 1}, {-5, 1}} << true << true << 1 << 0 << "";
+    QTest::newRow("reopen starts afresh")
+        << L{{0, 1}, {Fill, 0}, {3, 1}, {1, 1}, {0, 2}} << true << true << 2 << 0 << "";
+    QTest::newRow("open raises a finished dialog without resuming")
+        << L{{0, 1}, {3, 1}, {0, 2}} << true << false << 1 << 0 << "";
+}
+
+void tst_ProgressDialog::modeTable()
+{
+    QFETCH(QList<QPoint>, steps);
+    QFETCH(bool, visible);
+    QFETCH(bool, running);
+    QFETCH(int, owner);
+    QFETCH(int, resultCount);
+    QFETCH(QString, caption);
+
+    RYXProgressDialog dialog;
+    for (const QPoint &step : steps) {
+        if (step.x() == Fill) {
+            dialog.setProgressTitle("Title");
+            dialog.addProgressResult("SmallGreenLED", "line");
+        } else {
+            dialog.showProgress(step.x(), step.y());
+        }
+    }
+    QCOMPARE(dialog.isVisible(), visible);
+    if (visible) {
+        QCOMPARE(button(dialog, "buttonCancel")->isEnabled(), running);
+        QCOMPARE(button(dialog, "buttonOK")->isEnabled(), !running);
+    }
+    QCOMPARE(dialog.ownerId(), owner);
+    QCOMPARE(results(dialog)->count(), resultCount);
+    QCOMPARE(dialog.windowTitle(), caption);
+}
+
+void tst_ProgressDialog::cancelWhileRunning()
+{
+    RYXProgressDialog dialog;
+    QSignalSpy cancelled(&dialog, &RYXProgressDialog::cancelled);
+    dialog.showProgress(RYXProgressDialog::Open, 3);
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::mouseClick(button(dialog, "buttonCancel"), Qt::LeftButton);
+    QCOMPARE(cancelled.count(), 1);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+}
+
+void tst_ProgressDialog::escapeAfterFinishCancelsNothing()
+{
+    RYXProgressDialog dialog;
+    QSignalSpy cancelled(&dialog, &RYXProgressDialog::cancelled);
+    dialog.showProgress(RYXProgressDialog::Open, 3);
+    dialog.showProgress(RYXProgressDialog::Finish, 3);
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(cancelled.count(), 0);
+
+    // While running, Escape cancels like the button.
+    dialog.showProgress(RYXProgressDialog::Open, 4);
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QCOMPARE(cancelled.count(), 1);
+}
+
+void tst_ProgressDialog::okHides()
+{
+    RYXProgressDialog dialog;
+    QSignalSpy cancelled(&dialog, &RYXProgressDialog::cancelled);
+    dialog.showProgress(RYXProgressDialog::Open, 1);
+    dialog.showProgress(RYXProgressDialog::FinishOwner, 1);
+    QTRY_VERIFY(button(dialog, "buttonOK")->hasFocus() || !QGuiApplication::focusWindow());
+    QTest::mouseClick(button(dialog, "buttonOK"), Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(cancelled.count(), 0);
+}
+
+void tst_ProgressDialog::titleAndSteps()
+{
+    RYXProgressDialog dialog;
+    auto *bar = dialog.findChild<QProgressBar *>("subopProgress");
+    auto *label = dialog.findChild<QLabel *>("subopLabel");
+    QVERIFY(bar && label);
+
+    dialog.setProgressStep(7); // hidden: ignored
+    QCOMPARE(bar->value(), 0);
+
+    dialog.showProgress(RYXProgressDialog::Open, 1);
+    dialog.setProgressTitle("Connecting");
+    dialog.setProgressStep(12);
+    QCOMPARE(bar->value(), 12);
+    dialog.setProgressTitle("Uploading");
+    QCOMPARE(label->text(), QString("Uploading"));
+    QCOMPARE(bar->value(), 0);
+    // The first title of an operation names the dialog.
+    QCOMPARE(dialog.windowTitle(), QString("Connecting"));
+    dialog.setProgressStep(250);
+    QCOMPARE(bar->value(), bar->maximum());
+}
+
+void tst_ProgressDialog::resultLines()
+{
+    RYXProgressDialog dialog;
+    dialog.resize(420, 160);
+    dialog.showProgress(RYXProgressDialog::Open, 1);
+    dialog.setProgressTitle("Downloading");
+    for (int i = 0; i < 30; ++i)
+        dialog.addProgressResult(i % 2 ? "SmallGreenLED" : "SmallRedLED",
+                                 QString("TIM %1 download success!").arg(i));
+    QListWidget *list = results(dialog);
+    QCOMPARE(list->count(), 30);
+    QCOMPARE(list->currentRow(), 29);
+    QVERIFY(!list->item(29)->icon().isNull());
+    QVERIFY(list->viewport()->rect().intersects(list->visualItemRect(list->item(29))));
+    dialog.showProgress(RYXProgressDialog::Finish, 1);
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(dialog.grab().save(QStringLiteral(RYX_SCREENSHOT_DIR "/progressdialog.png")));
+}
+
+QTEST_MAIN(tst_ProgressDialog)
+#include "tst_progressdialog.moc"
