@@ -1,5 +1,6 @@
 #include "dialogs/ConfigBaseDialog.h"
 
+#include "app/RYXListViewItem.h"
 #include "app/StartupFlags.h"
 #include "dialogs/ComboBoxCtl.h"
 #include "dialogs/PopupHelpLoader.h"
@@ -10,8 +11,10 @@
 #include <QtCore/QScopedValueRollback>
 #include <QtCore/QtMath>
 #include <QtWidgets/QAbstractButton>
+#include <QtWidgets/QApplication>
 #include <QtWidgets/QButtonGroup>
 #include <QtWidgets/QCheckBox>
+#include <QtWidgets/QTreeWidget>
 
 namespace {
 // The key travels as the control's object name; the name the control had
@@ -30,8 +33,13 @@ ConfigBaseDialog::ConfigBaseDialog(QWidget *parent, const char *name, bool modal
 
 ConfigBaseDialog::~ConfigBaseDialog()
 {
-    // Destroying the dialog takes the focus from a child line edit, whose
-    // focus-out would otherwise commit into this half-destroyed dialog.
+    // A field being edited when the dialog goes away (the pane was rebuilt
+    // without the focus leaving it first) commits its text now, while the
+    // slots can still run; later focus changes during destruction must not
+    // reach this half-destroyed dialog.
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && isAncestorOf(focus))
+        focus->clearFocus();
     const QList<QObject *> descendants = findChildren<QObject *>();
     for (QObject *child : descendants)
         disconnect(child, nullptr, this, nullptr);
@@ -267,8 +275,14 @@ void ConfigBaseDialog::PageButtonClickedSlot()
 
 void ConfigBaseDialog::NextButtonClickedSlot()
 {
-    if (m_object)
-        m_object->selectNextItem();
+    if (!m_object)
+        return;
+    // Opening the current item first makes its first child the next item.
+    QTreeWidgetItem *own = m_object->getTreeItem();
+    QTreeWidget *view = own ? own->treeWidget() : nullptr;
+    if (QTreeWidgetItem *current = view ? view->currentItem() : nullptr)
+        current->setExpanded(true);
+    m_object->selectNextItem();
 }
 
 void ConfigBaseDialog::PreviousButtonClickedSlot()

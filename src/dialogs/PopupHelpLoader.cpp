@@ -51,7 +51,7 @@ bool PopupHelpLoader::readPage(const QString &name, QString &page)
     page.clear();
     QFile file(name.startsWith(QLatin1String(":/")) ? name : QLatin1String(":/") + name);
     if (!file.open(QIODevice::ReadOnly)) {
-        qCDebug(lcDialogs).noquote() << "loadHelpPopups failed to open help page:" << name;
+        qCDebug(lcDialogs).noquote() << QLatin1String("loadHelpPopups failed to open help page:") + name;
         return false;
     }
     page = QString::fromUtf8(file.readAll());
