@@ -5,6 +5,8 @@
 #include "app/RYXPrompter.h"
 #include "comm/RYXConnection.h"
 #include "database/RYXDatabase.h"
+#include "database/VELXmlHandler.h"
+#include "database/VELXmlWriter.h"
 #include "model/MessageRelay.h"
 #include "model/RYXEventReceiver.h"
 #include "model/RYXSysManager.h"
@@ -18,7 +20,6 @@
 #include <QtCore/QDebug>
 #include <QtCore/QDir>
 #include <QtCore/QFile>
-#include <QtCore/QSaveFile>
 #include <QtCore/QTextStream>
 #include <QtCore/QHash>
 #include <QtCore/QMimeData>
@@ -242,19 +243,21 @@ bool RYXObject::replaceChild(RYXObject *newChild, unsigned index)
 
 QMimeData *RYXObject::makeDragObject()
 {
-    QString text = QString::number(dragIdentity()) + QLatin1Char('\n');
-    QTextStream stream(&text, QIODevice::Append);
-    writeXml(stream, 0);
-    stream.flush();
     auto *data = new QMimeData;
-    data->setText(text);
+    data->setText(QString::number(dragIdentity()) + QLatin1Char('\n') + VELXmlWriter::toXml(*this));
     return data;
 }
 
 bool RYXObject::parseXml(const QByteArray &xml, RYXObject *&result)
 {
-    result = nullptr; // the reader lands with the configuration file code
-    Q_UNUSED(xml);
+    VELXmlHandler handler;
+    handler.parse(xml);
+    result = handler.takeFirstObject();
+    if (!result)
+        qDebug().noquote() << QStringLiteral("Reading configuration text failed at %1:%2: %3")
+                                  .arg(handler.errorLine())
+                                  .arg(handler.errorColumn())
+                                  .arg(handler.errorString());
     return isSameFamily(result);
 }
 
@@ -856,8 +859,7 @@ bool RYXObject::destroyTreeItem()
 
 void RYXObject::writeXml(QTextStream &stream, int indent)
 {
-    Q_UNUSED(stream);
-    Q_UNUSED(indent);
+    VELXmlWriter::writeObject(*this, stream, indent);
 }
 
 QString RYXObject::getXmlStartTag()
@@ -887,18 +889,12 @@ void RYXObject::saveAsSlot()
 
 bool RYXObject::saveToFile(const QString &fileName)
 {
-    QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly)) {
-        QTextStream stream(&file);
-        stream.setEncoding(QStringConverter::Utf8);
-        writeXml(stream, 0);
-        stream.flush();
-        if (stream.status() == QTextStream::Ok && file.commit())
-            return true;
-    }
+    QString error;
+    if (VELXmlWriter::saveToFile(*this, fileName, &error))
+        return true;
     RYXPrompter::information(nullptr, QStringLiteral("Error"),
                              QStringLiteral("The file could not be written:\n\n%1\n\n%2")
-                                 .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+                                 .arg(QDir::toNativeSeparators(fileName), error));
     return false;
 }
 

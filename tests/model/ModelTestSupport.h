@@ -1,0 +1,119 @@
+#pragma once
+
+// Small tree classes and a recording event receiver shared by the model tests.
+
+#include "app/RYXListViewItem.h"
+#include "database/RYXObjectFactory.h"
+#include "model/RYXEventReceiver.h"
+#include "model/RYXObject.h"
+
+#include <QtCore/QCoreApplication>
+#include <QtCore/QList>
+#include <QtCore/QPair>
+#include <QtCore/QPointer>
+#include <QtWidgets/QTreeWidget>
+
+// A node with one point of each kind that copying and saving treat apart.
+class TestNode : public RYXObject
+{
+public:
+    explicit TestNode(const QString &nodeFamily = QStringLiteral("TEST"),
+                      QObject *parent = nullptr, const QString &tag = QStringLiteral("TESTNODE"))
+        : RYXObject(parent)
+    {
+        family = nodeFamily;
+        xmlTag = tag;
+        name = QStringLiteral("Node");
+        InsertPoint(QStringLiteral("alpha"), 1, 10, 2);
+        InsertPoint(QStringLiteral("beta"), QStringLiteral("b"), 11, 0);
+        InsertPoint(QStringLiteral("ident"), 7, DataPoint::Attributes(DataPoint::NotCopied), 12, 2);
+        InsertPoint(QStringLiteral("hidden"), 5, DataPoint::Attributes(DataPoint::NotSaved), 13, 2);
+        InsertPoint(QStringLiteral("untracked"), 0,
+                    DataPoint::Attributes(DataPoint::NotTracked), 14, 2);
+    }
+
+    // Test access to the fields subclasses set.
+    void setTrackChangesDisabled(bool disabled) { trackChangesDisabled = disabled; }
+    void setDisplay(bool dataStatus, bool firmware, bool threePart, bool serial)
+    {
+        showDataStatus = dataStatus;
+        showFirmwareVersion = firmware;
+        threePartFirmwareVersion = threePart;
+        showSerialNumber = serial;
+    }
+    void setDisplayName(const QString &text) { name = text; }
+    void setDeviceClass(int code) { deviceClass = code; }
+    void useDistinctPixmaps()
+    {
+        currentPixmap = QStringLiteral("current");
+        offlinePixmap = QStringLiteral("offline");
+        notCurrentPixmap = QStringLiteral("notcurrent");
+        errorPixmap = QStringLiteral("error");
+        childNotCurrentPixmap = QStringLiteral("childnotcurrent");
+        childErrorPixmap = QStringLiteral("childerror");
+    }
+
+    void updateDialog() override { ++dialogUpdates; }
+    int dialogUpdates = 0;
+};
+
+// Registers the test elements with the configuration file reader.
+inline void registerTestElements()
+{
+    RYXObjectFactory::registerClass(QStringLiteral("TESTNODE"), RYXObjectFactory::StationLevel,
+                                    [](int) { return new TestNode; });
+    RYXObjectFactory::registerClass(QStringLiteral("TESTCHILD"), RYXObjectFactory::ModuleLevel,
+                                    [](int) {
+                                        return new TestNode(QStringLiteral("TEST"), nullptr,
+                                                            QStringLiteral("TESTCHILD"));
+                                    });
+    RYXObjectFactory::registerClass(QStringLiteral("OTHERNODE"), RYXObjectFactory::StationLevel,
+                                    [](int) {
+                                        return new TestNode(QStringLiteral("OTHER"), nullptr,
+                                                            QStringLiteral("OTHERNODE"));
+                                    });
+}
+
+// Records what the posted events asked for; keeps a real tree for items.
+class RecordingReceiver : public QObject, public RYXEventReceiver
+{
+public:
+    QTreeWidget view;
+    QList<QPair<QPointer<RYXObject>, QString>> pixmaps;
+    int enableStateRequests = 0;
+    int dialogUpdates = 0;
+    QStringList logLines;
+
+    QObject *eventTarget() override { return this; }
+    void createTreeItem(RYXObject *object, RYXObject *parentObject, const QString &text,
+                        bool) override
+    {
+        if (parentObject && parentObject->getTreeItem())
+            object->setTreeItem(new RYXListViewItem(object, parentObject->getTreeItem(), text));
+        else
+            object->setTreeItem(new RYXListViewItem(object, &view, text));
+    }
+    void destroyTreeItem(RYXObject *object) override { object->destroyTreeItem(); }
+    void setTreeItemPixmap(RYXObject *object, const QString &name) override
+    {
+        pixmaps.append({ object, name });
+    }
+    void setTreeItemText(RYXObject *, const QString &) override {}
+    void updateUIEnableState() override { ++enableStateRequests; }
+    void updateDialog(RYXObject *) override { ++dialogUpdates; }
+    void addEventLogLine(const QString &text) override { logLines << text; }
+    void showProgress(int, int) override {}
+    void setProgressTitle(const QString &) override {}
+    void setProgressStep(int) override {}
+    void addProgressResult(const QString &, const QString &) override {}
+    void showWarningMessage(const QString &) override {}
+    int askRetryAfterSeekFailure() override { return 0; }
+    void createChildObject(RYXObject *, int) override {}
+
+protected:
+    void customEvent(QEvent *event) override
+    {
+        if (!dispatchEvent(event))
+            QObject::customEvent(event);
+    }
+};
