@@ -22,73 +22,72 @@ bool VELDatabase::SetValue(const QString &key, float value)
     return SetValue(key, QString::asprintf("%f", double(value)));
 }
 
-bool VELDatabase::GetValue(const QString &key, unsigned &value)
+namespace {
+
+// The typed reads: the value text converted, the output untouched when the
+// key is missing.
+template <typename T, typename Convert>
+bool readConverted(VELDatabase &database, const QString &key, T &value, Convert convert)
 {
     QString text;
-    if (!GetValue(key, text))
+    if (!database.GetValue(key, text))
         return false;
-    value = text.toUInt();
+    value = convert(text);
     return true;
+}
+
+template <typename T>
+T readOrDefault(VELDatabase &database, const QString &key)
+{
+    T value{};
+    database.GetValue(key, value);
+    return value;
+}
+
+} // namespace
+
+bool VELDatabase::GetValue(const QString &key, unsigned &value)
+{
+    return readConverted(*this, key, value, [](const QString &t) { return t.toUInt(); });
 }
 
 bool VELDatabase::GetValue(const QString &key, int &value)
 {
-    QString text;
-    if (!GetValue(key, text))
-        return false;
-    value = text.toInt();
-    return true;
+    return readConverted(*this, key, value, [](const QString &t) { return t.toInt(); });
 }
 
 bool VELDatabase::GetValue(const QString &key, bool &value)
 {
-    QString text;
-    if (!GetValue(key, text))
-        return false;
-    value = text == QLatin1String("true");
-    return true;
+    return readConverted(*this, key, value,
+                         [](const QString &t) { return t == QLatin1String("true"); });
 }
 
 bool VELDatabase::GetValue(const QString &key, float &value)
 {
-    QString text;
-    if (!GetValue(key, text))
-        return false;
-    value = text.toFloat();
-    return true;
+    return readConverted(*this, key, value, [](const QString &t) { return t.toFloat(); });
 }
 
 QString VELDatabase::GetString(const QString &key)
 {
-    QString value;
-    GetValue(key, value);
-    return value;
+    return readOrDefault<QString>(*this, key);
 }
 
 float VELDatabase::GetFloat(const QString &key)
 {
-    float value = 0.0f;
-    GetValue(key, value);
-    return value;
+    return readOrDefault<float>(*this, key);
 }
 
 int VELDatabase::GetInt(const QString &key)
 {
-    int value = 0;
-    GetValue(key, value);
-    return value;
+    return readOrDefault<int>(*this, key);
 }
 
 bool VELDatabase::GetBool(const QString &key)
 {
-    bool value = false;
-    GetValue(key, value);
-    return value;
+    return readOrDefault<bool>(*this, key);
 }
 
 unsigned VELDatabase::GetUInt(const QString &key)
 {
-    unsigned value = 0;
-    GetValue(key, value);
-    return value;
+    return readOrDefault<unsigned>(*this, key);
 }
