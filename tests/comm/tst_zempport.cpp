@@ -1,4 +1,4 @@
-#include "comm/ZEMPPort.h"
+#include "ScriptedPort.h"
 
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QThread>
@@ -13,30 +13,7 @@ namespace {
 
 QByteArray bytes(const char *hex) { return QByteArray::fromHex(hex); }
 
-// Appends the checksum to a frame given without it.
-QByteArray withChecksum(const QByteArray &frame)
-{
-    return frame + char(ZEMPPort::frameChecksum(
-               reinterpret_cast<const BYTE *>(frame.constData()), int(frame.size())));
-}
-
-// A transport whose device answers each request with scripted chunks, fed
-// back from inside writeFrame as a serial reader would feed them.
-class ScriptedPort : public ZEMPPort
-{
-public:
-    bool writeFrame(BYTE *frame, int length) override
-    {
-        frames << QByteArray(reinterpret_cast<const char *>(frame), length);
-        if (answer) {
-            for (QByteArray chunk : answer(frames.last()))
-                processBytesSlot(reinterpret_cast<BYTE *>(chunk.data()), int(chunk.size()));
-        }
-        return true;
-    }
-    std::function<QList<QByteArray>(const QByteArray &)> answer;
-    QList<QByteArray> frames;
-};
+QByteArray withChecksum(const QByteArray &frame) { return ScriptedPort::withChecksum(frame); }
 
 QList<QByteArray> splitEvery(const QByteArray &data, int size)
 {

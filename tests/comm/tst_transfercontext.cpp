@@ -1,0 +1,313 @@
+#include "ScriptedPort.h"
+
+#include "app/RYXHeadlessReceiver.h"
+#include "app/StartupFlags.h"
+#include "comm/CVELException_Cancel.h"
+#include "comm/CVELException_ExcessiveRetries.h"
+#include "comm/RYXConnection.h"
+#include "comm/TransferContext.h"
+#include "database/RYXDatabase.h"
+#include "model/MessageRelay.h"
+#include "model/RYXObject.h"
+
+#include <QtCore/QHash>
+#include <QtCore/QRegularExpression>
+#include <QtTest/QSignalSpy>
+#include <QtTest/QTest>
+
+namespace {
+
+QByteArray bytes(const char *hex) { return QByteArray::fromHex(hex); }
+
+// A response frame from \a address carrying \a hexData.
+QByteArray response(quint16 address, const char *hexData)
+{
+    const QByteArray data = bytes(hexData);
+    QByteArray f;
+    f += char(data.size() + 3);
+    f += char(address >> 8);
+    f += char(address & 0xFF);
+    return ScriptedPort::withChecksum(f + data);
+}
+
+QByteArray deviceError(quint16 address, int code)
+{
+    QByteArray f;
+    f += char(0x84);
+    f += char(address >> 8);
+    f += char(address & 0xFF);
+    f += char(code);
+    return ScriptedPort::withChecksum(f);
+}
+
+class StationObject : public RYXObject
+{
+public:
+    StationObject()
+    {
+        name = QStringLiteral("Test station");
+        InsertPoint(QStringLiteral("devicetype"), 0, 0x0001, ZEMP_UINT8);
+        InsertPoint(QStringLiteral("moduletype"), 0, 0x0002, ZEMP_UINT8);
+        InsertPoint(QStringLiteral("offset"), 0, 0x0010, ZEMP_INT8);
+        InsertPoint(QStringLiteral("tag"), QStringLiteral("ABC"), 0x0020, ZEMP_TEXT, 8);
+    }
+};
+
+// A station with its connection, a scripted port and a headless receiver.
+// Each address answers from its queue of replies; an empty reply (or an
+// empty queue) is no answer at all.
+struct Rig
+{
+    Rig()
+    {
+        port = new ScriptedPort;
+        port->setTimeout(20);
+        port->answer = [this](const QByteArray &frame) {
+            const quint16 address = quint16((quint8(frame[1]) << 8) | quint8(frame[2]));
+            QByteArray reply = replies[address].isEmpty() ? QByteArray() : replies[address].takeFirst();
+            return reply.isEmpty() ? QList<QByteArray>{} : QList<QByteArray>{reply};
+        };
+        connection.setPort(port);
+        connection.setEventReceiver(&receiver);
+        station.setConnection(&connection);
+    }
+    StationObject station;
+    RYXConnection connection{&station};
+    RYXHeadlessReceiver receiver;
+    ScriptedPort *port; // owned by the connection
+    QHash<quint16, QList<QByteArray>> replies;
+};
+
+} // namespace
+
+class tst_TransferContext : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { DebugOutput = true; }
+    void readStoresDecodedValue();
+    void attempts_data();
+    void attempts();
+    void cancel();
+    void verifyDeviceType_data();
+    void verifyDeviceType();
+    void writeSendsEncodedField();
+    void refusedWithoutTransaction_data();
+    void refusedWithoutTransaction();
+    void countingPass();
+    void progressEvents();
+    void reportFailure_data();
+    void reportFailure();
+};
+
+void tst_TransferContext::readStoresDecodedValue()
+{
+    Rig rig;
+    rig.replies[0x10] << response(0x10, "FF");
+    TransferContext context(false, &rig.station, true);
+    QCOMPARE(context.readPoint(QStringLiteral("offset")), 0);
+    QCOMPARE(rig.station.getDatabase()->GetString(QStringLiteral("offset")), QStringLiteral("-1"));
+    QCOMPARE(rig.port->frames, QList<QByteArray>{bytes("030010ED")});
+}
+
+void tst_TransferContext::attempts_data()
+{
+    QTest::addColumn<QList<QByteArray>>("replies");
+    QTest::addColumn<bool>("singleAttempt");
+    QTest::addColumn<bool>("noThrow");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("sent");
+    QTest::addColumn<bool>("throws");
+
+    const QByteArray ok = response(0x10, "05");
+    const QByteArray busy = deviceError(0x10, 0x13);
+    QTest::newRow("first attempt") << QList<QByteArray>{ok} << false << false << 0 << 1 << false;
+    QTest::newRow("third attempt") << QList<QByteArray>{busy, QByteArray(), ok} << false << false << 0 << 3 << false;
+    QTest::newRow("all attempts fail") << QList<QByteArray>{busy, busy, busy} << false << false << 0x13 << 3 << true;
+    QTest::newRow("all fail, no throw") << QList<QByteArray>{busy, busy, busy} << false << true << 0x13 << 3 << false;
+    QTest::newRow("single attempt") << QList<QByteArray>{busy, ok} << true << false << 0x13 << 1 << false;
+    QTest::newRow("single attempt times out") << QList<QByteArray>{} << true << false << ZEMP_ERR_TIMEOUT << 1 << false;
+}
+
+void tst_TransferContext::attempts()
+{
+    QFETCH(QList<QByteArray>, replies);
+    QFETCH(bool, singleAttempt);
+    QFETCH(bool, noThrow);
+    QFETCH(int, status);
+    QFETCH(int, sent);
+    QFETCH(bool, throws);
+
+    Rig rig;
+    rig.replies[0x10] = replies;
+    QSignalSpy debug(MessageRelay::instance(), &MessageRelay::DebugMessage);
+    TransferContext context(false, &rig.station, true);
+    int result = -99;
+    QString thrown;
+    try {
+        result = context.readPoint(QStringLiteral("offset"), singleAttempt, noThrow);
+    } catch (const CVELException_ExcessiveRetries &e) {
+        thrown = e.message();
+    }
+    QCOMPARE(rig.port->frames.size(), sent);
+    QCOMPARE(debug.size(), 1);
+    const QString line = debug[0][0].toString();
+    const int failed = status == 0 ? sent - 1 : sent;
+    const QRegularExpression expected(QStringLiteral("^  Read of offset returned error code is: %1, turnaround time: \\d+, retry count: %2$")
+                                          .arg(status).arg(failed));
+    QVERIFY2(expected.match(line).hasMatch(), qPrintable(line));
+    if (throws) {
+        QCOMPARE(thrown, QStringLiteral("Excessive Retries during") + line);
+    } else {
+        QVERIFY2(thrown.isEmpty(), qPrintable(thrown));
+        QCOMPARE(result, status);
+    }
+    if (status == 0)
+        QCOMPARE(rig.station.getDatabase()->GetString(QStringLiteral("offset")), QStringLiteral("5"));
+}
+
+void tst_TransferContext::cancel()
+{
+    Rig rig;
+    TransferContext context(false, &rig.station, true);
+    // Cancel pressed while a write is on its way: the write completes, then
+    // the context stops the operation.
+    rig.port->answer = [&](const QByteArray &) {
+        rig.connection.setCancelRequested(true);
+        return QList<QByteArray>{ScriptedPort::withChecksum(bytes("030020"))};
+    };
+    QVERIFY_THROWS_EXCEPTION(CVELException_Cancel, context.writePoint(QStringLiteral("tag")));
+    QCOMPARE(rig.port->frames.size(), 1);
+    // A later read stops before sending anything.
+    QVERIFY_THROWS_EXCEPTION(CVELException_Cancel, context.readPoint(QStringLiteral("offset"), false, true));
+    QCOMPARE(rig.port->frames.size(), 1);
+    try {
+        context.checkCancel();
+        QFAIL("no exception");
+    } catch (const CVELException &e) {
+        QCOMPARE(e.message(), QStringLiteral("Cancel button clicked on progress dialog"));
+    }
+}
+
+void tst_TransferContext::verifyDeviceType_data()
+{
+    QTest::addColumn<QList<QByteArray>>("replies");
+    QTest::addColumn<bool>("module");
+    QTest::addColumn<int>("result");
+    QTest::newRow("matching device") << QList<QByteArray>{response(1, "1C")} << false << 0;
+    QTest::newRow("different device") << QList<QByteArray>{response(1, "1B")} << false << 4;
+    QTest::newRow("device error 66") << QList<QByteArray>{deviceError(1, 66), deviceError(1, 66), deviceError(1, 66)} << false << 3;
+    QTest::newRow("other device error") << QList<QByteArray>{deviceError(1, 5), deviceError(1, 5), deviceError(1, 5)} << false << -1;
+    QTest::newRow("no answer") << QList<QByteArray>{} << false << 2;
+    QTest::newRow("module type") << QList<QByteArray>{response(2, "1C")} << true << 0;
+}
+
+void tst_TransferContext::verifyDeviceType()
+{
+    QFETCH(QList<QByteArray>, replies);
+    QFETCH(bool, module);
+    QFETCH(int, result);
+    Rig rig;
+    rig.replies[module ? 2 : 1] = replies;
+    TransferContext context(false, &rig.station, true);
+    QCOMPARE(context.verifyType(28, module), result);
+}
+
+void tst_TransferContext::writeSendsEncodedField()
+{
+    Rig rig;
+    rig.replies[0x0301] << ScriptedPort::withChecksum(bytes("070301") + ScriptedPort::withChecksum(bytes("030020")));
+    TransferContext context(false, &rig.station, true);
+    context.setTunnelAddress(0x0301);
+    QCOMPARE(context.writePoint(QStringLiteral("tag")), 0);
+    // The inner write frame (text, zero and zero fill) travels in a write to
+    // the tunnel address.
+    const QByteArray inner = ScriptedPort::withChecksum(bytes("8B0020") + bytes("4142430000000000"));
+    QCOMPARE(rig.port->frames, QList<QByteArray>{ScriptedPort::withChecksum(bytes("8F0301") + inner)});
+}
+
+void tst_TransferContext::refusedWithoutTransaction_data()
+{
+    QTest::addColumn<QString>("point");
+    QTest::addColumn<bool>("write");
+    QTest::newRow("text too long for its field") << "tag" << true;
+    QTest::newRow("missing point read") << "nosuchpoint" << false;
+    QTest::newRow("missing point write") << "nosuchpoint" << true;
+}
+
+void tst_TransferContext::refusedWithoutTransaction()
+{
+    QFETCH(QString, point);
+    QFETCH(bool, write);
+    Rig rig;
+    rig.station.setValue(QStringLiteral("tag"), QStringLiteral("ABCDEFGH"));
+    TransferContext context(false, &rig.station, true);
+    QCOMPARE(write ? context.writePoint(point, false, true) : context.readPoint(point, false, true), -1);
+    QVERIFY(rig.port->frames.isEmpty());
+    QCOMPARE(rig.station.getDatabase()->GetString(QStringLiteral("tag")), QStringLiteral("ABCDEFGH"));
+}
+
+void tst_TransferContext::countingPass()
+{
+    Rig rig;
+    TransferContext context(true, &rig.station, true);
+    context.setActive(false);
+    QCOMPARE(context.readPoint(QStringLiteral("offset")), -1);
+    QCOMPARE(context.writePoint(QStringLiteral("tag")), -1);
+    QCOMPARE(context.skippedCount(), 2);
+    QCOMPARE(context.stepCount(), 0);
+    QVERIFY(rig.port->frames.isEmpty());
+}
+
+void tst_TransferContext::progressEvents()
+{
+    Rig rig;
+    rig.replies[0x10] << response(0x10, "01");
+    rig.replies[0x20] << deviceError(0x20, 0x13) << ScriptedPort::withChecksum(bytes("030020"));
+    {
+        TransferContext context(true, &rig.station, false);
+        context.setProgressTitle(QStringLiteral("Uploading"));
+        QTRY_COMPARE(rig.receiver.progressMode(), 0);
+        QCOMPARE(context.readPoint(QStringLiteral("offset")), 0);
+        QCOMPARE(context.writePoint(QStringLiteral("tag")), 0);
+        // A step per point: the retry of the write adds none.
+        QCOMPARE(context.stepCount(), 2);
+        QTRY_COMPARE(rig.receiver.progressStep(), 2);
+        QCOMPARE(rig.receiver.progressTitle(), QStringLiteral("Uploading"));
+    }
+    QTRY_COMPARE(rig.receiver.progressMode(), 2);
+}
+
+void tst_TransferContext::reportFailure_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("detail");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("success") << 0 << QString() << QString();
+    QTest::newRow("device missing") << 3 << QString() << "Test station upload The device is missing or has failed.";
+    QTest::newRow("retry limit") << 7 << QString() << "Test station upload Retry limit exceeded.";
+    QTest::newRow("unknown code") << 42 << QString() << "Test station upload Undetermined failure (please report.)";
+    QTest::newRow("detail wins") << 2 << "Cable pulled." << "Test station upload Cable pulled.";
+}
+
+void tst_TransferContext::reportFailure()
+{
+    QFETCH(int, code);
+    QFETCH(QString, detail);
+    QFETCH(QString, line);
+    Rig rig;
+    QSignalSpy results(&rig.receiver, &RYXHeadlessReceiver::progressResultAdded);
+    {
+        TransferContext context(false, &rig.station, true);
+        QCOMPARE(context.reportFailure(code, QStringLiteral("upload"), detail), code);
+        context.addProgressResult(QStringLiteral("SmallGreenLED"), QStringLiteral("end"));
+    }
+    QTRY_COMPARE(results.size(), line.isEmpty() ? 1 : 2);
+    if (!line.isEmpty()) {
+        QCOMPARE(results[0][0].toString(), QStringLiteral("SmallRedLED"));
+        QCOMPARE(results[0][1].toString(), line);
+    }
+}
+
+QTEST_MAIN(tst_TransferContext)
+#include "tst_transfercontext.moc"
