@@ -205,14 +205,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("written");
-        QTest::newRow("quote and ampersand") << "a\"b&c" << "a&quot;b&amp;c";
-        QTest::newRow("angle brackets") << "<x>" << "&lt;x&gt;";
-        QTest::newRow("apostrophe kept") << "it's" << "it's";
-        QTest::newRow("entity text") << "&amp;" << "&amp;amp;";
-        QTest::newRow("line feed and tab") << "a\nb\tc" << "a&#10;b&#9;c";
-        QTest::newRow("carriage return") << "a\r\n" << "a&#13;&#10;";
-        QTest::newRow("non-latin") << QString::fromUtf8("\xE6\xB8\xA9\xE5\xBA\xA6") << QString::fromUtf8("\xE6\xB8\xA9\xE5\xBA\xA6");
-        QTest::newRow("blanks") << "  two  " << "  two  ";
+        QTest::addColumn<QString>("readBack");
+        QTest::newRow("quote and ampersand") << "a\"b&c" << "a&quot;b&amp;c" << "a\"b&c";
+        QTest::newRow("angle brackets, apostrophe") << "<it's>" << "&lt;it's&gt;" << "<it's>";
+        QTest::newRow("entity text") << "&amp;" << "&amp;amp;" << "&amp;";
+        QTest::newRow("line ends and tab") << "a\r\nb\tc" << "a&#13;&#10;b&#9;c" << "a\r\nb\tc";
+        QTest::newRow("non-latin") << QString::fromUtf8("\xE6\xB8\xA9") << QString::fromUtf8("\xE6\xB8\xA9")
+                                   << QString::fromUtf8("\xE6\xB8\xA9");
+        // Not representable in XML: left out so the file stays readable.
+        QTest::newRow("control characters") << QString::fromLatin1("A\x01" "B\x1f") << "AB" << "AB";
     }
 
     void valuesRoundTrip()
@@ -225,18 +226,7 @@ private Q_SLOTS:
         QVERIFY(station.setValue("tag", value));
         QScopedPointer<RYXObject> copy(read(toUtf8Xml(station)));
         QVERIFY(copy);
-        QCOMPARE(copy->getString("tag"), value);
-    }
-
-    void controlCharactersKeepFileReadable()
-    {
-        TestStation station;
-        QVERIFY(station.setValue("tag", QString::fromLatin1("A\x01" "B\x1f")));
-        bool ok = false;
-        QScopedPointer<RYXObject> copy(read(toUtf8Xml(station), &ok));
-        QVERIFY(ok);
-        QVERIFY(copy);
-        QCOMPARE(copy->getString("tag"), QString("AB"));
+        QTEST(copy->getString("tag"), "readBack");
     }
 
     void attributesTakenByPosition()
@@ -257,10 +247,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("text");
         QTest::newRow("unknown element") << QByteArray(
             "<TSTATION>\n <VALUE key=\"tag\" value=\"x\" />\n <TMOD>\n  <BOGUS />\n </TMOD>\n</TSTATION>\n");
-        QTest::newRow("unknown root") << QByteArray("<NOTHING>\n</NOTHING>\n");
         QTest::newRow("truncated") << QByteArray("<TSTATION>\n <TMOD>\n  <TCHAN channel=\"1\">\n");
         QTest::newRow("mismatched end") << QByteArray("<TSTATION>\n <TMOD>\n</TSTATION>\n");
-        QTest::newRow("bad entity") << QByteArray("<TSTATION>\n <VALUE key=\"tag\" value=\"&bogus;\" />\n</TSTATION>\n");
         QTest::newRow("empty") << QByteArray();
     }
 
@@ -279,14 +267,6 @@ private Q_SLOTS:
                                       .arg(handler.errorLine())
                                       .arg(handler.errorColumn())),
                  qPrintable(message));
-    }
-
-    void unknownElementPosition()
-    {
-        VELXmlHandler handler;
-        QVERIFY(!handler.parse(QByteArray("<TSTATION>\n <TMOD>\n  <BOGUS />\n")));
-        QCOMPARE(handler.errorLine(), 3);
-        QVERIFY(handler.errorString().contains("BOGUS"));
     }
 
     void channelReplacesOnlyItsPosition()
@@ -311,10 +291,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("element");
         QTest::newRow("zero") << QByteArray("<TCHAN channel=\"0\">");
         QTest::newRow("past the end") << QByteArray("<TCHAN channel=\"5\">");
-        QTest::newRow("negative") << QByteArray("<TCHAN channel=\"-1\">");
-        QTest::newRow("huge") << QByteArray("<TCHAN channel=\"4294967298\">");
         QTest::newRow("not a number") << QByteArray("<TCHAN channel=\"two\">");
-        QTest::newRow("empty") << QByteArray("<TCHAN channel=\"\">");
         QTest::newRow("missing") << QByteArray("<TCHAN>");
         QTest::newRow("other kind at its number") << QByteArray("<TCHAN2 channel=\"2\">");
     }
@@ -377,15 +354,6 @@ private Q_SLOTS:
         QCOMPARE(copy->childCount(), 3);
         QCOMPARE(copy->childAt(1)->getString("descriptor"), QString("Tank \"A\" & <B>"));
         QCOMPARE(toUtf8Xml(*copy), written);
-    }
-
-    void rootMayBeAnyObject()
-    {
-        QScopedPointer<RYXObject> channel(
-            read("<TCHAN channel=\"2\">\n <VALUE key=\"units\" value=\"mV\" />\n</TCHAN>\n"));
-        QVERIFY(channel);
-        QCOMPARE(channel->getString("units"), QString("mV"));
-        QCOMPARE(TestObject::live, 1);
     }
 
     void saveToFileReplacesAtomically()
