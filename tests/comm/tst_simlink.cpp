@@ -1,0 +1,266 @@
+// Point transfers over a real pty and a real loopback socket against the
+// station simulator running in-process.
+#include "app/RYXHeadlessReceiver.h"
+#include "comm/CVELException.h"
+#include "comm/RYXConnection.h"
+#include "comm/TransferContext.h"
+#include "comm/ZEMPRSPort.h"
+#include "comm/ZEMPTCPPort.h"
+#include "database/RYXDatabase.h"
+#include "model/RYXObject.h"
+
+#include "SimCatalog.h"
+#include "SimStation.h"
+#include "SimThread.h"
+
+#include <QtCore/QElapsedTimer>
+#include <QtCore/QThread>
+#include <QtTest/QSignalSpy>
+#include <QtTest/QTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+class HeadObject : public RYXObject
+{
+public:
+    HeadObject()
+    {
+        name = QStringLiteral("EIM");
+        InsertPoint(QStringLiteral("devicetype"), 0, SimCatalog::DeviceTypePoint, ZEMP_UINT16);
+        InsertPoint(QStringLiteral("moduletype"), 0, SimCatalog::ModuleTypePoint, ZEMP_UINT8);
+        InsertPoint(QStringLiteral("mim_nummodules"), 0, SimCatalog::ModuleCountPoint, ZEMP_UINT8);
+        InsertPoint(QStringLiteral("mim_moduletypes"), QString(), SimCatalog::ModuleTypesPoint, ZEMP_BINARY, 16);
+        InsertPoint(QStringLiteral("descriptor"), QString(), 0x0C, ZEMP_TEXT, 12);
+        InsertPoint(QStringLiteral("serialnumber"), 0, SimCatalog::SerialPoint, ZEMP_UINT24);
+        InsertPoint(QStringLiteral("nosuchpoint"), 0, 0x0777, ZEMP_UINT8);
+    }
+};
+
+// A simulated station, a port of the chosen transport and a tree object
+// connected through it.
+class Link
+{
+public:
+    explicit Link(bool tcp, const QString &modules = QStringLiteral("TI4,AO4"))
+    {
+        SimOptions options;
+        QString error;
+        SimCatalog::parseModuleList(modules, options.modules, &error);
+        options.httpEnabled = tcp;
+        options.ptyEnabled = !tcp;
+        sim = std::make_unique<SimThread>(options);
+        ok = sim->startServing();
+        if (!ok)
+            return;
+        ZEMPPort *port;
+        if (tcp) {
+            port = new ZEMPTCPPort(QStringLiteral("127.0.0.1:%1").arg(sim->httpPort()));
+        } else {
+            auto *rs = new ZEMPRSPort;
+            rs->setDevicePath(sim->slavePath());
+            port = rs;
+        }
+        ok = port->openPort();
+        port->setTimeout(300);
+        connection.setPort(port);
+        connection.setEventReceiver(&receiver);
+        head.setConnection(&connection);
+    }
+    ~Link() { connection.getPort()->closePort(); }
+
+    void setFaults(const std::function<void(SimFaults &)> &change)
+    {
+        SimFaults faults = sim->station()->faults();
+        change(faults);
+        sim->station()->setFaults(faults);
+    }
+
+    /// Runs \a work on a worker thread, as the connection thread would,
+    /// while this thread serves the socket and the posted events.
+    void run(const std::function<void(TransferContext &)> &work)
+    {
+        QString failure;
+        QThread *worker = QThread::create([&] {
+            try {
+                TransferContext context(false, &head, true);
+                work(context);
+            } catch (const CVELException &e) {
+                failure = e.message();
+            }
+        });
+        QSignalSpy done(worker, &QThread::finished);
+        worker->start();
+        QVERIFY(done.wait(30000));
+        worker->wait();
+        delete worker;
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    }
+    QString value(const char *key) { return head.getDatabase()->GetString(QString::fromLatin1(key)); }
+
+    bool ok = false;
+    std::unique_ptr<SimThread> sim;
+    HeadObject head;
+    RYXConnection connection{&head};
+    RYXHeadlessReceiver receiver;
+};
+
+void addTransports()
+{
+    QTest::addColumn<bool>("tcp");
+    QTest::newRow("pty") << false;
+    QTest::newRow("tcp") << true;
+}
+
+} // namespace
+
+class tst_SimLink : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void identity_data() { addTransports(); }
+    void identity();
+    void textRoundTrip_data() { addTransports(); }
+    void textRoundTrip();
+    void tunnelled_data() { addTransports(); }
+    void tunnelled();
+    void retriesOverFaults_data();
+    void retriesOverFaults();
+    void deviceChecksUnderFaults_data();
+    void deviceChecksUnderFaults();
+};
+
+void tst_SimLink::identity()
+{
+    QFETCH(bool, tcp);
+    Link link(tcp);
+    QVERIFY(link.ok);
+    int type = -99;
+    int unknown = -99;
+    link.run([&](TransferContext &c) {
+        type = c.verifyDeviceType(28);
+        c.readPoint(QStringLiteral("mim_nummodules"));
+        c.readPoint(QStringLiteral("mim_moduletypes"));
+        c.readPoint(QStringLiteral("serialnumber"));
+        unknown = c.readPoint(QStringLiteral("nosuchpoint"), true);
+    });
+    QCOMPARE(type, 0);
+    QCOMPARE(link.value("mim_nummodules"), QStringLiteral("2"));
+    QCOMPARE(link.value("mim_moduletypes"), QStringLiteral("0201") + QString(28, QLatin1Char('0')));
+    QCOMPARE(link.value("serialnumber"), QStringLiteral("100234"));
+    QCOMPARE(unknown, int(SimStation::ErrUnknownAddress));
+}
+
+void tst_SimLink::textRoundTrip()
+{
+    QFETCH(bool, tcp);
+    Link link(tcp);
+    QVERIFY(link.ok);
+    int tooLong = -99;
+    link.run([&](TransferContext &c) {
+        link.head.setValue(QStringLiteral("descriptor"), QStringLiteral("Pump 7"));
+        c.writePoint(QStringLiteral("descriptor"));
+        link.head.setValue(QStringLiteral("descriptor"), QStringLiteral("Twelve chars"));
+        tooLong = c.writePoint(QStringLiteral("descriptor"), false, true);
+        c.readPoint(QStringLiteral("descriptor"));
+    });
+    QCOMPARE(tooLong, -1);
+    QCOMPARE(link.value("descriptor"), QStringLiteral("Pump 7"));
+    QByteArray stored;
+    QVERIFY(link.sim->station()->readPoint(0, 0x0C, stored));
+    QCOMPARE(stored, QByteArray("Pump 7\0\0\0\0\0\0", 12));
+}
+
+void tst_SimLink::tunnelled()
+{
+    QFETCH(bool, tcp);
+    Link link(tcp, QStringLiteral("TI4,AO4"));
+    QVERIFY(link.ok);
+    int second = -99;
+    int absent = -99;
+    link.run([&](TransferContext &c) {
+        c.setTunnelAddress(SimStation::tunnelAddress(2, 0));
+        second = c.verifyType(1, true); // AO4 answers module type 1
+        c.setTunnelAddress(SimStation::tunnelAddress(5, 0));
+        absent = c.verifyType(1, true);
+    });
+    QCOMPARE(second, 0);
+    QCOMPARE(absent, int(TransferContext::DeviceMissing));
+}
+
+void tst_SimLink::retriesOverFaults_data()
+{
+    QTest::addColumn<bool>("tcp");
+    QTest::addColumn<QString>("fault");
+    for (bool tcp : {false, true}) {
+        const char *t = tcp ? "tcp" : "pty";
+        QTest::addRow("%s, every 2nd reply dropped", t) << tcp << "drop";
+        QTest::addRow("%s, every 2nd reply corrupt", t) << tcp << "corrupt";
+    }
+}
+
+void tst_SimLink::retriesOverFaults()
+{
+    QFETCH(bool, tcp);
+    QFETCH(QString, fault);
+    Link link(tcp);
+    QVERIFY(link.ok);
+    link.setFaults([&](SimFaults &f) {
+        if (fault == QLatin1String("drop"))
+            f.setDropEvery(2);
+        else
+            f.setCorruptEvery(2);
+    });
+    int first = -99;
+    int second = -99;
+    link.run([&](TransferContext &c) {
+        first = c.readPoint(QStringLiteral("devicetype"));
+        second = c.readPoint(QStringLiteral("mim_nummodules")); // 2nd request fails, 3rd answers
+    });
+    QCOMPARE(first, 0);
+    QCOMPARE(second, 0);
+    QCOMPARE(link.value("mim_nummodules"), QStringLiteral("2"));
+    QCOMPARE(link.sim->station()->requestCount(), quint64(3));
+}
+
+void tst_SimLink::deviceChecksUnderFaults_data()
+{
+    QTest::addColumn<bool>("tcp");
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("result");
+    for (bool tcp : {false, true}) {
+        const char *t = tcp ? "tcp" : "pty";
+        QTest::addRow("%s, device error 66 on devicetype", t) << tcp << "error66" << 3;
+        QTest::addRow("%s, station gone silent", t) << tcp << "silent" << 2;
+        QTest::addRow("%s, slow station", t) << tcp << "delay" << 0;
+    }
+}
+
+void tst_SimLink::deviceChecksUnderFaults()
+{
+    QFETCH(bool, tcp);
+    QFETCH(QString, fault);
+    QFETCH(int, result);
+    Link link(tcp);
+    QVERIFY(link.ok);
+    link.setFaults([&](SimFaults &f) {
+        if (fault == QLatin1String("error66"))
+            f.addDeviceError({66, SimCatalog::DeviceTypePoint, 0});
+        else if (fault == QLatin1String("silent"))
+            f.setSilentAfter(0);
+        else
+            f.setDelayMs(100);
+    });
+    int verified = -99;
+    QElapsedTimer clock;
+    clock.start();
+    link.run([&](TransferContext &c) { verified = c.verifyDeviceType(28); });
+    QCOMPARE(verified, result);
+    if (fault == QLatin1String("delay"))
+        QVERIFY(clock.elapsed() >= 100);
+}
+
+QTEST_MAIN(tst_SimLink)
+#include "tst_simlink.moc"
