@@ -4,6 +4,7 @@
 #include "app/RYXListViewItem.h"
 #include "app/RYXPrompter.h"
 #include "comm/RYXConnection.h"
+#include "comm/TransferContext.h"
 #include "database/RYXDatabase.h"
 #include "database/VELXmlHandler.h"
 #include "database/VELXmlWriter.h"
@@ -25,6 +26,7 @@
 #include <QtCore/QMimeData>
 #include <QtCore/QMutexLocker>
 #include <QtCore/QRandomGenerator>
+#include <QtCore/QThread>
 #include <QtGui/QAction>
 #include <QtGui/QClipboard>
 #include <QtGui/QDrag>
@@ -216,8 +218,12 @@ bool RYXObject::addChild(RYXObject *child)
 {
     if (!child || child == this)
         return false;
-    if (!children.contains(child))
+    if (!children.contains(child)) {
         children.append(child);
+        // A child deleted elsewhere must not stay behind in the list.
+        connect(child, &QObject::destroyed, this,
+                [this](QObject *gone) { children.removeAll(static_cast<RYXObject *>(gone)); });
+    }
     if (child->parent() != this)
         child->setParent(this);
     return true;
@@ -234,6 +240,8 @@ bool RYXObject::replaceChild(RYXObject *newChild, unsigned index)
     if (!newChild || !old)
         return false;
     children[int(index)] = newChild;
+    connect(newChild, &QObject::destroyed, this,
+            [this](QObject *gone) { children.removeAll(static_cast<RYXObject *>(gone)); });
     delete old;
     newChild->setParent(this);
     return true;
@@ -430,40 +438,35 @@ bool RYXObject::getValue(const QString &key, QString &value)
     return database->GetValue(key, value);
 }
 
-bool RYXObject::getValue(const QString &key, unsigned &value)
+template<typename T, typename Convert>
+bool RYXObject::convertedValue(const QString &key, T &value, Convert convert)
 {
     QString text;
     if (!getValue(key, text))
         return false;
-    value = text.toUInt();
+    value = convert(text);
     return true;
+}
+
+bool RYXObject::getValue(const QString &key, unsigned &value)
+{
+    return convertedValue(key, value, [](const QString &text) { return text.toUInt(); });
 }
 
 bool RYXObject::getValue(const QString &key, int &value)
 {
-    QString text;
-    if (!getValue(key, text))
-        return false;
-    value = text.toInt();
-    return true;
+    return convertedValue(key, value, [](const QString &text) { return text.toInt(); });
 }
 
 bool RYXObject::getValue(const QString &key, bool &value)
 {
-    QString text;
-    if (!getValue(key, text))
-        return false;
-    value = text == QLatin1String("true");
-    return true;
+    return convertedValue(key, value,
+                          [](const QString &text) { return text == QLatin1String("true"); });
 }
 
 bool RYXObject::getValue(const QString &key, float &value)
 {
-    QString text;
-    if (!getValue(key, text))
-        return false;
-    value = text.toFloat();
-    return true;
+    return convertedValue(key, value, [](const QString &text) { return text.toFloat(); });
 }
 
 QString RYXObject::getString(const QString &key)
@@ -647,9 +650,18 @@ void RYXObject::refreshIndicator()
     if (!connection)
         QAsyncCustomEvent::post(receiver->eventTarget(),
                                 new setTreeItemPixEvent(this, getStatusPixmapName(statusFlags)));
-    if (treeItem && treeItem->treeWidget() && treeItem->treeWidget()->currentItem() == treeItem)
+    if (isCurrentTreeItemOrUnknown())
         QAsyncCustomEvent::post(receiver->eventTarget(), new updateUIEnableStateEvent(this));
     shownStatusFlags = statusFlags;
+}
+
+// The tree may only be read on the GUI thread; elsewhere the main window
+// re-evaluates its actions anyway, which is harmless.
+bool RYXObject::isCurrentTreeItemOrUnknown() const
+{
+    if (QThread::currentThread() != thread())
+        return true;
+    return treeItem && treeItem->treeWidget() && treeItem->treeWidget()->currentItem() == treeItem;
 }
 
 void RYXObject::updateChildStatus()
@@ -1049,8 +1061,10 @@ void RYXObject::showPage(int)
 
 int RYXObject::verifyDevice(ZEMPPort *port)
 {
+    // The context reaches the port and tunnel address through this object.
     Q_UNUSED(port);
-    return -1; // the device check lands with the point transfers
+    TransferContext context(false, this, true);
+    return context.verifyType(typeCode, false);
 }
 
 bool RYXObject::deleteChild(RYXObject *)

@@ -265,6 +265,9 @@ protected:
     /// The item neighbouring the current tree item (above or below), opened.
     void selectNeighbourItem(bool below);
     void createActions();
+    bool isCurrentTreeItemOrUnknown() const;
+    template<typename T, typename Convert>
+    bool convertedValue(const QString &key, T &value, Convert convert);
     void forgetTreeItems();
     QString firmwareVersionRow();
     /// Writes this subtree to \a fileName atomically; reports a failure.

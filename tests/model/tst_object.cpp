@@ -671,6 +671,11 @@ void tst_Object::replaceChild()
     QVERIFY(!module.replaceChild(&stray, 2));
     QCOMPARE(module.childCount(), 2);
     QVERIFY(first);
+
+    // A child deleted elsewhere leaves the list.
+    delete first;
+    QCOMPARE(module.childCount(), 1);
+    QCOMPARE(module.childAt(0), replacement);
 }
 
 void tst_Object::operationsAndLookups()
