@@ -3,7 +3,7 @@
 #include "SimHttpServer.h"
 #include "SimStation.h"
 
-#include "comm/ZEMPPort.h"
+#include "sim/SimTestFrames.h"
 
 #include <QtCore/QElapsedTimer>
 #include <QtNetwork/QTcpSocket>
@@ -16,10 +16,7 @@ namespace {
 
 QByteArray frameHex(bool write, quint16 address, const QByteArray &data = {})
 {
-    BYTE out[ZEMP_MAX_FRAME];
-    const int n = ZEMPPort::buildFrame(write ? ZEMP_WRITE : ZEMP_READ, address, data.size(),
-                                       reinterpret_cast<const BYTE *>(data.constData()), out);
-    return QByteArray(reinterpret_cast<const char *>(out), n).toHex().toUpper();
+    return SimTestFrames::frame(write, address, data).toHex().toUpper();
 }
 
 QByteArray get(const QByteArray &hex, const QByteArray &lineEnd = "\r\n")

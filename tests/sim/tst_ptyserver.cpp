@@ -5,7 +5,7 @@
 #include "SimStation.h"
 #include "SimThread.h"
 
-#include "comm/ZEMPPort.h"
+#include "sim/SimTestFrames.h"
 
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QFile>
@@ -20,15 +20,9 @@
 
 #include <memory>
 
-namespace {
+using SimTestFrames::frame;
 
-QByteArray frame(bool write, quint16 address, const QByteArray &data = {})
-{
-    BYTE out[ZEMP_MAX_FRAME];
-    const int n = ZEMPPort::buildFrame(write ? ZEMP_WRITE : ZEMP_READ, address, data.size(),
-                                       reinterpret_cast<const BYTE *>(data.constData()), out);
-    return QByteArray(reinterpret_cast<const char *>(out), n);
-}
+namespace {
 
 const QByteArray DeviceTypeRequest = frame(false, 0x64);
 const QByteArray DeviceTypeAnswer = QByteArray::fromHex("050064001C7B");

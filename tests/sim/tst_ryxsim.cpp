@@ -1,6 +1,6 @@
 // The ryxsim executable: its command line, its output, its shutdown, and a
 // serial-port client on its pty.
-#include "comm/ZEMPPort.h"
+#include "sim/SimTestFrames.h"
 
 #include <QtCore/QFileInfo>
 #include <QtCore/QProcess>
@@ -56,13 +56,6 @@ private:
     QProcess m_process;
     QStringList m_lines;
 };
-
-QByteArray readFrame(bool write, quint16 address)
-{
-    BYTE out[ZEMP_MAX_FRAME];
-    const int n = ZEMPPort::buildFrame(write ? ZEMP_WRITE : ZEMP_READ, address, 0, nullptr, out);
-    return QByteArray(reinterpret_cast<const char *>(out), n);
-}
 
 } // namespace
 
@@ -128,7 +121,7 @@ void tst_Ryxsim::servesAndCleansUp()
     QSerialPort serial(link);
     serial.setBaudRate(57600);
     QVERIFY2(serial.open(QIODevice::ReadWrite), qPrintable(serial.errorString()));
-    serial.write(readFrame(false, 0x102));
+    serial.write(SimTestFrames::frame(false, 0x102));
     QByteArray answer;
     while (answer.size() < 5 && serial.waitForReadyRead(5000))
         answer += serial.readAll();
@@ -140,7 +133,7 @@ void tst_Ryxsim::servesAndCleansUp()
     QTcpSocket socket;
     socket.connectToHost(QHostAddress(http.section(':', 0, 0)), quint16(http.section(':', 1).toUInt()));
     QVERIFY(socket.waitForConnected(5000));
-    socket.write("GET /api/zempCommand?wrapperCmd=" + readFrame(false, 0x64).toHex().toUpper() + "\r\n\r\n");
+    socket.write("GET /api/zempCommand?wrapperCmd=" + SimTestFrames::frame(false, 0x64).toHex().toUpper() + "\r\n\r\n");
     QByteArray reply;
     while (socket.waitForReadyRead(5000))
         reply += socket.readAll();
