@@ -46,7 +46,9 @@ bool ZEMPRSReaderThread::writeFrame(const QByteArray &frame)
     QSerialPort *serial = m_serial;
     // Runs in the reader thread; dropped if the device goes away first.
     return QMetaObject::invokeMethod(serial, [serial, frame] {
-        if (serial->write(frame) != frame.size())
+        // flush() puts the bytes on the line now rather than on the next
+        // pass of the event loop.
+        if (serial->write(frame) != frame.size() || !serial->flush())
             qCWarning(lcComm) << "ZEMPRSPort - write failed:" << serial->errorString();
     }, Qt::QueuedConnection);
 }
