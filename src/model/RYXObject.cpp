@@ -138,6 +138,8 @@ RYXObject::RYXObject(QObject *parent)
 RYXObject::~RYXObject()
 {
     unregisterIdentity(this);
+    // The menu has no widget parent: the object is no widget.
+    delete popupMenu;
     delete database;
     database = nullptr;
     children.clear();
@@ -603,8 +605,8 @@ void RYXObject::setStatus(int event)
         statusFlags &= ~unsigned(Online);
         markCurrent(QString());
         break;
-    case MarkedCurrentA:
-    case MarkedCurrentB:
+    case ConfigurationUploaded:
+    case ConfigurationDownloaded:
         markCurrent(QString());
         break;
     case InvalidateTree:
@@ -809,9 +811,6 @@ bool RYXObject::createPopupMenu()
         popupMenu->addAction(uploadAction);
         popupMenu->addAction(downloadAction);
     }
-    // The menu has no widget parent (the object is no widget); it is
-    // deleted with the object.
-    connect(this, &QObject::destroyed, popupMenu, &QObject::deleteLater);
     return true;
 }
 

@@ -50,8 +50,8 @@ public:
     enum StatusEvent {
         WentOnline = 1,
         WentOffline = 2,
-        MarkedCurrentA = 3,
-        MarkedCurrentB = 4,
+        ConfigurationUploaded = 3,
+        ConfigurationDownloaded = 4,
         InvalidateTree = 5,
         Invalidate = 6,
         ClearConfigError = 7,

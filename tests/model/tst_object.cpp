@@ -240,6 +240,12 @@ void tst_Object::childStatusTravelsUp()
 void tst_Object::indicatorRefreshPostsOnlyOnChange()
 {
     Station station;
+    // An edit sets bit 2 but shows nothing until the next status event.
+    station.child->setValue(QStringLiteral("alpha"), 9);
+    QCoreApplication::sendPostedEvents();
+    QVERIFY(station.receiver.pixmaps.isEmpty());
+    station.child->setValue(QStringLiteral("alpha"), 1);
+
     station.child->setStatus(RYXObject::SetConfigError);
     station.child->setStatus(RYXObject::SetConfigError); // no change, no event
     QCoreApplication::sendPostedEvents();

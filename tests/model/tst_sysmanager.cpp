@@ -1,8 +1,10 @@
 #include "ModelTestSupport.h"
 
+#include "app/RYXScriptedPrompter.h"
 #include "comm/RYXConnection.h"
 #include "model/RYXSysManager.h"
 
+#include <QtCore/QTemporaryDir>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
 #include <QtWidgets/QApplication>
@@ -48,6 +50,8 @@ private Q_SLOTS:
     void deleteWithoutCurrentItemDoesNothing();
     void connectionRequests();
     void nextAndPreviousItem();
+    void showInTreeComesAndGoes();
+    void openIncompatibleFileAsNewStation();
 
 private:
     RecordingReceiver *m_receiver = nullptr;
@@ -256,6 +260,61 @@ void tst_SysManager::nextAndPreviousItem()
     view.setCurrentItem(first->getTreeItem());
     first->selectPreviousItem();
     QCOMPARE(currentText(view), QStringLiteral("First"));
+}
+
+void tst_SysManager::showInTreeComesAndGoes()
+{
+    TestNode *station = makeStation(QStringLiteral("S"));
+    auto *hidden = new TestNode(QStringLiteral("TEST"), station->childAt(1));
+    hidden->setDisplayName(QStringLiteral("Trim"));
+    hidden->setShowInTree(false);
+    m_manager->addRootObject(station);
+    QTreeWidgetItem *moduleItem = station->childAt(1)->getTreeItem();
+    QCOMPARE(moduleItem->childCount(), 0);
+
+    hidden->setShowInTree(true);
+    QVERIFY(!hidden->getTreeItem()); // made by the posted event
+    QCoreApplication::sendPostedEvents();
+    QVERIFY(hidden->getTreeItem());
+    QCOMPARE(moduleItem->childCount(), 1);
+    QCOMPARE(moduleItem->child(0)->text(0), QStringLiteral("Trim"));
+    hidden->setShowInTree(true); // no change, no second item
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(moduleItem->childCount(), 1);
+
+    hidden->setShowInTree(false);
+    QCoreApplication::sendPostedEvents();
+    QVERIFY(!hidden->getTreeItem());
+    QCOMPARE(moduleItem->childCount(), 0);
+}
+
+void tst_SysManager::openIncompatibleFileAsNewStation()
+{
+    registerTestElements();
+    RYXScriptedPrompter prompter;
+    RYXPrompter::setInstance(&prompter);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("other.xml"));
+    TestNode other(QStringLiteral("OTHER"), nullptr, QStringLiteral("OTHERNODE"));
+    other.setValue(QStringLiteral("alpha"), 31);
+    prompter.queueFileName(path);
+    other.saveAsSlot();
+
+    TestNode *station = makeStation(QStringLiteral("S"));
+    m_manager->addRootObject(station);
+    prompter.queueFileName(path);
+    prompter.queueButton(QMessageBox::Yes);
+    station->childAt(0)->openSlot();
+    RYXPrompter::setInstance(nullptr);
+
+    QCOMPARE(m_manager->getConnections().size(), 2);
+    QCOMPARE(m_receiver->view.topLevelItemCount(), 2);
+    auto *added = static_cast<RYXListViewItem *>(m_receiver->view.currentItem());
+    QCOMPARE(added, m_receiver->view.topLevelItem(1));
+    QCOMPARE(added->object()->getFamily(), QStringLiteral("OTHER"));
+    QCOMPARE(added->object()->getInt(QStringLiteral("alpha")), 31);
+    QCOMPARE(added->object()->getFileName(), path);
+    QCOMPARE(station->childAt(0)->getInt(QStringLiteral("alpha")), 1);
 }
 
 QTEST_MAIN(tst_SysManager)
