@@ -56,20 +56,51 @@ RYXEventsBox::RYXEventsBox(RYXEventReceiver *receiver, QWidget *parent)
     buildMenus();
 }
 
+namespace {
+
+constexpr char SourceTextProperty[] = "ryxSourceText";
+
+// Gives \a action its translated text and remembers the source, so a later
+// language change can translate it again.
+QAction *withSourceText(QAction *action, const char *source)
+{
+    action->setProperty(SourceTextProperty, QByteArray(source));
+    action->setText(RYXEventsBox::tr(source));
+    return action;
+}
+
+void retranslateActions(QMenu *menu)
+{
+    const QList<QAction *> actions = menu->actions();
+    for (QAction *action : actions) {
+        const QByteArray source = action->property(SourceTextProperty).toByteArray();
+        if (!source.isEmpty())
+            action->setText(RYXEventsBox::tr(source.constData()));
+        if (action->menu())
+            retranslateActions(action->menu());
+    }
+}
+
+} // namespace
+
 void RYXEventsBox::buildMenus()
 {
     m_popup = new QMenu(this);
     m_popup->setObjectName(QStringLiteral("Menu"));
-    m_popup->addAction(tr("Clear Log"), this, &RYXEventsBox::clearLog);
+    withSourceText(m_popup->addAction(QString(), this, &RYXEventsBox::clearLog),
+                   QT_TR_NOOP("Clear Log"));
 
-    m_filters = m_popup->addMenu(tr("Filters"));
-    addFilterMenu(tr("Verbosity Level"), &m_verbosityGroup,
-                  {tr("Low"), tr("Medium"), tr("High"), tr("Developer")},
+    m_filters = new QMenu(m_popup);
+    withSourceText(m_popup->addMenu(m_filters), QT_TR_NOOP("Filters"));
+    addFilterMenu(QT_TR_NOOP("Verbosity Level"), &m_verbosityGroup,
+                  {QT_TR_NOOP("Low"), QT_TR_NOOP("Medium"), QT_TR_NOOP("High"),
+                   QT_TR_NOOP("Developer")},
                   [this](int id) { verbositySelChng(id); });
-    m_typeMenu = addFilterMenu(tr("Message Type"), &m_typeGroup, {tr("Show All")},
+    m_typeMenu = addFilterMenu(QT_TR_NOOP("Message Type"), &m_typeGroup, {QT_TR_NOOP("Show All")},
                                [this](int id) { typeSelChng(id); });
-    addFilterMenu(tr("Timestamp"), &m_timeGroup,
-                  {tr("Show All"), tr("Last 2 hours"), tr("Last 1 hours"), tr("Select Range")},
+    addFilterMenu(QT_TR_NOOP("Timestamp"), &m_timeGroup,
+                  {QT_TR_NOOP("Show All"), QT_TR_NOOP("Last 2 hours"), QT_TR_NOOP("Last 1 hours"),
+                   QT_TR_NOOP("Select Range")},
                   [this](int id) {
                       if (id == TimeSelectRange)
                           chooseTimeRange();
@@ -78,14 +109,16 @@ void RYXEventsBox::buildMenus()
                   });
 }
 
-QMenu *RYXEventsBox::addFilterMenu(const QString &title, QActionGroup **group,
-                                   const QStringList &entries, std::function<void(int)> handler)
+QMenu *RYXEventsBox::addFilterMenu(const char *title, QActionGroup **group,
+                                   std::initializer_list<const char *> entries,
+                                   std::function<void(int)> handler)
 {
-    QMenu *menu = m_filters->addMenu(title);
+    auto *menu = new QMenu(m_filters);
+    withSourceText(m_filters->addMenu(menu), title);
     *group = new QActionGroup(menu);
     (*group)->setExclusive(true);
-    for (const QString &entry : entries) {
-        QAction *action = menu->addAction(entry);
+    for (const char *entry : entries) {
+        QAction *action = withSourceText(menu->addAction(QString()), entry);
         action->setCheckable(true);
         action->setData(int((*group)->actions().size()));
         (*group)->addAction(action);
@@ -94,6 +127,13 @@ QMenu *RYXEventsBox::addFilterMenu(const QString &title, QActionGroup **group,
     connect(*group, &QActionGroup::triggered, this,
             [handler](QAction *action) { handler(action->data().toInt()); });
     return menu;
+}
+
+void RYXEventsBox::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateActions(m_popup);
+    QListWidget::changeEvent(event);
 }
 
 void RYXEventsBox::addTypeEntry(const QString &type)

@@ -9,6 +9,7 @@
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <map>
 
 class QActionGroup;
@@ -71,11 +72,15 @@ public Q_SLOTS:
 Q_SIGNALS:
     void DebugMessage(const QString &text);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     using RecordMap = std::multimap<QString, Record>;
 
     void buildMenus();
-    QMenu *addFilterMenu(const QString &title, QActionGroup **group, const QStringList &entries,
+    QMenu *addFilterMenu(const char *title, QActionGroup **group,
+                         std::initializer_list<const char *> entries,
                          std::function<void(int)> handler);
     void addTypeEntry(const QString &type);
     static void checkEntry(QActionGroup *group, int id);

@@ -1,0 +1,174 @@
+#include "app/AboutDialog.h"
+#include "app/RYXEventsBox.h"
+#include "app/TreeLegendDialog.h"
+
+#include <QtCore/QFile>
+#include <QtCore/QTranslator>
+#include <QtCore/QXmlStreamReader>
+#include <QtGui/QAction>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QMenu>
+#include <QtTest/QtTest>
+
+namespace {
+
+struct Message
+{
+    QString context;
+    QString source;
+    QString translation;
+    bool finished = true;
+};
+
+QList<Message> readTs(const QString &path)
+{
+    QList<Message> messages;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    Message current;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("source")) {
+            current = Message();
+            current.context = context;
+            current.source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            current.finished = xml.attributes().value("type").isEmpty();
+            current.translation = xml.readElementText();
+            messages << current;
+        }
+    }
+    return xml.hasError() ? QList<Message>() : messages;
+}
+
+QString tsPath(const QString &language)
+{
+    return QStringLiteral(RYX_SOURCE_DIR "/src/resources/RYXConfig_%1.ts").arg(language);
+}
+
+QString qmPath(const QString &language)
+{
+    return QStringLiteral(RYX_BIN_DIR "/RYXConfig_%1.qm").arg(language);
+}
+
+// Mnemonic markers, ignoring an escaped "&&".
+int mnemonics(const QString &text)
+{
+    return QString(text).remove(QLatin1String("&&")).count(QLatin1Char('&'));
+}
+
+} // namespace
+
+class tst_Translations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void languages_data();
+    void completeAndCompiled_data() { languages_data(); }
+    void completeAndCompiled();
+    void knownTexts_data();
+    void knownTexts();
+    void dialogsFollowLanguage_data() { languages_data(); }
+    void dialogsFollowLanguage();
+};
+
+void tst_Translations::languages_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("Spanish") << "es";
+    QTest::newRow("Chinese") << "zh_CN";
+}
+
+void tst_Translations::completeAndCompiled()
+{
+    QFETCH(QString, language);
+    const QList<Message> messages = readTs(tsPath(language));
+    QVERIFY2(messages.size() > 60, qPrintable(tsPath(language)));
+
+    QTranslator translator;
+    QVERIFY2(translator.load(qmPath(language)),
+             qPrintable(qmPath(language) + " missing: build the ryxconfig_lrelease target"));
+    for (const Message &m : messages) {
+        const QString where = m.context + ": " + m.source;
+        QVERIFY2(m.finished && !m.translation.isEmpty(), qPrintable(where));
+        // The compiled file is the current source.
+        QCOMPARE(translator.translate(qPrintable(m.context), qPrintable(m.source)), m.translation);
+        // Accelerators and placeholders survive translation.
+        QVERIFY2(mnemonics(m.translation) == mnemonics(m.source), qPrintable(where));
+        QCOMPARE(m.translation.contains("%1"), m.source.contains("%1"));
+    }
+}
+
+void tst_Translations::knownTexts_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("translation");
+
+    QTest::newRow("es caption") << "es" << "RYXConfigWindow" << "RYX Configuration Program V"
+                                << "Programa de configuración RYX V";
+    QTest::newRow("es file menu") << "es" << "RYXConfigWindow" << "&File" << "&Archivo";
+    QTest::newRow("es exit question")
+        << "es" << "RYXConfigWindow" << "Are you sure you would like to exit RYXConfig?"
+        << "¿Está seguro de que desea salir de RYXConfig?";
+    QTest::newRow("es clear log") << "es" << "RYXEventsBox" << "Clear Log" << "Borrar registro";
+    QTest::newRow("zh caption") << "zh_CN" << "RYXConfigWindow" << "RYX Configuration Program V"
+                                << "RYX 配置程序 V";
+    QTest::newRow("zh communications")
+        << "zh_CN" << "RYXConfigWindow" << "&Communications" << "通信(&C)";
+    QTest::newRow("zh not implemented") << "zh_CN" << "RYXConfigWindow"
+                                        << "This feature is not implemented." << "此功能尚未实现。";
+    QTest::newRow("zh help chooser") << "zh_CN" << "HelpSelector" << "Select Inteface Module"
+                                     << "选择接口模块";
+}
+
+void tst_Translations::knownTexts()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, context);
+    QFETCH(QString, source);
+    QFETCH(QString, translation);
+    QTranslator translator;
+    QVERIFY(translator.load(qmPath(language)));
+    QCOMPARE(translator.translate(qPrintable(context), qPrintable(source)), translation);
+}
+
+void tst_Translations::dialogsFollowLanguage()
+{
+    QFETCH(QString, language);
+    TreeLegendDialog legend;
+    AboutDialog about;
+    RYXEventsBox box(nullptr);
+    legend.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&legend));
+
+    QTranslator translator;
+    QVERIFY(translator.load(qmPath(language)));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const QString caption = translator.translate("treeLegendForm", "Device Tree Status Indicators");
+    QTRY_COMPARE(legend.windowTitle(), caption);
+    QTRY_COMPARE(about.findChild<QLabel *>("versionLabel")->text(),
+                 translator.translate("AboutDialog", "Version ") + "4.4.00");
+    const QString clearLog = translator.translate("RYXEventsBox", "Clear Log");
+    QVERIFY(clearLog != "Clear Log");
+    QTRY_COMPARE(box.popupMenu()->actions().constFirst()->text(), clearLog);
+    QVERIFY(legend.grab().save(QStringLiteral(RYX_SCREENSHOT_DIR "/treelegend_%1.png").arg(language)));
+
+    QCoreApplication::removeTranslator(&translator);
+    QTRY_COMPARE(legend.windowTitle(), QString("Device Tree Status Indicators"));
+    QTRY_COMPARE(about.findChild<QLabel *>("versionLabel")->text(), QString("Version 4.4.00"));
+    QTRY_COMPARE(box.popupMenu()->actions().constFirst()->text(), QString("Clear Log"));
+}
+
+QTEST_MAIN(tst_Translations)
+#include "tst_translations.moc"
