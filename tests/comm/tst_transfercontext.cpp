@@ -85,7 +85,6 @@ class tst_TransferContext : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { DebugOutput = true; }
-    void readStoresDecodedValue();
     void attempts_data();
     void attempts();
     void cancel();
@@ -100,16 +99,6 @@ private Q_SLOTS:
     void reportFailure();
 };
 
-void tst_TransferContext::readStoresDecodedValue()
-{
-    Rig rig;
-    rig.replies[0x10] << response(0x10, "FF");
-    TransferContext context(false, &rig.station, true);
-    QCOMPARE(context.readPoint(QStringLiteral("offset")), 0);
-    QCOMPARE(rig.station.getDatabase()->GetString(QStringLiteral("offset")), QStringLiteral("-1"));
-    QCOMPARE(rig.port->frames, QList<QByteArray>{bytes("030010ED")});
-}
-
 void tst_TransferContext::attempts_data()
 {
     QTest::addColumn<QList<QByteArray>>("replies");
@@ -121,7 +110,6 @@ void tst_TransferContext::attempts_data()
 
     const QByteArray ok = response(0x10, "05");
     const QByteArray busy = deviceError(0x10, 0x13);
-    QTest::newRow("first attempt") << QList<QByteArray>{ok} << false << false << 0 << 1 << false;
     QTest::newRow("third attempt") << QList<QByteArray>{busy, QByteArray(), ok} << false << false << 0 << 3 << false;
     QTest::newRow("all attempts fail") << QList<QByteArray>{busy, busy, busy} << false << false << 0x13 << 3 << true;
     QTest::newRow("all fail, no throw") << QList<QByteArray>{busy, busy, busy} << false << true << 0x13 << 3 << false;
@@ -194,11 +182,8 @@ void tst_TransferContext::verifyDeviceType_data()
     QTest::addColumn<QList<QByteArray>>("replies");
     QTest::addColumn<bool>("module");
     QTest::addColumn<int>("result");
-    QTest::newRow("matching device") << QList<QByteArray>{response(1, "1C")} << false << 0;
     QTest::newRow("different device") << QList<QByteArray>{response(1, "1B")} << false << 4;
-    QTest::newRow("device error 66") << QList<QByteArray>{deviceError(1, 66), deviceError(1, 66), deviceError(1, 66)} << false << 3;
     QTest::newRow("other device error") << QList<QByteArray>{deviceError(1, 5), deviceError(1, 5), deviceError(1, 5)} << false << -1;
-    QTest::newRow("no answer") << QList<QByteArray>{} << false << 2;
     QTest::newRow("module type") << QList<QByteArray>{response(2, "1C")} << true << 0;
 }
 
@@ -285,7 +270,6 @@ void tst_TransferContext::reportFailure_data()
     QTest::addColumn<QString>("line");
     QTest::newRow("success") << 0 << QString() << QString();
     QTest::newRow("device missing") << 3 << QString() << "Test station upload The device is missing or has failed.";
-    QTest::newRow("retry limit") << 7 << QString() << "Test station upload Retry limit exceeded.";
     QTest::newRow("unknown code") << 42 << QString() << "Test station upload Undetermined failure (please report.)";
     QTest::newRow("detail wins") << 2 << "Cable pulled." << "Test station upload Cable pulled.";
 }
