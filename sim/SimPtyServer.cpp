@@ -20,6 +20,8 @@ namespace {
 // Below this a response waits in a sleep rather than a timer, so that paced
 // replies keep sub-millisecond accuracy.
 constexpr qint64 SleepThresholdUs = 2000;
+// The last stretch of a paced wait is spent spinning.
+constexpr qint64 SpinUs = 300;
 
 } // namespace
 
@@ -186,19 +188,27 @@ void SimPtyServer::answer(const QByteArray &request, qint64 firstByteUs)
                          + qint64(reply.delayMs) * 1000;
     const qint64 waitUs = dueUs - m_clock.nsecsElapsed() / 1000;
     if (waitUs <= SleepThresholdUs) {
-        if (waitUs > 0)
-            QThread::usleep(quint64(waitUs));
+        waitUntil(dueUs);
         writeMaster(reply.frame);
         return;
     }
     const QByteArray frame = reply.frame;
     QTimer::singleShot(int((waitUs - SleepThresholdUs / 2) / 1000), Qt::PreciseTimer, this,
                        [this, frame, dueUs] {
-                           const qint64 restUs = dueUs - m_clock.nsecsElapsed() / 1000;
-                           if (restUs > 0)
-                               QThread::usleep(quint64(restUs));
+                           waitUntil(dueUs);
                            writeMaster(frame);
                        });
+}
+
+void SimPtyServer::waitUntil(qint64 dueUs)
+{
+    // Sleep most of the way, then spin: a woken thread may wait for the
+    // scheduler, which would stretch short paced answers noticeably.
+    const qint64 sleepUs = dueUs - SpinUs - m_clock.nsecsElapsed() / 1000;
+    if (sleepUs > 0)
+        QThread::usleep(quint64(sleepUs));
+    while (m_clock.nsecsElapsed() / 1000 < dueUs) {
+    }
 }
 
 void SimPtyServer::writeMaster(const QByteArray &bytes)

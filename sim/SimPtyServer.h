@@ -52,6 +52,7 @@ private:
     void readMaster();
     void takeFrames();
     void answer(const QByteArray &request, qint64 firstByteUs);
+    void waitUntil(qint64 dueUs);
     void writeMaster(const QByteArray &bytes);
     void discardPartial();
     bool makeLink(const QString &linkPath);
