@@ -120,7 +120,7 @@ void SimHttpServer::acceptConnections()
     while (QTcpSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { readRequest(socket); });
-        QTimer::singleShot(IdleTimeoutMs, socket, [socket] { socket->abort(); });
+        QTimer::singleShot(m_idleTimeoutMs, socket, [socket] { socket->abort(); });
         readRequest(socket);
     }
 }

@@ -19,7 +19,7 @@ public:
     /// Longest request head accepted before the connection is refused.
     static constexpr int MaxRequestBytes = 4096;
     /// A client that sends no complete request within this time is dropped.
-    static constexpr int IdleTimeoutMs = 10000;
+    static constexpr int DefaultIdleTimeoutMs = 10000;
 
     explicit SimHttpServer(SimStation *station, QObject *parent = nullptr);
     ~SimHttpServer() override;
@@ -31,6 +31,9 @@ public:
     quint16 port() const;
     QHostAddress address() const;
     QString errorString() const;
+
+    int idleTimeoutMs() const { return m_idleTimeoutMs; }
+    void setIdleTimeoutMs(int ms) { m_idleTimeoutMs = ms; }
 
     /// Connections answered so far (with any status).
     int connectionsServed() const { return m_served; }
@@ -51,4 +54,5 @@ private:
     QPointer<SimStation> m_station;
     QTcpServer *m_server;
     int m_served = 0;
+    int m_idleTimeoutMs = DefaultIdleTimeoutMs;
 };

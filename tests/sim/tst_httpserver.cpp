@@ -48,6 +48,7 @@ private Q_SLOTS:
     void droppedAnswerClosesEmpty();
     void delayedAnswer();
     void stalledClientDoesNotBlockOthers();
+    void stalledClientIsDropped();
 
 private:
     HttpReply exchange(const QList<QByteArray> &chunks);
@@ -222,6 +223,23 @@ void tst_HttpServer::stalledClientDoesNotBlockOthers()
     }
     QCOMPARE(exchange({get(frameHex(false, 0x64))}).body, QByteArray("050064001C7B"));
     QCOMPARE(stalled.state(), QAbstractSocket::ConnectedState);
+}
+
+void tst_HttpServer::stalledClientIsDropped()
+{
+    m_server->setIdleTimeoutMs(200);
+    QTcpSocket stalled;
+    QSignalSpy connected(&stalled, &QTcpSocket::connected);
+    QSignalSpy closed(&stalled, &QTcpSocket::disconnected);
+    QElapsedTimer timer;
+    timer.start();
+    stalled.connectToHost(QHostAddress::LocalHost, m_server->port());
+    QVERIFY(connected.wait(5000));
+    stalled.write("GET /api/zempCommand?wrapperCmd=03");
+    QVERIFY(closed.wait(5000));
+    QVERIFY(timer.elapsed() >= 200);
+    QCOMPARE(stalled.readAll(), QByteArray());
+    QCOMPARE(m_station->requestCount(), quint64(0));
 }
 
 QTEST_GUILESS_MAIN(tst_HttpServer)
