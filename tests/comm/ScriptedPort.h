@@ -29,6 +29,17 @@ public:
                                           int(frame.size())));
     }
 
+    /// A frame as built for a request. A response carrying data has the
+    /// layout of a read request with that data; a device error that of a
+    /// one-byte write of its code.
+    static QByteArray frame(ZEMPOpEnum op, quint16 address, const QByteArray &data)
+    {
+        BYTE out[ZEMP_MAX_FRAME];
+        const int length = buildFrame(op, address, int(data.size()),
+                                      reinterpret_cast<const BYTE *>(data.constData()), out);
+        return QByteArray(reinterpret_cast<const char *>(out), length);
+    }
+
     std::function<QList<QByteArray>(const QByteArray &)> answer;
     QList<QByteArray> frames;
 };

@@ -19,25 +19,14 @@ namespace {
 
 QByteArray bytes(const char *hex) { return QByteArray::fromHex(hex); }
 
-// A response frame from \a address carrying \a hexData.
 QByteArray response(quint16 address, const char *hexData)
 {
-    const QByteArray data = bytes(hexData);
-    QByteArray f;
-    f += char(data.size() + 3);
-    f += char(address >> 8);
-    f += char(address & 0xFF);
-    return ScriptedPort::withChecksum(f + data);
+    return ScriptedPort::frame(ZEMP_READ, address, bytes(hexData));
 }
 
 QByteArray deviceError(quint16 address, int code)
 {
-    QByteArray f;
-    f += char(0x84);
-    f += char(address >> 8);
-    f += char(address & 0xFF);
-    f += char(code);
-    return ScriptedPort::withChecksum(f);
+    return ScriptedPort::frame(ZEMP_WRITE, address, QByteArray(1, char(code)));
 }
 
 class StationObject : public RYXObject
