@@ -1,0 +1,276 @@
+#include "app/RYXConfigWindow.h"
+#include "app/RYXFileCommands.h"
+#include "app/RYXListView.h"
+#include "app/RYXListViewItem.h"
+#include "app/RYXScriptedPrompter.h"
+#include "database/RYXObjectFactory.h"
+#include "database/VELXmlWriter.h"
+#include "model/RYXObject.h"
+#include "model/RYXSysManager.h"
+
+#include <QtCore/QFile>
+#include <QtCore/QTemporaryDir>
+#include <QtCore/QTextStream>
+#include <QtTest/QtTest>
+
+namespace {
+
+const QString Replace = QStringLiteral(
+    "Are you sure you want to replace the existing configuration (this is not reversable)?");
+const QString Overwrite =
+    QStringLiteral("This file already exists, would you like to overwrite it?");
+const QString Advisory = QStringLiteral(
+    "A new device was created from the data in the file and was added at the root level.");
+
+class FileModule : public RYXObject
+{
+public:
+    FileModule()
+    {
+        xmlTag = family = name = QStringLiteral("FCMOD");
+        InsertPoint("position", 1, 0, ZEMP_NONE);
+    }
+};
+
+class FileStation : public RYXObject
+{
+public:
+    FileStation()
+    {
+        xmlTag = family = name = QStringLiteral("FCSTATION");
+        InsertPoint("tag", "new", 0, ZEMP_NONE);
+    }
+};
+
+// Fails its stream half-way, as a full disk would.
+class BrokenStation : public FileStation
+{
+public:
+    void writeXml(QTextStream &stream, int) override
+    {
+        stream << "<FCSTATION>\n";
+        stream.setStatus(QTextStream::WriteFailed);
+    }
+};
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray stationXml(const QString &tag)
+{
+    return "<FCSTATION>\n <VALUE key=\"tag\" value=\"" + tag.toUtf8()
+           + "\" />\n <FCMOD>\n  <VALUE key=\"position\" value=\"1\" />\n </FCMOD>\n</FCSTATION>\n";
+}
+
+void writeFile(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(data);
+}
+
+} // namespace
+
+class tst_FileCommands : public QObject
+{
+    Q_OBJECT
+
+private:
+    RYXConfigWindow *m_window = nullptr;
+    RYXScriptedPrompter m_prompter;
+    QTemporaryDir m_dir;
+
+    RYXListView *tree() const { return m_window->listView(); }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    RYXObject *addStation(RYXObject *station = nullptr)
+    {
+        if (!station) {
+            station = new FileStation;
+            station->addChild(new FileModule);
+        }
+        m_window->sysManager()->addRootObject(station);
+        return station;
+    }
+
+    void select(RYXObject *object)
+    {
+        tree()->clearSelection();
+        if (!object)
+            return;
+        tree()->setCurrentItem(object->getTreeItem());
+        object->getTreeItem()->setSelected(true);
+    }
+
+    QStringList titles() const
+    {
+        QStringList result;
+        for (const auto &prompt : m_prompter.prompts())
+            result << prompt.title;
+        return result;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        using F = RYXObjectFactory;
+        F::registerClass("FCSTATION", F::StationLevel, [](int) { return new FileStation; });
+        F::registerClass("FCMOD", F::ModuleLevel, [](int) { return new FileModule; });
+        RYXPrompter::setInstance(&m_prompter);
+    }
+
+    void cleanupTestCase() { RYXPrompter::setInstance(nullptr); }
+
+    void init()
+    {
+        m_prompter.clear();
+        m_window = new RYXConfigWindow;
+        m_window->show();
+    }
+
+    void cleanup()
+    {
+        delete m_window;
+        m_window = nullptr;
+    }
+
+    void saveAsAppliesNameRule_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("plain") << "plant" << "plant.xml";
+        QTest::newRow("other extension") << "plant.cfg" << "plant.cfg";
+        QTest::newRow("dot inside") << "my.plant" << "my.plant";
+        QTest::newRow("dot in folder only") << "a.d/plant" << "a.d/plant.xml";
+    }
+
+    void saveAsAppliesNameRule()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        QDir(m_dir.path()).mkpath("a.d");
+        RYXObject *station = addStation();
+        select(station);
+        m_prompter.queueFileName(path(typed));
+        m_window->SaveAsSlot();
+        QVERIFY(m_prompter.prompts().isEmpty());
+        QCOMPARE(readFile(path(saved)), VELXmlWriter::toXml(*station).toUtf8());
+        QCOMPARE(station->getFileName(), path(saved));
+        QFile::remove(path(saved));
+    }
+
+    void openAddsFirstObjectAtRoot()
+    {
+        writeFile(path("two.xml"), stationXml("first") + stationXml("second"));
+        m_prompter.queueFileName(path("two.xml"));
+        m_window->OpenSlot();
+        QCOMPARE(m_prompter.promptTexts(), QStringList{Advisory});
+        QCOMPARE(titles(), QStringList{"Advisory"});
+        QCOMPARE(tree()->topLevelItemCount(), 1);
+        RYXObject *opened = RYXListView::objectOf(tree()->currentItem());
+        QVERIFY(opened);
+        QCOMPARE(opened->getString("tag"), QString("first"));
+        QCOMPARE(opened->childCount(), 1);
+        QCOMPARE(opened->getFileName(), path("two.xml"));
+    }
+
+    void openUnreadableFileChangesNothing()
+    {
+        writeFile(path("bad.xml"), "<FCSTATION>\n <BOGUS />\n</FCSTATION>\n");
+        m_prompter.queueFileName(path("bad.xml"));
+        m_window->OpenSlot();
+        QCOMPARE(m_prompter.promptTexts(), QStringList{"Failed to parse the input file."});
+        QCOMPARE(titles(), QStringList{"Error"});
+        QCOMPARE(tree()->topLevelItemCount(), 0);
+    }
+
+    void openWithSelectionRunsObjectOpen()
+    {
+        RYXObject *station = addStation();
+        select(station);
+        writeFile(path("load.xml"), stationXml("loaded"));
+        m_prompter.queueFileName(path("load.xml"));
+        m_prompter.queueButton(QMessageBox::Yes);
+        m_window->OpenSlot();
+        QCOMPARE(m_prompter.promptTexts(), QStringList{Replace});
+        QCOMPARE(tree()->topLevelItemCount(), 1);
+        QCOMPARE(station->getString("tag"), QString("loaded"));
+    }
+
+    void saveOfOpenedFileDoesNotAsk()
+    {
+        writeFile(path("plant.xml"), stationXml("before"));
+        m_prompter.queueFileName(path("plant.xml"));
+        m_window->OpenSlot();
+        RYXObject *opened = RYXListView::objectOf(tree()->currentItem());
+        QVERIFY(opened);
+        QVERIFY(opened->setValue("tag", QString("after")));
+        m_prompter.clear();
+
+        m_window->SaveSlot();
+        QCOMPARE(m_prompter.fileDialogCount(), 0);
+        QVERIFY(m_prompter.prompts().isEmpty());
+        QCOMPARE(readFile(path("plant.xml")), stationXml("after"));
+    }
+
+    void saveAsOntoExistingFileAsks_data()
+    {
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::newRow("no keeps the file") << QMessageBox::No;
+        QTest::newRow("yes overwrites") << QMessageBox::Yes;
+    }
+
+    void saveAsOntoExistingFileAsks()
+    {
+        QFETCH(QMessageBox::StandardButton, answer);
+        writeFile(path("existing.xml"), "old contents");
+        RYXObject *station = addStation();
+        select(station);
+        m_prompter.queueFileName(path("existing.xml"));
+        m_prompter.queueButton(answer);
+        m_window->SaveAsSlot();
+        QCOMPARE(m_prompter.promptTexts(), QStringList{Overwrite});
+        QCOMPARE(titles(), QStringList{"RYX Config"});
+        QCOMPARE(m_prompter.prompts().first().icon, QMessageBox::Warning);
+        const QByteArray expected = answer == QMessageBox::Yes
+                                        ? VELXmlWriter::toXml(*station).toUtf8()
+                                        : QByteArray("old contents");
+        QCOMPARE(readFile(path("existing.xml")), expected);
+        QCOMPARE(station->getFileName().isEmpty(), answer == QMessageBox::No);
+    }
+
+    void failedWriteIsReportedAndOldFileSurvives()
+    {
+        writeFile(path("keep.xml"), "old contents");
+        RYXObject *station = addStation(new BrokenStation);
+        station->setFileName(path("keep.xml"));
+        select(station);
+        m_window->SaveSlot();
+        QCOMPARE(titles(), QStringList{"Error"});
+        QVERIFY(m_prompter.promptTexts().first().startsWith("The file could not be written:"));
+        QCOMPARE(readFile(path("keep.xml")), QByteArray("old contents"));
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).filter("keep"), QStringList{"keep.xml"});
+    }
+
+    void childSaveWritesSubtreeOnly()
+    {
+        RYXObject *station = addStation();
+        RYXObject *module = station->childAt(0);
+        QVERIFY(module && module->getTreeItem());
+        select(module);
+        m_prompter.queueFileName(path("module"));
+        m_window->SaveSlot();
+        QCOMPARE(readFile(path("module.xml")),
+                 QByteArray("<FCMOD>\n <VALUE key=\"position\" value=\"1\" />\n</FCMOD>\n"));
+        QVERIFY(module->getFileName().isEmpty());
+        QVERIFY(station->getFileName().isEmpty());
+    }
+
+};
+
+QTEST_MAIN(tst_FileCommands)
+#include "tst_filecommands.moc"
