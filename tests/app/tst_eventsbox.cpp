@@ -133,6 +133,13 @@ void tst_EventsBox::followsOnlyAtTheBottom()
     QCOMPARE(m_box->currentRow(), 45);
     QVERIFY(lastRowVisible(*m_box));
     QCOMPARE(m_receiver->logLines().size(), 46);
+
+    // Any thread may add a line; it reaches the box through its own thread.
+    QScopedPointer<QThread> worker(QThread::create([this] { m_box->AddEventItem("from worker"); }));
+    worker->start();
+    QVERIFY(worker->wait(5000));
+    QTRY_COMPARE(m_box->count(), 47);
+    QCOMPARE(m_box->item(46)->text(), QString("from worker"));
 }
 
 void tst_EventsBox::clearLogKeepsRecords()

@@ -17,11 +17,9 @@ class tst_ProgressDialog : public QObject
 private slots:
     void modeTable_data();
     void modeTable();
-    void cancelWhileRunning();
-    void escapeAfterFinishCancelsNothing();
-    void okHides();
-    void titleAndSteps();
-    void resultLines();
+    void closing_data();
+    void closing();
+    void titleStepsAndResults();
 
 private:
     static QListWidget *results(RYXProgressDialog &dialog)
@@ -90,56 +88,47 @@ void tst_ProgressDialog::modeTable()
     QCOMPARE(dialog.windowTitle(), caption);
 }
 
-void tst_ProgressDialog::cancelWhileRunning()
+void tst_ProgressDialog::closing_data()
 {
+    QTest::addColumn<bool>("finished");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("cancels");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Cancel while running") << false << "cancel" << 1 << int(QDialog::Rejected);
+    QTest::newRow("Escape while running") << false << "escape" << 1 << int(QDialog::Rejected);
+    // Nothing is left to cancel once the operation has finished.
+    QTest::newRow("Escape when finished") << true << "escape" << 0 << int(QDialog::Rejected);
+    QTest::newRow("OK when finished") << true << "ok" << 0 << int(QDialog::Accepted);
+}
+
+void tst_ProgressDialog::closing()
+{
+    QFETCH(bool, finished);
+    QFETCH(QString, how);
+    QFETCH(int, cancels);
+    QFETCH(int, result);
+
     RYXProgressDialog dialog;
     QSignalSpy cancelled(&dialog, &RYXProgressDialog::cancelled);
     dialog.showProgress(RYXProgressDialog::Open, 3);
+    if (finished)
+        dialog.showProgress(RYXProgressDialog::FinishOwner, 3);
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QTest::mouseClick(button(dialog, "buttonCancel"), Qt::LeftButton);
-    QCOMPARE(cancelled.count(), 1);
+    if (how == "escape")
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    else
+        QTest::mouseClick(button(dialog, how == "ok" ? "buttonOK" : "buttonCancel"), Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(cancelled.count(), cancels);
+    QCOMPARE(dialog.result(), result);
 }
 
-void tst_ProgressDialog::escapeAfterFinishCancelsNothing()
+void tst_ProgressDialog::titleStepsAndResults()
 {
     RYXProgressDialog dialog;
-    QSignalSpy cancelled(&dialog, &RYXProgressDialog::cancelled);
-    dialog.showProgress(RYXProgressDialog::Open, 3);
-    dialog.showProgress(RYXProgressDialog::Finish, 3);
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(cancelled.count(), 0);
-
-    // While running, Escape cancels like the button.
-    dialog.showProgress(RYXProgressDialog::Open, 4);
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QTest::keyClick(&dialog, Qt::Key_Escape);
-    QCOMPARE(cancelled.count(), 1);
-}
-
-void tst_ProgressDialog::okHides()
-{
-    RYXProgressDialog dialog;
-    QSignalSpy cancelled(&dialog, &RYXProgressDialog::cancelled);
-    dialog.showProgress(RYXProgressDialog::Open, 1);
-    dialog.showProgress(RYXProgressDialog::FinishOwner, 1);
-    QTRY_VERIFY(button(dialog, "buttonOK")->hasFocus() || !QGuiApplication::focusWindow());
-    QTest::mouseClick(button(dialog, "buttonOK"), Qt::LeftButton);
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(cancelled.count(), 0);
-}
-
-void tst_ProgressDialog::titleAndSteps()
-{
-    RYXProgressDialog dialog;
+    dialog.resize(420, 160);
     auto *bar = dialog.findChild<QProgressBar *>("subopProgress");
     auto *label = dialog.findChild<QLabel *>("subopLabel");
-    QVERIFY(bar && label);
-
     dialog.setProgressStep(7); // hidden: ignored
     QCOMPARE(bar->value(), 0);
 
@@ -147,26 +136,18 @@ void tst_ProgressDialog::titleAndSteps()
     dialog.setProgressTitle("Connecting");
     dialog.setProgressStep(12);
     QCOMPARE(bar->value(), 12);
-    dialog.setProgressTitle("Uploading");
-    QCOMPARE(label->text(), QString("Uploading"));
+    dialog.setProgressTitle("Downloading");
+    QCOMPARE(label->text(), QString("Downloading"));
     QCOMPARE(bar->value(), 0);
     // The first title of an operation names the dialog.
     QCOMPARE(dialog.windowTitle(), QString("Connecting"));
     dialog.setProgressStep(250);
     QCOMPARE(bar->value(), bar->maximum());
-}
 
-void tst_ProgressDialog::resultLines()
-{
-    RYXProgressDialog dialog;
-    dialog.resize(420, 160);
-    dialog.showProgress(RYXProgressDialog::Open, 1);
-    dialog.setProgressTitle("Downloading");
     for (int i = 0; i < 30; ++i)
         dialog.addProgressResult(i % 2 ? "SmallGreenLED" : "SmallRedLED",
                                  QString("TIM %1 download success!").arg(i));
     QListWidget *list = results(dialog);
-    QCOMPARE(list->count(), 30);
     QCOMPARE(list->currentRow(), 29);
     QVERIFY(!list->item(29)->icon().isNull());
     QVERIFY(list->viewport()->rect().intersects(list->visualItemRect(list->item(29))));
