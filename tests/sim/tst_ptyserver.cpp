@@ -49,6 +49,20 @@ public:
     }
     bool isOpen() const { return m_fd >= 0; }
     bool write(const QByteArray &bytes) { return ::write(m_fd, bytes.constData(), bytes.size()) == bytes.size(); }
+    /// Reads whatever arrives until the line stays quiet for \a quietMs.
+    QByteArray drain(int quietMs)
+    {
+        QByteArray got;
+        pollfd p{m_fd, POLLIN, 0};
+        char buf[4096];
+        while (::poll(&p, 1, quietMs) > 0) {
+            const ssize_t n = ::read(m_fd, buf, sizeof buf);
+            if (n <= 0)
+                break;
+            got.append(buf, int(n));
+        }
+        return got;
+    }
     /// Waits for one whole frame (by its length byte) or for \a timeoutMs.
     QByteArray readFrame(int timeoutMs)
     {
@@ -103,6 +117,7 @@ private Q_SLOTS:
     void discardsAPartialFrameAfterSilence();
     void clientsOneAfterAnother();
     void goesSilent();
+    void survivesRandomBytes();
     void pacesToTheBaudRate_data();
     void pacesToTheBaudRate();
 };
@@ -211,6 +226,24 @@ void tst_PtyServer::goesSilent()
     QVERIFY(peer.write(DeviceTypeRequest));
     QTRY_COMPARE(station->station()->requestCount(), quint64(2));
     QCOMPARE(peer.readFrame(100), QByteArray());
+}
+
+void tst_PtyServer::survivesRandomBytes()
+{
+    auto station = startStation();
+    PtyPeer peer(station->slavePath());
+    QRandomGenerator random(77);
+    for (int chunk = 0; chunk < 200; ++chunk) {
+        QByteArray bytes(random.bounded(1, 64), '\0');
+        for (char &c : bytes)
+            c = char(random.bounded(256));
+        QVERIFY(peer.write(bytes));
+        peer.drain(0); // whatever happened to form a frame may be answered
+    }
+    // Once the line has been quiet for a frame gap, the station is in step again.
+    peer.drain(SimPtyServer::FrameGapMs * 3);
+    QVERIFY(peer.write(DeviceTypeRequest));
+    QCOMPARE(peer.readFrame(2000).toHex(' '), DeviceTypeAnswer.toHex(' '));
 }
 
 void tst_PtyServer::pacesToTheBaudRate_data()

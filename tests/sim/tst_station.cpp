@@ -44,6 +44,8 @@ class tst_Station : public QObject
 private Q_SLOTS:
     void exactFrames_data();
     void exactFrames();
+    void pointWidths_data();
+    void pointWidths();
     void headReads_data();
     void headReads();
     void headWrites_data();
@@ -86,6 +88,43 @@ void tst_Station::exactFrames()
     const SimReply reply = station->handleRequest(request);
     QCOMPARE(reply.outcome, SimReply::Answered);
     QCOMPARE(reply.frame.toHex(' '), response.toHex(' '));
+}
+
+void tst_Station::pointWidths_data()
+{
+    // The widths the client decodes each point with.
+    QTest::addColumn<quint16>("tunnel");
+    QTest::addColumn<quint16>("address");
+    QTest::addColumn<int>("width");
+    const struct { const char *name; quint16 tunnel, address; int width; } rows[] = {
+        {"devicetype", 0, 0x64, 2},          {"fwversion", 0, 0x68, 2},
+        {"serialnumber", 0, 0x6A, 3},        {"nummodules", 0, 0x102, 1},
+        {"moduletypes", 0, 0x103, 16},       {"status", 0, 0x210, 2},
+        {"p2pstatus", 0, 0x130, 2},          {"disablescan", 0, 0x100, 1},
+        {"scanlinecontrol", 0, 0x101, 1},    {"descriptor", 0, 0x0C, 12},
+        {"serverlocation", 0, 0x214, 32},    {"floatorder", 0, 0x200, 1},
+        {"clocktime", 0, 0x213, 4},          {"value register", 0, 0x301, 4},
+        {"module moduletype", 0x1000, 0x13, 1}, {"module devicetype", 0x1000, 0x64, 2},
+        {"module fwversion", 0x1004, 0x68, 2},  {"module serialnumber", 0x1004, 0x6A, 3},
+        {"channel tag", 0x1001, 0x107, 24},     {"channel text", 0x1003, 0x10E, 8},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row.name) << row.tunnel << row.address << row.width;
+}
+
+void tst_Station::pointWidths()
+{
+    QFETCH(quint16, tunnel);
+    QFETCH(quint16, address);
+    QFETCH(int, width);
+    auto station = makeStation();
+    Decoded d = decode(station->handleRequest(tunnel ? tunnelled(tunnel, false, address)
+                                                     : frame(false, address)).frame);
+    QCOMPARE(d.status, 0);
+    if (tunnel)
+        d = decode(d.data);
+    QCOMPARE(d.status, 0);
+    QCOMPARE(d.data.size(), width);
 }
 
 void tst_Station::headReads_data()
