@@ -130,9 +130,10 @@ void tst_SimLink::station()
     QFETCH(bool, tcp);
     Link link(tcp);
     QVERIFY(link.ok);
-    int type = -99, unknown = -99, tooLong = -99, second = -99, absent = -99;
+    int type = -99, other = -99, unknown = -99, tooLong = -99, second = -99, absent = -99;
     link.run([&](TransferContext &c) {
         type = c.verifyDeviceType(28);
+        other = c.verifyDeviceType(27);
         c.readPoint(QStringLiteral("mim_nummodules"));
         c.readPoint(QStringLiteral("mim_moduletypes"));
         c.readPoint(QStringLiteral("serialnumber"));
@@ -148,6 +149,7 @@ void tst_SimLink::station()
         absent = c.verifyType(1, true);
     });
     QCOMPARE(type, 0);
+    QCOMPARE(other, int(TransferContext::DifferentDevice));
     QCOMPARE(link.value("mim_nummodules"), QStringLiteral("2"));
     QCOMPARE(link.value("mim_moduletypes"), QStringLiteral("0201") + QString(28, QLatin1Char('0')));
     QCOMPARE(link.value("serialnumber"), QStringLiteral("100234"));

@@ -35,8 +35,6 @@ public:
     StationObject()
     {
         name = QStringLiteral("Test station");
-        InsertPoint(QStringLiteral("devicetype"), 0, 0x0001, ZEMP_UINT8);
-        InsertPoint(QStringLiteral("moduletype"), 0, 0x0002, ZEMP_UINT8);
         InsertPoint(QStringLiteral("offset"), 0, 0x0010, ZEMP_INT8);
         InsertPoint(QStringLiteral("tag"), QStringLiteral("ABC"), 0x0020, ZEMP_TEXT, 8);
     }
@@ -77,9 +75,6 @@ private Q_SLOTS:
     void attempts_data();
     void attempts();
     void cancel();
-    void verifyDeviceType_data();
-    void verifyDeviceType();
-    void writeSendsEncodedField();
     void refusedWithoutTransaction_data();
     void refusedWithoutTransaction();
     void countingPass();
@@ -164,40 +159,6 @@ void tst_TransferContext::cancel()
     } catch (const CVELException &e) {
         QCOMPARE(e.message(), QStringLiteral("Cancel button clicked on progress dialog"));
     }
-}
-
-void tst_TransferContext::verifyDeviceType_data()
-{
-    QTest::addColumn<QList<QByteArray>>("replies");
-    QTest::addColumn<bool>("module");
-    QTest::addColumn<int>("result");
-    QTest::newRow("different device") << QList<QByteArray>{response(1, "1B")} << false << 4;
-    QTest::newRow("other device error") << QList<QByteArray>{deviceError(1, 5), deviceError(1, 5), deviceError(1, 5)} << false << -1;
-    QTest::newRow("module type") << QList<QByteArray>{response(2, "1C")} << true << 0;
-}
-
-void tst_TransferContext::verifyDeviceType()
-{
-    QFETCH(QList<QByteArray>, replies);
-    QFETCH(bool, module);
-    QFETCH(int, result);
-    Rig rig;
-    rig.replies[module ? 2 : 1] = replies;
-    TransferContext context(false, &rig.station, true);
-    QCOMPARE(context.verifyType(28, module), result);
-}
-
-void tst_TransferContext::writeSendsEncodedField()
-{
-    Rig rig;
-    rig.replies[0x0301] << ScriptedPort::withChecksum(bytes("070301") + ScriptedPort::withChecksum(bytes("030020")));
-    TransferContext context(false, &rig.station, true);
-    context.setTunnelAddress(0x0301);
-    QCOMPARE(context.writePoint(QStringLiteral("tag")), 0);
-    // The inner write frame (text, zero and zero fill) travels in a write to
-    // the tunnel address.
-    const QByteArray inner = ScriptedPort::withChecksum(bytes("8B0020") + bytes("4142430000000000"));
-    QCOMPARE(rig.port->frames, QList<QByteArray>{ScriptedPort::withChecksum(bytes("8F0301") + inner)});
 }
 
 void tst_TransferContext::refusedWithoutTransaction_data()
