@@ -231,6 +231,9 @@ private Q_SLOTS:
         QVERIFY(!languages.at(1)->isChecked());
         QVERIFY(languages.at(2)->isChecked());
         QTRY_VERIFY(action(window.get(), "new")->text() != QStringLiteral("&New"));
+        QTRY_VERIFY(!menuTitles(window.get()).contains(QStringLiteral("&File")));
+        window->menuBar()->adjustSize();
+        QApplication::processEvents();
         grab(window.get(), QStringLiteral("mainwindow-chinese.png"));
 
         // Back to English: the Chinese translator goes, the texts return.
