@@ -40,8 +40,6 @@ void RYXConnection::requestConnect(bool uploadAfterConnect)
         m_connectRequested = true;
         m_uploadAfterConnect = uploadAfterConnect;
     }
-    if (!hasWorker())
-        serviceRequests();
 }
 
 void RYXConnection::requestDisconnect()

@@ -17,8 +17,9 @@ class ZEMPPort;
 // reads and clears them and reports through events posted to the event
 // receiver. Every accessor is safe from either thread.
 //
-// While no worker services the connection, requests are carried out at
-// once on the caller's thread, so a disconnect request returns offline.
+// While no worker services the connection, a disconnect request is carried
+// out at once on the caller's thread (so a station can always be taken
+// offline and removed); a connect request waits for the worker.
 class RYXConnection : public QObject
 {
     Q_OBJECT

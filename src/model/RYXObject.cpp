@@ -59,27 +59,20 @@ IdentityRegistry &identities()
     return registry;
 }
 
-QHash<const RYXObject *, quint64> &identityOf()
-{
-    static QHash<const RYXObject *, quint64> map;
-    return map;
-}
-
 quint64 registerIdentity(RYXObject *object)
 {
     IdentityRegistry &r = identities();
     QMutexLocker lock(&r.mutex);
     const quint64 id = r.salt | ++r.counter;
     r.objects.insert(id, object);
-    identityOf().insert(object, id);
     return id;
 }
 
-void unregisterIdentity(RYXObject *object)
+void unregisterIdentity(quint64 id)
 {
     IdentityRegistry &r = identities();
     QMutexLocker lock(&r.mutex);
-    r.objects.remove(identityOf().take(object));
+    r.objects.remove(id);
 }
 
 RYXObject *objectForIdentity(quint64 id)
@@ -130,26 +123,19 @@ RYXObject::RYXObject(QObject *parent)
       name(QStringLiteral("RYX Object")),
       family(QStringLiteral("RYX"))
 {
-    registerIdentity(this);
+    m_identity = registerIdentity(this);
 }
 
 // The tree item is not touched here: it is removed with destroyTreeItem
 // while the view still exists; the view may already be gone now.
 RYXObject::~RYXObject()
 {
-    unregisterIdentity(this);
+    unregisterIdentity(m_identity);
     // The menu has no widget parent: the object is no widget.
     delete popupMenu;
     delete database;
     database = nullptr;
     children.clear();
-}
-
-quint64 RYXObject::dragIdentity() const
-{
-    IdentityRegistry &r = identities();
-    QMutexLocker lock(&r.mutex);
-    return identityOf().value(this);
 }
 
 RYXObject *RYXObject::getParentObject() const
@@ -166,7 +152,7 @@ RYXObject *RYXObject::childAt(int index) const
 
 bool RYXObject::createTreeItem(QTreeWidgetItem *parentItem)
 {
-    if (!showInTree)
+    if (!showInTree || treeItem)
         return true;
     if (!parentItem) {
         RYXObject *parentObject = getParentObject();
@@ -222,13 +208,18 @@ bool RYXObject::addChild(RYXObject *child)
         return false;
     if (!children.contains(child)) {
         children.append(child);
-        // A child deleted elsewhere must not stay behind in the list.
-        connect(child, &QObject::destroyed, this,
-                [this](QObject *gone) { children.removeAll(static_cast<RYXObject *>(gone)); });
+        watchChild(child);
     }
     if (child->parent() != this)
         child->setParent(this);
     return true;
+}
+
+// A child deleted elsewhere must not stay behind in the list.
+void RYXObject::watchChild(RYXObject *child)
+{
+    connect(child, &QObject::destroyed, this,
+            [this](QObject *gone) { children.removeAll(static_cast<RYXObject *>(gone)); });
 }
 
 bool RYXObject::replaceChild(RYXObject *newChild, unsigned index)
@@ -242,8 +233,7 @@ bool RYXObject::replaceChild(RYXObject *newChild, unsigned index)
     if (!newChild || !old)
         return false;
     children[int(index)] = newChild;
-    connect(newChild, &QObject::destroyed, this,
-            [this](QObject *gone) { children.removeAll(static_cast<RYXObject *>(gone)); });
+    watchChild(newChild);
     delete old;
     newChild->setParent(this);
     return true;

@@ -220,7 +220,7 @@ public:
     /// The per-object lock (dialog refreshes take it with tryLock).
     QMutex *getMutex() { return &mutex; }
     /// The unique drag identity of this object within the running program.
-    quint64 dragIdentity() const;
+    quint64 dragIdentity() const { return m_identity; }
     /// True when \a text (header line, then XML) names a live object of this family.
     bool acceptsDragText(const QString &text) const;
     /// Enables the context menu items whose identifiers are set in \a mask.
@@ -265,6 +265,7 @@ protected:
     /// The item neighbouring the current tree item (above or below), opened.
     void selectNeighbourItem(bool below);
     void createActions();
+    void watchChild(RYXObject *child);
     bool isCurrentTreeItemOrUnknown() const;
     template<typename T, typename Convert>
     bool convertedValue(const QString &key, T &value, Convert convert);
@@ -315,4 +316,7 @@ protected:
     QAction *saveAsAction = nullptr;
     QAction *uploadAction = nullptr;
     QAction *downloadAction = nullptr;
+
+private:
+    quint64 m_identity = 0;
 };

@@ -197,7 +197,11 @@ void tst_SysManager::connectionRequests()
     QVERIFY(connection.takeUiUpdate()); // the first pass refreshes the item
     QVERIFY(!connection.takeUiUpdate());
 
+    // Only a worker can connect: the request waits for it.
     connection.connectSlot(true);
+    QCOMPARE(connection.state(), int(RYXConnection::Offline));
+    QVERIFY(connection.isConnectRequested());
+    connection.serviceRequests();
     QCOMPARE(connection.state(), int(RYXConnection::Seeking));
     QVERIFY(!connection.isConnectRequested());
     QVERIFY(connection.takeUploadAfterConnect());
@@ -212,13 +216,14 @@ void tst_SysManager::connectionRequests()
     QVERIFY(!station.isOnline());
     QCOMPARE(states.size(), 3);
 
-    // Requests made while a worker services the connection wait for it.
+    // A disconnect replaces a connect request; with a worker it waits for it.
     connection.setWorkerAttached(true);
     connection.connectSlot(false);
-    QVERIFY(connection.isConnectRequested());
-    QCOMPARE(connection.state(), int(RYXConnection::Offline));
+    connection.setState(RYXConnection::Online);
     connection.disconnectSlot();
     QVERIFY(!connection.isConnectRequested());
+    QVERIFY(connection.isDisconnectRequested());
+    QCOMPARE(connection.state(), int(RYXConnection::Online));
     connection.serviceRequests();
     QVERIFY(!connection.isDisconnectRequested());
     QCOMPARE(connection.state(), int(RYXConnection::Offline));
