@@ -15,6 +15,7 @@ namespace {
 
 const char RequestProperty[] = "ryxsimRequest";
 const char AnsweredProperty[] = "ryxsimAnswered";
+const char IdleTimerName[] = "ryxsimIdle";
 
 QByteArray reasonPhrase(int status)
 {
@@ -120,7 +121,11 @@ void SimHttpServer::acceptConnections()
     while (QTcpSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { readRequest(socket); });
-        QTimer::singleShot(m_idleTimeoutMs, socket, [socket] { socket->abort(); });
+        auto *idle = new QTimer(socket);
+        idle->setObjectName(QLatin1String(IdleTimerName));
+        idle->setSingleShot(true);
+        connect(idle, &QTimer::timeout, socket, &QTcpSocket::abort);
+        idle->start(m_idleTimeoutMs);
         readRequest(socket);
     }
 }
@@ -140,6 +145,9 @@ void SimHttpServer::readRequest(QTcpSocket *socket)
     }
     socket->setProperty(RequestProperty, QVariant());
     socket->setProperty(AnsweredProperty, true);
+    // The request is in: a delayed answer may take longer than the idle limit.
+    if (auto *idle = socket->findChild<QTimer *>(QLatin1String(IdleTimerName)))
+        idle->stop();
     if (end < 0 || end > MaxRequestBytes) {
         respond(socket, 400, "Request too long");
         return;

@@ -18,7 +18,8 @@ class SimHttpServer : public QObject
 public:
     /// Longest request head accepted before the connection is refused.
     static constexpr int MaxRequestBytes = 4096;
-    /// A client that sends no complete request within this time is dropped.
+    /// A client that sends no complete request within this time is dropped
+    /// (the answer itself may take longer, see --delay-ms).
     static constexpr int DefaultIdleTimeoutMs = 10000;
 
     explicit SimHttpServer(SimStation *station, QObject *parent = nullptr);

@@ -67,7 +67,8 @@ public:
     static quint16 commitAddress(int module, int index);
 
 Q_SIGNALS:
-    /// Emitted after every request the engine processed (not for lost ones).
+    /// Emitted after every request the engine carried out, whether or not
+    /// its answer is then dropped; not for invalid frames or while silent.
     void requestHandled(quint16 address, bool write);
     void saved();
 

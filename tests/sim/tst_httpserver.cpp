@@ -195,6 +195,8 @@ void tst_HttpServer::droppedAnswerClosesEmpty()
 
 void tst_HttpServer::delayedAnswer()
 {
+    // The idle limit covers the request only, not a slow answer.
+    m_server->setIdleTimeoutMs(50);
     SimFaults faults;
     faults.setDelayMs(150);
     m_station->setFaults(faults);
