@@ -12,6 +12,7 @@
 #include <QtWidgets/QDialogButtonBox>
 #include <QtWidgets/QFormLayout>
 #include <QtWidgets/QMenu>
+#include <QtWidgets/QScrollBar>
 
 namespace {
 
@@ -182,18 +183,31 @@ void RYXEventsBox::AddEventItem(const QString &text)
     QMetaObject::invokeMethod(this, [this, text] { appendLine(text); }, Qt::QueuedConnection);
 }
 
+// The scroll bar tells whether the user looks at the bottom without laying
+// out the whole list again, which would make every new line cost as much
+// as the log is long.
 bool RYXEventsBox::isLastLineVisible() const
 {
-    const int c = count();
-    if (c == 0)
+    if (count() == 0)
         return false;
-    const QRect last = visualItemRect(item(c - 1));
-    return last.isValid() && viewport()->rect().intersects(last);
+    const QScrollBar *bar = verticalScrollBar();
+    return bar->value() >= bar->maximum();
 }
 
 void RYXEventsBox::follow(bool wasAtBottom)
 {
-    if (!wasAtBottom || count() == 0)
+    if (!wasAtBottom || m_followPending)
+        return;
+    // Lines arriving in a burst are followed once, after the view has laid
+    // them out.
+    m_followPending = true;
+    QMetaObject::invokeMethod(this, &RYXEventsBox::showLastLine, Qt::QueuedConnection);
+}
+
+void RYXEventsBox::showLastLine()
+{
+    m_followPending = false;
+    if (count() == 0)
         return;
     setCurrentRow(count() - 1);
     scrollToItem(item(count() - 1));

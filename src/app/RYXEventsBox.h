@@ -89,6 +89,7 @@ private:
     bool passesFilters(const Record &record) const;
     bool isLastLineVisible() const;
     void follow(bool wasAtBottom);
+    void showLastLine();
     QString lineFor(const Record &record) const;
     QListWidgetItem *makeRow(const Record &record) const;
     int blockRowFor(const QString &type, quint64 sequence, bool *found) const;
@@ -122,4 +123,5 @@ private:
     int m_blockStart = 0;
     int m_blockCount = 0;
     bool m_listed = false;
+    bool m_followPending = false;
 };
