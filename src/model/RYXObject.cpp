@@ -740,12 +740,12 @@ void RYXObject::updateDialog()
 // ---------------------------------------------------------- life in the tree
 
 QAction *RYXObject::makeAction(const QString &menuText, const QString &iconName,
-                               const QString &objectName, const char *slot)
+                               const QString &objectName, void (RYXObject::*slot)())
 {
     auto *action = new QAction(RYXImages::icon(iconName), menuText, this);
     action->setToolTip(iconName);
     action->setObjectName(objectName);
-    connect(action, SIGNAL(triggered()), this, slot);
+    connect(action, &QAction::triggered, this, slot);
     return action;
 }
 
@@ -754,19 +754,19 @@ void RYXObject::createActions()
     if (copyAction)
         return;
     openFileAction = makeAction(QStringLiteral("&Open"), QStringLiteral("Open"),
-                                QStringLiteral("open"), SLOT(openSlot()));
+                                QStringLiteral("open"), &RYXObject::openSlot);
     saveAsAction = makeAction(QStringLiteral("&Save As"), QStringLiteral("SaveAs"),
-                              QStringLiteral("save as"), SLOT(saveAsSlot()));
+                              QStringLiteral("save as"), &RYXObject::saveAsSlot);
     copyAction = makeAction(QStringLiteral("Copy"), QStringLiteral("Copy"),
-                            QStringLiteral("copy"), SLOT(copySlot()));
+                            QStringLiteral("copy"), &RYXObject::copySlot);
     pasteAction = makeAction(QStringLiteral("Paste"), QStringLiteral("Paste"),
-                             QStringLiteral("paste"), SLOT(pasteSlot()));
+                             QStringLiteral("paste"), &RYXObject::pasteSlot);
     deleteAction = makeAction(QStringLiteral("Delete"), QStringLiteral("Delete"),
-                              QStringLiteral("delete"), SLOT(deleteSlot()));
+                              QStringLiteral("delete"), &RYXObject::deleteSlot);
     uploadAction = makeAction(QStringLiteral("&Upload"), QStringLiteral("Upload"),
-                              QStringLiteral("upload"), SLOT(uploadSlot()));
+                              QStringLiteral("upload"), &RYXObject::uploadSlot);
     downloadAction = makeAction(QStringLiteral("&Download"), QStringLiteral("Download"),
-                                QStringLiteral("download"), SLOT(downloadSlot()));
+                                QStringLiteral("download"), &RYXObject::downloadSlot);
     copyAction->setData(unsigned(MenuCopy));
     pasteAction->setData(unsigned(MenuPaste));
     deleteAction->setData(unsigned(MenuDelete));

@@ -274,7 +274,7 @@ protected:
     /// Writes this subtree to \a fileName atomically; reports a failure.
     bool saveToFile(const QString &fileName);
     QAction *makeAction(const QString &menuText, const QString &iconName,
-                        const QString &objectName, const char *slot);
+                        const QString &objectName, void (RYXObject::*slot)());
 
     // Fields, in the order of their meaning; subclasses set them in their
     // constructors.

@@ -29,7 +29,6 @@ class tst_Plugin : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void constructionHidesAndProtects();
     void valuesLiveInTheHost();
     void notCurrentFollowsOwnKeys_data();
     void notCurrentFollowsOwnKeys();
@@ -37,16 +36,6 @@ private Q_SLOTS:
     void writeClonesHostValues();
     void withoutHost();
 };
-
-void tst_Plugin::constructionHidesAndProtects()
-{
-    TestNode host;
-    TestPlugin plugin(&host);
-    QVERIFY(!plugin.isShownInTree());
-    QVERIFY(!plugin.isDeletable());
-    QCOMPARE(plugin.getHost(), &host);
-    QCOMPARE(plugin.getParentObject(), &host);
-}
 
 void tst_Plugin::valuesLiveInTheHost()
 {
