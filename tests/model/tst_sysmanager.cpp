@@ -1,13 +1,17 @@
 #include "ModelTestSupport.h"
 
+#include "app/RYXListView.h"
 #include "app/RYXScriptedPrompter.h"
 #include "comm/RYXConnection.h"
 #include "model/RYXSysManager.h"
 
+#include <QtCore/QMimeData>
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
 #include <QtWidgets/QApplication>
+
+#include <memory>
 
 namespace {
 
@@ -17,7 +21,7 @@ TestNode *makeStation(const QString &stationName)
     auto *station = new TestNode;
     station->setDisplayName(stationName);
     for (const char *moduleName : { "Module A", "Module B" }) {
-        auto *module = new TestNode(QStringLiteral("TEST"), station);
+        auto *module = new TestNode(QStringLiteral("TEST"), station, QStringLiteral("TESTCHILD"));
         module->setDisplayName(QLatin1String(moduleName));
         station->addChild(module);
     }
@@ -52,6 +56,7 @@ private Q_SLOTS:
     void nextAndPreviousItem();
     void showInTreeComesAndGoes();
     void openIncompatibleFileAsNewStation();
+    void dragAndDropThroughTheTree();
 
 private:
     RecordingReceiver *m_receiver = nullptr;
@@ -320,6 +325,38 @@ void tst_SysManager::openIncompatibleFileAsNewStation()
     QCOMPARE(added->object()->getInt(QStringLiteral("alpha")), 31);
     QCOMPARE(added->object()->getFileName(), path);
     QCOMPARE(station->childAt(0)->getInt(QStringLiteral("alpha")), 1);
+}
+
+void tst_SysManager::dragAndDropThroughTheTree()
+{
+    registerTestElements();
+    RYXListView view;
+    view.resize(300, 300);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    RYXSysManager manager(m_receiver, &view);
+    TestNode *target = makeStation(QStringLiteral("Target"));
+    TestNode *source = makeStation(QStringLiteral("Source"));
+    manager.addRootObject(target);
+    manager.addRootObject(source); // selected: the drag starts here
+    source->childAt(0)->setValue(QStringLiteral("alpha"), 55);
+
+    // The tree hands drag enter to the selected item, which is the source
+    // itself: it must accept, or no drop would ever arrive.
+    std::unique_ptr<QMimeData> data(source->makeDragObject());
+    const QPoint onTarget = view.visualItemRect(target->getTreeItem()).center();
+    QDragEnterEvent enter(onTarget, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view.viewport(), &enter);
+    QVERIFY(enter.isAccepted());
+
+    RYXScriptedPrompter prompter;
+    RYXPrompter::setInstance(&prompter);
+    prompter.queueButton(QMessageBox::Yes);
+    QDropEvent drop(onTarget, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view.viewport(), &drop);
+    RYXPrompter::setInstance(nullptr);
+    QCOMPARE(prompter.prompts().size(), 1);
+    QCOMPARE(target->childAt(0)->getInt(QStringLiteral("alpha")), 55);
 }
 
 QTEST_MAIN(tst_SysManager)
