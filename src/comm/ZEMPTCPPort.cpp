@@ -143,7 +143,8 @@ bool ZEMPTCPPort::event(QEvent *e)
 void ZEMPTCPPort::sendViaSocket(const QString &host, unsigned short port)
 {
     // A connection left over from an earlier request must not deliver its
-    // reply to this one.
+    // reply to this one; aborting it reports its close, so its text goes first.
+    m_reply.clear();
     m_socket->abort();
     m_reply.clear();
     m_socket->connectToHost(host, port);
@@ -162,7 +163,8 @@ void ZEMPTCPPort::openedSlot()
 
 void ZEMPTCPPort::readDataPendingSlot()
 {
-    m_reply.append(m_socket->readAll());
+    if (m_socket->isReadable())
+        m_reply.append(m_socket->readAll());
 }
 
 void ZEMPTCPPort::closedSlot()

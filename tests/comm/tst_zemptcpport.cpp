@@ -14,7 +14,10 @@ namespace {
 class ReplyServer : public QObject
 {
 public:
-    explicit ReplyServer(const QByteArray &reply) : m_reply(reply)
+    /// With \a nextReply, the first reply is sent on a connection that is
+    /// never closed, and every later one is \a nextReply.
+    explicit ReplyServer(const QByteArray &reply, const QByteArray &nextReply = QByteArray())
+        : m_reply(reply), m_nextReply(nextReply)
     {
         m_server.listen(QHostAddress::LocalHost);
         connect(&m_server, &QTcpServer::newConnection, this, [this] {
@@ -34,12 +37,15 @@ private:
             if (!m_pending[s].endsWith("\r\n\r\n"))
                 return;
             requests << m_pending.take(s);
-            s->write(m_reply);
-            s->disconnectFromHost();
+            const bool keepOpen = !m_nextReply.isEmpty() && requests.size() == 1;
+            s->write(keepOpen || m_nextReply.isEmpty() ? m_reply : m_nextReply);
+            if (!keepOpen)
+                s->disconnectFromHost();
         });
     }
     QTcpServer m_server;
     QByteArray m_reply;
+    QByteArray m_nextReply;
     QHash<QTcpSocket *, QByteArray> m_pending;
 };
 
@@ -91,6 +97,7 @@ private Q_SLOTS:
     void replies_data();
     void replies();
     void connectionRefused();
+    void replyOfAnAbandonedConnectionIgnored();
 };
 
 void tst_ZEMPTCPPort::addresses_data()
@@ -175,6 +182,19 @@ void tst_ZEMPTCPPort::connectionRefused()
     QCOMPARE(outcome.status, ZEMP_ERR_TIMEOUT);
     QCOMPARE(debug.size(), 1);
     QCOMPARE(debug[0][0].toString(), QStringLiteral("ZEMP/TCP - QSocket: Error, Connection Refused"));
+}
+
+void tst_ZEMPTCPPort::replyOfAnAbandonedConnectionIgnored()
+{
+    // The first reply is complete but its connection is never closed, so the
+    // transaction times out; the next request must get its own reply.
+    ReplyServer server("HTTP/1.1 200 OK\r\n\r\n" + frameHex("04123401"), "HTTP/1.1 200 OK\r\n\r\n" + frameHex("04123402"));
+    ZEMPTCPPort port(QStringLiteral("127.0.0.1:%1").arg(server.port()));
+    port.setTimeout(300);
+    QCOMPARE(readOn(port).status, ZEMP_ERR_TIMEOUT);
+    const Outcome second = readOn(port);
+    QCOMPARE(second.status, 0);
+    QCOMPARE(second.data, QByteArray::fromHex("02"));
 }
 
 QTEST_GUILESS_MAIN(tst_ZEMPTCPPort)
