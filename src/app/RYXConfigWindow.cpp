@@ -198,12 +198,12 @@ void RYXConfigWindow::createActions()
     static_assert(sizeof(members) / sizeof(members[0]) == sizeof(actionTable) / sizeof(actionTable[0]),
                   "one member per action");
     for (size_t i = 0; i < sizeof(actionTable) / sizeof(actionTable[0]); ++i) {
-        const ActionSpec &spec = actionTable[i];
+        const ActionSpec &entry = actionTable[i];
         auto *action = new QAction(this);
-        action->setObjectName(QLatin1String(spec.objectName));
-        action->setIcon(RYXImages::icon(QLatin1String(spec.icon)));
-        if (*spec.accel)
-            action->setShortcut(QKeySequence(QLatin1String(spec.accel)));
+        action->setObjectName(QLatin1String(entry.objectName));
+        action->setIcon(RYXImages::icon(QLatin1String(entry.icon)));
+        if (*entry.accel)
+            action->setShortcut(QKeySequence(QLatin1String(entry.accel)));
         // Actions in no menu or tool bar still answer their keys.
         addAction(action);
         *members[i] = action;
@@ -237,12 +237,12 @@ void RYXConfigWindow::createActions()
 void RYXConfigWindow::retranslateUi()
 {
     setWindowTitle(tr("RYX Configuration Program V") + QLatin1String(RYXProgramVersion));
-    for (const ActionSpec &spec : actionTable) {
-        QAction *action = findChild<QAction *>(QLatin1String(spec.objectName), Qt::FindDirectChildrenOnly);
+    for (const ActionSpec &entry : actionTable) {
+        QAction *action = findChild<QAction *>(QLatin1String(entry.objectName), Qt::FindDirectChildrenOnly);
         if (!action)
             continue;
-        const QString text = spec.translated ? tr(spec.text) : QString::fromLatin1(spec.text);
-        const QString menuText = spec.translated ? tr(spec.menuText) : QString::fromLatin1(spec.menuText);
+        const QString text = entry.translated ? tr(entry.text) : QString::fromLatin1(entry.text);
+        const QString menuText = entry.translated ? tr(entry.menuText) : QString::fromLatin1(entry.menuText);
         action->setText(menuText);
         action->setIconText(text);
         action->setToolTip(text);
