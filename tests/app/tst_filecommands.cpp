@@ -256,20 +256,6 @@ private Q_SLOTS:
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).filter("keep"), QStringList{"keep.xml"});
     }
 
-    void childSaveWritesSubtreeOnly()
-    {
-        RYXObject *station = addStation();
-        RYXObject *module = station->childAt(0);
-        QVERIFY(module && module->getTreeItem());
-        select(module);
-        m_prompter.queueFileName(path("module"));
-        m_window->SaveSlot();
-        QCOMPARE(readFile(path("module.xml")),
-                 QByteArray("<FCMOD>\n <VALUE key=\"position\" value=\"1\" />\n</FCMOD>\n"));
-        QVERIFY(module->getFileName().isEmpty());
-        QVERIFY(station->getFileName().isEmpty());
-    }
-
 };
 
 QTEST_MAIN(tst_FileCommands)

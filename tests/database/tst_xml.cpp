@@ -5,8 +5,6 @@
 #include "model/MessageRelay.h"
 #include "model/RYXObject.h"
 
-#include <QtCore/QFile>
-#include <QtCore/QTemporaryDir>
 #include <QtCore/QTextStream>
 #include <QtTest/QtTest>
 
@@ -74,22 +72,9 @@ public:
         InsertPoint("descriptor", "", 0x10, ZEMP_TEXT, 12);
         InsertPoint("Zeta", 1, 0, ZEMP_UINT8);
         InsertPoint("untracked", "u", DataPoint::NotTracked, 0, ZEMP_NONE);
-        InsertPoint("notcopied", "c", DataPoint::NotCopied, 0, ZEMP_NONE);
         InsertPoint("devicetype", 27, DataPoint::Attributes(3), 0xFF00, ZEMP_UINT16);
         InsertPoint("synch_serialnumber", 0, DataPoint::Attributes(7), 0xFF01, ZEMP_UINT32);
         addChild(new TestPlugin);
-    }
-};
-
-// Fails the stream half-way through, like a full disk would.
-class BrokenStation : public TestStation
-{
-public:
-    void writeXml(QTextStream &stream, int indent) override
-    {
-        stream << "<TSTATION>\n";
-        Q_UNUSED(indent);
-        stream.setStatus(QTextStream::WriteFailed);
     }
 };
 
@@ -97,7 +82,6 @@ const char *const expectedTree =
     "<TSTATION>\n"
     " <VALUE key=\"Zeta\" value=\"1\" />\n"
     " <VALUE key=\"descriptor\" value=\"Tank &quot;A&quot; &amp; &lt;B&gt;\" />\n"
-    " <VALUE key=\"notcopied\" value=\"c\" />\n"
     " <VALUE key=\"tag\" value=\"T1\" />\n"
     " <VALUE key=\"untracked\" value=\"u\" />\n"
     " <TPLUGIN>\n"
@@ -356,30 +340,6 @@ private Q_SLOTS:
         QCOMPARE(toUtf8Xml(*copy), written);
     }
 
-    void saveToFileReplacesAtomically()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("plant.xml");
-        QScopedPointer<TestStation> station(buildTree());
-        QString error;
-        QVERIFY(VELXmlWriter::saveToFile(*station, path, &error));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray(expectedTree));
-        file.close();
-
-        BrokenStation broken;
-        QVERIFY(!VELXmlWriter::saveToFile(broken, path, &error));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray(expectedTree));
-        QCOMPARE(dir.path(), QFileInfo(path).path());
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"plant.xml"});
-
-        error.clear();
-        QVERIFY(!VELXmlWriter::saveToFile(*station, dir.path(), &error));
-        QVERIFY(!error.isEmpty());
-        QVERIFY(QFileInfo(dir.path()).isDir());
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_Xml)
