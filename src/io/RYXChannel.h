@@ -1,0 +1,52 @@
+#pragma once
+
+#include "model/RYXObject.h"
+
+#include <QtCore/QString>
+
+class RYXIOModule;
+
+// Base of every channel of an I/O module. A channel reaches the device
+// through its module: its value registers, its tag and text points behind
+// the channel's tunnel address, and its commit address.
+class RYXChannel : public RYXObject
+{
+    Q_OBJECT
+public:
+    explicit RYXChannel(QObject *parent = nullptr);
+
+    int getChannelNumber() const { return channelNumber; }
+    /// Sets the channel number; the object name becomes the number in decimal.
+    void setChannelNumber(int n);
+    /// The module this channel belongs to; null when its parent is not one.
+    RYXIOModule *module() const;
+
+    // --- new operations (each forwards to the module) --------------------------
+    virtual int readBlock(int j, unsigned char *buffer);
+    virtual int writeBlock(int j, unsigned char *buffer);
+    virtual int uploadTag(const QString &key);
+    virtual int downloadTag(const QString &key);
+    virtual int uploadText(const QString &key);
+    virtual int downloadText(const QString &key);
+    virtual int commit();
+    virtual int commitDeviceData();
+
+    // --- overrides -------------------------------------------------------------
+    bool createTreeItem(QTreeWidgetItem *parentItem) override;
+    QString getName() override;
+    QString getShortName() override;
+    int upload(bool topLevel) override;
+    int download(bool topLevel) override;
+    int synchronize() override;
+    int synchronizePoints(TransferContext &context) override;
+    int executeOperation(const QString &op, bool topLevel = true) override;
+
+protected:
+    int channelNumber = 0;
+
+private:
+    int uploadTextPoint(unsigned short pointNumber, int size, const QString &key);
+    int downloadTextPoint(unsigned short pointNumber, int size, const QString &key);
+    int runUpload(TransferContext &context);
+    int runDownload(TransferContext &context, bool topLevel);
+};

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "model/RYXObject.h"
+
+#include <QtCore/QList>
+#include <QtCore/QString>
+
+class RYXIOModule;
+
+// Base of every station root. Adds the identity points, the module list the
+// device reports and the check of the tree against it, the station-level
+// upload and download sequences, the save handshake that makes the
+// interface module store downloaded data, and the module type table used
+// throughout the program. Its children are the I/O modules, in position
+// order, and the station's plug-ins; moduleCount counts the modules only.
+class RYXInterfaceModule : public RYXObject
+{
+    Q_OBJECT
+public:
+    // Transports a station class supports (bits of getTransportMask).
+    enum Transport : unsigned { TransportRS232 = 0x1, TransportTCPIP = 0x2 };
+
+    // Module type codes of the device's module list.
+    enum ModuleTypeCode {
+        UndeterminedType = 0,
+        AOMType = 1,
+        TIMType = 2,
+        CIMType = 3,
+        IIMType = 4,
+        VIMType = 5,
+        AIMType = 7,
+        DIMCC8Type = 23,
+        ROM4Type = 25,
+        DIMLV8Type = 100,
+        DIMHV8Type = 101,
+        ROM8Type = 102
+    };
+
+    /// The largest number of I/O modules one station holds.
+    static constexpr int MaxModules = 16;
+    /// Address of the save handshake.
+    static constexpr unsigned short CommitAddress = 0x200;
+
+    explicit RYXInterfaceModule(QObject *parent = nullptr);
+
+    // --- module type table ---------------------------------------------------
+    /// The display name of a module type code; false (and empty) when the code has none.
+    static bool moduleTypeName(int code, QString &name);
+    /// The configuration file element of a module type code; false when none.
+    static bool moduleTypeElement(int code, QString &element);
+    /// The module type code of a configuration file element; false when none.
+    static bool moduleTypeForElement(const QString &element, int &code);
+    /// Every code that has a display name, in ascending order.
+    static QList<int> moduleTypeCodes();
+    /// The object name a module of \a code carries at \a position (empty
+    /// when the code has no display name, which matches no module).
+    static QString moduleObjectName(int code, int position);
+
+    // --- new operations --------------------------------------------------------
+    /// Makes the interface module store the data just downloaded; 0 or -1.
+    virtual int commitDeviceData();
+    /// Reads the device's module count and one type code per module into
+    /// \a types (room for MaxModules bytes). Returns a transfer result code.
+    virtual int readModuleList(ZEMPPort *port, int &count, unsigned char *types);
+
+    // --- overrides -------------------------------------------------------------
+    int verifyDevice(ZEMPPort *port) override;
+    int upload(bool topLevel) override;
+    int download(bool topLevel) override;
+    bool deleteChild(RYXObject *child) override;
+    void getMenuItemMask(unsigned &mask) override;
+    QString getExtraPropertiesHtml() override;
+
+    // --- accessors ---------------------------------------------------------------
+    int getModuleCount() const { return moduleCount; }
+    /// The I/O modules among the children, in position order.
+    QList<RYXIOModule *> modules() const;
+    /// The transports this station class supports (TransportRS232 | TransportTCPIP).
+    virtual unsigned getTransportMask() const;
+    /// The COM port last chosen for this station; -1 when none was.
+    int getComPort() const { return m_comPort; }
+    void setComPort(int port) { m_comPort = port; }
+
+protected:
+    /// Appends \a module as the last module (position moduleCount + 1) and
+    /// reparents it; the station classes call it from addChild after their checks.
+    bool appendModule(RYXIOModule *module);
+    /// Gives every module its position again (1, 2, ...), renaming it.
+    void renumberModules();
+    /// The configuration plug-in that follows the station's status after an
+    /// upload; null when the class has none.
+    virtual RYXObject *configurationPlugin();
+    /// True when the station's connection is in the offline state.
+    bool isConnectionOffline();
+    /// The save step at the end of a top-level download: its result lines and step.
+    void saveToInterfaceModule(TransferContext &context);
+
+    int moduleCount = 0;
+
+private:
+    /// Counting pass: sets the context's step count from an inactive run of \a pass.
+    template<typename Pass>
+    void countSteps(TransferContext &context, Pass pass, int extraSteps);
+    int runUpload(TransferContext &context);
+    int runDownload(TransferContext &context, bool topLevel);
+
+    int m_comPort = -1;
+};
