@@ -17,11 +17,13 @@
 
 namespace {
 
-// Below this a response waits in a sleep rather than a timer, so that paced
-// replies keep sub-millisecond accuracy.
+// Below this a response is waited for in place rather than with a timer, so
+// that paced replies keep sub-millisecond accuracy.
 constexpr qint64 SleepThresholdUs = 2000;
-// The last stretch of a paced wait is spent spinning.
-constexpr qint64 SpinUs = 300;
+// The last stretch of a paced wait is spent spinning: a sleeping thread
+// wakes late by a good fraction of a short frame's wire time. This costs CPU
+// only while paced answers are due.
+constexpr qint64 SpinUs = 2000;
 
 } // namespace
 

@@ -239,7 +239,8 @@ void tst_HttpServer::stalledClientIsDropped()
     QVERIFY(connected.wait(5000));
     stalled.write("GET /api/zempCommand?wrapperCmd=03");
     QVERIFY(closed.wait(5000));
-    QVERIFY(timer.elapsed() >= 200);
+    // Coarse timers may fire up to 5% early.
+    QVERIFY2(timer.elapsed() >= 190, qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(stalled.readAll(), QByteArray());
     QCOMPARE(m_station->requestCount(), quint64(0));
 }
