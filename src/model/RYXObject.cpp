@@ -218,8 +218,8 @@ bool RYXObject::addChild(RYXObject *child)
 // A child deleted elsewhere must not stay behind in the list.
 void RYXObject::watchChild(RYXObject *child)
 {
-    connect(child, &QObject::destroyed, this,
-            [this](QObject *gone) { children.removeAll(static_cast<RYXObject *>(gone)); });
+    // Compared by address only: the object is gone when the signal arrives.
+    connect(child, &QObject::destroyed, this, [this, child] { children.removeAll(child); });
 }
 
 bool RYXObject::replaceChild(RYXObject *newChild, unsigned index)
