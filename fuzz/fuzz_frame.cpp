@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static FuzzPort *port = [] {
         QLoggingCategory::setFilterRules(QStringLiteral("ryx.comm.debug=false")); // one line per input otherwise
         auto *p = new FuzzPort;
-        p->setTimeout(0); // an incomplete answer ends at once
+        p->setTimeout(-1); // an incomplete answer ends at once
         return p;
     }();
     port->m_chunkSeed = data[0];
