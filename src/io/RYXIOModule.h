@@ -24,6 +24,9 @@ public:
     static unsigned short valueRegisterAddress(int moduleNumber, int index, int j);
     static unsigned short commitAddress(int moduleNumber, int index);
 
+    /// The identity points every module and channel carries.
+    static void insertIdentityPoints(RYXObject *object);
+
     int getModuleNumber() const { return moduleNumber; }
     /// Sets the position on the station and renames the module accordingly.
     void setModuleNumber(int n);

@@ -5,6 +5,8 @@
 #include <QtCore/QList>
 #include <QtCore/QString>
 
+#include <functional>
+
 class RYXIOModule;
 
 // Base of every station root. Adds the identity points, the module list the
@@ -71,6 +73,19 @@ public:
     void getMenuItemMask(unsigned &mask) override;
     QString getExtraPropertiesHtml() override;
 
+    // --- helpers shared with the module and channel transfers ---------------
+    /// The counting pass: runs \a pass with \a context inactive, so that every
+    /// transfer is skipped and counted, and makes the context active again.
+    static int countTransfers(TransferContext &context, RYXObject *object,
+                              int (RYXObject::*pass)(TransferContext &));
+    /// The save step that ends a top-level download: the result lines
+    /// around \a commit (a commitDeviceData) and one progress step.
+    static void runSaveStep(TransferContext &context, const QString &name,
+                            const std::function<int()> &commit);
+
+    /// A transaction status as a transfer result code (time-out: lost communication).
+    static int resultOfStatus(int status);
+
     // --- accessors ---------------------------------------------------------------
     int getModuleCount() const { return moduleCount; }
     /// The I/O modules among the children, in position order.
@@ -92,17 +107,13 @@ protected:
     virtual RYXObject *configurationPlugin();
     /// True when the station's connection is in the offline state.
     bool isConnectionOffline();
-    /// The save step at the end of a top-level download: its result lines and step.
-    void saveToInterfaceModule(TransferContext &context);
 
     int moduleCount = 0;
 
 private:
-    /// Counting pass: sets the context's step count from an inactive run of \a pass.
-    template<typename Pass>
-    void countSteps(TransferContext &context, Pass pass, int extraSteps);
     int runUpload(TransferContext &context);
     int runDownload(TransferContext &context, bool topLevel);
+    void addOverallResult(TransferContext &context, const QString &operation, int overall);
 
     int m_comPort = -1;
 };

@@ -1,0 +1,206 @@
+#include "io/RYXChannel.h"
+
+#include "app/RYXListViewItem.h"
+#include "comm/CVELException_ExcessiveRetries.h"
+#include "comm/RYXConnection.h"
+#include "comm/TransferContext.h"
+#include "io/RYXIOModule.h"
+#include "stations/RYXInterfaceModule.h"
+
+RYXChannel::RYXChannel(QObject *parent) : RYXObject(parent)
+{
+    RYXIOModule::insertIdentityPoints(this);
+}
+
+void RYXChannel::setChannelNumber(int n)
+{
+    channelNumber = n;
+    setObjectName(QString::number(n));
+}
+
+RYXIOModule *RYXChannel::module() const
+{
+    return qobject_cast<RYXIOModule *>(getParentObject());
+}
+
+bool RYXChannel::createTreeItem(QTreeWidgetItem *parentItem)
+{
+    const bool created = RYXObject::createTreeItem(parentItem);
+    if (treeItem)
+        treeItem->setText(0, name + QLatin1Char(' ') + QString::number(channelNumber));
+    return created;
+}
+
+QString RYXChannel::getName()
+{
+    const QString suffix = QStringLiteral(", Channel %1").arg(channelNumber);
+    RYXObject *parentObject = getParentObject();
+    return (parentObject ? parentObject->getName() : name) + suffix;
+}
+
+QString RYXChannel::getShortName()
+{
+    return QStringLiteral(" Channel %1").arg(channelNumber);
+}
+
+// ------------------------------------------------------------ device access
+
+int RYXChannel::readBlock(int j, unsigned char *buffer)
+{
+    RYXIOModule *owner = module();
+    return owner ? owner->readChannelBlock(this, j, buffer) : -1;
+}
+
+int RYXChannel::writeBlock(int j, unsigned char *buffer)
+{
+    RYXIOModule *owner = module();
+    return owner ? owner->writeChannelBlock(this, j, buffer) : -1;
+}
+
+int RYXChannel::uploadTextPoint(unsigned short pointNumber, int size, const QString &key)
+{
+    RYXIOModule *owner = module();
+    QString text;
+    const int status = owner ? owner->readChannelText(this, pointNumber, size, text) : -1;
+    if (status == 0)
+        setValue(key, text);
+    return status;
+}
+
+int RYXChannel::downloadTextPoint(unsigned short pointNumber, int size, const QString &key)
+{
+    RYXIOModule *owner = module();
+    QString text;
+    if (!owner || !getValue(key, text))
+        return -1;
+    return owner->writeChannelText(this, pointNumber, size, text);
+}
+
+int RYXChannel::uploadTag(const QString &key)
+{
+    return uploadTextPoint(RYXIOModule::TagPoint, RYXIOModule::TagSize, key);
+}
+
+int RYXChannel::downloadTag(const QString &key)
+{
+    return downloadTextPoint(RYXIOModule::TagPoint, RYXIOModule::TagSize, key);
+}
+
+int RYXChannel::uploadText(const QString &key)
+{
+    return uploadTextPoint(RYXIOModule::TextPoint, RYXIOModule::TextSize, key);
+}
+
+int RYXChannel::downloadText(const QString &key)
+{
+    return downloadTextPoint(RYXIOModule::TextPoint, RYXIOModule::TextSize, key);
+}
+
+int RYXChannel::commit()
+{
+    RYXIOModule *owner = module();
+    return owner ? owner->commitChannel(this) : -1;
+}
+
+int RYXChannel::commitDeviceData()
+{
+    RYXIOModule *owner = module();
+    return owner ? owner->commitDeviceData() : -1;
+}
+
+// ------------------------------------------------------------ transfers
+
+int RYXChannel::executeOperation(const QString &op, bool topLevel)
+{
+    return RYXObject::executeOperation(op, topLevel);
+}
+
+int RYXChannel::upload(bool)
+{
+    TransferContext context(true, this);
+    RYXInterfaceModule::countTransfers(context, this, &RYXObject::uploadPoints);
+    context.setProgressTitle(QStringLiteral("Uploading ") + getName());
+    try {
+        return runUpload(context);
+    } catch (const CVELException_ExcessiveRetries &) {
+        return context.reportFailure(TransferContext::RetryLimitExceeded,
+                                     QStringLiteral("upload failure"));
+    }
+}
+
+int RYXChannel::runUpload(TransferContext &context)
+{
+    const QString failure = QStringLiteral("upload failure");
+    int code = verifyDevice(context.port());
+    if (code == 0)
+        code = uploadPoints(context);
+    if (code != 0) {
+        setStatus(InvalidateTree);
+        return context.reportFailure(code, failure);
+    }
+    if (!processUploadedData())
+        return context.reportFailure(TransferContext::GenericFailure, failure,
+                                     QStringLiteral("There is a problem with the data."));
+    context.addProgressResult(QStringLiteral("SmallGreenLED"), getName() + QStringLiteral(" upload success!"));
+    markCurrent(QString());
+    setStatus(ConfigurationUploaded);
+    return 0;
+}
+
+int RYXChannel::download(bool topLevel)
+{
+    TransferContext context(true, this);
+    RYXInterfaceModule::countTransfers(context, this, &RYXObject::downloadPoints);
+    context.setProgressTitle(QStringLiteral("Downloading ") + getName());
+    try {
+        return runDownload(context, topLevel);
+    } catch (const CVELException_ExcessiveRetries &) {
+        return context.reportFailure(TransferContext::RetryLimitExceeded,
+                                     QStringLiteral("download failure!"));
+    }
+}
+
+int RYXChannel::runDownload(TransferContext &context, bool topLevel)
+{
+    const QString aborted = QStringLiteral("download aborted!");
+    if (!prepareDownloadData())
+        return context.reportFailure(TransferContext::GenericFailure, aborted,
+                                     QStringLiteral("Failed to prepare data for transfer."));
+    if (statusFlags & ConfigError)
+        return context.reportFailure(TransferContext::GenericFailure, aborted,
+                                     QStringLiteral("Error in configuration."));
+    int code = verifyDevice(context.port());
+    if (code == 0)
+        code = downloadPoints(context);
+    if (code == 0) {
+        if (topLevel && checkOperation(1) == 0)
+            RYXInterfaceModule::runSaveStep(context, getName(), [this] { return commitDeviceData(); });
+        // A channel that did not take its commit has not taken its data either.
+        code = RYXInterfaceModule::resultOfStatus(commit());
+    }
+    if (code != 0) {
+        setStatus(InvalidateTree);
+        return context.reportFailure(code, QStringLiteral("download failure!"));
+    }
+    context.addProgressResult(QStringLiteral("SmallGreenLED"), getName() + QStringLiteral("...download success!"));
+    setStatus(ConfigurationDownloaded);
+    return 0;
+}
+
+int RYXChannel::synchronize()
+{
+    TransferContext context(false, this);
+    try {
+        RYXInterfaceModule::countTransfers(context, this, &RYXObject::synchronizePoints);
+        return synchronizePoints(context);
+    } catch (const CVELException_ExcessiveRetries &) {
+        return context.reportFailure(TransferContext::RetryLimitExceeded,
+                                     QStringLiteral("synchronization failure!"));
+    }
+}
+
+int RYXChannel::synchronizePoints(TransferContext &context)
+{
+    context.readPoint(QStringLiteral("synch_fwversion"), false, true);
+    return 0;
+}

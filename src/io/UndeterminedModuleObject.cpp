@@ -1,0 +1,74 @@
+#include "io/UndeterminedModuleObject.h"
+
+#include "comm/RYXConnection.h"
+#include "comm/TransferContext.h"
+#include "io/UndeterminedModuleDialog.h"
+#include "model/events/addToEventBoxEvent.h"
+#include "stations/RYXInterfaceModule.h"
+
+UndeterminedModuleObject::UndeterminedModuleObject(QObject *parent) : RYXIOModule(parent)
+{
+    moduleType = RYXInterfaceModule::UndeterminedType;
+    RYXInterfaceModule::moduleTypeName(moduleType, name);
+    family = QStringLiteral("UNK");
+    xmlTag = QStringLiteral("UNDETERMINED");
+    const QString olive = QStringLiteral("SmallOliveLED");
+    eventPixmap = olive;
+    currentPixmap = olive;
+    offlinePixmap = olive;
+    notCurrentPixmap = olive;
+    errorPixmap = olive;
+    childNotCurrentPixmap = olive;
+    childErrorPixmap = olive;
+    setObjectName(numberedName());
+}
+
+QWidget *UndeterminedModuleObject::createDialog(QWidget *parent, QWidget *, bool *created)
+{
+    if (created)
+        *created = false;
+    auto *dialog = new UndeterminedModuleDialog(this, parent);
+    dialog->setObjectName(QStringLiteral("PropDialog"));
+    return dialog;
+}
+
+bool UndeterminedModuleObject::addToEventBox(int)
+{
+    bool ok = postToMainWindow(new addToEventBoxEvent(getName()));
+    ok = postToMainWindow(new addToEventBoxEvent(QStringLiteral("    Cannot read PV"))) && ok;
+    return ok;
+}
+
+int UndeterminedModuleObject::refuseTransfer(const QString &title, const QString &line)
+{
+    TransferContext context(true, this);
+    context.setProgressTitle(title);
+    context.addProgressResult(QStringLiteral("SmallRedLED"), getName() + line);
+    return -1;
+}
+
+int UndeterminedModuleObject::upload(bool)
+{
+    return refuseTransfer(QStringLiteral("Uploading "),
+                          QStringLiteral(" Upload aborted, can't ul undetermined"));
+}
+
+int UndeterminedModuleObject::download(bool)
+{
+    return refuseTransfer(QStringLiteral("Downloading "),
+                          QStringLiteral("...download aborted, can't dl undetermined"));
+}
+
+int UndeterminedModuleObject::executeOperation(const QString &op, bool topLevel)
+{
+    if (op == QLatin1String("upload"))
+        return upload(topLevel);
+    if (op == QLatin1String("download"))
+        return download(topLevel);
+    return RYXIOModule::executeOperation(op, topLevel);
+}
+
+int UndeterminedModuleObject::synchronize()
+{
+    return 0;
+}
