@@ -1,0 +1,78 @@
+#include "plugins/EIMConfigurationObjectPlugin.h"
+
+#include "database/DataPoint.h"
+#include "plugins/EIMConfigurationDialog.h"
+#include "plugins/PluginDialogFactory.h"
+
+#include <QtCore/QRegularExpression>
+
+namespace {
+// Longest station name and location the station itself accepts.
+constexpr int descriptorLimit = 24;
+constexpr int serverLocationLimit = 32;
+} // namespace
+
+EIMConfigurationObjectPlugin::EIMConfigurationObjectPlugin(RYXObject *host)
+    : RYXObjectPlugin(host)
+{
+    name = QStringLiteral("Configuration");
+    family = name;
+    xmlTag = QStringLiteral("EIMCONFIGPLUGIN");
+    setObjectName(name);
+    InsertPoint(QStringLiteral("descriptor"), QStringLiteral("0"), DataPoint::Attributes(0),
+                0x000C, 16, ZEMP_TEXT);
+    validate();
+}
+
+QWidget *EIMConfigurationObjectPlugin::createDialog(QWidget *parent, QWidget *currentDialog,
+                                                    bool *reused)
+{
+    return createOrReuseDialog(this, parent, currentDialog, reused, m_dialog);
+}
+
+int EIMConfigurationObjectPlugin::executeOperation(const QString &op, bool topLevel)
+{
+    RYXObject *station = getHost();
+    if (station && op == QLatin1String("upload"))
+        return station->executeOperation(QStringLiteral("uploadcore"), topLevel);
+    if (station && op == QLatin1String("download"))
+        return station->executeOperation(QStringLiteral("downloadcore"), topLevel);
+    return RYXObjectPlugin::executeOperation(op, topLevel);
+}
+
+void EIMConfigurationObjectPlugin::updateDialog()
+{
+    validate();
+    refreshObjectDialog(this, m_dialog);
+}
+
+bool EIMConfigurationObjectPlugin::isValidDescriptor(const QString &text, int maxLength)
+{
+    static const QRegularExpression rule(QStringLiteral("^([A-Za-z_][A-Za-z0-9_]*)?$"));
+    return text.size() <= maxLength && rule.match(text).hasMatch();
+}
+
+int EIMConfigurationObjectPlugin::textCapacity(const QString &key, int limit)
+{
+    DataPoint point;
+    RYXObject *owner = getHost() ? getHost() : this;
+    if (!owner->getDataPoint(key, point) || point.type != ZEMP_TEXT || point.size <= 0)
+        return limit;
+    return qMin(limit, point.size - 1);
+}
+
+// A text that does not fit its device field is invalid here, before a
+// download, rather than refused half way through the transfer.
+void EIMConfigurationObjectPlugin::validate()
+{
+    const QString descriptor = getString(QStringLiteral("descriptor"));
+    const QString location = getString(QStringLiteral("serverlocation"));
+    const bool descriptorOk =
+        isValidDescriptor(descriptor, textCapacity(QStringLiteral("descriptor"), descriptorLimit));
+    const bool locationOk =
+        location.size() <= textCapacity(QStringLiteral("serverlocation"), serverLocationLimit);
+    setValue(QStringLiteral("descriptorisvalid"), descriptorOk, false);
+    setValue(QStringLiteral("serverlocationisvalid"), locationOk, false);
+    setValue(QStringLiteral("ximconfigisvalid"), descriptorOk && locationOk, false);
+    setStatus(descriptorOk && locationOk ? ClearConfigError : SetConfigError);
+}

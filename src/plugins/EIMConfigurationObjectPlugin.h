@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/RYXObjectPlugin.h"
+
+#include <QtCore/QPointer>
+
+class EIMConfigurationDialog;
+
+// The "Configuration" child of an Ethernet interface module: station name,
+// station location and the MODBUS float word order, all held in the
+// station's database. It validates them and hands transfers to the station.
+class EIMConfigurationObjectPlugin : public RYXObjectPlugin
+{
+    Q_OBJECT
+public:
+    explicit EIMConfigurationObjectPlugin(RYXObject *host = nullptr);
+
+    QWidget *createDialog(QWidget *parent, QWidget *currentDialog, bool *reused) override;
+    int executeOperation(const QString &op, bool topLevel = true) override;
+    /// Validates the station identification, then refreshes the open dialog.
+    void updateDialog() override;
+
+    /// The station name rule: letters, digits and "_", not starting with a
+    /// digit, at most \a maxLength characters; empty is allowed.
+    static bool isValidDescriptor(const QString &text, int maxLength);
+    /// Recomputes the three validity points and the configuration-error status.
+    void validate();
+    /// The longest text the host's ZEMP_TEXT point \a key can carry (its
+    /// field holds the terminating zero too), capped at \a limit.
+    int textCapacity(const QString &key, int limit);
+
+private:
+    QPointer<EIMConfigurationDialog> m_dialog;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "model/RYXObjectPlugin.h"
+
+#include <QtCore/QPointer>
+
+class XIMInternalsDialog;
+
+// The "Internals" child of an interface module: the scan mode commands.
+// Its dialog's buttons become signals that the station answers by asking
+// its connection for the matching operation.
+class XIMInternalsObjectPlugin : public RYXObjectPlugin
+{
+    Q_OBJECT
+public:
+    explicit XIMInternalsObjectPlugin(RYXObject *host = nullptr);
+
+    QWidget *createDialog(QWidget *parent, QWidget *currentDialog, bool *reused) override;
+    void updateDialog() override;
+    int executeOperation(const QString &op, bool topLevel = true) override;
+
+    void getScanModeClicked() { emit GetScanModeButtonClickedSignal(); }
+    void setScanModeClicked() { emit SetScanModeButtonClickedSignal(); }
+    void setScanLinesClicked() { emit SetScanLinesButtonClickedSignal(); }
+
+Q_SIGNALS:
+    void GetScanModeButtonClickedSignal();
+    void SetScanModeButtonClickedSignal();
+    void SetScanLinesButtonClickedSignal();
+
+private:
+    QPointer<XIMInternalsDialog> m_dialog;
+};

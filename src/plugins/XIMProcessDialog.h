@@ -1,0 +1,36 @@
+#pragma once
+
+#include "dialogs/ConfigBaseDialog.h"
+
+#include <memory>
+
+namespace Ui {
+class XIMProcessForm;
+}
+class ComboBoxCtl;
+class XIMProcessObjectPlugin;
+
+// The property dialog of the "Process Data" plug-in: the monitoring switch,
+// its update rate and analog precision, the monitor state and the table of
+// process values the station's monitoring last read.
+class XIMProcessDialog : public ConfigBaseDialog
+{
+    Q_OBJECT
+public:
+    explicit XIMProcessDialog(XIMProcessObjectPlugin *plugin, QWidget *parent = nullptr);
+    ~XIMProcessDialog() override;
+
+    void updateControls() override;
+    Ui::XIMProcessForm *form() const { return m_ui.get(); }
+
+public Q_SLOTS:
+    void monitorEnableButtonToggledSlot(bool on);
+
+private:
+    /// Refills the table from the plug-in's list unless the list is busy.
+    void refreshTable(XIMProcessObjectPlugin *plugin);
+
+    std::unique_ptr<Ui::XIMProcessForm> m_ui;
+    ComboBoxCtl *m_updateFreqCtl;
+    ComboBoxCtl *m_precisionCtl;
+};

@@ -1,0 +1,84 @@
+#include "plugins/XIMProcessObjectPlugin.h"
+
+#include "app/RYXImages.h"
+#include "model/RYXEventReceiver.h"
+#include "model/events/QAsyncCustomEvent.h"
+#include "model/events/setTreeItemPixEvent.h"
+#include "plugins/PluginDialogFactory.h"
+#include "plugins/XIMProcessDialog.h"
+
+XIMProcessObjectPlugin::XIMProcessObjectPlugin(RYXObject *host) : RYXObjectPlugin(host)
+{
+    name = QStringLiteral("Process Data");
+    family = name;
+    xmlTag = QStringLiteral("XIMPROCESSPLUGIN");
+    setObjectName(name);
+    connectToHost(this, SIGNAL(monitorEnableButtonToggledSignal(bool)), host,
+                  SLOT(monitorEnableToggledSlot(bool)));
+}
+
+QWidget *XIMProcessObjectPlugin::createDialog(QWidget *parent, QWidget *currentDialog, bool *reused)
+{
+    return createOrReuseDialog(this, parent, currentDialog, reused, m_dialog);
+}
+
+XIMProcessDialog *XIMProcessObjectPlugin::dialog() const
+{
+    return m_dialog && m_dialog->object() == this ? m_dialog.data() : nullptr;
+}
+
+void XIMProcessObjectPlugin::updateDialog()
+{
+    setStatus(ClearConfigError);
+    refreshObjectDialog(this, m_dialog);
+}
+
+void XIMProcessObjectPlugin::setOnline(bool online)
+{
+    RYXObjectPlugin::setOnline(online);
+    if (!online)
+        setDataCurrent(false);
+    postToMainWindow(new setTreeItemPixEvent(this, getStatusPixmapName(statusFlags)));
+}
+
+// Online, the LED tells whether the shown values are fresh.
+QString XIMProcessObjectPlugin::getStatusPixmapName(unsigned flags)
+{
+    if (!(flags & Online))
+        return RYXObjectPlugin::getStatusPixmapName(flags);
+    return m_dataCurrent ? QStringLiteral("SmallGreenLED") : QStringLiteral("SmallYellowLED");
+}
+
+QPixmap XIMProcessObjectPlugin::getStatusPixmap(unsigned flags)
+{
+    return RYXImages::pixmap(getStatusPixmapName(flags));
+}
+
+QString XIMProcessObjectPlugin::getExtraPropertiesHtml()
+{
+    return m_dataCurrent
+        ? QStringLiteral("<tr><td>Data Status:</td><td>PROCESS DATA CURRENT</td></tr>")
+        : QStringLiteral("<tr><td>Data Status:</td><td>PROCESS DATA STALE</td></tr>");
+}
+
+// Nothing of the station's configuration lives here.
+int XIMProcessObjectPlugin::executeOperation(const QString &op, bool topLevel)
+{
+    if (op == QLatin1String("upload") || op == QLatin1String("download"))
+        return 0;
+    return RYXObjectPlugin::executeOperation(op, topLevel);
+}
+
+void XIMProcessObjectPlugin::setProcessValues(const QList<ProcessValue> &values)
+{
+    QMutexLocker locker(&m_listMutex);
+    m_values = values;
+}
+
+void XIMProcessObjectPlugin::setDataCurrent(bool current)
+{
+    if (m_dataCurrent == current)
+        return;
+    m_dataCurrent = current;
+    postToMainWindow(new setTreeItemPixEvent(this, getStatusPixmapName(statusFlags)));
+}

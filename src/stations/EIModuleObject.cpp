@@ -1,0 +1,631 @@
+#include "stations/EIModuleObject.h"
+
+#include "app/RYXListViewItem.h"
+#include "app/StartupFlags.h"
+#include "comm/CVELException_ExcessiveRetries.h"
+#include "comm/RYXConnection.h"
+#include "comm/TransferContext.h"
+#include "database/DataPoint.h"
+#include "database/RYXDatabase.h"
+#include "io/RYXIOModule.h"
+#include "model/RYXEventReceiver.h"
+#include "model/events/QAsyncCustomEvent.h"
+#include "model/events/addToEventBoxEvent.h"
+#include "model/events/createChildObjectSynchEvent.h"
+#include "model/events/progressShowDialogEvent.h"
+#include "model/events/showMessageBoxSynchEvent.h"
+#include "plugins/EIMConfigurationObjectPlugin.h"
+#include "plugins/PluginDialogFactory.h"
+#include "plugins/XIMInternalsObjectPlugin.h"
+#include "plugins/XIMProcessDialog.h"
+#include "plugins/XIMProcessObjectPlugin.h"
+#include "stations/MIModuleDialog.h"
+#include "stations/RYXClassRegistry.h"
+
+#include <QtCore/QDateTime>
+#include <QtCore/QDebug>
+#include <QtCore/QThread>
+#include <QtWidgets/QMenu>
+#include <QtWidgets/QTreeWidgetItem>
+
+namespace {
+
+constexpr int TimeoutStatus = 128;
+// Progress dialog mode that closes the dialog.
+constexpr int ProgressClose = 1;
+
+const QString Green = QStringLiteral("TinyGreenLED");
+const QString Red = QStringLiteral("TinyRedLED");
+
+const char *const statusBitTexts[] = {
+    "An error occurred in one of the attached I/O modules.",
+    "RAM test error or no RAM found.",
+    "File system initialization error.",
+    "File system was formatted (possibly due to corrupted file system.)",
+    "Missing system configuration file.",
+    "Bad clock battery.",
+    "Missing or corrupted password file.  Default loaded.",
+    "I/O module port failure.",
+    "Failure to start one or more network services.",
+    "Data logger could not be initialized.",
+    "Data Logger failed to restore records from non-volatile ram.",
+    "File system full.",
+    "BBM battery failed.",
+    "Input power failed, running on BBM.",
+    "ISaGRAF Kernel has caused a system fault and has shut down.",
+};
+
+const char *const peerToPeerTexts[] = {
+    "Lost producer on MODBUS 1.",
+    "Lost producer on MODBUS 2.",
+    "Incompatible Module Type(s) on MODBUS 1.",
+    "Incompatible Module Type(s) on MODBUS 2.",
+    "Error in producer channel(s) or module(s).",
+    "Could not join network, duplicate address.",
+};
+
+constexpr unsigned BatteryFailedBit = 1u << 12;
+constexpr unsigned OnBatteryBit = 1u << 13;
+
+// The Add Module menu: entry text and the slot that creates the module.
+struct ModuleMenuEntry
+{
+    const char *text;
+    void (EIModuleObject::*slot)();
+};
+
+const ModuleMenuEntry moduleMenuEntries[] = {
+    { "TIM (TI4)", &EIModuleObject::AddTIMSlot },
+    { "AIM (AI4)", &EIModuleObject::AddAIMSlot },
+    { "AOM (AO4)", &EIModuleObject::AddAOMSlot },
+    { "ROM (RO4)", &EIModuleObject::AddROMSlot },
+    { "ROM (RO8)", &EIModuleObject::AddROM8Slot },
+    { "DIM (CC8)", &EIModuleObject::AddDIMCCSlot },
+    { "DIM (LV8)", &EIModuleObject::AddDIMVLSlot },
+    { "DIM (HV8)", &EIModuleObject::AddDIMVHSlot },
+    { "CIM (CI4)", &EIModuleObject::AddCIMASlot },
+    { "IIM (II4)", &EIModuleObject::AddCIMBSlot },
+    { "VIM (VI4)", &EIModuleObject::AddCIMCSlot },
+    { "Undetermined", &EIModuleObject::AddUndeterminedSlot },
+};
+
+// The kind given to the module factory for a module whose type is undetermined.
+constexpr int UndeterminedKind = 0;
+
+} // namespace
+
+EIModuleObject::EIModuleObject(QObject *parent) : RYXInterfaceModule(parent)
+{
+    name = QStringLiteral("EIM");
+    family = name;
+    xmlTag = QStringLiteral("EIM");
+    setObjectName(name);
+    typeCode = 28;
+    offlinePixmap = QStringLiteral("OliveLED");
+    eventPixmap = QStringLiteral("VEL16");
+    m_monitorInterval.start();
+
+    const DataPoint::Attributes none(0);
+    const DataPoint::Attributes notSaved(1);
+    const DataPoint::Attributes programOnly(3);
+    const DataPoint::Attributes identity(7);
+    InsertPoint(QStringLiteral("status"), 0, notSaved, 0x210, ZEMP_UINT16);
+    InsertPoint(QStringLiteral("p2pstatus"), 0, notSaved, 0x130, ZEMP_UINT16);
+    InsertPoint(QStringLiteral("disablescan"), 0, notSaved, 0x100, ZEMP_UINT8);
+    InsertPoint(QStringLiteral("scanlinecontrol"), 0, notSaved, 0x101, ZEMP_UINT8);
+    InsertPoint(QStringLiteral("descriptor"), QStringLiteral("EIM"), none, 0x00C, 12, ZEMP_TEXT);
+    InsertPoint(QStringLiteral("descriptorisvalid"), QStringLiteral("true"), programOnly, 0, ZEMP_NONE);
+    InsertPoint(QStringLiteral("serverlocation"), QString(), none, 0x214, 32, ZEMP_TEXT);
+    InsertPoint(QStringLiteral("serverlocationisvalid"), QStringLiteral("true"), programOnly, 0, ZEMP_NONE);
+    InsertPoint(QStringLiteral("floatorder"), 0, none, 0x200, ZEMP_UINT8);
+    InsertPoint(QStringLiteral("clocktime"), 0, notSaved, 0x213, ZEMP_UINT32);
+    InsertPoint(QStringLiteral("monitorisidle"), QStringLiteral("true"), programOnly, 0, ZEMP_NONE);
+    InsertPoint(QStringLiteral("monitormessage"), QStringLiteral("IDLE"), programOnly, 0, ZEMP_NONE);
+    InsertPoint(QStringLiteral("lastupdate"), QStringLiteral("<n/a>"), programOnly, 0, ZEMP_NONE);
+    InsertPoint(QStringLiteral("updatefreq"), QStringLiteral("5"), programOnly, 0, ZEMP_NONE);
+    InsertPoint(QStringLiteral("analogprecision"), QStringLiteral("3"), programOnly, 0, ZEMP_NONE);
+    InsertPoint(QStringLiteral("ximconfigisvalid"), QStringLiteral("true"), programOnly, 0, ZEMP_NONE);
+    InsertPoint(QStringLiteral("synch_descriptor"), QStringLiteral("0"), identity, 0x00C, 12, ZEMP_TEXT);
+
+    // The plug-ins present points of this object, so they come after them.
+    m_configuration = new EIMConfigurationObjectPlugin(this);
+    m_process = new XIMProcessObjectPlugin(this);
+    m_internals = new XIMInternalsObjectPlugin(this);
+    for (RYXObject *plugin : { static_cast<RYXObject *>(m_configuration),
+                               static_cast<RYXObject *>(m_process),
+                               static_cast<RYXObject *>(m_internals) })
+        RYXObject::addChild(plugin);
+}
+
+// --- tree and menus -----------------------------------------------------------
+
+QWidget *EIModuleObject::createDialog(QWidget *parent, QWidget *currentDialog, bool *reused)
+{
+    return createOrReuseDialog(this, parent, currentDialog, reused, m_dialog);
+}
+
+bool EIModuleObject::initialize(QTreeWidgetItem *parentItem)
+{
+    const bool ok = RYXInterfaceModule::initialize(parentItem);
+    m_configuration->setShowInTree(true);
+    m_process->setShowInTree(true);
+    m_internals->setShowInTree(ExtendedMode);
+    return ok;
+}
+
+bool EIModuleObject::createPopupMenu()
+{
+    RYXInterfaceModule::createPopupMenu();
+    delete m_moduleMenu;
+    m_moduleMenu = new QMenu(tr("Add Module"));
+    m_moduleMenu->setObjectName(QStringLiteral("Module Menu"));
+    for (const ModuleMenuEntry &entry : moduleMenuEntries)
+        m_moduleMenu->addAction(QString::fromLatin1(entry.text), this, entry.slot);
+    popupMenu->insertSeparator(popupMenu->actions().value(0));
+    popupMenu->insertMenu(popupMenu->actions().value(0), m_moduleMenu);
+    m_moduleMenu->menuAction()->setData(unsigned(MenuAddModule));
+    // The popup menu owns the submenu from now on.
+    m_moduleMenu->setParent(popupMenu, m_moduleMenu->windowFlags());
+    return true;
+}
+
+void EIModuleObject::addModuleOfKind(int kind)
+{
+    RYXObject *module = RYXClassRegistry::createModuleForKind(kind);
+    if (module && addChild(module))
+        module->markCurrent(QString());
+}
+
+void EIModuleObject::AddTIMSlot() { addModuleOfKind(RYXClassRegistry::KindTIM); }
+void EIModuleObject::AddCIMASlot() { addModuleOfKind(RYXClassRegistry::KindCIMA); }
+void EIModuleObject::AddCIMBSlot() { addModuleOfKind(RYXClassRegistry::KindCIMB); }
+void EIModuleObject::AddCIMCSlot() { addModuleOfKind(RYXClassRegistry::KindCIMC); }
+void EIModuleObject::AddAIMSlot() { addModuleOfKind(RYXClassRegistry::KindAIM); }
+void EIModuleObject::AddAOMSlot() { addModuleOfKind(RYXClassRegistry::KindAOM); }
+void EIModuleObject::AddROMSlot() { addModuleOfKind(RYXClassRegistry::KindROM); }
+void EIModuleObject::AddROM8Slot() { addModuleOfKind(RYXClassRegistry::KindROM8); }
+void EIModuleObject::AddDIMCCSlot() { addModuleOfKind(RYXClassRegistry::KindDIMCC); }
+void EIModuleObject::AddDIMVLSlot() { addModuleOfKind(RYXClassRegistry::KindDIMVL); }
+void EIModuleObject::AddDIMVHSlot() { addModuleOfKind(RYXClassRegistry::KindDIMVH); }
+void EIModuleObject::AddUndeterminedSlot() { addModuleOfKind(UndeterminedKind); }
+
+// A refused module is scheduled for deletion rather than deleted at once,
+// so a caller still holding it does not touch freed memory.
+bool EIModuleObject::addChild(RYXObject *child)
+{
+    auto *module = qobject_cast<RYXIOModule *>(child);
+    if (!module)
+        return RYXInterfaceModule::addChild(child);
+    QString refusal;
+    if (!m_creatingFromDevice && !isConnectionOffline())
+        refusal = QStringLiteral("You may not add a module to a device that is online");
+    else if (moduleCount >= MaxModules)
+        refusal = QStringLiteral("The number of IO modules is limited to %1.").arg(MaxModules);
+    if (!refusal.isEmpty()) {
+        RYXEventReceiver *receiver = nullptr;
+        if (getMainWindow(this, receiver))
+            receiver->showWarningMessage(refusal);
+        else
+            qWarning().noquote() << refusal;
+        if (module->parent() == this)
+            module->setParent(nullptr);
+        module->deleteLater();
+        return false;
+    }
+    if (!appendModule(module))
+        return false;
+    // Objects read from a file are shown when their station is.
+    if (treeItem) {
+        module->initialize(treeItem);
+        module->markCurrent(QString());
+    }
+    return true;
+}
+
+void EIModuleObject::showPage(int page)
+{
+    RYXObject *plugins[] = { m_configuration, m_process, m_internals };
+    if (page < 1 || page > 3)
+        return;
+    RYXObject *target = plugins[page - 1];
+    if (QTreeWidgetItem *item = target->getTreeItem()) {
+        if (QTreeWidget *tree = item->treeWidget())
+            tree->setCurrentItem(item);
+    }
+}
+
+RYXObject *EIModuleObject::configurationPlugin()
+{
+    return m_configuration;
+}
+
+unsigned EIModuleObject::getTransportMask() const
+{
+    return TransportTCPIP;
+}
+
+// Texts (0) and tags with the save handshake (1) are what this station
+// supports; peer-to-peer (2) and the rest belong to other station classes.
+int EIModuleObject::checkOperation(int op)
+{
+    return op == 0 || op == 1 ? 0 : 1;
+}
+
+// --- dialog and status ----------------------------------------------------------
+
+void EIModuleObject::updateDialog()
+{
+    if (!mutex.tryLock())
+        return;
+    refreshObjectDialog(this, m_dialog);
+    m_configuration->validate();
+    setStatus(getBool(QStringLiteral("ximconfigisvalid")) ? ClearConfigError : SetConfigError);
+    mutex.unlock();
+}
+
+void EIModuleObject::setOnline(bool online)
+{
+    RYXInterfaceModule::setOnline(online);
+    if (!online)
+        m_monitoring = false;
+}
+
+bool EIModuleObject::processUploadedData()
+{
+    m_configuration->validate();
+    return true;
+}
+
+bool EIModuleObject::prepareDownloadData()
+{
+    m_configuration->validate();
+    return true;
+}
+
+// The station's own configuration travels with its "Configuration" plug-in
+// (uploadcore and downloadcore), which the station sequence reaches as a child.
+int EIModuleObject::uploadPoints(TransferContext &)
+{
+    return 0;
+}
+
+int EIModuleObject::downloadPoints(TransferContext &)
+{
+    return 0;
+}
+
+// --- operations -------------------------------------------------------------------
+
+int EIModuleObject::executeOperation(const QString &op, bool topLevel)
+{
+    if (op == QLatin1String("upload"))
+        return upload(topLevel);
+    if (op == QLatin1String("download"))
+        return download(topLevel);
+    if (op == QLatin1String("connect"))
+        return connectCheck();
+    if (op == QLatin1String("verifyconnection"))
+        return verifyQuietly();
+    if (op == QLatin1String("synchronize"))
+        return synchronize();
+    if (op == QLatin1String("idle"))
+        return monitorStep();
+    if (op == QLatin1String("uploadcore"))
+        return uploadCore();
+    if (op == QLatin1String("downloadcore"))
+        return downloadCore();
+    if (op == QLatin1String("setscanmode"))
+        return scanModeTransfer(true);
+    if (op == QLatin1String("getscanmode"))
+        return scanModeTransfer(false);
+    return RYXInterfaceModule::executeOperation(op, topLevel);
+}
+
+int EIModuleObject::verifyQuietly()
+{
+    TransferContext context(false, this, true);
+    return verifyDevice(context.port());
+}
+
+int EIModuleObject::connectCheck()
+{
+    TransferContext context(false, this);
+    context.setProgressTitle(QStringLiteral("Connecting ") + getName());
+    if (moduleCount == 0)
+        return createModulesFromDevice(context);
+    return verifyDevice(context.port());
+}
+
+int EIModuleObject::createModulesFromDevice(TransferContext &context)
+{
+    int count = 0;
+    unsigned char types[MaxModules] = {};
+    const int code = readModuleList(context.port(), count, types);
+    if (code != 0)
+        return code;
+    RYXEventReceiver *receiver = nullptr;
+    getMainWindow(this, receiver);
+    m_creatingFromDevice = true;
+    for (int i = 0; i < qBound(0, count, int(MaxModules)); ++i) {
+        int kind = UndeterminedKind;
+        RYXClassRegistry::kindForTypeCode(types[i], kind);
+        QSyncCustomEvent::postAndWait(receiver ? receiver->eventTarget() : nullptr,
+                                      new createChildObjectSynchEvent(this, kind));
+    }
+    m_creatingFromDevice = false;
+    context.addProgressResult(QStringLiteral("SmallGreenLED"),
+                              QStringLiteral("Compatible ") + getName() + QStringLiteral(" detected."));
+    return 0;
+}
+
+bool EIModuleObject::hasPoint(const QString &key)
+{
+    DataPoint point;
+    return getDataPoint(key, point);
+}
+
+QStringList EIModuleObject::identityPoints() const
+{
+    return { QStringLiteral("synch_descriptor"), QStringLiteral("synch_fwversion"),
+             QStringLiteral("synch_newfwversion"), QStringLiteral("synch_serialnumber") };
+}
+
+// A failed read ends the synchronization with -1, which the connection
+// takes as communication lost during synchronization.
+int EIModuleObject::synchronize()
+{
+    TransferContext context(false, this);
+    context.setProgressTitle(QStringLiteral("Synchronizing with connected device..."));
+    for (const QString &key : identityPoints()) {
+        if (!hasPoint(key))
+            continue;
+        const int status = context.readPoint(key, false, true);
+        if (status != 0) {
+            qDebug().noquote() << QStringLiteral("EIModuleObject::synchronize - reading %1 failed with %2")
+                                      .arg(key).arg(status);
+            return -1;
+        }
+    }
+    for (RYXIOModule *module : modules())
+        module->executeOperation(QStringLiteral("synchronize"), false);
+    context.addProgressResult(QStringLiteral("SmallGreenLED"), QStringLiteral("Synchronization Complete!"));
+    context.setProgressTitle(QString());
+    postUpdateDialog();
+    return 0;
+}
+
+QStringList EIModuleObject::corePoints() const
+{
+    return { QStringLiteral("descriptor"), QStringLiteral("serverlocation"),
+             QStringLiteral("floatorder") };
+}
+
+int EIModuleObject::uploadCore()
+{
+    return runCore(false);
+}
+
+int EIModuleObject::downloadCore()
+{
+    return runCore(true);
+}
+
+// The shared sequence of the two cores; only the direction differs.
+int EIModuleObject::runCore(bool download)
+{
+    const QString title = download ? QStringLiteral("Downloading Configuration Data ")
+                                   : QStringLiteral("Uploading Configuration Data ");
+    const QString failure = download ? QStringLiteral("download failure!")
+                                     : QStringLiteral("upload failure!");
+    TransferContext context(false, this);
+    context.setProgressTitle(title + getName());
+    if (download && (!prepareDownloadData() || !getBool(QStringLiteral("ximconfigisvalid"))))
+        return context.reportFailure(-1, QStringLiteral("download aborted!"),
+                                     QStringLiteral("Error in configuration."));
+    try {
+        for (const QString &key : corePoints()) {
+            if (download)
+                context.writePoint(key);
+            else
+                context.readPoint(key);
+        }
+    } catch (const CVELException_ExcessiveRetries &) {
+        return context.reportFailure(7, failure);
+    }
+    if (!download && !processUploadedData())
+        return context.reportFailure(-1, failure, QStringLiteral("There is a problem with the data."));
+    for (const QString &key : corePoints())
+        markCurrent(key);
+    context.addProgressResult(QStringLiteral("SmallGreenLED"),
+                              getName() + (download ? QStringLiteral(" Download Configuration Data success!")
+                                                    : QStringLiteral(" Upload Configuration Data success!")));
+    postUpdateDialog();
+    return 0;
+}
+
+int EIModuleObject::scanModeTransfer(bool write)
+{
+    TransferContext context(false, this, true);
+    const QString key = QStringLiteral("disablescan");
+    const int status = write ? context.writePoint(key, false, true) : context.readPoint(key, false, true);
+    const bool ok = status == 0;
+    QString text;
+    if (write)
+        text = ok ? QStringLiteral("Scan Mode succesfully written to xIM") : QStringLiteral("Scan Mode write failure");
+    else
+        text = ok ? QStringLiteral("Scan Mode succesfully read from xIM") : QStringLiteral("Scan Mode read failure");
+    context.addProgressResult(ok ? QStringLiteral("SmallGreenLED") : QStringLiteral("SmallRedLED"), text);
+    postUpdateDialog();
+    m_internals->postUpdateDialog();
+    return ok ? 0 : -1;
+}
+
+void EIModuleObject::GetScanModeButtonClickedSlot()
+{
+    requestOperation(QStringLiteral("getscanmode"));
+}
+
+void EIModuleObject::SetScanModeButtonClickedSlot()
+{
+    requestOperation(QStringLiteral("setscanmode"));
+}
+
+// What setting the scan lines sends to the station is not defined; the
+// request goes to the connection like the other buttons and finds no handler.
+void EIModuleObject::SetScanLinesButtonClickedSlot()
+{
+    requestOperation(QStringLiteral("setscanlines"));
+}
+
+// --- monitoring ---------------------------------------------------------------------
+
+void EIModuleObject::monitorEnableToggledSlot(bool on)
+{
+    m_monitoring = on;
+    m_refreshNow = on;
+    if (!on)
+        return;
+    // Monitoring lasts as long as the dialog that switched it on.
+    if (QWidget *shown = m_process->dialog())
+        connect(shown, &QObject::destroyed, this, [this] { m_monitoring = false; });
+    else
+        m_monitoring = false;
+}
+
+int EIModuleObject::monitorStep()
+{
+    if (!m_monitoring)
+        return 0;
+    const qint64 interval = qint64(qMax(1, getInt(QStringLiteral("updatefreq")))) * 1000;
+    if (!m_refreshNow && m_monitorInterval.elapsed() < interval)
+        return 0;
+    m_refreshNow = false;
+    ++m_monitorPasses;
+    TransferContext context(false, this, true);
+    setValue(QStringLiteral("monitorisidle"), false);
+    setValue(QStringLiteral("monitormessage"), QStringLiteral("VERIFYING DEVICE"));
+    m_process->postUpdateDialog();
+    if (verifyDevice(context.port()) != 0) {
+        m_monitoring = false;
+        m_process->setDataCurrent(false);
+        RYXEventReceiver *receiver = nullptr;
+        if (getMainWindow(this, receiver))
+            QSyncCustomEvent::postAndWait(receiver->eventTarget(), new showMessageBoxSynchEvent(QStringLiteral(
+                "Disconnecting because:\n\nCommunication with the device was lost.\n\nYou must reconnect once the problem is resolved.")));
+        if (RYXConnection *own = getOwnConnection())
+            own->requestDisconnect();
+        setValue(QStringLiteral("monitormessage"), QStringLiteral("IDLE"));
+        setValue(QStringLiteral("monitorisidle"), true);
+    } else {
+        setValue(QStringLiteral("monitormessage"), QStringLiteral("REFRESHING DATA"));
+        readProcessData(context);
+        if (RYXEventReceiver *receiver = context.connection() ? context.connection()->getEventReceiver() : nullptr)
+            QAsyncCustomEvent::post(receiver->eventTarget(), new progressShowDialogEvent(ProgressClose, 0));
+        setValue(QStringLiteral("monitorisidle"), true);
+        setValue(QStringLiteral("monitormessage"), QStringLiteral("IDLE"));
+        setValue(QStringLiteral("lastupdate"), QDateTime::currentDateTime().toString(QStringLiteral("hh:mm:ss")));
+    }
+    m_process->postUpdateDialog();
+    m_monitorInterval.restart();
+    return 0;
+}
+
+void EIModuleObject::readProcessData(TransferContext &context)
+{
+    QList<XIMProcessObjectPlugin::ProcessValue> values;
+    const bool statusRead = context.readPoint(QStringLiteral("status"), true, true) == 0;
+    if (statusRead) {
+        const unsigned status = getUInt(QStringLiteral("status"));
+        const QString word = QString::asprintf("0x%.4X", status);
+        for (const StatusLine &line : statusLines(status))
+            values.append({ QStringLiteral("TinyGreenLED"), QStringLiteral("Interface Module Status"),
+                            word, line.first, line.second });
+    }
+    if (context.readPoint(QStringLiteral("clocktime"), true, true) == 0)
+        values.append({ QStringLiteral("TinyGreenLED"), QStringLiteral("Station Clock"),
+                        QDateTime::fromSecsSinceEpoch(getUInt(QStringLiteral("clocktime")), Qt::UTC)
+                            .toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")),
+                        QString(), QString() });
+    m_process->setProcessValues(values);
+    m_process->setDataCurrent(statusRead);
+}
+
+// --- event log ------------------------------------------------------------------------
+
+QList<EIModuleObject::StatusLine> EIModuleObject::statusLines(unsigned status)
+{
+    QList<StatusLine> lines;
+    if (status == 0) {
+        lines.append({ Green, QStringLiteral("OK") });
+        return lines;
+    }
+    const int bits = int(sizeof statusBitTexts / sizeof statusBitTexts[0]);
+    const bool bbmDisconnected = (status & BatteryFailedBit) && (status & OnBatteryBit);
+    for (int bit = 0; bit < bits; ++bit) {
+        const unsigned mask = 1u << bit;
+        if (!(status & mask))
+            continue;
+        if (bbmDisconnected && (mask == BatteryFailedBit || mask == OnBatteryBit)) {
+            if (mask == BatteryFailedBit)
+                lines.append({ Red, QStringLiteral("BBM is disconnected.") });
+            continue;
+        }
+        lines.append({ Red, QString::fromLatin1(statusBitTexts[bit]) });
+    }
+    return lines;
+}
+
+QList<EIModuleObject::StatusLine> EIModuleObject::peerToPeerLines(unsigned status)
+{
+    QList<StatusLine> lines;
+    if (status == 0) {
+        lines.append({ Green, QStringLiteral("OK") });
+        return lines;
+    }
+    const int bits = int(sizeof peerToPeerTexts / sizeof peerToPeerTexts[0]);
+    for (int bit = 0; bit < bits; ++bit) {
+        if (status & (1u << bit))
+            lines.append({ Red, QString::fromLatin1(peerToPeerTexts[bit]) });
+    }
+    return lines;
+}
+
+void EIModuleObject::postEventLine(const QString &text)
+{
+    postToMainWindow(new addToEventBoxEvent(text));
+}
+
+void EIModuleObject::postStatusLines(const QString &heading, const QList<StatusLine> &lines)
+{
+    postEventLine(heading);
+    for (const StatusLine &line : lines)
+        postEventLine(QStringLiteral("    ") + line.second);
+}
+
+bool EIModuleObject::addToEventBox(int decimals)
+{
+    qDebug("EIModuleObject::writeProcessData - entering");
+    postEventLine(getName());
+    TransferContext context(false, this, true);
+    if (context.readPoint(QStringLiteral("status"), false, true) == 0)
+        postStatusLines(QStringLiteral("Interface Module Status"), statusLines(getUInt(QStringLiteral("status"))));
+    else
+        postEventLine(QStringLiteral("    Failed to read Interface Module Status"));
+    if (checkOperation(2) == 0 && context.readPoint(QStringLiteral("p2pstatus"), false, true) == 0) {
+        const unsigned p2p = getUInt(QStringLiteral("p2pstatus"));
+        postEventLine(QStringLiteral("MODBUS Peer to Peer Status Word (hex): ") + QString::asprintf("0x%.4X", p2p));
+        postStatusLines(QStringLiteral("MODBUS Peer to Peer Status"), peerToPeerLines(p2p));
+    }
+    if (checkOperation(7) == 0 && hasPoint(QStringLiteral("digitalinputs"))
+        && context.readPoint(QStringLiteral("digitalinputs"), false, true) == 0) {
+        const unsigned inputs = getUInt(QStringLiteral("digitalinputs"));
+        for (int input = 1; input <= 4; ++input)
+            postEventLine(QString::asprintf("CPS On Board Discrete Input %d ", input)
+                          + ((inputs >> (input - 1)) & 1 ? QStringLiteral("Closed") : QStringLiteral("Open")));
+    }
+    qDebug("EIModuleObject::writeProcessData - exiting");
+    bool ok = true;
+    for (RYXIOModule *module : modules())
+        ok = module->addToEventBox(decimals) && ok;
+    return ok;
+}

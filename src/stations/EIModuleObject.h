@@ -1,0 +1,123 @@
+#pragma once
+
+#include "stations/RYXInterfaceModule.h"
+
+#include <QtCore/QElapsedTimer>
+#include <QtCore/QPair>
+#include <QtCore/QPointer>
+#include <QtCore/QStringList>
+
+#include <atomic>
+
+class EIMConfigurationObjectPlugin;
+class MIModuleDialog;
+class QMenu;
+class XIMInternalsObjectPlugin;
+class XIMProcessObjectPlugin;
+
+// The Ethernet interface module: the head of a station reached over TCP/IP
+// and the base of the other interface modules. It owns the station-level
+// points and the three plug-ins ("Configuration", "Process Data",
+// "Internals"), builds the Add Module menu, and carries out what the
+// connection thread asks of a station: connect, verify, synchronize, the
+// configuration transfers, monitoring and the scan mode commands.
+class EIModuleObject : public RYXInterfaceModule
+{
+    Q_OBJECT
+public:
+    /// One line of a status report: the image name and the text.
+    using StatusLine = QPair<QString, QString>;
+
+    explicit EIModuleObject(QObject *parent = nullptr);
+
+    // --- overrides -------------------------------------------------------------
+    QWidget *createDialog(QWidget *parent, QWidget *currentDialog, bool *reused) override;
+    /// Adds an I/O module at the end (refused online or beyond 16); plug-ins go straight in.
+    bool addChild(RYXObject *child) override;
+    bool initialize(QTreeWidgetItem *parentItem) override;
+    bool createPopupMenu() override;
+    bool addToEventBox(int decimals = 2) override;
+    void updateDialog() override;
+    void setOnline(bool online) override;
+    int checkOperation(int op) override;
+    int executeOperation(const QString &op, bool topLevel = true) override;
+    int uploadPoints(TransferContext &context) override;
+    bool processUploadedData() override;
+    int downloadPoints(TransferContext &context) override;
+    bool prepareDownloadData() override;
+    int synchronize() override;
+    void showPage(int page) override;
+    unsigned getTransportMask() const override;
+
+    // --- new operations --------------------------------------------------------
+    /// Reads the station identification and the float order.
+    virtual int uploadCore();
+    /// Writes the station identification and the float order.
+    virtual int downloadCore();
+
+    // --- helpers -----------------------------------------------------------------
+    /// The lines the status word \a status stands for (one green line when 0).
+    static QList<StatusLine> statusLines(unsigned status);
+    /// The lines of the peer-to-peer status word \a status (one green line when 0).
+    static QList<StatusLine> peerToPeerLines(unsigned status);
+
+    EIMConfigurationObjectPlugin *configurationPluginObject() const { return m_configuration; }
+    XIMProcessObjectPlugin *processPlugin() const { return m_process; }
+    XIMInternalsObjectPlugin *internalsPlugin() const { return m_internals; }
+    bool isMonitoring() const { return m_monitoring; }
+    /// Monitoring passes that read the device since construction.
+    int monitorPasses() const { return m_monitorPasses; }
+    QMenu *moduleMenu() const { return m_moduleMenu; }
+
+public Q_SLOTS:
+    void AddCIMASlot();
+    void AddCIMBSlot();
+    void AddCIMCSlot();
+    void AddAIMSlot();
+    void AddTIMSlot();
+    void AddAOMSlot();
+    void AddROMSlot();
+    void AddROM8Slot();
+    void AddDIMCCSlot();
+    void AddDIMVLSlot();
+    void AddDIMVHSlot();
+    void AddUndeterminedSlot();
+    void monitorEnableToggledSlot(bool on);
+    void GetScanModeButtonClickedSlot();
+    void SetScanModeButtonClickedSlot();
+    void SetScanLinesButtonClickedSlot();
+
+protected:
+    RYXObject *configurationPlugin() override;
+    /// The station identification and float order points moved by the cores.
+    virtual QStringList corePoints() const;
+    /// The identity points synchronize reads, in order (only those the class has).
+    virtual QStringList identityPoints() const;
+    /// Fills the process data plug-in's list from the device.
+    virtual void readProcessData(TransferContext &context);
+
+private:
+    int connectCheck();
+    int createModulesFromDevice(TransferContext &context);
+    int verifyQuietly();
+    int monitorStep();
+    int scanModeTransfer(bool write);
+    int runCore(bool download);
+    void addModuleOfKind(int kind);
+    bool hasPoint(const QString &key);
+    void postStatusLines(const QString &heading, const QList<StatusLine> &lines);
+    void postEventLine(const QString &text);
+
+    EIMConfigurationObjectPlugin *m_configuration = nullptr;
+    XIMProcessObjectPlugin *m_process = nullptr;
+    XIMInternalsObjectPlugin *m_internals = nullptr;
+    QMenu *m_moduleMenu = nullptr;
+    QPointer<MIModuleDialog> m_dialog;
+    std::atomic<bool> m_monitoring { false };
+    std::atomic<bool> m_refreshNow { false };
+    std::atomic<int> m_monitorPasses { 0 };
+    QElapsedTimer m_monitorInterval;
+    // Set while the connect check creates the device's modules: they are
+    // added while the connection is still seeking.
+    bool m_creatingFromDevice = false;
+};
