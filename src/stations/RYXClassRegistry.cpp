@@ -2,11 +2,9 @@
 
 #include "database/RYXObjectFactory.h"
 #include "io/UndeterminedModuleObject.h"
-#include "plugins/EIMConfigurationObjectPlugin.h"
-#include "plugins/XIMInternalsObjectPlugin.h"
-#include "plugins/XIMProcessObjectPlugin.h"
-#include "stations/EIModuleObject.h"
 #include "stations/RYXInterfaceModule.h"
+
+#include <vector>
 
 namespace {
 
@@ -51,7 +49,7 @@ const ModuleClass ModuleClasses[] = {
     {RYXInterfaceModule::UndeterminedType, &make<UndeterminedModuleObject>},
 };
 
-// Every other element the configuration file may hold.
+// Every other element the configuration file may hold: stations and plug-ins.
 struct ElementClass
 {
     const char *element;
@@ -59,12 +57,8 @@ struct ElementClass
     Create create;
 };
 
-const ElementClass OtherElements[] = {
-    {"EIM", RYXObjectFactory::StationLevel, &make<EIModuleObject>},
-    {"EIMCONFIGPLUGIN", RYXObjectFactory::PluginLevel, &make<EIMConfigurationObjectPlugin>},
-    {"XIMPROCESSPLUGIN", RYXObjectFactory::PluginLevel, &make<XIMProcessObjectPlugin>},
-    {"XIMINTERNALSPLUGIN", RYXObjectFactory::PluginLevel, &make<XIMInternalsObjectPlugin>},
-};
+// Entries such as {"EIM", RYXObjectFactory::StationLevel, &make<EIModuleObject>}.
+const std::vector<ElementClass> OtherElements = {};
 
 } // namespace
 
