@@ -65,6 +65,9 @@ int EIMConfigurationObjectPlugin::textCapacity(const QString &key, int limit)
 // download, rather than refused half way through the transfer.
 void EIMConfigurationObjectPlugin::validate()
 {
+    // A detached plug-in (read from a file) has no station to validate.
+    if (!getHost())
+        return;
     const QString descriptor = getString(QStringLiteral("descriptor"));
     const QString location = getString(QStringLiteral("serverlocation"));
     const bool descriptorOk =

@@ -2,6 +2,10 @@
 
 #include "database/RYXObjectFactory.h"
 #include "io/UndeterminedModuleObject.h"
+#include "plugins/EIMConfigurationObjectPlugin.h"
+#include "plugins/XIMInternalsObjectPlugin.h"
+#include "plugins/XIMProcessObjectPlugin.h"
+#include "stations/EIModuleObject.h"
 #include "stations/RYXInterfaceModule.h"
 
 #include <vector>
@@ -58,7 +62,12 @@ struct ElementClass
 };
 
 // Entries such as {"EIM", RYXObjectFactory::StationLevel, &make<EIModuleObject>}.
-const std::vector<ElementClass> OtherElements = {};
+const std::vector<ElementClass> OtherElements = {
+    {"EIM", RYXObjectFactory::StationLevel, &make<EIModuleObject>},
+    {"EIMCONFIGPLUGIN", RYXObjectFactory::PluginLevel, &make<EIMConfigurationObjectPlugin>},
+    {"XIMPROCESSPLUGIN", RYXObjectFactory::PluginLevel, &make<XIMProcessObjectPlugin>},
+    {"XIMINTERNALSPLUGIN", RYXObjectFactory::PluginLevel, &make<XIMInternalsObjectPlugin>},
+};
 
 } // namespace
 
