@@ -20,7 +20,6 @@ public:
     ~EIMConfigurationDialog() override;
 
     void updateControls() override;
-    Ui::EIMConfigurationForm *form() const { return m_ui.get(); }
 
 public Q_SLOTS:
     void DescriptorEditChangeSlot();

@@ -19,7 +19,6 @@ public:
     ~XIMInternalsDialog() override;
 
     void updateControls() override;
-    Ui::XIMInternalsForm *form() const { return m_ui.get(); }
 
 public Q_SLOTS:
     void GetScanModeButtonClickedSlot();

@@ -21,7 +21,6 @@ public:
     ~XIMProcessDialog() override;
 
     void updateControls() override;
-    Ui::XIMProcessForm *form() const { return m_ui.get(); }
 
 public Q_SLOTS:
     void monitorEnableButtonToggledSlot(bool on);

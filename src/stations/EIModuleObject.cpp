@@ -1,6 +1,7 @@
 #include "stations/EIModuleObject.h"
 
 #include "app/RYXListViewItem.h"
+#include "app/RYXPrompter.h"
 #include "app/StartupFlags.h"
 #include "comm/CVELException_ExcessiveRetries.h"
 #include "comm/RYXConnection.h"
@@ -202,11 +203,7 @@ bool EIModuleObject::addChild(RYXObject *child)
     else if (moduleCount >= MaxModules)
         refusal = QStringLiteral("The number of IO modules is limited to %1.").arg(MaxModules);
     if (!refusal.isEmpty()) {
-        RYXEventReceiver *receiver = nullptr;
-        if (getMainWindow(this, receiver))
-            receiver->showWarningMessage(refusal);
-        else
-            qWarning().noquote() << refusal;
+        RYXPrompter::information(nullptr, QStringLiteral("warning"), refusal);
         if (module->parent() == this)
             module->setParent(nullptr);
         module->deleteLater();

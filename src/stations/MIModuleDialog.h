@@ -19,7 +19,6 @@ public:
     explicit MIModuleDialog(RYXObject *station, QWidget *parent = nullptr);
     ~MIModuleDialog() override;
 
-    Ui::MIModuleForm *form() const { return m_ui.get(); }
 
 private:
     std::unique_ptr<Ui::MIModuleForm> m_ui;

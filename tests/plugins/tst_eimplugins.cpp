@@ -1,0 +1,319 @@
+// The Ethernet station's plug-ins and their dialogs, driven through their
+// real widgets.
+#include "dialogs/RYXLineEdit.h"
+#include "plugins/EIMConfigurationDialog.h"
+#include "plugins/EIMConfigurationObjectPlugin.h"
+#include "plugins/XIMInternalsDialog.h"
+#include "plugins/XIMInternalsObjectPlugin.h"
+#include "plugins/XIMProcessDialog.h"
+#include "plugins/XIMProcessObjectPlugin.h"
+#include "stations/EIModuleObject.h"
+
+#include <QtTest/QSignalSpy>
+
+#include <memory>
+#include <QtTest/QtTest>
+#include <QtWidgets/QCheckBox>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QRadioButton>
+#include <QtWidgets/QTableWidget>
+
+namespace {
+
+void typeInto(RYXLineEdit *edit, const QString &text)
+{
+    edit->selectAll();
+    edit->del();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+// A control of \a dialog by the name it has in its form (bound controls
+// carry their point key as object name).
+template<typename T>
+T *control(QWidget *dialog, const char *formName)
+{
+    const QList<T *> all = dialog->findChildren<T *>();
+    for (T *candidate : all) {
+        if (candidate->objectName() == QLatin1String(formName)
+            || ConfigBaseDialog::formName(candidate) == QLatin1String(formName))
+            return candidate;
+    }
+    qFatal("no control %s", formName);
+    return nullptr;
+}
+
+bool isRed(QWidget *widget)
+{
+    return widget->palette().color(QPalette::WindowText) == QColor(255, 0, 0);
+}
+
+} // namespace
+
+class tst_EIMPlugins : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void validation_data();
+    void validation();
+    void configurationDialogWritesPoints();
+    void firmwareAndSerialOnlyOnline();
+    void dialogIsReusedForAnotherStation();
+    void processDialog();
+    void lockedListKeepsTable();
+    void processDataState();
+    void internalsDialog();
+    void pluginsWithoutDataTransferNothing();
+};
+
+void tst_EIMPlugins::validation_data()
+{
+    QTest::addColumn<QString>("descriptor");
+    QTest::addColumn<QString>("location");
+    QTest::addColumn<bool>("descriptorValid");
+    QTest::addColumn<bool>("locationValid");
+    QTest::newRow("Tank_1") << "Tank_1" << "" << true << true;
+    QTest::newRow("empty name") << "" << "" << true << true;
+    QTest::newRow("underscore first") << "_T1" << "" << true << true;
+    QTest::newRow("digit first") << "1Tank" << "" << false << true;
+    QTest::newRow("space") << "Tank 1" << "" << false << true;
+    QTest::newRow("hyphen") << "Tank-1" << "" << false << true;
+    QTest::newRow("11 characters fill the field") << QString(11, 'A') << "" << true << true;
+    QTest::newRow("12 characters overflow the field") << QString(12, 'A') << "" << false << true;
+    QTest::newRow("25 characters") << QString(25, 'A') << "" << false << true;
+    QTest::newRow("31-character location") << "T" << QString(31, 'x') << true << true;
+    QTest::newRow("32-character location") << "T" << QString(32, 'x') << true << false;
+    QTest::newRow("33-character location") << "T" << QString(33, 'x') << true << false;
+    QTest::newRow("both bad") << "9" << QString(40, 'x') << false << false;
+}
+
+// The station name and location must fit the station's fields with their
+// terminating zero; anything else is red before a download is tried.
+void tst_EIMPlugins::validation()
+{
+    QFETCH(QString, descriptor);
+    QFETCH(QString, location);
+    QFETCH(bool, descriptorValid);
+    QFETCH(bool, locationValid);
+    EIModuleObject station;
+    EIMConfigurationObjectPlugin *plugin = station.configurationPluginObject();
+    plugin->setValue("descriptor", descriptor);
+    plugin->setValue("serverlocation", location);
+    plugin->updateDialog();
+    QCOMPARE(station.getBool("descriptorisvalid"), descriptorValid);
+    QCOMPARE(station.getBool("serverlocationisvalid"), locationValid);
+    const bool valid = descriptorValid && locationValid;
+    QCOMPARE(station.getBool("ximconfigisvalid"), valid);
+    QCOMPARE(bool(plugin->getStatusFlags() & RYXObject::ConfigError), !valid);
+    station.updateDialog();
+    QCOMPARE(bool(station.getStatusFlags() & RYXObject::ConfigError), !valid);
+}
+
+void tst_EIMPlugins::configurationDialogWritesPoints()
+{
+    EIModuleObject station;
+    EIMConfigurationDialog dialog(station.configurationPluginObject());
+    dialog.show();
+    QCOMPARE(control<RYXLineEdit>(&dialog, "DescriptorEdit")->text(), QStringLiteral("EIM"));
+
+    typeInto(control<RYXLineEdit>(&dialog, "DescriptorEdit"), QStringLiteral("Tank_1"));
+    QCOMPARE(station.getString("descriptor"), QStringLiteral("Tank_1"));
+    QVERIFY(!isRed(control<QLabel>(&dialog, "descriptorLabel")));
+
+    typeInto(control<RYXLineEdit>(&dialog, "DescriptorEdit"), QStringLiteral("1Tank"));
+    QCOMPARE(station.getString("descriptor"), QStringLiteral("1Tank"));
+    QVERIFY(isRed(control<QLabel>(&dialog, "descriptorLabel")));
+    QVERIFY(station.configurationPluginObject()->getStatusFlags() & RYXObject::ConfigError);
+
+    typeInto(control<RYXLineEdit>(&dialog, "serverLocationEdit"), QString(33, 'x'));
+    QCOMPARE(station.getString("serverlocation"), QString(33, 'x'));
+    QVERIFY(isRed(control<QLabel>(&dialog, "serverLocationLabel")));
+    typeInto(control<RYXLineEdit>(&dialog, "serverLocationEdit"), QStringLiteral("Pump house"));
+    QVERIFY(!isRed(control<QLabel>(&dialog, "serverLocationLabel")));
+
+    QVERIFY(control<QRadioButton>(&dialog, "LSWRadioButton")->isChecked());
+    control<QRadioButton>(&dialog, "MSWRadioButton")->click();
+    QCOMPARE(station.getString("floatorder"), QStringLiteral("1"));
+    control<QRadioButton>(&dialog, "LSWRadioButton")->click();
+    QCOMPARE(station.getString("floatorder"), QStringLiteral("0"));
+    station.setValue("floatorder", "1");
+    dialog.requestUpdate();
+    QVERIFY(control<QRadioButton>(&dialog, "MSWRadioButton")->isChecked());
+}
+
+void tst_EIMPlugins::firmwareAndSerialOnlyOnline()
+{
+    EIModuleObject station;
+    station.setValue("synch_fwversion", "260");
+    station.setValue("synch_serialnumber", "100234");
+    EIMConfigurationDialog dialog(station.configurationPluginObject());
+    QCOMPARE(control<QLineEdit>(&dialog, "versionEdit")->text(), QString());
+    QCOMPARE(control<QLineEdit>(&dialog, "serialNumberEdit")->text(), QString());
+    station.setOnline(true);
+    dialog.requestUpdate();
+    QCOMPARE(control<QLineEdit>(&dialog, "versionEdit")->text(), QStringLiteral("1.04"));
+    QCOMPARE(control<QLineEdit>(&dialog, "serialNumberEdit")->text(), QStringLiteral("100234"));
+    station.setOnline(false);
+    dialog.requestUpdate();
+    QCOMPARE(control<QLineEdit>(&dialog, "versionEdit")->text(), QString());
+}
+
+// Selecting another station's configuration keeps the dialog on screen and
+// shows that station's values.
+void tst_EIMPlugins::dialogIsReusedForAnotherStation()
+{
+    EIModuleObject first;
+    EIModuleObject second;
+    second.setValue("descriptor", "Second");
+    bool reused = true;
+    QWidget *created = first.configurationPluginObject()->createDialog(nullptr, nullptr, &reused);
+    QVERIFY(!reused);
+    QCOMPARE(created->objectName(), QStringLiteral("PropDialog"));
+    auto *dialog = qobject_cast<EIMConfigurationDialog *>(created);
+    QVERIFY(dialog);
+    QWidget *again = second.configurationPluginObject()->createDialog(nullptr, dialog, &reused);
+    QVERIFY(reused);
+    QCOMPARE(again, nullptr);
+    QCOMPARE(dialog->object(), second.configurationPluginObject());
+    QCOMPARE(control<RYXLineEdit>(dialog, "DescriptorEdit")->text(), QStringLiteral("Second"));
+    typeInto(control<RYXLineEdit>(dialog, "DescriptorEdit"), QStringLiteral("Edited"));
+    QCOMPARE(second.getString("descriptor"), QStringLiteral("Edited"));
+    QCOMPARE(first.getString("descriptor"), QStringLiteral("EIM"));
+    // A dialog of another class is not reused.
+    QWidget *process = first.processPlugin()->createDialog(nullptr, dialog, &reused);
+    QVERIFY(!reused);
+    QVERIFY(qobject_cast<XIMProcessDialog *>(process));
+    delete process;
+    delete dialog;
+}
+
+void tst_EIMPlugins::processDialog()
+{
+    EIModuleObject station;
+    std::unique_ptr<QWidget> shown(station.processPlugin()->createDialog(nullptr, nullptr, nullptr));
+    auto &dialog = *qobject_cast<XIMProcessDialog *>(shown.get());
+    QSignalSpy toggles(station.processPlugin(), &XIMProcessObjectPlugin::monitorEnableButtonToggledSignal);
+
+    // Offline: no monitoring, nothing to change.
+    control<QCheckBox>(&dialog, "MonitorCheckBox")->setChecked(true);
+    dialog.requestUpdate();
+    QVERIFY(!control<QCheckBox>(&dialog, "MonitorCheckBox")->isChecked());
+    QVERIFY(!control<QCheckBox>(&dialog, "MonitorCheckBox")->isEnabled());
+    QVERIFY(!control<QComboBox>(&dialog, "updateFreqComboBox")->isEnabled());
+
+    station.setOnline(true);
+    dialog.requestUpdate();
+    QVERIFY(control<QCheckBox>(&dialog, "MonitorCheckBox")->isEnabled());
+    QCOMPARE(control<QComboBox>(&dialog, "updateFreqComboBox")->currentText(), QStringLiteral("5"));
+    QCOMPARE(control<QComboBox>(&dialog, "analogPrecisionComboBox")->currentText(), QStringLiteral("3"));
+    toggles.clear();
+    QTest::mouseClick(control<QCheckBox>(&dialog, "MonitorCheckBox"), Qt::LeftButton);
+    QCOMPARE(toggles.size(), 1);
+    QCOMPARE(toggles.at(0).at(0).toBool(), true);
+    QVERIFY(station.isMonitoring());
+    QTest::mouseClick(control<QCheckBox>(&dialog, "MonitorCheckBox"), Qt::LeftButton);
+    QVERIFY(!station.isMonitoring());
+
+    control<QComboBox>(&dialog, "updateFreqComboBox")->setCurrentIndex(3);
+    emit control<QComboBox>(&dialog, "updateFreqComboBox")->activated(3);
+    QCOMPARE(station.getString("updatefreq"), QStringLiteral("15"));
+    control<QComboBox>(&dialog, "analogPrecisionComboBox")->setCurrentIndex(6);
+    emit control<QComboBox>(&dialog, "analogPrecisionComboBox")->activated(6);
+    QCOMPARE(station.getString("analogprecision"), QStringLiteral("6"));
+
+    station.setValue("monitorisidle", false);
+    station.setValue("monitormessage", "REFRESHING DATA");
+    dialog.requestUpdate();
+    QCOMPARE(control<QLabel>(&dialog, "statusText")->text(), QStringLiteral("REFRESHING DATA"));
+    QVERIFY(isRed(control<QLabel>(&dialog, "statusText")));
+}
+
+void tst_EIMPlugins::lockedListKeepsTable()
+{
+    EIModuleObject station;
+    XIMProcessObjectPlugin *plugin = station.processPlugin();
+    XIMProcessDialog dialog(plugin);
+    QTableWidget *table = control<QTableWidget>(&dialog, "PVTable");
+    plugin->setProcessValues({ { "TinyGreenLED", "Interface Module Status", "0x0000", "TinyGreenLED", "OK" },
+                               { "TinyGreenLED", "Station Clock", "2026-01-01", "", "" } });
+    dialog.requestUpdate();
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("Interface Module Status"));
+    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("0x0000"));
+    QCOMPARE(table->item(0, 2)->text(), QStringLiteral("OK"));
+
+    plugin->listMutex()->lock();
+    plugin->processValues() = { { "", "Other", "1", "", "" } };
+    dialog.requestUpdate();
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(table->item(1, 0)->text(), QStringLiteral("Station Clock"));
+    plugin->listMutex()->unlock();
+
+    dialog.requestUpdate();
+    QCOMPARE(table->rowCount(), 1);
+    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("Other"));
+}
+
+void tst_EIMPlugins::processDataState()
+{
+    EIModuleObject station;
+    XIMProcessObjectPlugin *plugin = station.processPlugin();
+    QVERIFY(plugin->getExtraPropertiesHtml().contains("PROCESS DATA STALE"));
+    station.setOnline(true);
+    QCOMPARE(plugin->getStatusPixmapName(plugin->getStatusFlags()), QStringLiteral("SmallYellowLED"));
+    plugin->setDataCurrent(true);
+    QCOMPARE(plugin->getExtraPropertiesHtml(),
+             QStringLiteral("<tr><td>Data Status:</td><td>PROCESS DATA CURRENT</td></tr>"));
+    QCOMPARE(plugin->getStatusPixmapName(plugin->getStatusFlags()), QStringLiteral("SmallGreenLED"));
+    // Going offline makes the shown data stale.
+    station.setOnline(false);
+    QCOMPARE(plugin->getExtraPropertiesHtml(),
+             QStringLiteral("<tr><td>Data Status:</td><td>PROCESS DATA STALE</td></tr>"));
+}
+
+void tst_EIMPlugins::internalsDialog()
+{
+    EIModuleObject station;
+    XIMInternalsObjectPlugin *plugin = station.internalsPlugin();
+    std::unique_ptr<QWidget> shown(plugin->createDialog(nullptr, nullptr, nullptr));
+    auto &dialog = *qobject_cast<XIMInternalsDialog *>(shown.get());
+    QVERIFY(control<QRadioButton>(&dialog, "EnableScanRadioButton")->isChecked());
+
+    control<QRadioButton>(&dialog, "DisableScanRadioButton")->click();
+    QCOMPARE(station.getString("disablescan"), QStringLiteral("1"));
+    control<QRadioButton>(&dialog, "EnableScanRadioButton")->click();
+    QCOMPARE(station.getString("disablescan"), QStringLiteral("0"));
+    typeInto(control<RYXLineEdit>(&dialog, "ScanLineControlEdit"), QStringLiteral("7"));
+    QCOMPARE(station.getString("scanlinecontrol"), QStringLiteral("7"));
+
+    QSignalSpy get(plugin, &XIMInternalsObjectPlugin::GetScanModeButtonClickedSignal);
+    QSignalSpy set(plugin, &XIMInternalsObjectPlugin::SetScanModeButtonClickedSignal);
+    QSignalSpy lines(plugin, &XIMInternalsObjectPlugin::SetScanLinesButtonClickedSignal);
+    QTest::mouseClick(control<QPushButton>(&dialog, "GetScanModeButton"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&dialog, "SetScanModeButton"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&dialog, "SetScanModeButton"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(&dialog, "SetScanLinesButton"), Qt::LeftButton);
+    QCOMPARE(get.size(), 1);
+    QCOMPARE(set.size(), 2);
+    QCOMPARE(lines.size(), 1);
+
+    // A value read from the station shows after the refresh.
+    station.setValue("disablescan", "1");
+    plugin->updateDialog();
+    QVERIFY(control<QRadioButton>(&dialog, "DisableScanRadioButton")->isChecked());
+}
+
+void tst_EIMPlugins::pluginsWithoutDataTransferNothing()
+{
+    EIModuleObject station;
+    for (RYXObject *plugin : { static_cast<RYXObject *>(station.processPlugin()),
+                               static_cast<RYXObject *>(station.internalsPlugin()) }) {
+        QCOMPARE(plugin->executeOperation("upload", false), 0);
+        QCOMPARE(plugin->executeOperation("download", false), 0);
+    }
+}
+
+QTEST_MAIN(tst_EIMPlugins)
+#include "tst_eimplugins.moc"
