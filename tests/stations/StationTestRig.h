@@ -1,0 +1,212 @@
+// A small station tree and the simulator it talks to over loopback TCP,
+// shared by the station and module base tests.
+#pragma once
+
+#include "app/RYXHeadlessReceiver.h"
+#include "comm/CVELException.h"
+#include "comm/RYXConnection.h"
+#include "comm/TransferContext.h"
+#include "comm/ZEMPTCPPort.h"
+#include "io/RYXChannel.h"
+#include "io/RYXIOModule.h"
+#include "io/UndeterminedModuleObject.h"
+#include "stations/RYXInterfaceModule.h"
+
+#include "SimCatalog.h"
+#include "SimStation.h"
+#include "SimThread.h"
+
+#include <QtCore/QThread>
+#include <QtTest/QSignalSpy>
+#include <QtTest/QTest>
+
+#include <functional>
+#include <memory>
+
+namespace rig {
+
+// Called with the module and the operation each time a test module runs one.
+inline std::function<void(RYXIOModule *, const QString &)> &operationHook()
+{
+    static std::function<void(RYXIOModule *, const QString &)> hook;
+    return hook;
+}
+
+// A channel of the given device type (the simulator's TI4, AI4 and AO4
+// channels report their module's code); its transfers move its tag.
+class TestChannel : public RYXChannel
+{
+public:
+    TestChannel(int number, int deviceType)
+    {
+        name = QStringLiteral("Test Channel");
+        typeCode = deviceType;
+        setChannelNumber(number);
+        InsertPoint(QStringLiteral("tag"), QString(), 0x107, ZEMP_TEXT, 24);
+    }
+    int uploadPoints(TransferContext &context) override { return context.readPoint(QStringLiteral("tag")); }
+    int downloadPoints(TransferContext &context) override { return context.writePoint(QStringLiteral("tag")); }
+};
+
+// A four-channel module of a given type code; "failing" makes its upload
+// read a point the device does not have, without (-1 result) or with the
+// retry failure.
+class TestModule : public RYXIOModule
+{
+public:
+    enum Failure { None, Result, Retries };
+
+    explicit TestModule(int code = RYXInterfaceModule::TIMType)
+    {
+        moduleType = code;
+        RYXInterfaceModule::moduleTypeName(code, name);
+        RYXInterfaceModule::moduleTypeElement(code, family);
+        notCurrentPixmap = QStringLiteral("SmallYellowLED");
+        currentPixmap = QStringLiteral("SmallGreenLED");
+        InsertPoint(QStringLiteral("nosuchpoint"), 0, 0x0777, ZEMP_UINT8);
+        for (int n = 1; n <= 4; ++n)
+            addChild(new TestChannel(n, code));
+    }
+    int executeOperation(const QString &op, bool topLevel) override
+    {
+        if (operationHook())
+            operationHook()(this, op);
+        return RYXIOModule::executeOperation(op, topLevel);
+    }
+    int uploadPoints(TransferContext &context) override
+    {
+        if (failure == None)
+            return context.readPoint(QStringLiteral("synch_serialnumber"));
+        const int status = context.readPoint(QStringLiteral("nosuchpoint"), false, failure == Result);
+        return status == 0 ? 0 : -1;
+    }
+    Failure failure = None;
+};
+
+// A station whose device type is the simulator's; it stands in for the
+// concrete station classes, with switches for the download checks.
+class TestStation : public RYXInterfaceModule
+{
+public:
+    TestStation()
+    {
+        name = QStringLiteral("Test Station");
+        typeCode = 28;
+        InsertPoint(QStringLiteral("synch_descriptor"), QString(), DataPoint::Attributes(7), 0x0C, 12,
+                    ZEMP_TEXT);
+    }
+    bool addChild(RYXObject *child) override
+    {
+        if (auto *module = qobject_cast<RYXIOModule *>(child))
+            return appendModule(module);
+        return RYXObject::addChild(child);
+    }
+    int checkOperation(int) override { return 0; }
+    bool prepareDownloadData() override { return prepareSucceeds; }
+    int uploadPoints(TransferContext &context) override
+    {
+        return context.readPoint(QStringLiteral("synch_descriptor"));
+    }
+    int downloadPoints(TransferContext &context) override
+    {
+        return context.writePoint(QStringLiteral("synch_descriptor"));
+    }
+    bool prepareSucceeds = true;
+};
+
+// Records the LEDs the tree would show.
+class RecordingReceiver : public RYXHeadlessReceiver
+{
+public:
+    void setTreeItemPixmap(RYXObject *object, const QString &pixmapName) override
+    {
+        pixmaps.append({object, pixmapName});
+    }
+    QList<QPair<RYXObject *, QString>> pixmaps;
+};
+
+// The simulator with the given modules, and the station connected to it.
+class Rig
+{
+public:
+    explicit Rig(const QString &deviceModules)
+    {
+        SimOptions options;
+        SimCatalog::parseModuleList(deviceModules, options.modules, nullptr);
+        options.httpEnabled = true;
+        sim = std::make_unique<SimThread>(options);
+        ok = sim->startServing();
+        auto *port = new ZEMPTCPPort(QStringLiteral("127.0.0.1:%1").arg(sim->httpPort()));
+        ok = ok && port->openPort();
+        port->setTimeout(300);
+        connection.setPort(port);
+        connection.setEventReceiver(&receiver);
+        station.setConnection(&connection);
+    }
+    ~Rig()
+    {
+        operationHook() = nullptr;
+        station.setConnection(nullptr);
+        connection.getPort()->closePort();
+    }
+
+    TestModule *addModule(int code = RYXInterfaceModule::TIMType)
+    {
+        auto *module = new TestModule(code);
+        station.addChild(module);
+        return module;
+    }
+    void silence()
+    {
+        SimFaults faults = sim->station()->faults();
+        faults.setSilentAfter(int(sim->station()->requestCount()));
+        sim->station()->setFaults(faults);
+    }
+    void failAt(quint16 address, int code = SimStation::ErrReadOnly)
+    {
+        SimFaults faults = sim->station()->faults();
+        faults.addDeviceError({code, address, 0});
+        sim->station()->setFaults(faults);
+    }
+
+    /// Runs \a work on a worker thread, as the connection thread does,
+    /// while this thread serves the socket and the posted events.
+    int run(const std::function<int()> &work)
+    {
+        int result = -100;
+        QString failure;
+        QThread *worker = QThread::create([&] {
+            try {
+                result = work();
+            } catch (const CVELException &e) {
+                failure = e.message();
+            }
+        });
+        QSignalSpy done(worker, &QThread::finished);
+        worker->start();
+        const bool finished = done.wait(30000);
+        worker->wait();
+        delete worker;
+        QCoreApplication::processEvents(); // the last posted results
+        if (!finished || !failure.isEmpty())
+            qWarning("worker: %s", finished ? qPrintable(failure) : "did not finish");
+        return result;
+    }
+    QStringList results() const { return receiver.progressResults(); }
+    bool hasResult(const QString &text) const
+    {
+        for (const QString &line : receiver.progressResults()) {
+            if (line.endsWith(text))
+                return true;
+        }
+        return false;
+    }
+
+    bool ok = false;
+    std::unique_ptr<SimThread> sim;
+    RecordingReceiver receiver;
+    TestStation station;
+    RYXConnection connection{&station};
+};
+
+} // namespace rig
