@@ -123,6 +123,7 @@ int RYXChannel::upload(bool)
     try {
         return runUpload(context);
     } catch (const CVELException_ExcessiveRetries &) {
+        setStatus(InvalidateTree);
         return context.reportFailure(TransferContext::RetryLimitExceeded,
                                      QStringLiteral("upload failure"));
     }
@@ -155,6 +156,7 @@ int RYXChannel::download(bool topLevel)
     try {
         return runDownload(context, topLevel);
     } catch (const CVELException_ExcessiveRetries &) {
+        setStatus(InvalidateTree);
         return context.reportFailure(TransferContext::RetryLimitExceeded,
                                      QStringLiteral("download failure!"));
     }

@@ -338,6 +338,7 @@ int RYXIOModule::upload(bool)
         return runUpload(context);
     } catch (const CVELException_ExcessiveRetries &) {
         setSuppressIndicatorRefresh(false);
+        setStatus(InvalidateTree);
         return context.reportFailure(TransferContext::RetryLimitExceeded,
                                      QStringLiteral("upload failure!"));
     }
@@ -388,6 +389,7 @@ int RYXIOModule::download(bool topLevel)
         return runDownload(context, topLevel);
     } catch (const CVELException_ExcessiveRetries &) {
         setSuppressIndicatorRefresh(false);
+        setStatus(InvalidateTree);
         return context.reportFailure(TransferContext::RetryLimitExceeded,
                                      QStringLiteral("download failure!"));
     }
