@@ -20,10 +20,11 @@ namespace {
 // Below this a response is waited for in place rather than with a timer, so
 // that paced replies keep sub-millisecond accuracy.
 constexpr qint64 SleepThresholdUs = 2000;
-// The last stretch of a paced wait is spent spinning: a sleeping thread
-// wakes late by a good fraction of a short frame's wire time. This costs CPU
-// only while paced answers are due.
-constexpr qint64 SpinUs = 2000;
+// The last stretch of a paced wait is spent spinning, which absorbs the
+// usual lateness of a woken thread. Spinning the whole wait is no better on
+// an idle machine and much worse on a busy one, where the scheduler then
+// treats the simulator as a CPU hog.
+constexpr qint64 SpinUs = 300;
 
 } // namespace
 
