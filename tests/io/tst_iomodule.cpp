@@ -24,7 +24,6 @@ private Q_SLOTS:
     void moduleUploadFailureKeepsLedWorking();
     void channelDownloadCommits();
     void moduleDownloadOfMissingModule();
-    void synchronizeReadsIdentity();
 };
 
 void tst_IOModule::addresses_data()
@@ -226,20 +225,6 @@ void tst_IOModule::moduleDownloadOfMissingModule()
     QCOMPARE(rig.results(), QStringList{"TIM Temperature Input (TI4) Module 2 download failure! "
                                         "The device is missing or has failed."});
     QCOMPARE(rig.sim->station()->commitCount(2, 0), 0);
-}
-
-void tst_IOModule::synchronizeReadsIdentity()
-{
-    Rig rig("AO4,TI4");
-    QVERIFY(rig.ok);
-    rig.addModule(RYXInterfaceModule::AOMType);
-    TestModule *module = rig.addModule();
-    QCOMPARE(rig.run([&] { return module->executeOperation("synchronize", false); }), 0);
-    QCOMPARE(module->getInt("synch_serialnumber"), 200000 + 100 * 2);
-    QCOMPARE(module->getInt("synch_fwversion"), 0x0203);
-    auto *channel = static_cast<RYXChannel *>(module->childAt(3));
-    QCOMPARE(channel->getInt("synch_fwversion"), 0x0203);
-    QCOMPARE(channel->getString("synch_serialnumber"), QStringLiteral("Unknown"));
 }
 
 QTEST_MAIN(tst_IOModule)

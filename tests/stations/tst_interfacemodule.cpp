@@ -24,7 +24,8 @@ private Q_SLOTS:
     void downloadRefused();
     void downloadSavesData_data();
     void downloadSavesData();
-    void uploadStopsWhenCommunicationIsLost();
+    void stopsWhenCommunicationIsLost_data();
+    void stopsWhenCommunicationIsLost();
     void uploadReportsUndeterminedModule();
     void deleteRenumbersFollowingModules();
     void deleteRefusedOnline();
@@ -70,7 +71,6 @@ void tst_InterfaceModule::addModuleCommand_data()
     QTest::addColumn<int>("modules");
     QTest::addColumn<bool>("online");
     QTest::addColumn<bool>("offered");
-    QTest::newRow("empty, offline") << 0 << false << true;
     QTest::newRow("15, offline") << 15 << false << true;
     QTest::newRow("15, online") << 15 << true << false;
     QTest::newRow("16, offline") << 16 << false << false;
@@ -187,8 +187,16 @@ void tst_InterfaceModule::downloadSavesData()
     QVERIFY(rig.hasResult("AOM Analog Output (AO4) Module 2, Channel 4...download success!"));
 }
 
-void tst_InterfaceModule::uploadStopsWhenCommunicationIsLost()
+void tst_InterfaceModule::stopsWhenCommunicationIsLost_data()
 {
+    QTest::addColumn<QString>("op");
+    QTest::newRow("upload") << "upload";
+    QTest::newRow("download") << "download";
+}
+
+void tst_InterfaceModule::stopsWhenCommunicationIsLost()
+{
+    QFETCH(QString, op);
     Rig rig("TI4,TI4,TI4,TI4");
     QVERIFY(rig.ok);
     for (int i = 0; i < 4; ++i)
@@ -196,17 +204,19 @@ void tst_InterfaceModule::uploadStopsWhenCommunicationIsLost()
     rig.station.setOnline(true);
     QVERIFY(rig.station.isNotCurrent());
     QList<int> tried;
-    operationHook() = [&](RYXIOModule *module, const QString &op) {
-        if (op != QLatin1String("upload"))
+    operationHook() = [&](RYXIOModule *module, const QString &operation) {
+        if (operation != op)
             return;
         tried << module->getModuleNumber();
         if (module->getModuleNumber() == 2)
             rig.silence();
     };
-    QCOMPARE(rig.run([&] { return rig.station.executeOperation("upload", true); }), 2);
+    QCOMPARE(rig.run([&] { return rig.station.executeOperation(op, true); }), 2);
     QCOMPARE(tried, (QList<int>{1, 2}));
-    QCOMPARE(rig.results().last(), QStringLiteral("Test Station overall upload failure!"));
-    QVERIFY(rig.hasResult("Module 2 upload failure! Communication with the device was lost."));
+    QCOMPARE(rig.results().last(), "Test Station overall " + op + " failure!");
+    QVERIFY(rig.hasResult("Module 2 " + op + " failure! Communication with the device was lost."));
+    // No save is attempted on a station that no longer answers.
+    QVERIFY(!rig.hasResult("saving data in interface module..."));
     QVERIFY(!rig.station.isNotCurrent());
 }
 
