@@ -255,9 +255,16 @@ void EIModuleObject::updateDialog()
     if (!mutex.tryLock())
         return;
     refreshObjectDialog(this, m_dialog);
-    m_configuration->validate();
-    setStatus(getBool(QStringLiteral("ximconfigisvalid")) ? ClearConfigError : SetConfigError);
+    validateConfiguration();
     mutex.unlock();
+}
+
+bool EIModuleObject::validateConfiguration()
+{
+    m_configuration->validate();
+    const bool valid = getBool(QStringLiteral("ximconfigisvalid"));
+    setStatus(valid ? ClearConfigError : SetConfigError);
+    return valid;
 }
 
 void EIModuleObject::setOnline(bool online)
@@ -269,13 +276,15 @@ void EIModuleObject::setOnline(bool online)
 
 bool EIModuleObject::processUploadedData()
 {
-    m_configuration->validate();
+    validateConfiguration();
     return true;
 }
 
+// An invalid configuration is not a preparation failure: it sets the
+// configuration error, which stops the download with its own message.
 bool EIModuleObject::prepareDownloadData()
 {
-    m_configuration->validate();
+    validateConfiguration();
     return true;
 }
 
@@ -416,7 +425,7 @@ int EIModuleObject::runCore(bool download)
                                      : QStringLiteral("upload failure!");
     TransferContext context(false, this);
     context.setProgressTitle(title + getName());
-    if (download && (!prepareDownloadData() || !getBool(QStringLiteral("ximconfigisvalid"))))
+    if (download && (!prepareDownloadData() || (getStatusFlags() & ConfigError)))
         return context.reportFailure(-1, QStringLiteral("download aborted!"),
                                      QStringLiteral("Error in configuration."));
     try {

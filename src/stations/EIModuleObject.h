@@ -97,6 +97,9 @@ protected:
     virtual void readProcessData(TransferContext &context);
 
 private:
+    /// Validates the configuration plug-in's values and sets this
+    /// station's configuration error accordingly; true when valid.
+    bool validateConfiguration();
     int connectCheck();
     int createModulesFromDevice(TransferContext &context);
     int verifyQuietly();
