@@ -8,8 +8,6 @@
 #include "stations/EIModuleObject.h"
 #include "stations/RYXInterfaceModule.h"
 
-#include <vector>
-
 namespace {
 
 using Create = RYXObject *(*)();
@@ -61,8 +59,7 @@ struct ElementClass
     Create create;
 };
 
-// Entries such as {"EIM", RYXObjectFactory::StationLevel, &make<EIModuleObject>}.
-const std::vector<ElementClass> OtherElements = {
+const ElementClass OtherElements[] = {
     {"EIM", RYXObjectFactory::StationLevel, &make<EIModuleObject>},
     {"EIMCONFIGPLUGIN", RYXObjectFactory::PluginLevel, &make<EIMConfigurationObjectPlugin>},
     {"XIMPROCESSPLUGIN", RYXObjectFactory::PluginLevel, &make<XIMProcessObjectPlugin>},
