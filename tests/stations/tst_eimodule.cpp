@@ -142,6 +142,7 @@ private Q_SLOTS:
     void scanMode();
     void monitoringHonoursUpdateFrequency();
     void eventBoxShowsStatus();
+    void configurationFileRoundTrip();
 
 private:
     RYXScriptedPrompter m_prompter;
@@ -444,6 +445,34 @@ void tst_EIModule::eventBoxShowsStatus()
              (QStringList{ "EIM", "Interface Module Status", "    OK" }));
     // The Ethernet station has no peer-to-peer link.
     QVERIFY(!log.join('\n').contains(QStringLiteral("Peer to Peer")));
+}
+
+// A saved station, with its plug-in elements, reads back as the same station.
+void tst_EIModule::configurationFileRoundTrip()
+{
+    EIModuleObject station;
+    station.setValue("descriptor", "Tank_1");
+    station.setValue("serverlocation", "Pump house 3");
+    station.setValue("floatorder", "1");
+    station.addChild(new UndeterminedModuleObject);
+    station.addChild(new UndeterminedModuleObject);
+    QString text;
+    QTextStream stream(&text);
+    station.writeXml(stream, 0);
+    stream.flush();
+    QVERIFY(text.contains(QStringLiteral("EIMCONFIGPLUGIN")));
+
+    RYXObject *parsed = nullptr;
+    QVERIFY(station.parseXml(text.toUtf8(), parsed));
+    std::unique_ptr<RYXObject> owner(parsed);
+    auto *read = qobject_cast<EIModuleObject *>(parsed);
+    QVERIFY(read);
+    QCOMPARE(read->getString("descriptor"), QStringLiteral("Tank_1"));
+    QCOMPARE(read->getString("serverlocation"), QStringLiteral("Pump house 3"));
+    QCOMPARE(read->getString("floatorder"), QStringLiteral("1"));
+    QCOMPARE(read->getModuleCount(), 2);
+    // Its own three plug-ins, none added from the file.
+    QCOMPARE(read->childCount(), 5);
 }
 
 QTEST_MAIN(tst_EIModule)
