@@ -1,6 +1,7 @@
 #include "app/RYXConfigWindow.h"
 
 #include "app/AboutDialog.h"
+#include "app/RYXChildCreator.h"
 #include "app/HelpSelectorImpl.h"
 #include "app/RYXEventsBox.h"
 #include "app/RYXFileCommands.h"
@@ -17,6 +18,8 @@
 #include "model/MessageRelay.h"
 #include "model/RYXObject.h"
 #include "model/RYXSysManager.h"
+#include "stations/EIModuleObject.h"
+#include "stations/RYXClassRegistry.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
@@ -123,6 +126,8 @@ QAction *addIdEntry(QMenu *menu, const QString &text, int id)
 RYXConfigWindow::RYXConfigWindow(QWidget *parent, const QStringList &arguments)
     : QMainWindow(parent)
 {
+    // Files and pastes can name every class from the start.
+    RYXClassRegistry::registerAll();
     setWindowTitle(tr("RYX Configuration Program V") + QLatin1String(RYXProgramVersion));
     setWindowIcon(RYXImages::icon(QStringLiteral("VEL")));
     statusBar()->setSizeGripEnabled(false);
@@ -663,10 +668,9 @@ void RYXConfigWindow::addModuleSlot()
     m_addModulePopup->exec(QCursor::pos());
 }
 
-RYXObject *RYXConfigWindow::createModule(int)
+RYXObject *RYXConfigWindow::createModule(int id)
 {
-    // The I/O module classes register themselves as they are built.
-    return nullptr;
+    return RYXChildCreator::createMenuModule(id);
 }
 
 void RYXConfigWindow::addModulePopupMenuActivatedSlot(int id)
@@ -675,23 +679,26 @@ void RYXConfigWindow::addModulePopupMenuActivatedSlot(int id)
     RYXObject *station = RYXListView::objectOf(item);
     if (!station || !station->inherits("RYXInterfaceModule"))
         return;
-    RYXObject *module = createModule(id);
+    // 13 (the four-relay module) is offered only in the New menu.
+    RYXObject *module = id == 13 ? nullptr : createModule(id);
     if (!module)
         return;
-    module->setParent(station);
-    station->addChild(module);
-    module->initialize(item);
-    module->markCurrent(QString());
-    item->setExpanded(true);
+    if (RYXChildCreator::addModule(station, module))
+        item->setExpanded(true);
     updateUIEnableState();
 }
 
 // --- interface module popups ----------------------------------------------
 
-RYXObject *RYXConfigWindow::createInterfaceModule(int)
+RYXObject *RYXConfigWindow::createInterfaceModule(int id)
 {
-    // The station classes are added to this factory as they are built.
-    return nullptr;
+    // The other station classes join here as they are built.
+    switch (id) {
+    case IdEIM:
+        return new EIModuleObject;
+    default:
+        return nullptr;
+    }
 }
 
 void RYXConfigWindow::addCreatedRoot(RYXObject *object)
@@ -927,10 +934,5 @@ int RYXConfigWindow::askRetryAfterSeekFailure()
 
 void RYXConfigWindow::createChildObject(RYXObject *parent, int kind)
 {
-    RYXObject *module = createModule(kind);
-    if (!module)
-        return;
-    module->setParent(parent);
-    parent->addChild(module);
-    module->initialize(parent->getTreeItem());
+    RYXChildCreator::createChild(parent, kind);
 }

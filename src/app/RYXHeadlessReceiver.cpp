@@ -1,5 +1,7 @@
 #include "app/RYXHeadlessReceiver.h"
 
+#include "app/RYXChildCreator.h"
+
 #include <QtCore/QTextStream>
 
 RYXHeadlessReceiver::RYXHeadlessReceiver(QObject *parent)
@@ -83,4 +85,6 @@ void RYXHeadlessReceiver::createChildObject(RYXObject *parent, int kind)
 {
     if (m_childFactory)
         m_childFactory(parent, kind);
+    else
+        RYXChildCreator::createChild(parent, kind);
 }

@@ -21,7 +21,8 @@ public:
     void setOutput(QTextStream *stream) { m_output = stream; }
     /// The answer given to the connect-retry question (0: give up).
     void setRetryAnswer(int answer) { m_retryAnswer = answer; }
-    /// Called to create a module under a station; without one nothing is created.
+    /// Replaces how a module is created under a station (by default as the
+    /// window does).
     void setChildFactory(std::function<void(RYXObject *, int)> factory) { m_childFactory = std::move(factory); }
 
     const QStringList &logLines() const { return m_logLines; }

@@ -334,6 +334,26 @@ private Q_SLOTS:
         QVERIFY(!timer.isActive());
     }
 
+    void newPopupCreatesASelectedStation()
+    {
+        auto window = makeWindow({});
+        QAction *eim = nullptr;
+        for (QAction *a : window->newInterfaceModulePopup()->actions())
+            if (a->text() == QLatin1String("EIM"))
+                eim = a;
+        QVERIFY(eim);
+        eim->trigger();
+        QCOMPARE(window->listView()->topLevelItemCount(), 1);
+        RYXObject *station = RYXListView::objectOf(window->listView()->selectedItem());
+        QVERIFY(station);
+        QVERIFY(station->inherits("EIModuleObject"));
+        // A selected top-level object can be saved; an offline station with
+        // room for modules offers Add Module.
+        QVERIFY(window->findChild<QAction *>(QStringLiteral("save"))->isEnabled());
+        QVERIFY(window->addModulePopup()->isEnabled());
+        grab(window.get(), QStringLiteral("mainwindow-eim.png"));
+    }
+
     void foreignCustomEventIsLeftToTheToolkit()
     {
         auto window = makeWindow({});
