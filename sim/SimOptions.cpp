@@ -22,14 +22,14 @@ bool parseCount(const QCommandLineParser &parser, const QString &name, int minim
     return false;
 }
 
-struct OptionSpec
+struct OptionRow
 {
     const char *name;
     const char *value;
     const char *help;
 };
 
-const OptionSpec Specs[] = {
+const OptionRow OptionRows[] = {
     {"type", "TYPE", "Station kind: eim (the default)."},
     {"modules", "LIST",
      "Comma-separated modules by element name (TI4, AI4, AO4, CI4, II4, VI4, CC8, LV8, HV8, "
@@ -47,10 +47,10 @@ const OptionSpec Specs[] = {
 
 void addOptions(QCommandLineParser &parser)
 {
-    for (const OptionSpec &spec : Specs) {
-        parser.addOption(QCommandLineOption(QString::fromLatin1(spec.name),
-                                            QString::fromLatin1(spec.help),
-                                            QString::fromLatin1(spec.value)));
+    for (const OptionRow &row : OptionRows) {
+        parser.addOption(QCommandLineOption(QString::fromLatin1(row.name),
+                                            QString::fromLatin1(row.help),
+                                            QString::fromLatin1(row.value)));
     }
     parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
                                         QStringLiteral("Show this help.")));
