@@ -1,18 +1,101 @@
 #include "comm/RYXConnection.h"
 
+#include "app/StartupFlags.h"
+#include "comm/CommsSetup.h"
+#include "comm/RYXConnectionThread.h"
 #include "comm/ZEMPPort.h"
+#include "model/RYXEventReceiver.h"
 #include "model/RYXObject.h"
+#include "model/events/QAsyncCustomEvent.h"
+#include "model/events/QSyncCustomEvent.h"
+#include "model/events/updateUIEnableStateEvent.h"
+#include "stations/RYXInterfaceModule.h"
 
+#include <QtCore/QCoreApplication>
+#include <QtCore/QDeadlineTimer>
 #include <QtCore/QMutexLocker>
+
+namespace {
+// How long destruction waits for the worker to finish.
+constexpr int GracePeriodMs = 2500;
+// Slices of that wait, between which message boxes the worker already
+// posted are answered (it would otherwise wait for them forever).
+constexpr int GraceSliceMs = 10;
+} // namespace
 
 RYXConnection::RYXConnection(RYXObject *device, QObject *parent)
     : QObject(parent), m_device(device), m_created(QDateTime::currentDateTime())
 {
+    // Only an interface module can ever leave the offline state.
+    if (qobject_cast<RYXInterfaceModule *>(device)) {
+        m_workerAttached = true;
+        m_worker = new RYXConnectionThread(this);
+        m_worker->start();
+    }
 }
 
 RYXConnection::~RYXConnection()
 {
+    stopWorker();
     delete m_port;
+}
+
+void RYXConnection::stopWorker()
+{
+    if (!m_worker)
+        return;
+    {
+        QMutexLocker lock(&m_mutex);
+        m_stopping = true;
+        // Sticky while stopping: every further point transfer gives up.
+        m_cancelRequested = true;
+        m_wake.wakeAll();
+    }
+    // Fails a transaction the worker is waiting for.
+    if (ZEMPPort *port = getPort())
+        port->closePort();
+    QDeadlineTimer grace(GracePeriodMs);
+    while (!m_worker->wait(GraceSliceMs) && !grace.hasExpired())
+        QCoreApplication::sendPostedEvents(nullptr, QSyncCustomEvent::Type);
+    if (m_worker->isFinished()) {
+        debugPrint(QStringLiteral("RYXConnection::~RYXConnection - Thread seems to be shutdown"));
+    } else {
+        // Terminating a thread that may hold a lock is never safe; waiting
+        // is, since every wait of the worker ends once the port is closed.
+        debugPrint(QStringLiteral("RYXConnection::~RYXConnection - Thread failed to shutdown in time, still waiting"));
+        while (!m_worker->wait(GraceSliceMs))
+            QCoreApplication::sendPostedEvents(nullptr, QSyncCustomEvent::Type);
+    }
+    delete m_worker;
+    m_worker = nullptr;
+}
+
+bool RYXConnection::isStopping() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_stopping;
+}
+
+bool RYXConnection::hasWorkLocked() const
+{
+    if (m_stopping || m_uiUpdate)
+        return true;
+    switch (m_state) {
+    case Offline:
+        return m_connectRequested || m_disconnectRequested;
+    case Online:
+        return m_disconnectRequested || !m_pendingOperation.isEmpty();
+    default:
+        return true;
+    }
+}
+
+void RYXConnection::waitForWork(int timeoutMs)
+{
+    QMutexLocker lock(&m_mutex);
+    QDeadlineTimer deadline(timeoutMs); // -1: never expires
+    while (!hasWorkLocked() && !deadline.hasExpired())
+        m_wake.wait(&m_mutex, deadline);
 }
 
 int RYXConnection::state() const
@@ -39,6 +122,7 @@ void RYXConnection::requestConnect(bool uploadAfterConnect)
         m_disconnectRequested = false;
         m_connectRequested = true;
         m_uploadAfterConnect = uploadAfterConnect;
+        m_wake.wakeAll();
     }
 }
 
@@ -48,6 +132,7 @@ void RYXConnection::requestDisconnect()
         QMutexLocker lock(&m_mutex);
         m_connectRequested = false;
         m_disconnectRequested = true;
+        m_wake.wakeAll();
     }
     if (!hasWorker())
         serviceRequests();
@@ -55,7 +140,42 @@ void RYXConnection::requestDisconnect()
 
 void RYXConnection::connectSlot(bool uploadAfterConnect)
 {
+    // Without a worker the request is only recorded for one attached later.
+    if (!m_worker) {
+        requestConnect(uploadAfterConnect);
+        return;
+    }
+    auto *station = qobject_cast<RYXInterfaceModule *>(m_device.data());
+    const unsigned transports = RYXInterfaceModule::TransportRS232 | RYXInterfaceModule::TransportTCPIP;
+    if (!station || !(station->getTransportMask() & transports)) {
+        CommsSetup::showError(QStringLiteral("You cannot connect to a device that is not an Interface Module!"));
+        return;
+    }
+    {
+        QMutexLocker lock(&m_mutex);
+        m_disconnectRequested = false;
+    }
+    if (RYXEventReceiver *receiver = getEventReceiver())
+        QAsyncCustomEvent::post(receiver->eventTarget(), new updateUIEnableStateEvent(station));
+    if (!getPort() && !CommsSetup(this, station).run())
+        return;
+    ZEMPPort *port = getPort();
+    if (!port || !port->openPort()) {
+        CommsSetup::showError(QStringLiteral("Failed to open COM port, it may be in use."));
+        return;
+    }
     requestConnect(uploadAfterConnect);
+}
+
+void RYXConnection::configureCommsSlot()
+{
+    if (ZEMPPort *port = getPort(); port && port->isPortOpen())
+        return;
+    auto *station = qobject_cast<RYXInterfaceModule *>(m_device.data());
+    if (!station)
+        return;
+    CommsSetup(this, station).run();
+    requestUiUpdate();
 }
 
 void RYXConnection::disconnectSlot()
@@ -98,6 +218,7 @@ void RYXConnection::setPendingOperation(RYXObject *object, const QString &op)
     QMutexLocker lock(&m_mutex);
     m_pendingTarget = object;
     m_pendingOperation = op;
+    m_wake.wakeAll();
 }
 
 QString RYXConnection::pendingOperation(RYXObject **object) const
@@ -116,7 +237,7 @@ void RYXConnection::clearPendingOperation()
 void RYXConnection::setCancelRequested(bool cancel)
 {
     QMutexLocker lock(&m_mutex);
-    m_cancelRequested = cancel;
+    m_cancelRequested = cancel || m_stopping;
 }
 
 bool RYXConnection::isCancelRequested() const
@@ -135,6 +256,7 @@ void RYXConnection::requestUiUpdate()
 {
     QMutexLocker lock(&m_mutex);
     m_uiUpdate = true;
+    m_wake.wakeAll();
 }
 
 ZEMPPort *RYXConnection::getPort() const
@@ -166,6 +288,18 @@ void RYXConnection::setComPortNumber(int number)
     m_comPort = number;
 }
 
+QString RYXConnection::ipAddress() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_ipAddress;
+}
+
+void RYXConnection::setIpAddress(const QString &address)
+{
+    QMutexLocker lock(&m_mutex);
+    m_ipAddress = address;
+}
+
 RYXSysManager *RYXConnection::getSysManager() const
 {
     QMutexLocker lock(&m_mutex);
@@ -188,6 +322,9 @@ void RYXConnection::setEventReceiver(RYXEventReceiver *receiver)
 {
     QMutexLocker lock(&m_mutex);
     m_eventReceiver = receiver;
+    // The tree item shows the state once there is someone to show it.
+    m_uiUpdate = true;
+    m_wake.wakeAll();
 }
 
 bool RYXConnection::hasWorker() const

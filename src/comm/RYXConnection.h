@@ -5,7 +5,9 @@
 #include <QtCore/QObject>
 #include <QtCore/QPointer>
 #include <QtCore/QString>
+#include <QtCore/QWaitCondition>
 
+class RYXConnectionThread;
 class RYXEventReceiver;
 class RYXObject;
 class RYXSysManager;
@@ -17,9 +19,11 @@ class ZEMPPort;
 // reads and clears them and reports through events posted to the event
 // receiver. Every accessor is safe from either thread.
 //
-// While no worker services the connection, a disconnect request is carried
-// out at once on the caller's thread (so a station can always be taken
-// offline and removed); a connect request waits for the worker.
+// A connection to an interface module runs its own worker thread from
+// construction to destruction; every request wakes it. While no worker
+// services the connection, a disconnect request is carried out at once on
+// the caller's thread (so a station can always be taken offline and
+// removed); a connect request waits for the worker.
 class RYXConnection : public QObject
 {
     Q_OBJECT
@@ -67,6 +71,9 @@ public:
     void setPort(ZEMPPort *port);
     int comPortNumber() const;
     void setComPortNumber(int number);
+    /// The station address for TCP/IP ("host" or "host:port").
+    QString ipAddress() const;
+    void setIpAddress(const QString &address);
     QDateTime creationTime() const { return m_created; }
 
     RYXSysManager *getSysManager() const;
@@ -77,6 +84,12 @@ public:
     /// True once a worker thread services the requests.
     bool hasWorker() const;
     void setWorkerAttached(bool attached);
+
+    /// Blocks the worker until a request, the stop or \a timeoutMs (-1: no
+    /// limit) arrives; returns at once when work is already waiting.
+    void waitForWork(int timeoutMs);
+    /// Set when the connection is being destroyed: the worker finishes.
+    bool isStopping() const;
 
     /// One pass over the request flags without device traffic: a connect
     /// request moves offline to seeking, a disconnect request takes the
@@ -92,12 +105,16 @@ public:
 public Q_SLOTS:
     void connectSlot(bool uploadAfterConnect);
     void disconnectSlot();
+    void configureCommsSlot();
 
 Q_SIGNALS:
     void DebugMessage(const QString &text);
     void stateChanged(int state);
 
 private:
+    bool hasWorkLocked() const;
+    void stopWorker();
+
     QPointer<RYXObject> m_device;
     mutable QMutex m_mutex;
     int m_state = Offline;
@@ -114,4 +131,8 @@ private:
     bool m_workerAttached = false;
     RYXSysManager *m_sysManager = nullptr;
     RYXEventReceiver *m_eventReceiver = nullptr;
+    QString m_ipAddress;
+    QWaitCondition m_wake;
+    bool m_stopping = false;
+    RYXConnectionThread *m_worker = nullptr;
 };

@@ -1,0 +1,314 @@
+#include "comm/RYXConnectionThread.h"
+
+#include "app/StartupFlags.h"
+#include "comm/CVELException.h"
+#include "comm/CVELException_Cancel.h"
+#include "comm/CommsConfigDialog.h"
+#include "comm/RYXConnection.h"
+#include "comm/TransferContext.h"
+#include "comm/ZEMPRSPort.h"
+#include "model/RYXEventReceiver.h"
+#include "model/RYXObject.h"
+#include "model/events/Event_ShowSeekFailure.h"
+#include "model/events/progressShowDialogEvent.h"
+#include "model/events/setTreeItemPixEvent.h"
+#include "model/events/setTreeItemTextEvent.h"
+#include "model/events/showMessageBoxSynchEvent.h"
+
+namespace {
+
+// Progress dialog modes posted by the worker itself.
+constexpr int ProgressFinishAny = 3;
+constexpr int ProgressResume = 4;
+
+const QString RedLED = QStringLiteral("SmallRedLED");
+const QString YellowLED = QStringLiteral("SmallYellowLED");
+const QString GreenLED = QStringLiteral("SmallGreenLED");
+
+struct Failure
+{
+    int code;
+    const char *resultLine;  // connect sequence only
+    const char *connectText; // message box of a failed connect
+    const char *lostText;    // message box of a failed operation
+};
+
+const Failure Failures[] = {
+    { TransferContext::CommunicationLost, nullptr, nullptr,
+      "Disconnecting because:\n\nCommunication with the device was lost.\n\nYou must reconnect once the problem is resolved." },
+    { TransferContext::DifferentDevice, "Failure: Found different device",
+      "Connect failed because:\n\nThe attached device is reporting an incorrect ID.\n\nPlease create and connect a device of the correct type.",
+      "Disconnecting because:\n\nThe connected device is reporting an incorrect ID.\n\nYou must reconnect once the problem is resolved." },
+    { TransferContext::ModuleCountDiffers, "Failure: Found different child module count",
+      "Connect failed because:\n\nThe number of modules connected to the attached device is incorrect.\n\nCreate and connect either a device with no modules, \nor a device with the correct modules.",
+      "Disconnecting because:\n\nThe number of connected modules is incorrect.\n\nYou must reconnect once the problem is resolved." },
+    { TransferContext::ModuleTypesDiffer, "Failure: Found different child module type(s)",
+      "Connect failed because:\n\nThe type(s) of connected module(s) is incorrect.\n\nYou must reconnect once the problem is resolved.",
+      "Disconnecting because:\n\nThe type(s) of connected module(s) is incorrect.\n\nYou must reconnect once the problem is resolved." },
+};
+
+const Failure *failureOf(int code)
+{
+    for (const Failure &failure : Failures)
+        if (failure.code == code)
+            return &failure;
+    return nullptr;
+}
+
+} // namespace
+
+RYXConnectionThread::RYXConnectionThread(RYXConnection *connection)
+    : m_connection(connection)
+{
+}
+
+RYXObject *RYXConnectionThread::device() const
+{
+    return m_connection->getDevice();
+}
+
+void RYXConnectionThread::run()
+{
+    while (!m_connection->isStopping())
+        pass();
+    debugPrint(QStringLiteral("RYXConnection::run - Thread is exiting"));
+}
+
+void RYXConnectionThread::pass()
+{
+    int timeout = -1;
+    switch (m_connection->state()) {
+    case RYXConnection::Online:
+        timeout = IdleIntervalMs;
+        break;
+    case RYXConnection::Seeking:
+        timeout = m_seekPause ? SeekRetryMs : 0;
+        break;
+    default:
+        break;
+    }
+    m_connection->waitForWork(timeout);
+    if (m_connection->isStopping())
+        return;
+
+    m_connection->serviceRequests();
+    m_seekPause = false;
+    // Shows "seeking" before the connect sequence, which may take long.
+    if (m_connection->takeUiUpdate())
+        refreshTreeItem();
+    switch (m_connection->state()) {
+    case RYXConnection::Seeking:
+        connectSequence();
+        break;
+    case RYXConnection::Online:
+        if (!m_connection->pendingOperation().isEmpty())
+            runPendingOperation();
+        else if (RYXObject *station = device())
+            runGuarded([station] { return station->executeOperation(QStringLiteral("idle"), true); });
+        break;
+    default:
+        break;
+    }
+    if (m_connection->takeUiUpdate())
+        refreshTreeItem();
+}
+
+int RYXConnectionThread::runGuarded(const std::function<int()> &operation)
+{
+    try {
+        return operation();
+    } catch (const CVELException_Cancel &) {
+        return TransferContext::Success;
+    } catch (const CVELException &e) {
+        debugPrint(e.message());
+        return TransferContext::GenericFailure;
+    }
+}
+
+// --- connect sequence --------------------------------------------------------------
+
+void RYXConnectionThread::connectSequence()
+{
+    m_connection->clearPendingOperation();
+    bool connected = false;
+    {
+        TransferContext context(false, m_connection);
+        context.setProgressTitle(QStringLiteral("Attempting Connection"));
+        try {
+            connected = attemptConnect(context);
+        } catch (const CVELException_Cancel &) {
+            context.addProgressResult(RedLED, QStringLiteral(
+                "Synhronization interrupted, Serial Number, Firmware Version and Process data may be invalid."));
+            showMessage(QStringLiteral(
+                "Synchronization interrupted, Serial Number, Firmware Version and Process data may be invalid.\n\n"
+                "Please resynchronize before viewing these items."));
+            context.addProgressResult(YellowLED, QStringLiteral("Connection was incomplete."));
+        } catch (const CVELException &e) {
+            debugPrint(e.message());
+        }
+    }
+    if (connected && m_connection->takeUploadAfterConnect() && device()) {
+        m_connection->setPendingOperation(device(), QStringLiteral("upload"));
+        runPendingOperation();
+    }
+}
+
+bool RYXConnectionThread::attemptConnect(TransferContext &context)
+{
+    RYXObject *station = device();
+    if (!station)
+        return false;
+    for (;;) {
+        const int code = station->executeOperation(QStringLiteral("connect"), true);
+        if (code == TransferContext::Success)
+            break;
+        if (code == TransferContext::CommunicationLost) {
+            context.addProgressResult(RedLED, QStringLiteral("Failure: Timeout"));
+            const int answer = askRetry();
+            if (answer == 1)
+                continue;
+            if (answer == 0)
+                m_connection->requestDisconnect();
+            else
+                m_seekPause = true;
+            return false;
+        }
+        reportConnectFailure(context, code);
+        return false;
+    }
+
+    m_connection->setState(RYXConnection::Online);
+    station->setOnline(true);
+    if (station->executeOperation(QStringLiteral("synchronize"), true) == TransferContext::GenericFailure) {
+        context.addProgressResult(RedLED, QStringLiteral("Connection with device failed during Synhronization."));
+        showMessage(QStringLiteral("Connect failed because:\n\nCommunications were lost during Synchronization.\n\n"
+                                   "You must reconnect once the problem is resolved."));
+        m_connection->requestDisconnect();
+        return false;
+    }
+    context.addProgressResult(GreenLED, QStringLiteral("Connection was succesful."));
+    m_connection->requestUiUpdate();
+    return true;
+}
+
+void RYXConnectionThread::reportConnectFailure(TransferContext &context, int code)
+{
+    const Failure *failure = failureOf(code);
+    if (!failure || !failure->connectText) {
+        // No verdict: the next pass tries again.
+        m_seekPause = true;
+        return;
+    }
+    context.addProgressResult(RedLED, QLatin1String(failure->resultLine));
+    showMessage(QLatin1String(failure->connectText));
+    m_connection->requestDisconnect();
+}
+
+// --- pending operation ------------------------------------------------------------
+
+void RYXConnectionThread::runPendingOperation()
+{
+    RYXObject *target = nullptr;
+    const QString operation = m_connection->pendingOperation(&target);
+    if (target) {
+        const int code = runGuarded([target, &operation] { return target->executeOperation(operation, true); });
+        if (const Failure *failure = failureOf(code)) {
+            showMessage(QLatin1String(failure->lostText));
+            m_connection->requestDisconnect();
+        } else if (code == TransferContext::RetryLimitExceeded) {
+            debugPrint(QStringLiteral("Excessive Retries Xfer Failure"));
+        } else if (code == TransferContext::GenericFailure) {
+            debugPrint(QStringLiteral("Generic Xfer Failure"));
+        }
+        if (code == TransferContext::DeviceMissing || code == TransferContext::GenericFailure
+            || code == TransferContext::RetryLimitExceeded)
+            verifyAfterFailure();
+    }
+    post(new progressShowDialogEvent(ProgressFinishAny, 0));
+    m_connection->clearPendingOperation();
+}
+
+void RYXConnectionThread::verifyAfterFailure()
+{
+    RYXObject *station = device();
+    if (!station || m_connection->isStopping())
+        return;
+    post(new progressShowDialogEvent(ProgressResume, 0));
+    TransferContext context(false, m_connection, true);
+    context.setProgressTitle(QStringLiteral("Verifying Connection"));
+    const int code = runGuarded([station] { return station->executeOperation(QStringLiteral("verifyconnection"), true); });
+    if (code == TransferContext::Success) {
+        context.addProgressResult(YellowLED, QStringLiteral(
+            "Communication with the device is OK, although there is a problem with the device."));
+        return;
+    }
+    context.addProgressResult(RedLED, QStringLiteral("Communication with the device has failed."));
+    showMessage(QStringLiteral("Disconnecting because:\n\nCommunication with the device has failed.\n\n"
+                               "You must reconnect once the problem is resolved."));
+    m_connection->requestDisconnect();
+}
+
+// --- tree item ----------------------------------------------------------------------
+
+QString RYXConnectionThread::treeItemText() const
+{
+    RYXObject *station = device();
+    QString text = station ? station->getName() : QString();
+    const int comPort = m_connection->comPortNumber();
+    if (comPort < 0)
+        text += QStringLiteral(" <not specified>");
+    else if (comPort == 0)
+        text += QStringLiteral(" <") + m_connection->ipAddress() + QStringLiteral(">");
+    else if (auto *serial = qobject_cast<ZEMPRSPort *>(m_connection->getPort());
+             serial && comPort == CommsConfigDialog::DevicePathPort)
+        text += QStringLiteral(" <") + serial->deviceName() + QStringLiteral(">");
+    else
+        text += QStringLiteral(" <COM%1>").arg(comPort);
+    switch (m_connection->state()) {
+    case RYXConnection::Online:
+        return text + QStringLiteral(", online");
+    case RYXConnection::Seeking:
+        return text + QStringLiteral(", seeking");
+    default:
+        return text + QStringLiteral(", offline");
+    }
+}
+
+void RYXConnectionThread::refreshTreeItem()
+{
+    RYXObject *station = device();
+    if (!station)
+        return;
+    QString led = QStringLiteral("OliveLED");
+    if (m_connection->state() == RYXConnection::Online)
+        led = QStringLiteral("GreenLED");
+    else if (m_connection->state() == RYXConnection::Seeking)
+        led = QStringLiteral("YellowLED");
+    post(new setTreeItemTextEvent(station, treeItemText()));
+    post(new setTreeItemPixEvent(station, led));
+}
+
+// --- events -------------------------------------------------------------------------
+
+void RYXConnectionThread::post(QAsyncCustomEvent *event)
+{
+    RYXEventReceiver *receiver = m_connection->getEventReceiver();
+    QAsyncCustomEvent::post(receiver ? receiver->eventTarget() : nullptr, event);
+}
+
+void RYXConnectionThread::showMessage(const QString &text)
+{
+    RYXEventReceiver *receiver = m_connection->getEventReceiver();
+    // Nobody would answer a box posted while the connection goes away.
+    if (!receiver || m_connection->isStopping())
+        return;
+    QSyncCustomEvent::postAndWait(receiver->eventTarget(), new showMessageBoxSynchEvent(text));
+}
+
+int RYXConnectionThread::askRetry()
+{
+    RYXEventReceiver *receiver = m_connection->getEventReceiver();
+    if (!receiver || m_connection->isStopping())
+        return 0;
+    return QSyncCustomEvent::postAndWait(receiver->eventTarget(), new Event_ShowSeekFailure);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QtCore/QThread>
+
+#include <functional>
+
+class QAsyncCustomEvent;
+class RYXConnection;
+class RYXObject;
+class TransferContext;
+
+// The worker of one connection: takes it from offline to seeking on a
+// connect request, runs the connect sequence with its result lines,
+// message boxes and retry question, runs pending operations while online
+// (checking the connection after a failure) and otherwise the station's
+// monitoring step, and keeps the tree item's text and LED in step with the
+// state. It sleeps on the connection's wait condition between passes.
+class RYXConnectionThread : public QThread
+{
+    Q_OBJECT
+public:
+    explicit RYXConnectionThread(RYXConnection *connection);
+
+    /// How long an online pass without requests waits before the next
+    /// monitoring step; the station decides itself whether that step reads.
+    static constexpr int IdleIntervalMs = 50;
+    /// The pause between connect attempts that ended without a verdict.
+    static constexpr int SeekRetryMs = 500;
+
+protected:
+    void run() override;
+
+private:
+    void pass();
+    void connectSequence();
+    /// One attempt of the connect sequence; false to keep seeking.
+    bool attemptConnect(TransferContext &context);
+    void reportConnectFailure(TransferContext &context, int code);
+    /// Runs a device operation; a transfer failure escaping it counts as a
+    /// generic failure, a cancel as success.
+    static int runGuarded(const std::function<int()> &operation);
+    void runPendingOperation();
+    void verifyAfterFailure();
+    void refreshTreeItem();
+    QString treeItemText() const;
+
+    /// Shows a message box and waits until it was closed.
+    void showMessage(const QString &text);
+    /// Asks whether to retry a timed-out connect: 1 yes, 0 no, other: keep seeking.
+    int askRetry();
+    void post(QAsyncCustomEvent *event);
+    RYXObject *device() const;
+
+    RYXConnection *m_connection;
+    bool m_seekPause = false; // the last connect attempt gave no verdict
+};

@@ -1,0 +1,399 @@
+// The connection thread against a station class whose operations answer
+// from a script, and against the simulator over loopback TCP.
+#include "app/RYXHeadlessReceiver.h"
+#include "app/RYXScriptedPrompter.h"
+#include "comm/CVELException_Cancel.h"
+#include "comm/RYXConnection.h"
+#include "comm/TransferContext.h"
+#include "comm/ZEMPTCPPort.h"
+#include "stations/RYXInterfaceModule.h"
+
+#include "SimStation.h"
+#include "SimThread.h"
+
+#include <QtCore/QElapsedTimer>
+#include <QtNetwork/QTcpServer>
+#include <QtTest/QSignalSpy>
+#include <QtTest/QtTest>
+
+#include <atomic>
+#include <memory>
+
+namespace {
+
+// Answers "connect", "synchronize", "verifyconnection" and any other
+// operation with scripted codes; "connect" can instead ask the simulator.
+class ScriptedStation : public RYXInterfaceModule
+{
+public:
+    ScriptedStation()
+    {
+        name = QStringLiteral("Station");
+        typeCode = 28;
+    }
+    unsigned getTransportMask() const override { return transports; }
+    int executeOperation(const QString &op, bool) override
+    {
+        {
+            QMutexLocker lock(&mutex);
+            operations << op;
+        }
+        if (op == QLatin1String("idle")) {
+            ++idlePasses;
+            return 0;
+        }
+        if (op == QLatin1String("connect")) {
+            if (askDevice) {
+                TransferContext context(false, this, true);
+                return verifyDevice(context.port());
+            }
+            return connectCodes.isEmpty() ? 0 : connectCodes.takeFirst();
+        }
+        if (op == QLatin1String("synchronize")) {
+            if (cancelSynchronize)
+                throw CVELException_Cancel();
+            return synchronizeCode;
+        }
+        if (op == QLatin1String("verifyconnection"))
+            return verifyCode;
+        if (op == QLatin1String("hang"))
+            return hang();
+        return operationCode;
+    }
+    int hang()
+    {
+        ZEMPPort *port = nullptr;
+        unsigned tunnel = 0;
+        if (!getPort(this, port, tunnel))
+            return -1;
+        BYTE buffer[ZEMP_MAX_FRAME] = {};
+        int count = 0;
+        hanging = true;
+        return port->readCommand(0x10, &count, buffer);
+    }
+    QStringList recorded()
+    {
+        QMutexLocker lock(&mutex);
+        return operations;
+    }
+
+    unsigned transports = TransportRS232 | TransportTCPIP;
+    QList<int> connectCodes;
+    int synchronizeCode = 0;
+    int verifyCode = 0;
+    int operationCode = 0;
+    bool cancelSynchronize = false;
+    bool askDevice = false;
+    std::atomic<int> idlePasses { 0 };
+    std::atomic<bool> hanging { false };
+    QMutex mutex;
+    QStringList operations;
+};
+
+// Records what the tree item would show.
+class TreeReceiver : public RYXHeadlessReceiver
+{
+public:
+    void setTreeItemText(RYXObject *, const QString &text) override { texts << text; }
+    void setTreeItemPixmap(RYXObject *, const QString &name) override { pixmaps << name; }
+    void addProgressResult(const QString &iconName, const QString &text) override
+    {
+        icons << iconName;
+        RYXHeadlessReceiver::addProgressResult(iconName, text);
+    }
+    QStringList texts;
+    QStringList icons;
+    QStringList pixmaps;
+};
+
+const char *const LostMessage =
+    "Disconnecting because:\n\nCommunication with the device was lost.\n\nYou must reconnect once the problem is resolved.";
+const char *const FailedMessage =
+    "Disconnecting because:\n\nCommunication with the device has failed.\n\nYou must reconnect once the problem is resolved.";
+
+} // namespace
+
+class tst_Connection : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void connectReachesOnlineAndShowsIt();
+    void connectFailures_data();
+    void connectFailures();
+    void stationWithoutTransportCannotConnect();
+    void cancelDuringSynchronization();
+    void uploadAfterConnect();
+    void pendingOperationFailures_data();
+    void pendingOperationFailures();
+    void idleStepIsPacedNotBusy();
+    void simulatorAnswersOrTimesOut();
+    void destructionEndsPendingTransaction();
+
+private:
+    /// Gives the connection a port that opens without a device behind it.
+    void givePort(const QString &address = QStringLiteral("127.0.0.1:1"));
+    void connectAndWaitOnline(const QString &address = QStringLiteral("127.0.0.1:1"));
+    bool hasResult(const QString &text) const;
+
+    ScriptedStation *m_station = nullptr;
+    TreeReceiver *m_receiver = nullptr;
+    RYXConnection *m_connection = nullptr;
+    RYXScriptedPrompter m_prompter;
+};
+
+void tst_Connection::init()
+{
+    RYXPrompter::setInstance(&m_prompter);
+    m_prompter.clear();
+    m_station = new ScriptedStation;
+    m_receiver = new TreeReceiver;
+    m_connection = new RYXConnection(m_station);
+    m_connection->setEventReceiver(m_receiver);
+    m_station->setConnection(m_connection);
+}
+
+void tst_Connection::cleanup()
+{
+    m_station->setConnection(nullptr);
+    delete m_connection;
+    delete m_station;
+    delete m_receiver;
+    RYXPrompter::setInstance(nullptr);
+}
+
+void tst_Connection::givePort(const QString &address)
+{
+    m_connection->setComPortNumber(0);
+    m_connection->setIpAddress(address);
+    auto *port = new ZEMPTCPPort(address);
+    port->setEventReceiver(m_receiver);
+    port->setTimeout(300);
+    m_connection->setPort(port);
+}
+
+bool tst_Connection::hasResult(const QString &text) const
+{
+    for (const QString &line : m_receiver->progressResults())
+        if (line.endsWith(text))
+            return true;
+    return false;
+}
+
+void tst_Connection::connectAndWaitOnline(const QString &address)
+{
+    givePort(address);
+    m_connection->connectSlot(false);
+    QTRY_COMPARE(m_connection->state(), int(RYXConnection::Online));
+    QTRY_VERIFY(hasResult(QStringLiteral("Connection was succesful.")));
+}
+
+void tst_Connection::connectReachesOnlineAndShowsIt()
+{
+    QTRY_COMPARE(m_receiver->texts.value(0), QStringLiteral("Station <not specified>, offline"));
+    connectAndWaitOnline();
+    QVERIFY(m_station->isOnline());
+    QTRY_COMPARE(m_receiver->texts.last(), QStringLiteral("Station <127.0.0.1:1>, online"));
+    QCOMPARE(m_receiver->pixmaps.last(), QStringLiteral("GreenLED"));
+    QVERIFY(m_receiver->pixmaps.contains(QStringLiteral("YellowLED")));
+    QCOMPARE(m_receiver->progressTitle(), QStringLiteral("Attempting Connection"));
+    QCOMPARE(m_station->recorded().mid(0, 2), (QStringList{ "connect", "synchronize" }));
+
+    m_connection->disconnectSlot();
+    QTRY_COMPARE(m_connection->state(), int(RYXConnection::Offline));
+    QVERIFY(!m_station->isOnline());
+    QVERIFY(!m_connection->getPort()->isPortOpen());
+    QTRY_COMPARE(m_receiver->texts.last(), QStringLiteral("Station <127.0.0.1:1>, offline"));
+    QCOMPARE(m_receiver->pixmaps.last(), QStringLiteral("OliveLED"));
+}
+
+void tst_Connection::connectFailures_data()
+{
+    QTest::addColumn<QList<int>>("codes");
+    QTest::addColumn<int>("synchronize");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("retryQuestions");
+
+    QTest::newRow("no answer, no retry") << QList<int>{ 2 } << 0 << "Failure: Timeout"
+                                         << "The communications resource has been taken offline (i.e. port closed.)" << 1;
+    QTest::newRow("different device") << QList<int>{ 4 } << 0 << "Failure: Found different device"
+                                      << "Connect failed because:\n\nThe attached device is reporting an incorrect ID.\n\nPlease create and connect a device of the correct type." << 0;
+    QTest::newRow("module count") << QList<int>{ 5 } << 0 << "Failure: Found different child module count"
+                                  << "Connect failed because:\n\nThe number of modules connected to the attached device is incorrect.\n\nCreate and connect either a device with no modules, \nor a device with the correct modules." << 0;
+    QTest::newRow("module types") << QList<int>{ 6 } << 0 << "Failure: Found different child module type(s)"
+                                  << "Connect failed because:\n\nThe type(s) of connected module(s) is incorrect.\n\nYou must reconnect once the problem is resolved." << 0;
+    QTest::newRow("lost in synchronization") << QList<int>{ 0 } << -1 << "Connection with device failed during Synhronization."
+                                             << "Connect failed because:\n\nCommunications were lost during Synchronization.\n\nYou must reconnect once the problem is resolved." << 0;
+}
+
+void tst_Connection::connectFailures()
+{
+    QFETCH(QList<int>, codes);
+    QFETCH(int, synchronize);
+    QFETCH(QString, result);
+    QFETCH(QString, message);
+    QFETCH(int, retryQuestions);
+    m_station->connectCodes = codes;
+    m_station->synchronizeCode = synchronize;
+    m_receiver->setRetryAnswer(0);
+    givePort();
+    QSignalSpy states(m_connection, &RYXConnection::stateChanged);
+
+    m_connection->connectSlot(false);
+    QTRY_VERIFY(hasResult(result));
+    QTRY_COMPARE(m_connection->state(), int(RYXConnection::Offline));
+    QCOMPARE(states.first().first().toInt(), int(RYXConnection::Seeking));
+    QCOMPARE(m_receiver->messages(), QStringList{ message });
+    QCOMPARE(m_receiver->retryQuestions(), retryQuestions);
+    QVERIFY(!hasResult(QStringLiteral("Connection was succesful.")));
+    QVERIFY(!m_connection->getPort()->isPortOpen());
+    QVERIFY(!m_station->isOnline());
+}
+
+void tst_Connection::stationWithoutTransportCannotConnect()
+{
+    m_station->transports = 0;
+    givePort();
+    m_connection->connectSlot(false);
+    QCOMPARE(m_prompter.prompts().size(), 1);
+    QCOMPARE(m_prompter.prompts().first().title, QStringLiteral("Error"));
+    QCOMPARE(m_prompter.prompts().first().text,
+             QStringLiteral("You cannot connect to a device that is not an Interface Module!"));
+    QVERIFY(!m_connection->isConnectRequested());
+    QVERIFY(!m_connection->getPort()->isPortOpen());
+    QCOMPARE(m_connection->state(), int(RYXConnection::Offline));
+}
+
+void tst_Connection::cancelDuringSynchronization()
+{
+    m_station->cancelSynchronize = true;
+    givePort();
+    m_connection->connectSlot(false);
+    QTRY_VERIFY(hasResult(QStringLiteral("Connection was incomplete.")));
+    const QStringList results = m_receiver->progressResults();
+    QCOMPARE(results.size(), 2);
+    QCOMPARE(results.first(), QStringLiteral(
+        "Synhronization interrupted, Serial Number, Firmware Version and Process data may be invalid."));
+    QCOMPARE(m_receiver->icons, (QStringList{ "SmallRedLED", "SmallYellowLED" }));
+    QCOMPARE(m_receiver->messages().size(), 1);
+    QVERIFY(m_receiver->messages().first().endsWith(QStringLiteral("Please resynchronize before viewing these items.")));
+    QCOMPARE(m_connection->state(), int(RYXConnection::Online));
+    QVERIFY(m_station->isOnline());
+}
+
+void tst_Connection::uploadAfterConnect()
+{
+    givePort();
+    m_connection->connectSlot(true);
+    QTRY_VERIFY(m_station->recorded().contains(QStringLiteral("upload")));
+    QCOMPARE(m_station->recorded().mid(0, 3), (QStringList{ "connect", "synchronize", "upload" }));
+    QTRY_VERIFY(m_connection->pendingOperation().isEmpty());
+    QVERIFY(!m_connection->isUploadAfterConnect());
+    QCOMPARE(m_connection->state(), int(RYXConnection::Online));
+}
+
+void tst_Connection::pendingOperationFailures_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("verify");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<int>("finalState");
+
+    QTest::newRow("communication lost") << 2 << 0 << LostMessage << QString() << int(RYXConnection::Offline);
+    QTest::newRow("different device") << 4 << 0
+        << "Disconnecting because:\n\nThe connected device is reporting an incorrect ID.\n\nYou must reconnect once the problem is resolved."
+        << QString() << int(RYXConnection::Offline);
+    QTest::newRow("device problem, link fine") << 3 << 0 << QString()
+        << "Communication with the device is OK, although there is a problem with the device." << int(RYXConnection::Online);
+    QTest::newRow("retries, link gone") << 7 << 2 << FailedMessage
+        << "Communication with the device has failed." << int(RYXConnection::Offline);
+    QTest::newRow("generic, link gone") << -1 << 3 << FailedMessage
+        << "Communication with the device has failed." << int(RYXConnection::Offline);
+    QTest::newRow("success") << 0 << 0 << QString() << QString() << int(RYXConnection::Online);
+}
+
+void tst_Connection::pendingOperationFailures()
+{
+    QFETCH(int, code);
+    QFETCH(int, verify);
+    QFETCH(QString, message);
+    QFETCH(QString, result);
+    QFETCH(int, finalState);
+    connectAndWaitOnline();
+    m_station->operationCode = code;
+    m_station->verifyCode = verify;
+    QSignalSpy finished(m_receiver, &RYXHeadlessReceiver::progressShown);
+
+    m_station->requestOperation(QStringLiteral("download"));
+    QTRY_VERIFY(finished.contains(QVariantList{ 3 }));
+    QTRY_COMPARE(m_connection->state(), finalState);
+    QCOMPARE(m_receiver->messages(), message.isEmpty() ? QStringList() : QStringList{ message });
+    if (!result.isEmpty())
+        QVERIFY(hasResult(result));
+    const bool verified = m_station->recorded().contains(QStringLiteral("verifyconnection"));
+    QCOMPARE(verified, code == 3 || code == 7 || code == -1);
+    QCOMPARE(finished.contains(QVariantList{ 4 }), verified);
+    QVERIFY(m_connection->pendingOperation().isEmpty());
+}
+
+void tst_Connection::idleStepIsPacedNotBusy()
+{
+    connectAndWaitOnline();
+    const int before = m_station->idlePasses;
+    QTest::qWait(600);
+    const int passes = m_station->idlePasses - before;
+    // About one step per idle interval: neither a busy loop nor stalled.
+    QVERIFY2(passes >= 4 && passes <= 600 / 50 + 3, qPrintable(QString::number(passes)));
+}
+
+void tst_Connection::simulatorAnswersOrTimesOut()
+{
+    SimOptions options;
+    options.httpEnabled = true;
+    SimThread sim(options);
+    QVERIFY(sim.startServing());
+    m_station->askDevice = true;
+    m_receiver->setRetryAnswer(0);
+    connectAndWaitOnline(QStringLiteral("127.0.0.1:%1").arg(sim.httpPort()));
+
+    m_connection->disconnectSlot();
+    QTRY_COMPARE(m_connection->state(), int(RYXConnection::Offline));
+    SimFaults faults = sim.station()->faults();
+    faults.setSilentAfter(int(sim.station()->requestCount()));
+    sim.station()->setFaults(faults);
+    m_connection->connectSlot(false);
+    QTRY_VERIFY_WITH_TIMEOUT(hasResult(QStringLiteral("Failure: Timeout")), 10000);
+    QTRY_COMPARE(m_connection->state(), int(RYXConnection::Offline));
+    QCOMPARE(m_receiver->retryQuestions(), 1);
+    sim.stopServing();
+}
+
+void tst_Connection::destructionEndsPendingTransaction()
+{
+    // A server that takes requests and never answers.
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    givePort(QStringLiteral("127.0.0.1:%1").arg(silent.serverPort()));
+    m_connection->getPort()->setTimeout(60000);
+    m_connection->connectSlot(false);
+    QTRY_COMPARE(m_connection->state(), int(RYXConnection::Online));
+    m_station->requestOperation(QStringLiteral("hang"));
+    QTRY_VERIFY(m_station->hanging);
+    QTRY_VERIFY(silent.hasPendingConnections());
+    QVERIFY(m_connection->getPort()->isAwaitingResponse());
+
+    QElapsedTimer clock;
+    clock.start();
+    delete m_connection;
+    m_connection = nullptr;
+    m_station->setConnection(nullptr);
+    QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
+}
+
+QTEST_MAIN(tst_Connection)
+#include "tst_connection.moc"
