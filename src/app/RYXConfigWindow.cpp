@@ -865,9 +865,8 @@ void RYXConfigWindow::createTreeItem(RYXObject *object, RYXObject *parentObject,
 
 void RYXConfigWindow::destroyTreeItem(RYXObject *object)
 {
-    RYXListViewItem *item = object->getTreeItem();
-    object->setTreeItem(nullptr);
-    delete item;
+    // The object forgets the items of its whole subtree before they go.
+    object->destroyTreeItem();
 }
 
 void RYXConfigWindow::setTreeItemPixmap(RYXObject *object, const QString &pixmapName)
