@@ -1,6 +1,8 @@
 // The Ethernet interface module: module rules and menu, status texts, and
 // its device operations against the simulator over loopback TCP.
 #include "app/RYXHeadlessReceiver.h"
+#include "app/RYXListViewItem.h"
+#include "app/StartupFlags.h"
 #include "app/RYXPrompter.h"
 #include "app/RYXScriptedPrompter.h"
 #include "comm/CVELException.h"
@@ -9,8 +11,10 @@
 #include "io/RYXIOModule.h"
 #include "io/UndeterminedModuleObject.h"
 #include "plugins/EIMConfigurationObjectPlugin.h"
+#include "plugins/XIMInternalsObjectPlugin.h"
 #include "plugins/XIMProcessObjectPlugin.h"
 #include "stations/EIModuleObject.h"
+#include "stations/MIModuleDialog.h"
 #include "stations/RYXClassRegistry.h"
 
 #include "SimCatalog.h"
@@ -21,7 +25,10 @@
 #include <QtCore/QThread>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
+#include <QtWidgets/QGroupBox>
 #include <QtWidgets/QMenu>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QTreeWidget>
 
 #include <functional>
 #include <memory>
@@ -143,6 +150,8 @@ private Q_SLOTS:
     void monitoringHonoursUpdateFrequency();
     void eventBoxShowsStatus();
     void configurationFileRoundTrip();
+    void pageButtonsShowPlugins_data();
+    void pageButtonsShowPlugins();
 
 private:
     RYXScriptedPrompter m_prompter;
@@ -473,6 +482,49 @@ void tst_EIModule::configurationFileRoundTrip()
     QCOMPARE(read->getModuleCount(), 2);
     // Its own three plug-ins, none added from the file.
     QCOMPARE(read->childCount(), 5);
+}
+
+void tst_EIModule::pageButtonsShowPlugins_data()
+{
+    QTest::addColumn<bool>("extended");
+    QTest::newRow("user") << false;
+    QTest::newRow("factory") << true;
+}
+
+// The station page's buttons select the plug-ins' tree items; the internals
+// are offered in factory mode only.
+void tst_EIModule::pageButtonsShowPlugins()
+{
+    QFETCH(bool, extended);
+    const bool wasExtended = ExtendedMode;
+    ExtendedMode = extended;
+    QTreeWidget tree;
+    EIModuleObject station;
+    station.initialize(tree.invisibleRootItem());
+    for (RYXObject *plugin : station.getChildren())
+        plugin->createTreeItem(station.getTreeItem());
+    std::unique_ptr<QWidget> dialog(station.createDialog(nullptr, nullptr, nullptr));
+    QVERIFY(qobject_cast<MIModuleDialog *>(dialog.get()));
+    dialog->show();
+    const QList<QPushButton *> buttons = dialog->findChildren<QPushButton *>();
+    auto pageButton = [&](const QString &page) -> QPushButton * {
+        for (QPushButton *button : buttons) {
+            if (button->objectName() == page)
+                return button;
+        }
+        return nullptr;
+    };
+    QTest::mouseClick(pageButton("2"), Qt::LeftButton);
+    QCOMPARE(tree.currentItem(), station.processPlugin()->getTreeItem());
+    QTest::mouseClick(pageButton("1"), Qt::LeftButton);
+    QCOMPARE(tree.currentItem(), station.configurationPluginObject()->getTreeItem());
+    QCOMPARE(pageButton("3") != nullptr, extended);
+    QCOMPARE(dialog->findChild<QGroupBox *>("internalsGroupBox")->isVisible(), extended);
+    if (extended) {
+        QTest::mouseClick(pageButton("3"), Qt::LeftButton);
+        QCOMPARE(tree.currentItem(), station.internalsPlugin()->getTreeItem());
+    }
+    ExtendedMode = wasExtended;
 }
 
 QTEST_MAIN(tst_EIModule)
