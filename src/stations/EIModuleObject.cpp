@@ -206,6 +206,8 @@ bool EIModuleObject::addChild(RYXObject *child)
         RYXPrompter::information(nullptr, QStringLiteral("warning"), refusal);
         if (module->parent() == this)
             module->setParent(nullptr);
+        // A caller that initializes it anyway must not give it a tree item.
+        module->setShowInTree(false);
         module->deleteLater();
         return false;
     }
