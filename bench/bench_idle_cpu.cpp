@@ -1,0 +1,112 @@
+// Idle CPU of many connected stations: sixteen Ethernet interface modules,
+// each connected over TCP loopback to its own in-process simulator, sit
+// online for ten seconds. Prints the process CPU time as a share of one
+// core (simulators included).
+#include "app/RYXHeadlessReceiver.h"
+#include "comm/RYXConnection.h"
+#include "comm/ZEMPTCPPort.h"
+#include "stations/EIModuleObject.h"
+
+#include "SimThread.h"
+
+#include <QtCore/QDeadlineTimer>
+#include <QtCore/QElapsedTimer>
+#include <QtCore/QEventLoop>
+#include <QtCore/QTimer>
+#include <QtWidgets/QApplication>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int Stations = 16;
+constexpr int IdleSeconds = 10;
+
+double cpuSeconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+void runEventLoop(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+struct Link
+{
+    std::unique_ptr<SimThread> sim;
+    std::unique_ptr<EIModuleObject> station;
+    std::unique_ptr<RYXConnection> connection;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    RYXHeadlessReceiver receiver;
+    std::vector<Link> links(Stations);
+    for (Link &link : links) {
+        SimOptions options;
+        options.httpEnabled = true;
+        link.sim = std::make_unique<SimThread>(options);
+        if (!link.sim->startServing()) {
+            std::fprintf(stderr, "simulator: %s\n", qPrintable(link.sim->errorString()));
+            return 1;
+        }
+        link.station = std::make_unique<EIModuleObject>();
+        link.connection = std::make_unique<RYXConnection>(link.station.get());
+        link.connection->setEventReceiver(&receiver);
+        link.station->setConnection(link.connection.get());
+        const QString address = QStringLiteral("127.0.0.1:%1").arg(link.sim->httpPort());
+        auto *port = new ZEMPTCPPort(address);
+        port->setEventReceiver(&receiver);
+        link.connection->setComPortNumber(0);
+        link.connection->setIpAddress(address);
+        link.connection->setPort(port);
+        link.connection->connectSlot(false);
+    }
+
+    QElapsedTimer connecting;
+    connecting.start();
+    auto online = [&links] {
+        for (const Link &link : links)
+            if (link.connection->state() != RYXConnection::Online)
+                return false;
+        return true;
+    };
+    while (!online() && connecting.elapsed() < 60000)
+        runEventLoop(50);
+    if (!online()) {
+        std::fprintf(stderr, "not every station came online\n");
+        return 1;
+    }
+    std::printf("%d stations online after %lld ms\n", Stations, qint64(connecting.elapsed()));
+
+    runEventLoop(500); // let the connect traffic settle
+    const double before = cpuSeconds();
+    QElapsedTimer idle;
+    idle.start();
+    runEventLoop(IdleSeconds * 1000);
+    const double used = cpuSeconds() - before;
+    const double wall = double(idle.elapsed()) / 1000.0;
+    std::printf("idle %.1f s: CPU %.3f s = %.2f%% of one core (target under 2%%)\n", wall, used,
+                100.0 * used / wall);
+
+    for (Link &link : links) {
+        link.station->setConnection(nullptr);
+        link.connection.reset();
+        link.sim->stopServing();
+    }
+    return 0;
+}
