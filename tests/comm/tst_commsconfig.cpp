@@ -101,7 +101,6 @@ private Q_SLOTS:
     void recentAddressesMoveToTopAndKeepTen();
     void addressChoices_data();
     void addressChoices();
-    void cancelCreatesNothing();
 
 private:
     QTemporaryDir m_dir;
@@ -340,17 +339,6 @@ void tst_CommsConfig::addressChoices()
     const QString remembered = typed.isEmpty() ? host : typed;
     QCOMPARE(m_connection->ipAddress(), remembered);
     QCOMPARE(CommsSetup::readRecentAddresses(), QStringList{ remembered });
-}
-
-void tst_CommsConfig::cancelCreatesNothing()
-{
-    CommsSetup::setDialogHook(choose(1, QString(), false));
-    m_connection->connectSlot(true);
-    QVERIFY(!m_connection->getPort());
-    QVERIFY(!m_connection->isConnectRequested());
-    QCOMPARE(m_connection->comPortNumber(), -1);
-    QVERIFY(store().allKeys().isEmpty());
-    QCOMPARE(m_connection->state(), int(RYXConnection::Offline));
 }
 
 QTEST_MAIN(tst_CommsConfig)

@@ -47,7 +47,7 @@ public:
                 TransferContext context(false, this, true);
                 return verifyDevice(context.port());
             }
-            return connectCodes.isEmpty() ? 0 : connectCodes.takeFirst();
+            return connectCode;
         }
         if (op == QLatin1String("synchronize")) {
             if (cancelSynchronize)
@@ -78,7 +78,7 @@ public:
     }
 
     unsigned transports = TransportRS232 | TransportTCPIP;
-    QList<int> connectCodes;
+    int connectCode = 0;
     int synchronizeCode = 0;
     int verifyCode = 0;
     int operationCode = 0;
@@ -126,7 +126,6 @@ private Q_SLOTS:
     void connectFailures();
     void stationWithoutTransportCannotConnect();
     void cancelDuringSynchronization();
-    void uploadAfterConnect();
     void pendingOperationFailures_data();
     void pendingOperationFailures();
     void idleStepIsPacedNotBusy();
@@ -194,13 +193,16 @@ void tst_Connection::connectAndWaitOnline(const QString &address)
 void tst_Connection::connectReachesOnlineAndShowsIt()
 {
     QTRY_COMPARE(m_receiver->texts.value(0), QStringLiteral("Station <not specified>, offline"));
-    connectAndWaitOnline();
+    givePort();
+    m_connection->connectSlot(true); // with an upload right after
+    QTRY_VERIFY(m_station->recorded().contains(QStringLiteral("upload")));
+    QTRY_VERIFY(hasResult(QStringLiteral("Connection was succesful.")));
     QVERIFY(m_station->isOnline());
     QTRY_COMPARE(m_receiver->texts.last(), QStringLiteral("Station <127.0.0.1:1>, online"));
     QCOMPARE(m_receiver->pixmaps.last(), QStringLiteral("GreenLED"));
     QVERIFY(m_receiver->pixmaps.contains(QStringLiteral("YellowLED")));
     QCOMPARE(m_receiver->progressTitle(), QStringLiteral("Attempting Connection"));
-    QCOMPARE(m_station->recorded().mid(0, 2), (QStringList{ "connect", "synchronize" }));
+    QCOMPARE(m_station->recorded().mid(0, 3), (QStringList{ "connect", "synchronize", "upload" }));
 
     m_connection->disconnectSlot();
     QTRY_COMPARE(m_connection->state(), int(RYXConnection::Offline));
@@ -212,32 +214,32 @@ void tst_Connection::connectReachesOnlineAndShowsIt()
 
 void tst_Connection::connectFailures_data()
 {
-    QTest::addColumn<QList<int>>("codes");
+    QTest::addColumn<int>("code");
     QTest::addColumn<int>("synchronize");
     QTest::addColumn<QString>("result");
     QTest::addColumn<QString>("message");
     QTest::addColumn<int>("retryQuestions");
 
-    QTest::newRow("no answer, no retry") << QList<int>{ 2 } << 0 << "Failure: Timeout"
+    QTest::newRow("no answer, no retry") << 2 << 0 << "Failure: Timeout"
                                          << "The communications resource has been taken offline (i.e. port closed.)" << 1;
-    QTest::newRow("different device") << QList<int>{ 4 } << 0 << "Failure: Found different device"
+    QTest::newRow("different device") << 4 << 0 << "Failure: Found different device"
                                       << "Connect failed because:\n\nThe attached device is reporting an incorrect ID.\n\nPlease create and connect a device of the correct type." << 0;
-    QTest::newRow("module count") << QList<int>{ 5 } << 0 << "Failure: Found different child module count"
+    QTest::newRow("module count") << 5 << 0 << "Failure: Found different child module count"
                                   << "Connect failed because:\n\nThe number of modules connected to the attached device is incorrect.\n\nCreate and connect either a device with no modules, \nor a device with the correct modules." << 0;
-    QTest::newRow("module types") << QList<int>{ 6 } << 0 << "Failure: Found different child module type(s)"
+    QTest::newRow("module types") << 6 << 0 << "Failure: Found different child module type(s)"
                                   << "Connect failed because:\n\nThe type(s) of connected module(s) is incorrect.\n\nYou must reconnect once the problem is resolved." << 0;
-    QTest::newRow("lost in synchronization") << QList<int>{ 0 } << -1 << "Connection with device failed during Synhronization."
+    QTest::newRow("lost in synchronization") << 0 << -1 << "Connection with device failed during Synhronization."
                                              << "Connect failed because:\n\nCommunications were lost during Synchronization.\n\nYou must reconnect once the problem is resolved." << 0;
 }
 
 void tst_Connection::connectFailures()
 {
-    QFETCH(QList<int>, codes);
+    QFETCH(int, code);
     QFETCH(int, synchronize);
     QFETCH(QString, result);
     QFETCH(QString, message);
     QFETCH(int, retryQuestions);
-    m_station->connectCodes = codes;
+    m_station->connectCode = code;
     m_station->synchronizeCode = synchronize;
     m_receiver->setRetryAnswer(0);
     givePort();
@@ -285,17 +287,6 @@ void tst_Connection::cancelDuringSynchronization()
     QVERIFY(m_station->isOnline());
 }
 
-void tst_Connection::uploadAfterConnect()
-{
-    givePort();
-    m_connection->connectSlot(true);
-    QTRY_VERIFY(m_station->recorded().contains(QStringLiteral("upload")));
-    QCOMPARE(m_station->recorded().mid(0, 3), (QStringList{ "connect", "synchronize", "upload" }));
-    QTRY_VERIFY(m_connection->pendingOperation().isEmpty());
-    QVERIFY(!m_connection->isUploadAfterConnect());
-    QCOMPARE(m_connection->state(), int(RYXConnection::Online));
-}
-
 void tst_Connection::pendingOperationFailures_data()
 {
     QTest::addColumn<int>("code");
@@ -305,16 +296,12 @@ void tst_Connection::pendingOperationFailures_data()
     QTest::addColumn<int>("finalState");
 
     QTest::newRow("communication lost") << 2 << 0 << LostMessage << QString() << int(RYXConnection::Offline);
-    QTest::newRow("different device") << 4 << 0
-        << "Disconnecting because:\n\nThe connected device is reporting an incorrect ID.\n\nYou must reconnect once the problem is resolved."
-        << QString() << int(RYXConnection::Offline);
     QTest::newRow("device problem, link fine") << 3 << 0 << QString()
         << "Communication with the device is OK, although there is a problem with the device." << int(RYXConnection::Online);
     QTest::newRow("retries, link gone") << 7 << 2 << FailedMessage
         << "Communication with the device has failed." << int(RYXConnection::Offline);
     QTest::newRow("generic, link gone") << -1 << 3 << FailedMessage
         << "Communication with the device has failed." << int(RYXConnection::Offline);
-    QTest::newRow("success") << 0 << 0 << QString() << QString() << int(RYXConnection::Online);
 }
 
 void tst_Connection::pendingOperationFailures()
