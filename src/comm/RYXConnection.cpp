@@ -86,7 +86,8 @@ bool RYXConnection::hasWorkLocked() const
     case Online:
         return m_disconnectRequested || !m_pendingOperation.isEmpty();
     default:
-        return true;
+        // Seeking: the worker decides how long to pause between attempts.
+        return m_disconnectRequested;
     }
 }
 

@@ -124,6 +124,8 @@ private Q_SLOTS:
     void connectReachesOnlineAndShowsIt();
     void connectFailures_data();
     void connectFailures();
+    void connectWithoutVerdictKeepsSeeking_data();
+    void connectWithoutVerdictKeepsSeeking();
     void stationWithoutTransportCannotConnect();
     void cancelDuringSynchronization();
     void pendingOperationFailures_data();
@@ -254,6 +256,32 @@ void tst_Connection::connectFailures()
     QVERIFY(!hasResult(QStringLiteral("Connection was succesful.")));
     QVERIFY(!m_connection->getPort()->isPortOpen());
     QVERIFY(!m_station->isOnline());
+}
+
+void tst_Connection::connectWithoutVerdictKeepsSeeking_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("retryAnswer");
+    QTest::newRow("device missing") << 3 << 0;
+    QTest::newRow("timeout, undecided answer") << 2 << 5;
+}
+
+void tst_Connection::connectWithoutVerdictKeepsSeeking()
+{
+    QFETCH(int, code);
+    QFETCH(int, retryAnswer);
+    m_station->connectCode = code;
+    m_receiver->setRetryAnswer(retryAnswer);
+    givePort();
+    m_connection->connectSlot(false);
+    QTest::qWait(1200);
+    // Tried again, at a pace rather than in a busy loop.
+    const int attempts = int(m_station->recorded().count(QStringLiteral("connect")));
+    QVERIFY2(attempts >= 2 && attempts <= 4, qPrintable(QString::number(attempts)));
+    QCOMPARE(m_connection->state(), int(RYXConnection::Seeking));
+    QTRY_COMPARE(m_receiver->texts.last(), QStringLiteral("Station <127.0.0.1:1>, seeking"));
+    m_connection->disconnectSlot();
+    QTRY_COMPARE(m_connection->state(), int(RYXConnection::Offline));
 }
 
 void tst_Connection::stationWithoutTransportCannotConnect()
