@@ -61,9 +61,13 @@ SimModuleClass module(quint8 code, const char *element, QStringList aliases,
 
 const QVector<SimStationClass> &SimCatalog::stationClasses()
 {
+    // The demo station carries no I/O modules: the program connects,
+    // uploads and downloads it cleanly, which it cannot yet do for a module
+    // whose class it lacks (such a module is undetermined and refuses
+    // transfers). --modules gives any other list.
     static const QVector<SimStationClass> classes = {
         {QStringLiteral("eim"), QStringLiteral("Ethernet interface module"), 28, eimPoints(),
-         QStringLiteral("TI4,AO4,CC8,RO8")},
+         QStringLiteral("none")},
     };
     return classes;
 }

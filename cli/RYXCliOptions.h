@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QtCore/QString>
+#include <QtCore/QStringList>
+
+// The command line of ryxcli: one command, the station (a type or a
+// configuration file), one transport and, for an upload, the output file.
+class RYXCliOptions
+{
+public:
+    enum class Command { None, Upload, Download, Verify };
+    enum class Transport { None, Tcp, Serial };
+
+    /// Reads \a arguments (without the program name); on failure returns
+    /// false and puts the reason in \a error.
+    bool parse(const QStringList &arguments, QString &error);
+    static QString usage();
+
+    Command command = Command::None;
+    Transport transport = Transport::None;
+    QString type;      // upload: the station type ("eim")
+    QString file;      // download, verify: the configuration file
+    QString out;       // upload: where to save
+    QString address;   // "host[:port]" or the serial device
+    bool help = false;
+
+private:
+    bool takeValue(const QStringList &arguments, int &index, QString &value, QString &error);
+    bool setTransport(Transport transport, const QString &address, QString &error);
+};
