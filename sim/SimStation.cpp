@@ -1,6 +1,7 @@
 #include "SimStation.h"
 
 #include "SimCatalog.h"
+#include "SimLiveValues.h"
 
 #include "comm/ZEMPPort.h"
 
@@ -40,6 +41,7 @@ SimStation::SimStation(const SimStationClass &stationClass, const QVector<quint8
                        QObject *parent)
     : QObject(parent), m_class(stationClass)
 {
+    m_started.start();
     m_head.define(m_class.points);
     const QVector<quint8> codes = moduleCodes.mid(0, SimCatalog::MaxModules);
     for (int i = 0; i < codes.size(); ++i)
@@ -148,12 +150,27 @@ SimStation::Answer SimStation::registerAccess(bool write, quint16 address, const
 {
     if (!modulePresent((address - RegisterBase) / 16 + 1))
         return Answer{ErrMissing, {}};
-    if (!write)
-        return Answer{0, m_registers.value(address, QByteArray(RegisterWidth, '\0'))};
+    if (!write) {
+        const auto written = m_registers.constFind(address);
+        if (written != m_registers.constEnd())
+            return Answer{0, *written};
+        return Answer{0, liveRegister(address)};
+    }
     if (data.size() != RegisterWidth)
         return Answer{ErrBadLength, {}};
     m_registers.insert(address, data);
     return Answer{};
+}
+
+// An input channel's register nobody wrote reports a live value.
+QByteArray SimStation::liveRegister(quint16 address) const
+{
+    const int offset = address - RegisterBase;
+    const int position = offset / 16 + 1;
+    const QByteArray live = SimLiveValues::registerBytes(m_modules.at(position - 1).code(), position,
+                                                         (offset % 16) / 4, offset % 4,
+                                                         m_started.elapsed());
+    return live.isEmpty() ? QByteArray(RegisterWidth, '\0') : live;
 }
 
 SimStation::Answer SimStation::commit(bool write, quint16 address)

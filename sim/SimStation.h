@@ -6,6 +6,7 @@
 #include "SimReply.h"
 #include "SimStationClass.h"
 
+#include <QtCore/QElapsedTimer>
 #include <QtCore/QMap>
 #include <QtCore/QMutex>
 #include <QtCore/QObject>
@@ -83,6 +84,7 @@ private:
     Answer targetAccess(SimPointMap &map, bool write, quint16 address, const QByteArray &data);
     Answer registerAccess(bool write, quint16 address, const QByteArray &data);
     Answer commit(bool write, quint16 address);
+    QByteArray liveRegister(quint16 address) const;
     SimPointMap *targetFor(quint16 tunnelAddr);
     const SimPointMap *targetFor(quint16 tunnelAddr) const;
     bool modulePresent(int position) const;
@@ -98,4 +100,5 @@ private:
     SimFaults m_faults;
     quint64 m_requests = 0;
     int m_saves = 0;
+    QElapsedTimer m_started; // the clock of the live values
 };

@@ -1,5 +1,6 @@
 // The station engine: frames in, frames out, without any transport.
 #include "SimCatalog.h"
+#include "SimLiveValues.h"
 #include "SimStation.h"
 
 #include "sim/SimTestFrames.h"
@@ -7,6 +8,7 @@
 #include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
 
+#include <cstring>
 #include <memory>
 
 using namespace SimTestFrames;
@@ -54,6 +56,9 @@ private Q_SLOTS:
     void tunnelReads();
     void tunnelledWriteReadsBack();
     void registersAndCommits();
+    void liveInputValues_data();
+    void liveInputValues();
+    void livePvMovesWithinItsBand();
     void saveHandshake();
     void garbageIsIgnored_data();
     void garbageIsIgnored();
@@ -273,6 +278,57 @@ void tst_Station::registersAndCommits()
     QCOMPARE(decode(station->handleRequest(frame(false, 0x404)).frame).status,
              int(SimStation::ErrUnknownAddress));
     QCOMPARE(decode(station->handleRequest(frame(true, 0x40C)).frame).status, int(SimStation::ErrMissing));
+}
+
+void tst_Station::liveInputValues_data()
+{
+    QTest::addColumn<quint16>("address");
+    QTest::addColumn<double>("low"); // both 0: the register reads as zeros
+    QTest::addColumn<double>("high");
+
+    // Modules TI4, AO4, CI4: module 1 channels sit at 20 + 5 per channel, module 3 at 60 + 5.
+    QTest::newRow("TI4 channel 1 PV") << quint16(0x301) << 17.5 << 22.5;
+    QTest::newRow("TI4 channel 4 PV") << quint16(0x30D) << 32.5 << 37.5;
+    QTest::newRow("CI4 channel 2 PV") << quint16(0x325) << 62.5 << 67.5;
+    QTest::newRow("TI4 status") << quint16(0x300) << 0.0 << 0.0;
+    QTest::newRow("TI4 register 2") << quint16(0x302) << 0.0 << 0.0;
+    QTest::newRow("AO4 is an output") << quint16(0x311) << 0.0 << 0.0;
+}
+
+void tst_Station::liveInputValues()
+{
+    QFETCH(quint16, address);
+    QFETCH(double, low);
+    QFETCH(double, high);
+    auto station = makeStation(QStringLiteral("TI4,AO4,CI4"));
+    const Decoded answer = decode(station->handleRequest(frame(false, address)).frame);
+    QCOMPARE(answer.status, 0);
+    QCOMPARE(answer.data.size(), 4);
+    if (low == 0.0 && high == 0.0) {
+        QCOMPARE(answer.data, QByteArray(4, '\0'));
+        return;
+    }
+    const quint32 bits = qFromBigEndian<quint32>(answer.data.constData());
+    float pv = 0;
+    std::memcpy(&pv, &bits, sizeof pv);
+    QVERIFY2(pv >= low && pv <= high, qPrintable(QString::number(pv)));
+
+    // A value the client wrote stays until written again.
+    const QByteArray written = bytes({0x41, 0x20, 0, 0});
+    QCOMPARE(decode(station->handleRequest(frame(true, address, written)).frame).status, 0);
+    QCOMPARE(decode(station->handleRequest(frame(false, address)).frame).data, written);
+}
+
+void tst_Station::livePvMovesWithinItsBand()
+{
+    QSet<float> seen;
+    for (qint64 ms = 0; ms < SimLiveValues::PeriodMs; ms += SimLiveValues::PeriodMs / 12) {
+        const float pv = SimLiveValues::pv(2, 1, ms);
+        QVERIFY(pv >= 42.5f && pv <= 47.5f);
+        seen.insert(pv);
+    }
+    QVERIFY(seen.size() >= 10);
+    QCOMPARE(SimLiveValues::pv(2, 1, 1234), SimLiveValues::pv(2, 1, 1234 + SimLiveValues::PeriodMs));
 }
 
 void tst_Station::saveHandshake()
