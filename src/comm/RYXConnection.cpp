@@ -51,23 +51,33 @@ void RYXConnection::stopWorker()
         m_cancelRequested = true;
         m_wake.wakeAll();
     }
-    // Fails a transaction the worker is waiting for.
-    if (ZEMPPort *port = getPort())
-        port->closePort();
     QDeadlineTimer grace(GracePeriodMs);
-    while (!m_worker->wait(GraceSliceMs) && !grace.hasExpired())
-        QCoreApplication::sendPostedEvents(nullptr, QSyncCustomEvent::Type);
-    if (m_worker->isFinished()) {
+    bool ended = false;
+    while (!ended && !grace.hasExpired())
+        ended = releaseWorker();
+    if (ended) {
         debugPrint(QStringLiteral("RYXConnection::~RYXConnection - Thread seems to be shutdown"));
     } else {
         // Terminating a thread that may hold a lock is never safe; waiting
         // is, since every wait of the worker ends once the port is closed.
         debugPrint(QStringLiteral("RYXConnection::~RYXConnection - Thread failed to shutdown in time, still waiting"));
-        while (!m_worker->wait(GraceSliceMs))
-            QCoreApplication::sendPostedEvents(nullptr, QSyncCustomEvent::Type);
+        while (!ended)
+            ended = releaseWorker();
     }
     delete m_worker;
     m_worker = nullptr;
+}
+
+bool RYXConnection::releaseWorker()
+{
+    // Closing the port fails the transaction the worker waits for; closing
+    // it again catches one that started after the previous close.
+    if (ZEMPPort *port = getPort())
+        port->closePort();
+    if (m_worker->wait(GraceSliceMs))
+        return true;
+    QCoreApplication::sendPostedEvents(nullptr, QSyncCustomEvent::Type);
+    return false;
 }
 
 bool RYXConnection::isStopping() const

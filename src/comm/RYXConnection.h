@@ -114,6 +114,8 @@ Q_SIGNALS:
 private:
     bool hasWorkLocked() const;
     void stopWorker();
+    /// One slice of the wait for the stopping worker; true once it ended.
+    bool releaseWorker();
 
     QPointer<RYXObject> m_device;
     mutable QMutex m_mutex;
