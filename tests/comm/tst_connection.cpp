@@ -3,6 +3,8 @@
 #include "app/RYXHeadlessReceiver.h"
 #include "app/RYXScriptedPrompter.h"
 #include "comm/CVELException_Cancel.h"
+#include "comm/CommsConfigDialog.h"
+#include "comm/CommsSetup.h"
 #include "comm/RYXConnection.h"
 #include "comm/TransferContext.h"
 #include "comm/ZEMPTCPPort.h"
@@ -12,9 +14,14 @@
 #include "SimThread.h"
 
 #include <QtCore/QElapsedTimer>
+#include <QtCore/QSettings>
+#include <QtCore/QTemporaryDir>
 #include <QtNetwork/QTcpServer>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
+#include <QtWidgets/QComboBox>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QRadioButton>
 
 #include <atomic>
 #include <memory>
@@ -118,6 +125,7 @@ class tst_Connection : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -132,6 +140,7 @@ private Q_SLOTS:
     void pendingOperationFailures();
     void idleStepIsPacedNotBusy();
     void simulatorAnswersOrTimesOut();
+    void serialDeviceChosenInTheDialog();
     void destructionEndsPendingTransaction();
 
 private:
@@ -144,7 +153,14 @@ private:
     TreeReceiver *m_receiver = nullptr;
     RYXConnection *m_connection = nullptr;
     RYXScriptedPrompter m_prompter;
+    QTemporaryDir m_settingsDir;
 };
+
+void tst_Connection::initTestCase()
+{
+    QVERIFY(m_settingsDir.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+}
 
 void tst_Connection::init()
 {
@@ -385,6 +401,30 @@ void tst_Connection::simulatorAnswersOrTimesOut()
     QTRY_VERIFY_WITH_TIMEOUT(hasResult(QStringLiteral("Failure: Timeout")), 10000);
     QTRY_COMPARE(m_connection->state(), int(RYXConnection::Offline));
     QCOMPARE(m_receiver->retryQuestions(), 1);
+    sim.stopServing();
+}
+
+void tst_Connection::serialDeviceChosenInTheDialog()
+{
+    SimOptions options;
+    options.ptyEnabled = true;
+    SimThread sim(options);
+    QVERIFY(sim.startServing());
+    const QString device = sim.slavePath();
+    CommsSetup::setDialogHook([device](CommsConfigDialog &dialog) {
+        dialog.findChild<QRadioButton *>(QStringLiteral("RSRadioButton"))->click();
+        dialog.findChild<QComboBox *>(QStringLiteral("portComboBox"))->setCurrentIndex(CommsConfigDialog::OtherIndex);
+        dialog.findChild<QLineEdit *>(QStringLiteral("otherEdit"))->setText(device);
+        return int(QDialog::Accepted);
+    });
+    m_station->askDevice = true;
+    m_connection->connectSlot(false);
+    CommsSetup::setDialogHook(nullptr);
+    QVERIFY(m_prompter.prompts().isEmpty());
+    QTRY_COMPARE(m_connection->state(), int(RYXConnection::Online));
+    QTRY_COMPARE(m_receiver->texts.last(), QStringLiteral("Station <%1>, online").arg(device));
+    m_connection->disconnectSlot();
+    QTRY_COMPARE(m_connection->state(), int(RYXConnection::Offline));
     sim.stopServing();
 }
 
