@@ -31,9 +31,9 @@ QVector<SimPointDef> eimPoints()
         text(0x214, 32, ""),                       // server location
         integer(0x100, 1, 0),                      // disable scan
         integer(0x101, 1, 0),                      // scan line control
-        integer(0x130, 2, 0, F::ReadOnly),         // peer-to-peer status
+        integer(SimCatalog::P2pStatusPoint, 2, 0, F::ReadOnly),
         integer(0x200, 1, 0, F::SavesStation),     // float order / save handshake
-        integer(0x210, 2, 0, F::ReadOnly),         // status word
+        integer(SimCatalog::StatusPoint, 2, 0, F::ReadOnly),
         integer(0x213, 4, 0, F::ReadOnly | F::Clock),
     };
 }

@@ -32,5 +32,8 @@ public:
     /// Station head points every kind of station answers.
     static constexpr quint16 ModuleCountPoint = 0x102;
     static constexpr quint16 ModuleTypesPoint = 0x103;
+    // Status words of the interface module.
+    static constexpr quint16 P2pStatusPoint = 0x130;
+    static constexpr quint16 StatusPoint = 0x210;
     static constexpr int MaxModules = 16;
 };

@@ -33,7 +33,9 @@ const OptionRow OptionRows[] = {
     {"type", "TYPE", "Station kind: eim (the default)."},
     {"modules", "LIST",
      "Comma-separated modules by element name (TI4, AI4, AO4, CI4, II4, VI4, CC8, LV8, HV8, "
-     "RO4, RO8, UNDETERMINED) or type code; at most 16. Default: a demo list."},
+     "RO4, RO8, UNDETERMINED) or type code; at most 16. Default: none."},
+    {"status", "WORD", "Interface module status word (each set bit reports a fault); default 0."},
+    {"p2p-status", "WORD", "Peer-to-peer status word; default 0."},
     {"http", "HOST:PORT", "Serve ZEMP over HTTP on this address (port 0 picks a free port)."},
     {"pty", "PATH", "Serve raw frames on a pseudo-terminal, symlinked at PATH."},
     {"baud", "N", "Pace pty answers to the wire time at N baud (10 bits per byte)."},
@@ -54,6 +56,21 @@ void addOptions(QCommandLineParser &parser)
     }
     parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
                                         QStringLiteral("Show this help.")));
+}
+
+bool parseWord(const QCommandLineParser &parser, const QString &name, quint16 &out, QString &message)
+{
+    if (!parser.isSet(name))
+        return true;
+    bool ok = false;
+    const uint value = parser.value(name).toUInt(&ok, 0);
+    if (ok && value <= 0xFFFF) {
+        out = quint16(value);
+        return true;
+    }
+    message = QStringLiteral("--%1 needs a 16-bit word (0 to 65535, or 0x0 to 0xFFFF), not \"%2\"")
+                  .arg(name, parser.value(name));
+    return false;
 }
 
 bool parseFaults(const QCommandLineParser &parser, SimFaults &faults, QString &message)
@@ -117,6 +134,9 @@ SimOptions::Parse SimOptions::parse(const QStringList &arguments, SimOptions &ou
                                 ? parser.value(QStringLiteral("modules"))
                                 : stationClass->defaultModules;
     if (!SimCatalog::parseModuleList(modules, options.modules, &message))
+        return Parse::Error;
+    if (!parseWord(parser, QStringLiteral("status"), options.statusWord, message)
+        || !parseWord(parser, QStringLiteral("p2p-status"), options.p2pStatus, message))
         return Parse::Error;
     options.httpEnabled = parser.isSet(QStringLiteral("http"));
     if (options.httpEnabled

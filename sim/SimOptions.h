@@ -23,6 +23,8 @@ public:
     bool ptyEnabled = false;
     int baud = 0;
     SimFaults faults;
+    quint16 statusWord = 0; // --status: the interface module status word
+    quint16 p2pStatus = 0;  // --p2p-status: the peer-to-peer status word
 
     /// Parses the arguments (without the program name). On Error,
     /// \a message says what is wrong; on Help it holds the help text.

@@ -2,6 +2,7 @@
 
 #include "SimCatalog.h"
 #include "SimLiveValues.h"
+#include "SimOptions.h"
 
 #include "comm/ZEMPPort.h"
 
@@ -263,6 +264,13 @@ bool SimStation::readPoint(quint16 tunnel, quint16 address, QByteArray &value) c
     QMutexLocker locker(&m_mutex);
     const SimPointMap *map = tunnel ? targetFor(tunnel) : &m_head;
     return map && map->read(address, value) == SimPointMap::Ok;
+}
+
+void SimStation::configure(const SimOptions &options)
+{
+    setFaults(options.faults);
+    setPoint(0, SimCatalog::StatusPoint, SimPointMap::integerBytes(options.statusWord, 2));
+    setPoint(0, SimCatalog::P2pStatusPoint, SimPointMap::integerBytes(options.p2pStatus, 2));
 }
 
 bool SimStation::setPoint(quint16 tunnel, quint16 address, const QByteArray &value)

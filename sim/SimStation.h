@@ -16,6 +16,8 @@
 // frame. The head answers its own points; tunnel addresses reach the modules
 // and their channels; value registers and commit addresses cover the module
 // positions. All public calls are thread-safe.
+class SimOptions;
+
 class SimStation : public QObject
 {
     Q_OBJECT
@@ -46,6 +48,9 @@ public:
     SimReply handleRequest(const QByteArray &frame);
 
     void setFaults(const SimFaults &faults);
+    /// Applies what the command line sets on a running station: the faults
+    /// and the status words.
+    void configure(const SimOptions &options);
     SimFaults faults() const;
 
     quint16 deviceType() const;

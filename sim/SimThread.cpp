@@ -11,7 +11,7 @@ SimThread::SimThread(const SimOptions &options, QObject *parent)
 {
     m_station.reset(SimStation::create(options.type, options.modules, &m_error));
     if (m_station) {
-        m_station->setFaults(options.faults);
+        m_station->configure(options);
         m_station->moveToThread(this);
     }
 }

@@ -45,7 +45,7 @@ int main(int argc, char *argv[])
         err << "ryxsim: " << message << '\n';
         return 64;
     }
-    station->setFaults(options.faults);
+    station->configure(options);
     SimSignalWatcher signalWatcher;
     QObject::connect(&signalWatcher, &SimSignalWatcher::terminationRequested, &app,
                      &QCoreApplication::quit);

@@ -87,6 +87,8 @@ void tst_Ryxsim::usage_data()
     QTest::newRow("bad port") << QStringList{"--http", "127.0.0.1:70000"} << 64 << "bad address";
     QTest::newRow("bad count") << QStringList{"--http", ":0", "--drop-every", "0"} << 64 << "--drop-every";
     QTest::newRow("bad device error") << QStringList{"--http", ":0", "--device-error", "66"} << 64 << "bad device error";
+    QTest::newRow("status word too wide") << QStringList{"--http", ":0", "--status", "0x10000"} << 64 << "--status needs a 16-bit word";
+    QTest::newRow("status word not a number") << QStringList{"--http", ":0", "--p2p-status", "bad"} << 64 << "--p2p-status needs";
     QTest::newRow("baud without pty") << QStringList{"--http", ":0", "--baud", "57600"} << 64 << "--baud";
     QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 64 << "frobnicate";
     QTest::newRow("stray argument") << QStringList{"--http", ":0", "extra"} << 64 << "unexpected argument";

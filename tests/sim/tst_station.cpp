@@ -1,6 +1,7 @@
 // The station engine: frames in, frames out, without any transport.
 #include "SimCatalog.h"
 #include "SimLiveValues.h"
+#include "SimOptions.h"
 #include "SimStation.h"
 
 #include "sim/SimTestFrames.h"
@@ -59,6 +60,8 @@ private Q_SLOTS:
     void liveInputValues_data();
     void liveInputValues();
     void livePvMovesWithinItsBand();
+    void statusWordsFromTheCommandLine_data();
+    void statusWordsFromTheCommandLine();
     void saveHandshake();
     void garbageIsIgnored_data();
     void garbageIsIgnored();
@@ -329,6 +332,35 @@ void tst_Station::livePvMovesWithinItsBand()
     }
     QVERIFY(seen.size() >= 10);
     QCOMPARE(SimLiveValues::pv(2, 1, 1234), SimLiveValues::pv(2, 1, 1234 + SimLiveValues::PeriodMs));
+}
+
+void tst_Station::statusWordsFromTheCommandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("status");
+    QTest::addColumn<QByteArray>("p2pStatus");
+
+    QTest::newRow("defaults") << QStringList{} << bytes({0, 0}) << bytes({0, 0});
+    QTest::newRow("hex and decimal") << QStringList{"--status", "0x3001", "--p2p-status", "33"}
+                                     << bytes({0x30, 0x01}) << bytes({0, 0x21});
+    QTest::newRow("all bits") << QStringList{"--status", "65535"} << bytes({0xFF, 0xFF}) << bytes({0, 0});
+}
+
+void tst_Station::statusWordsFromTheCommandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, status);
+    QFETCH(QByteArray, p2pStatus);
+    SimOptions options;
+    QString message;
+    QCOMPARE(SimOptions::parse(arguments + QStringList{"--http", ":0"}, options, message), SimOptions::Parse::Ok);
+    auto station = makeStation();
+    station->configure(options);
+    QCOMPARE(decode(station->handleRequest(frame(false, SimCatalog::StatusPoint)).frame).data, status);
+    QCOMPARE(decode(station->handleRequest(frame(false, SimCatalog::P2pStatusPoint)).frame).data, p2pStatus);
+    // Only the station itself changes them.
+    QCOMPARE(decode(station->handleRequest(frame(true, SimCatalog::StatusPoint, bytes({0, 0}))).frame).status,
+             int(SimStation::ErrReadOnly));
 }
 
 void tst_Station::saveHandshake()
