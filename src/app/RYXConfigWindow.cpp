@@ -574,8 +574,12 @@ void RYXConfigWindow::selectionChangedSlot(QTreeWidgetItem *item)
     if (!next)
         next = new QDialog;
     next->setObjectName(QStringLiteral("PropDialog"));
-    if (current && current != next)
+    // The old dialog may be the sender of this change (its Next button):
+    // it goes once control is back in the event loop, out of sight now.
+    if (current && current != next) {
+        current->hide();
         current->deleteLater();
+    }
     m_scrollPane->setDialog(next);
     resizePropertyPane();
     updateUIEnableState();
@@ -771,7 +775,10 @@ void RYXConfigWindow::GoOfflineSlot()
 
 void RYXConfigWindow::ConfigureCommsSlot()
 {
-    // The communication settings dialog arrives with the connection thread.
+    RYXConnection *connection = nullptr;
+    RYXObject *object = currentObject();
+    if (object && object->getConnection(nullptr, connection) && connection)
+        connection->configureCommsSlot();
 }
 
 void RYXConfigWindow::UploadSlot()
