@@ -8,8 +8,8 @@
 
 int main(int argc, char *argv[])
 {
-    // The tree objects are widget-free, but the core library brings the
-    // widget toolkit: run it without a display.
+    // The tree objects make no widgets, but they build their LED pixmaps,
+    // which need a GUI application: run one without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
