@@ -189,11 +189,15 @@ void ZEMPTCPPort::errorSlot(int error)
     switch (error) {
     case QAbstractSocket::RemoteHostClosedError:
         return; // the station closes every connection after its reply
+    // Nothing will answer: the request ends now with the time-out status
+    // instead of after the full time-out (three attempts would take 90 s).
     case QAbstractSocket::ConnectionRefusedError:
         debugLine(QStringLiteral("ZEMP/TCP - QSocket: Error, Connection Refused"));
+        processZEMPError(ZEMP_ERR_TIMEOUT);
         return;
     case QAbstractSocket::HostNotFoundError:
         debugLine(QStringLiteral("ZEMP/TCP - QSocket: Error, Host Not Found"));
+        processZEMPError(ZEMP_ERR_TIMEOUT);
         return;
     case QAbstractSocket::NetworkError:
         debugLine(QStringLiteral("ZEMP/TCP - QSocket: Error, Socket Read Failed"));
