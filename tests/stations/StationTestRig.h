@@ -4,6 +4,7 @@
 
 #include "app/RYXHeadlessReceiver.h"
 #include "comm/CVELException.h"
+#include "support/RunOnWorker.h"
 #include "comm/RYXConnection.h"
 #include "comm/TransferContext.h"
 #include "comm/ZEMPTCPPort.h"
@@ -171,27 +172,7 @@ public:
 
     /// Runs \a work on a worker thread, as the connection thread does,
     /// while this thread serves the socket and the posted events.
-    int run(const std::function<int()> &work)
-    {
-        int result = -100;
-        QString failure;
-        QThread *worker = QThread::create([&] {
-            try {
-                result = work();
-            } catch (const CVELException &e) {
-                failure = e.message();
-            }
-        });
-        QSignalSpy done(worker, &QThread::finished);
-        worker->start();
-        const bool finished = done.wait(30000);
-        worker->wait();
-        delete worker;
-        QCoreApplication::processEvents(); // the last posted results
-        if (!finished || !failure.isEmpty())
-            qWarning("worker: %s", finished ? qPrintable(failure) : "did not finish");
-        return result;
-    }
+    int run(const std::function<int()> &work) { return runOnWorker(work); }
     QStringList results() const { return receiver.progressResults(); }
     bool hasResult(const QString &text) const
     {

@@ -6,6 +6,7 @@
 #include "app/RYXPrompter.h"
 #include "app/RYXScriptedPrompter.h"
 #include "comm/CVELException.h"
+#include "support/RunOnWorker.h"
 #include "comm/RYXConnection.h"
 #include "comm/ZEMPTCPPort.h"
 #include "io/RYXIOModule.h"
@@ -70,27 +71,7 @@ public:
 
     /// Runs \a work on a worker thread, as the connection thread does,
     /// while this thread serves the socket and the posted events.
-    int run(const std::function<int()> &work)
-    {
-        int result = -100;
-        QString failure;
-        QThread *worker = QThread::create([&] {
-            try {
-                result = work();
-            } catch (const CVELException &e) {
-                failure = e.message();
-            }
-        });
-        QSignalSpy done(worker, &QThread::finished);
-        worker->start();
-        const bool finished = done.wait(30000);
-        worker->wait();
-        delete worker;
-        QCoreApplication::processEvents();
-        if (!finished || !failure.isEmpty())
-            qWarning("worker: %s", finished ? qPrintable(failure) : "did not finish");
-        return result;
-    }
+    int run(const std::function<int()> &work) { return runOnWorker(work); }
     int operation(const char *op) { return run([&] { return station.executeOperation(op, true); }); }
 
     QByteArray headPoint(quint16 address)
