@@ -1,10 +1,9 @@
 // A small station tree and the simulator it talks to over loopback TCP,
-// shared by the station and module base tests.
+// shared by the station, module and channel tests.
 #pragma once
 
+#include "app/RYXChildCreator.h"
 #include "app/RYXHeadlessReceiver.h"
-#include "comm/CVELException.h"
-#include "support/RunOnWorker.h"
 #include "comm/RYXConnection.h"
 #include "comm/TransferContext.h"
 #include "comm/ZEMPTCPPort.h"
@@ -12,14 +11,13 @@
 #include "io/RYXIOModule.h"
 #include "io/UndeterminedModuleObject.h"
 #include "stations/RYXInterfaceModule.h"
+#include "support/RunOnWorker.h"
 
 #include "SimCatalog.h"
 #include "SimStation.h"
 #include "SimThread.h"
 
-#include <QtCore/QThread>
-#include <QtTest/QSignalSpy>
-#include <QtTest/QTest>
+#include <QtTest/QtTest>
 
 #include <functional>
 #include <memory>
@@ -33,8 +31,7 @@ inline std::function<void(RYXIOModule *, const QString &)> &operationHook()
     return hook;
 }
 
-// A channel of the given device type (the simulator's TI4, AI4 and AO4
-// channels report their module's code); its transfers move its tag.
+// A channel of the given device type; its transfers move its tag.
 class TestChannel : public RYXChannel
 {
 public:
@@ -49,7 +46,7 @@ public:
     int downloadPoints(TransferContext &context) override { return context.writePoint(QStringLiteral("tag")); }
 };
 
-// A four-channel module of a given type code; "failing" makes its upload
+// A four-channel module of a given type code; "failure" makes its upload
 // read a point the device does not have, without (-1 result) or with the
 // retry failure.
 class TestModule : public RYXIOModule
@@ -84,8 +81,8 @@ public:
     Failure failure = None;
 };
 
-// A station whose device type is the simulator's; it stands in for the
-// concrete station classes, with switches for the download checks.
+// A station of the simulator's device type, standing in for the concrete
+// station classes, with a switch for the download preparation.
 class TestStation : public RYXInterfaceModule
 {
 public:
@@ -112,6 +109,7 @@ public:
     {
         return context.writePoint(QStringLiteral("synch_descriptor"));
     }
+    void setTypeCode(int code) { typeCode = code; }
     bool prepareSucceeds = true;
 };
 
@@ -126,11 +124,14 @@ public:
     QList<QPair<RYXObject *, QString>> pixmaps;
 };
 
-// The simulator with the given modules, and the station connected to it.
-class Rig
+// The simulator with the given modules, and a station of class Station
+// connected to it; modules the connect check asks for are made as the main
+// window makes them, and their kinds recorded.
+template<class Station>
+class StationRig
 {
 public:
-    explicit Rig(const QString &deviceModules)
+    explicit StationRig(const QString &deviceModules = QString())
     {
         SimOptions options;
         SimCatalog::parseModuleList(deviceModules, options.modules, nullptr);
@@ -143,8 +144,12 @@ public:
         connection.setPort(port);
         connection.setEventReceiver(&receiver);
         station.setConnection(&connection);
+        receiver.setChildFactory([this](RYXObject *parent, int kind) {
+            kinds << kind;
+            RYXChildCreator::createChild(parent, kind);
+        });
     }
-    ~Rig()
+    ~StationRig()
     {
         operationHook() = nullptr;
         station.setConnection(nullptr);
@@ -173,6 +178,21 @@ public:
     /// Runs \a work on a worker thread, as the connection thread does,
     /// while this thread serves the socket and the posted events.
     int run(const std::function<int()> &work) { return runOnWorker(work); }
+    int operation(RYXObject *object, const QString &op, bool topLevel = true)
+    {
+        return run([&] { return object->executeOperation(op, topLevel); });
+    }
+    int operation(const QString &op) { return operation(&station, op); }
+
+    /// The text the device holds at \a address behind \a tunnel, up to its
+    /// terminating zero.
+    QString deviceText(quint16 tunnel, quint16 address) const
+    {
+        QByteArray value;
+        if (!sim->station()->readPoint(tunnel, address, value))
+            return QStringLiteral("<unreadable>");
+        return QString::fromLatin1(value.left(value.indexOf('\0') < 0 ? value.size() : value.indexOf('\0')));
+    }
     QStringList results() const { return receiver.progressResults(); }
     bool hasResult(const QString &text) const
     {
@@ -186,8 +206,11 @@ public:
     bool ok = false;
     std::unique_ptr<SimThread> sim;
     RecordingReceiver receiver;
-    TestStation station;
+    Station station;
     RYXConnection connection{&station};
+    QList<int> kinds;
 };
+
+using Rig = StationRig<TestStation>;
 
 } // namespace rig

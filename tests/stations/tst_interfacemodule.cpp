@@ -38,16 +38,14 @@ void tst_InterfaceModule::moduleTypeTable_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("element");
     QTest::newRow("undetermined") << 0 << "Undetermined Module" << "UNDETERMINED";
-    QTest::newRow("TIM") << 2 << "TIM Temperature Input (TI4) Module" << "TI4";
-    QTest::newRow("IIM") << 4 << "IIM Current Input (II4) Module" << "II4";
-    QTest::newRow("ROM RO4") << 25 << "ROM Relay Output (RO4) Module" << "RO4";
     QTest::newRow("ROM RO8") << 102 << "ROM Relay Output (RO8) Module" << "RO8";
     QTest::newRow("gap 6") << 6 << "" << "";
-    QTest::newRow("gap 24") << 24 << "" << "";
     QTest::newRow("above 102") << 103 << "" << "";
     QTest::newRow("negative") << -1 << "" << "";
 }
 
+// Names and elements map to codes both ways; codes without a module give
+// empty texts.
 void tst_InterfaceModule::moduleTypeTable()
 {
     QFETCH(int, code);
@@ -62,8 +60,7 @@ void tst_InterfaceModule::moduleTypeTable()
     QCOMPARE(RYXInterfaceModule::moduleObjectName(code, 3), name.isEmpty() ? QString() : name + " 3");
     int back = -2;
     QCOMPARE(RYXInterfaceModule::moduleTypeForElement(element, back), !element.isEmpty());
-    if (!element.isEmpty())
-        QCOMPARE(back, code);
+    QCOMPARE(back, element.isEmpty() ? -2 : code);
 }
 
 void tst_InterfaceModule::addModuleCommand_data()
@@ -86,7 +83,6 @@ void tst_InterfaceModule::addModuleCommand()
     station.setConnection(&connection);
     for (int i = 0; i < modules; ++i)
         station.addChild(new UndeterminedModuleObject);
-    QCOMPARE(station.getModuleCount(), modules);
     connection.setState(online ? RYXConnection::Online : RYXConnection::Offline);
     unsigned mask = 0;
     station.getMenuItemMask(mask);
@@ -121,8 +117,7 @@ void tst_InterfaceModule::verifyDevice()
     QVERIFY(rig.ok);
     for (int code : tree)
         rig.addModule(code);
-    struct Typed : TestStation { void setType(int t) { typeCode = t; } };
-    static_cast<Typed &>(rig.station).setType(stationType);
+    rig.station.setTypeCode(stationType);
     QCOMPARE(rig.run([&] { return rig.station.verifyDevice(nullptr); }), expected);
 }
 
@@ -144,10 +139,9 @@ void tst_InterfaceModule::downloadRefused()
     rig.station.prepareSucceeds = !prepareFails;
     if (!prepareFails)
         rig.station.setStatus(RYXObject::SetConfigError);
-    const quint64 before = rig.sim->station()->requestCount();
-    QCOMPARE(rig.run([&] { return rig.station.executeOperation("download", true); }), -1);
+    QCOMPARE(rig.operation("download"), -1);
     QCOMPARE(rig.results(), QStringList{"Test Station download aborted! " + detail});
-    QCOMPARE(rig.sim->station()->requestCount(), before);
+    QCOMPARE(rig.sim->station()->requestCount(), quint64(0));
 }
 
 void tst_InterfaceModule::downloadSavesData_data()
@@ -167,11 +161,9 @@ void tst_InterfaceModule::downloadSavesData()
     rig.station.setValue("synch_descriptor", "North Yard");
     if (saveFails)
         rig.failAt(RYXInterfaceModule::CommitAddress);
-    QCOMPARE(rig.run([&] { return rig.station.executeOperation("download", true); }), 0);
+    QCOMPARE(rig.operation("download"), 0);
 
-    QByteArray descriptor;
-    QVERIFY(rig.sim->station()->readPoint(0, 0x0C, descriptor));
-    QVERIFY(descriptor.startsWith("North Yard"));
+    QCOMPARE(rig.deviceText(0, 0x0C), QStringLiteral("North Yard"));
     QCOMPARE(rig.sim->station()->saveCount(), saveFails ? 0 : 1);
     const QStringList results = rig.results();
     QCOMPARE(results.first(), QStringLiteral("Test Station download success!"));
@@ -211,7 +203,7 @@ void tst_InterfaceModule::stopsWhenCommunicationIsLost()
         if (module->getModuleNumber() == 2)
             rig.silence();
     };
-    QCOMPARE(rig.run([&] { return rig.station.executeOperation(op, true); }), 2);
+    QCOMPARE(rig.operation(op), 2);
     QCOMPARE(tried, (QList<int>{1, 2}));
     QCOMPARE(rig.results().last(), "Test Station overall " + op + " failure!");
     QVERIFY(rig.hasResult("Module 2 " + op + " failure! Communication with the device was lost."));
@@ -228,7 +220,7 @@ void tst_InterfaceModule::uploadReportsUndeterminedModule()
     rig.station.addChild(new UndeterminedModuleObject);
     TestModule *third = rig.addModule();
     third->setValue("synch_serialnumber", 0);
-    QCOMPARE(rig.run([&] { return rig.station.executeOperation("upload", true); }), -1);
+    QCOMPARE(rig.operation("upload"), -1);
     QVERIFY(rig.hasResult("Undetermined Module 2 Upload aborted, can't ul undetermined"));
     // The undetermined module does not stop the modules after it.
     QCOMPARE(third->getInt("synch_serialnumber"), 200000 + 100 * 3);
@@ -248,21 +240,17 @@ void tst_InterfaceModule::deleteRenumbersFollowingModules()
     auto *third = new TestModule(RYXInterfaceModule::AIMType);
     for (TestModule *module : {first, second.data(), third})
         station.addChild(module);
-    QCOMPARE(third->objectName(), QStringLiteral("AIM Analog Input (AI4) Module 3"));
 
     QVERIFY(station.deleteChild(second));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(second.isNull());
-    QCOMPARE(station.getModuleCount(), 2);
     QCOMPARE(station.getChildren(), (QList<RYXObject *>{plugin, first, third}));
     QCOMPARE(third->getModuleNumber(), 2);
     QCOMPARE(third->objectName(), QStringLiteral("AIM Analog Input (AI4) Module 2"));
-    QCOMPARE(third->getName(), QStringLiteral("AIM Analog Input (AI4) Module 2"));
+    QCOMPARE(third->getName(), third->objectName());
     QCOMPARE(third->getShortName(), QStringLiteral("AI4 2"));
     ZEMPPort *port = nullptr;
     unsigned tunnel = 0;
-    QVERIFY(third->getPort(third, port, tunnel));
-    QCOMPARE(tunnel, 0x1004u);
     QVERIFY(third->getPort(third->childAt(2), port, tunnel));
     QCOMPARE(tunnel, 0x1006u);
     station.setConnection(nullptr);
@@ -280,25 +268,22 @@ void tst_InterfaceModule::deleteRefusedOnline()
     connection.setState(RYXConnection::Online);
     QVERIFY(!station.deleteChild(module));
     RYXPrompter::setInstance(nullptr);
-    QCOMPARE(prompter.promptTexts(),
-             QStringList{"You may not delete a module of a device that is online"});
-    QCOMPARE(station.getModuleCount(), 1);
+    QCOMPARE(prompter.promptTexts(), QStringList{"You may not delete a module of a device that is online"});
     QCOMPARE(station.childAt(0), module);
     station.setConnection(nullptr);
 }
 
+// Registering twice is harmless; kinds and codes without a class of their
+// own stand in as undetermined modules.
 void tst_InterfaceModule::registryCreatesUndeterminedModules()
 {
     RYXObjectFactory::unregisterClass("UNDETERMINED");
     RYXClassRegistry::registerAll();
     RYXClassRegistry::registerAll();
-    std::unique_ptr<RYXObject> read(RYXObjectFactory::create("UNDETERMINED", 0));
-    QVERIFY(qobject_cast<UndeterminedModuleObject *>(read.get()));
     RYXObjectFactory::Level level;
     QVERIFY(RYXObjectFactory::levelOf("UNDETERMINED", level));
     QCOMPARE(level, RYXObjectFactory::ModuleLevel);
-    // Kinds and codes without a class of their own stand in as undetermined.
-    for (RYXObject *made : {RYXClassRegistry::createModuleForKind(99),
+    for (RYXObject *made : {RYXObjectFactory::create("UNDETERMINED", 0), RYXClassRegistry::createModuleForKind(99),
                             RYXClassRegistry::createModuleForTypeCode(6)}) {
         QVERIFY(qobject_cast<UndeterminedModuleObject *>(made));
         delete made;
