@@ -17,14 +17,12 @@
 #include <QtCore/QSettings>
 #include <QtCore/QTemporaryDir>
 #include <QtNetwork/QTcpServer>
-#include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QRadioButton>
 
 #include <atomic>
-#include <memory>
 
 namespace {
 
@@ -49,34 +47,24 @@ public:
             ++idlePasses;
             return 0;
         }
-        if (op == QLatin1String("connect")) {
-            if (askDevice) {
-                TransferContext context(false, this, true);
-                return verifyDevice(context.port());
-            }
-            return connectCode;
-        }
-        if (op == QLatin1String("synchronize")) {
-            if (cancelSynchronize)
-                throw CVELException_Cancel();
+        if (op == QLatin1String("connect"))
+            return askDevice ? verifyDevice(TransferContext(false, this, true).port()) : connectCode;
+        if (op == QLatin1String("synchronize") && cancelSynchronize)
+            throw CVELException_Cancel();
+        if (op == QLatin1String("synchronize"))
             return synchronizeCode;
-        }
         if (op == QLatin1String("verifyconnection"))
             return verifyCode;
-        if (op == QLatin1String("hang"))
-            return hang();
-        return operationCode;
+        return op == QLatin1String("hang") ? hang() : operationCode;
     }
     int hang()
     {
         ZEMPPort *port = nullptr;
         unsigned tunnel = 0;
-        if (!getPort(this, port, tunnel))
-            return -1;
         BYTE buffer[ZEMP_MAX_FRAME] = {};
         int count = 0;
-        hanging = true;
-        return port->readCommand(0x10, &count, buffer);
+        hanging = getPort(this, port, tunnel);
+        return hanging ? port->readCommand(0x10, &count, buffer) : -1;
     }
     QStringList recorded()
     {
@@ -139,8 +127,8 @@ private Q_SLOTS:
     void pendingOperationFailures_data();
     void pendingOperationFailures();
     void idleStepIsPacedNotBusy();
-    void simulatorAnswersOrTimesOut();
-    void serialDeviceChosenInTheDialog();
+    void simulatorOverEachTransport_data();
+    void simulatorOverEachTransport();
     void destructionEndsPendingTransaction();
 
 private:
@@ -256,10 +244,8 @@ void tst_Connection::connectFailures()
     QFETCH(int, synchronize);
     QFETCH(QString, result);
     QFETCH(QString, message);
-    QFETCH(int, retryQuestions);
     m_station->connectCode = code;
     m_station->synchronizeCode = synchronize;
-    m_receiver->setRetryAnswer(0);
     givePort();
     QSignalSpy states(m_connection, &RYXConnection::stateChanged);
 
@@ -268,7 +254,7 @@ void tst_Connection::connectFailures()
     QTRY_COMPARE(m_connection->state(), int(RYXConnection::Offline));
     QCOMPARE(states.first().first().toInt(), int(RYXConnection::Seeking));
     QCOMPARE(m_receiver->messages(), QStringList{ message });
-    QCOMPARE(m_receiver->retryQuestions(), retryQuestions);
+    QTEST(m_receiver->retryQuestions(), "retryQuestions");
     QVERIFY(!hasResult(QStringLiteral("Connection was succesful.")));
     QVERIFY(!m_connection->getPort()->isPortOpen());
     QVERIFY(!m_station->isOnline());
@@ -305,10 +291,7 @@ void tst_Connection::stationWithoutTransportCannotConnect()
     m_station->transports = 0;
     givePort();
     m_connection->connectSlot(false);
-    QCOMPARE(m_prompter.prompts().size(), 1);
-    QCOMPARE(m_prompter.prompts().first().title, QStringLiteral("Error"));
-    QCOMPARE(m_prompter.prompts().first().text,
-             QStringLiteral("You cannot connect to a device that is not an Interface Module!"));
+    QCOMPARE(m_prompter.promptTexts(), QStringList{ "You cannot connect to a device that is not an Interface Module!" });
     QVERIFY(!m_connection->isConnectRequested());
     QVERIFY(!m_connection->getPort()->isPortOpen());
     QCOMPARE(m_connection->state(), int(RYXConnection::Offline));
@@ -382,39 +365,27 @@ void tst_Connection::idleStepIsPacedNotBusy()
     QVERIFY2(passes >= 4 && passes <= 600 / 50 + 3, qPrintable(QString::number(passes)));
 }
 
-void tst_Connection::simulatorAnswersOrTimesOut()
+void tst_Connection::simulatorOverEachTransport_data()
 {
-    SimOptions options;
-    options.httpEnabled = true;
-    SimThread sim(options);
-    QVERIFY(sim.startServing());
-    m_station->askDevice = true;
-    m_receiver->setRetryAnswer(0);
-    connectAndWaitOnline(QStringLiteral("127.0.0.1:%1").arg(sim.httpPort()));
-
-    m_connection->disconnectSlot();
-    QTRY_COMPARE(m_connection->state(), int(RYXConnection::Offline));
-    SimFaults faults = sim.station()->faults();
-    faults.setSilentAfter(int(sim.station()->requestCount()));
-    sim.station()->setFaults(faults);
-    m_connection->connectSlot(false);
-    QTRY_VERIFY_WITH_TIMEOUT(hasResult(QStringLiteral("Failure: Timeout")), 10000);
-    QTRY_COMPARE(m_connection->state(), int(RYXConnection::Offline));
-    QCOMPARE(m_receiver->retryQuestions(), 1);
-    sim.stopServing();
+    QTest::addColumn<bool>("tcp");
+    QTest::newRow("pty") << false;
+    QTest::newRow("tcp") << true;
 }
 
-void tst_Connection::serialDeviceChosenInTheDialog()
+void tst_Connection::simulatorOverEachTransport()
 {
+    QFETCH(bool, tcp);
     SimOptions options;
-    options.ptyEnabled = true;
+    options.httpEnabled = tcp;
+    options.ptyEnabled = !tcp;
     SimThread sim(options);
     QVERIFY(sim.startServing());
-    const QString device = sim.slavePath();
-    CommsSetup::setDialogHook([device](CommsConfigDialog &dialog) {
-        dialog.findChild<QRadioButton *>(QStringLiteral("RSRadioButton"))->click();
+    const QString address = tcp ? QStringLiteral("127.0.0.1:%1").arg(sim.httpPort()) : sim.slavePath();
+    CommsSetup::setDialogHook([&](CommsConfigDialog &dialog) {
+        dialog.findChild<QRadioButton *>(tcp ? "TCPRadioButton" : "RSRadioButton")->click();
+        dialog.findChild<QComboBox *>(QStringLiteral("IPComboBox"))->setCurrentText(address);
         dialog.findChild<QComboBox *>(QStringLiteral("portComboBox"))->setCurrentIndex(CommsConfigDialog::OtherIndex);
-        dialog.findChild<QLineEdit *>(QStringLiteral("otherEdit"))->setText(device);
+        dialog.findChild<QLineEdit *>(QStringLiteral("otherEdit"))->setText(address);
         return int(QDialog::Accepted);
     });
     m_station->askDevice = true;
@@ -422,9 +393,19 @@ void tst_Connection::serialDeviceChosenInTheDialog()
     CommsSetup::setDialogHook(nullptr);
     QVERIFY(m_prompter.prompts().isEmpty());
     QTRY_COMPARE(m_connection->state(), int(RYXConnection::Online));
-    QTRY_COMPARE(m_receiver->texts.last(), QStringLiteral("Station <%1>, online").arg(device));
+    QTRY_COMPARE(m_receiver->texts.last(), QStringLiteral("Station <%1>, online").arg(address));
+
+    // The station falls silent: the retry question, answered "no", ends offline.
     m_connection->disconnectSlot();
     QTRY_COMPARE(m_connection->state(), int(RYXConnection::Offline));
+    m_connection->getPort()->setTimeout(300);
+    SimFaults faults = sim.station()->faults();
+    faults.setSilentAfter(int(sim.station()->requestCount()));
+    sim.station()->setFaults(faults);
+    m_connection->connectSlot(false);
+    QTRY_VERIFY_WITH_TIMEOUT(hasResult(QStringLiteral("Failure: Timeout")), 20000);
+    QTRY_COMPARE(m_connection->state(), int(RYXConnection::Offline));
+    QCOMPARE(m_receiver->retryQuestions(), 1);
     sim.stopServing();
 }
 
