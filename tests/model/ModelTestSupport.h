@@ -2,12 +2,11 @@
 
 // Small tree classes and a recording event receiver shared by the model tests.
 
+#include "app/RYXHeadlessReceiver.h"
 #include "app/RYXListViewItem.h"
 #include "database/RYXObjectFactory.h"
-#include "model/RYXEventReceiver.h"
 #include "model/RYXObject.h"
 
-#include <QtCore/QCoreApplication>
 #include <QtCore/QList>
 #include <QtCore/QPair>
 #include <QtCore/QPointer>
@@ -74,46 +73,23 @@ inline void registerTestElements()
                                     });
 }
 
-// Records what the posted events asked for; keeps a real tree for items.
-class RecordingReceiver : public QObject, public RYXEventReceiver
+// Records the pixmaps the posted events asked for; keeps a real tree for items.
+class RecordingReceiver : public RYXHeadlessReceiver
 {
 public:
     QTreeWidget view;
     QList<QPair<QPointer<RYXObject>, QString>> pixmaps;
-    int enableStateRequests = 0;
-    int dialogUpdates = 0;
-    QStringList logLines;
 
-    QObject *eventTarget() override { return this; }
     void createTreeItem(RYXObject *object, RYXObject *parentObject, const QString &text,
                         bool) override
     {
-        if (parentObject && parentObject->getTreeItem())
-            object->setTreeItem(new RYXListViewItem(object, parentObject->getTreeItem(), text));
-        else
-            object->setTreeItem(new RYXListViewItem(object, &view, text));
+        QTreeWidgetItem *parentItem = parentObject ? parentObject->getTreeItem() : nullptr;
+        object->setTreeItem(parentItem ? new RYXListViewItem(object, parentItem, text)
+                                       : new RYXListViewItem(object, &view, text));
     }
     void destroyTreeItem(RYXObject *object) override { object->destroyTreeItem(); }
     void setTreeItemPixmap(RYXObject *object, const QString &name) override
     {
         pixmaps.append({ object, name });
-    }
-    void setTreeItemText(RYXObject *, const QString &) override {}
-    void updateUIEnableState() override { ++enableStateRequests; }
-    void updateDialog(RYXObject *) override { ++dialogUpdates; }
-    void addEventLogLine(const QString &text) override { logLines << text; }
-    void showProgress(int, int) override {}
-    void setProgressTitle(const QString &) override {}
-    void setProgressStep(int) override {}
-    void addProgressResult(const QString &, const QString &) override {}
-    void showWarningMessage(const QString &) override {}
-    int askRetryAfterSeekFailure() override { return 0; }
-    void createChildObject(RYXObject *, int) override {}
-
-protected:
-    void customEvent(QEvent *event) override
-    {
-        if (!dispatchEvent(event))
-            QObject::customEvent(event);
     }
 };
