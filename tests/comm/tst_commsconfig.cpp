@@ -30,29 +30,12 @@ public:
     unsigned transports = TransportRS232 | TransportTCPIP;
 };
 
-// The dialog's widgets, found by the names the form gives them.
-struct Form
+// A widget of the dialog, found by the name the form gives it.
+template<class T>
+T *child(QObject &dialog, const char *name)
 {
-    explicit Form(QDialog &dialog)
-        : RSRadioButton(dialog.findChild<QRadioButton *>(QStringLiteral("RSRadioButton"))),
-          TCPRadioButton(dialog.findChild<QRadioButton *>(QStringLiteral("TCPRadioButton"))),
-          PhysicalGroupBox(dialog.findChild<QGroupBox *>(QStringLiteral("PhysicalGroupBox"))),
-          RSGroupBox(dialog.findChild<QGroupBox *>(QStringLiteral("RSGroupBox"))),
-          TCPGroupBox(dialog.findChild<QGroupBox *>(QStringLiteral("TCPGroupBox"))),
-          portComboBox(dialog.findChild<QComboBox *>(QStringLiteral("portComboBox"))),
-          IPComboBox(dialog.findChild<QComboBox *>(QStringLiteral("IPComboBox"))),
-          otherEdit(dialog.findChild<QLineEdit *>(QStringLiteral("otherEdit")))
-    {
-    }
-    QRadioButton *RSRadioButton;
-    QRadioButton *TCPRadioButton;
-    QGroupBox *PhysicalGroupBox;
-    QGroupBox *RSGroupBox;
-    QGroupBox *TCPGroupBox;
-    QComboBox *portComboBox;
-    QComboBox *IPComboBox;
-    QLineEdit *otherEdit;
-};
+    return dialog.findChild<T *>(QLatin1String(name));
+}
 
 QSettings store()
 {
@@ -60,25 +43,35 @@ QSettings store()
 }
 
 // Fills in the dialog like a user and presses OK (or Cancel).
-CommsSetup::DialogHook choose(int comboIndex, const QString &other, bool accept = true)
+CommsSetup::DialogHook choose(int comboIndex, const QString &other)
 {
     return [=](CommsConfigDialog &dialog) {
-        const Form form(dialog);
-        form.RSRadioButton->click();
-        form.portComboBox->setCurrentIndex(comboIndex);
+        child<QRadioButton>(dialog, "RSRadioButton")->click();
+        child<QComboBox>(dialog, "portComboBox")->setCurrentIndex(comboIndex);
         dialog.portComboChanged(comboIndex);
-        form.otherEdit->setText(other);
-        return accept ? QDialog::Accepted : QDialog::Rejected;
+        child<QLineEdit>(dialog, "otherEdit")->setText(other);
+        return int(QDialog::Accepted);
     };
 }
 
 CommsSetup::DialogHook chooseAddress(const QString &address)
 {
     return [=](CommsConfigDialog &dialog) {
-        Form(dialog).TCPRadioButton->click();
-        Form(dialog).IPComboBox->setCurrentText(address);
+        child<QRadioButton>(dialog, "TCPRadioButton")->click();
+        child<QComboBox>(dialog, "IPComboBox")->setCurrentText(address);
         return int(QDialog::Accepted);
     };
+}
+
+// The port the set-up made: its number, device or address, and state.
+QString describe(RYXConnection &connection)
+{
+    const int number = connection.comPortNumber();
+    if (auto *rs = qobject_cast<ZEMPRSPort *>(connection.getPort()))
+        return QStringLiteral("COM%1 %2 %3").arg(number).arg(rs->deviceName(), rs->isPortOpen() ? "open" : "closed");
+    if (auto *tcp = qobject_cast<ZEMPTCPPort *>(connection.getPort()))
+        return QStringLiteral("COM%1 %2:%3 as %4").arg(number).arg(tcp->host()).arg(tcp->port()).arg(connection.ipAddress());
+    return QStringLiteral("none, COM%1").arg(number);
 }
 
 } // namespace
@@ -89,6 +82,7 @@ class tst_CommsConfig : public QObject
 
 private Q_SLOTS:
     void initTestCase();
+    void cleanupTestCase() { ::close(m_master); }
     void init();
     void cleanup();
 
@@ -96,11 +90,10 @@ private Q_SLOTS:
     void chosenComPort();
     void presentationHidesWhatTheStationLacks_data();
     void presentationHidesWhatTheStationLacks();
-    void otherSevenIsComSevenAndNotRememberedWhenItFails();
-    void devicePathOpensAndIsProposedNextTime();
+    void setUpOutcome_data();
+    void setUpOutcome();
+    void devicePathIsProposedNextTime();
     void recentAddressesMoveToTopAndKeepTen();
-    void addressChoices_data();
-    void addressChoices();
 
 private:
     QTemporaryDir m_dir;
@@ -108,6 +101,8 @@ private:
     RYXHeadlessReceiver m_receiver;
     TransportStation *m_station = nullptr;
     RYXConnection *m_connection = nullptr;
+    int m_master = -1; // a pty whose slave the serial port can open
+    QString m_slave;
 };
 
 void tst_CommsConfig::initTestCase()
@@ -115,6 +110,9 @@ void tst_CommsConfig::initTestCase()
     QVERIFY(m_dir.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
+    m_master = posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(m_master >= 0 && grantpt(m_master) == 0 && unlockpt(m_master) == 0);
+    m_slave = QString::fromLocal8Bit(ptsname(m_master));
 }
 
 void tst_CommsConfig::init()
@@ -146,13 +144,11 @@ void tst_CommsConfig::chosenComPort_data()
     QTest::addColumn<QString>("path");
 
     QTest::newRow("COM 1") << false << 0 << QString() << 1 << QString();
-    QTest::newRow("COM 4") << false << 3 << QString() << 4 << QString();
     QTest::newRow("other 7") << false << 4 << "7" << 7 << QString();
     QTest::newRow("other padded") << false << 4 << " 12 " << 12 << QString();
     QTest::newRow("other path") << false << 4 << "/dev/ttyUSB0" << int(CommsConfigDialog::DevicePathPort) << "/dev/ttyUSB0";
     QTest::newRow("other empty") << false << 4 << "" << -1 << QString();
     QTest::newRow("other zero is not TCP/IP") << false << 4 << "0" << -1 << QString();
-    QTest::newRow("other negative") << false << 4 << "-3" << -1 << QString();
     QTest::newRow("TCP/IP") << true << 0 << QString() << 0 << QString();
 }
 
@@ -161,118 +157,116 @@ void tst_CommsConfig::chosenComPort()
     QFETCH(bool, tcp);
     QFETCH(int, index);
     QFETCH(QString, other);
-    QFETCH(int, port);
-    QFETCH(QString, path);
     CommsConfigDialog dialog;
     QCOMPARE(dialog.chosenComPort(), -1); // nothing selected yet
-    QVERIFY(Form(dialog).otherEdit->isHidden());
     choose(index, other)(dialog);
     if (tcp)
-        Form(dialog).TCPRadioButton->click();
-    QCOMPARE(dialog.chosenComPort(), port);
-    QCOMPARE(dialog.chosenDevicePath(), path);
-    QCOMPARE(Form(dialog).otherEdit->isHidden(), index != CommsConfigDialog::OtherIndex);
-    QCOMPARE(Form(dialog).RSGroupBox->isEnabled(), !tcp);
-    QCOMPARE(Form(dialog).TCPGroupBox->isEnabled(), tcp);
+        child<QRadioButton>(dialog, "TCPRadioButton")->click();
+    QTEST(dialog.chosenComPort(), "port");
+    QTEST(dialog.chosenDevicePath(), "path");
+    QCOMPARE(child<QLineEdit>(dialog, "otherEdit")->isHidden(), index != CommsConfigDialog::OtherIndex);
+    QCOMPARE(child<QGroupBox>(dialog, "RSGroupBox")->isEnabled(), !tcp);
+    QCOMPARE(child<QGroupBox>(dialog, "TCPGroupBox")->isEnabled(), tcp);
 }
 
 void tst_CommsConfig::presentationHidesWhatTheStationLacks_data()
 {
     QTest::addColumn<unsigned>("transports");
-    QTest::addColumn<bool>("physicalShown");
-    QTest::addColumn<bool>("rsShown");
-    QTest::addColumn<bool>("tcpShown");
+    QTest::addColumn<QList<bool>>("shown"); // physical, RS 232, TCP/IP
     QTest::addColumn<bool>("tcpChosen");
-
-    QTest::newRow("both") << 3u << true << true << true << false;
-    QTest::newRow("RS 232 only") << 1u << false << true << false << false;
-    QTest::newRow("TCP/IP only") << 2u << false << false << true << true;
+    QTest::newRow("both") << 3u << QList<bool>{ true, true, true } << false;
+    QTest::newRow("RS 232 only") << 1u << QList<bool>{ false, true, false } << false;
+    QTest::newRow("TCP/IP only") << 2u << QList<bool>{ false, false, true } << true;
 }
 
 void tst_CommsConfig::presentationHidesWhatTheStationLacks()
 {
     QFETCH(unsigned, transports);
-    QFETCH(bool, physicalShown);
-    QFETCH(bool, rsShown);
-    QFETCH(bool, tcpShown);
     QFETCH(bool, tcpChosen);
     m_station->transports = transports;
     CommsSetup::writeRecentAddresses({ "10.0.0.9", "10.0.0.8" });
     QList<bool> shown;
-    QString title;
     QString address;
     bool tcp = false;
     CommsSetup::setDialogHook([&](CommsConfigDialog &dialog) {
-        const Form form(dialog);
-        shown = { !form.PhysicalGroupBox->isHidden(), !form.RSGroupBox->isHidden(),
-                  !form.TCPGroupBox->isHidden() };
-        title = dialog.windowTitle();
-        address = form.IPComboBox->currentText();
-        tcp = form.TCPRadioButton->isChecked();
+        for (const char *box : { "PhysicalGroupBox", "RSGroupBox", "TCPGroupBox" })
+            shown << !child<QGroupBox>(dialog, box)->isHidden();
+        address = child<QComboBox>(dialog, "IPComboBox")->currentText();
+        tcp = child<QRadioButton>(dialog, "TCPRadioButton")->isChecked();
         return int(QDialog::Rejected);
     });
     QVERIFY(!CommsSetup(m_connection, m_station).run());
-    QCOMPARE(shown, (QList<bool>{ physicalShown, rsShown, tcpShown }));
-    QCOMPARE(title, QStringLiteral("Configure Communications"));
+    QTEST(shown, "shown");
     QCOMPARE(tcp, tcpChosen);
-    if (tcpChosen)
+    if (tcpChosen) // the address used last is proposed
         QCOMPARE(address, QStringLiteral("10.0.0.9"));
     QVERIFY(!m_connection->getPort());
 }
 
-void tst_CommsConfig::otherSevenIsComSevenAndNotRememberedWhenItFails()
+void tst_CommsConfig::setUpOutcome_data()
 {
-    CommsSetup::setDialogHook(choose(CommsConfigDialog::OtherIndex, QStringLiteral("7")));
-    QVERIFY(!CommsSetup(m_connection, m_station).run());
-    auto *port = qobject_cast<ZEMPRSPort *>(m_connection->getPort());
-    QVERIFY(port);
-    QCOMPARE(port->comPort(), 7);
-    QCOMPARE(port->deviceName(), ZEMPRSPort::comPortDeviceName(7));
-    QVERIFY(!port->isPortOpen());
-    QCOMPARE(m_connection->comPortNumber(), 7);
-    QCOMPARE(m_station->getComPort(), 7);
-    QCOMPARE(m_prompter.promptTexts(), QStringList{ "Failed to open COM port, it may be in use." });
-    QCOMPARE(m_prompter.prompts().first().title, QStringLiteral("Error"));
-    QVERIFY(!store().contains(QStringLiteral("/Comm Port")));
-
-    // Connecting now opens the port again and fails the same way.
-    m_prompter.clear();
-    m_connection->connectSlot(false);
-    QCOMPARE(m_prompter.promptTexts(), QStringList{ "Failed to open COM port, it may be in use." });
-    QVERIFY(!m_connection->isConnectRequested());
+    QTest::addColumn<bool>("tcp");
+    QTest::addColumn<QString>("typed"); // under "Other", or the address
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QString>("remembered"); // the serial port | the recent addresses
+    const QString busy = QStringLiteral("Failed to open COM port, it may be in use.");
+    const QString station = QString::fromLatin1(CommsSetup::DefaultStationAddress);
+    QTest::newRow("COM 7 fails and is not remembered")
+        << false << "7" << false << "COM7 " + ZEMPRSPort::comPortDeviceName(7) + " closed" << busy << "|";
+    QTest::newRow("device path opens and is remembered")
+        << false << m_slave << true << QStringLiteral("COM%1 %2 open").arg(CommsConfigDialog::DevicePathPort).arg(m_slave) << QString() << m_slave + "|";
+    QTest::newRow("empty address uses the default")
+        << true << "" << true << "COM0 " + station + ":80 as " + station << QString() << "|" + station;
+    QTest::newRow("plain address") << true << "192.168.7.7" << true << "COM0 192.168.7.7:80 as 192.168.7.7"
+                                   << QString() << "|192.168.7.7";
+    QTest::newRow("address with port") << true << "127.0.0.1:8081" << true
+                                       << "COM0 127.0.0.1:8081 as 127.0.0.1:8081" << QString() << "|127.0.0.1:8081";
+    QTest::newRow("port out of range") << true << "127.0.0.1:70000" << false << "none, COM-1"
+                                       << "\"127.0.0.1:70000\" is not a station address. Enter a host name or IP address, "
+                                          "optionally followed by \":\" and a port number from 1 to 65535." << "|";
 }
 
-void tst_CommsConfig::devicePathOpensAndIsProposedNextTime()
+void tst_CommsConfig::setUpOutcome()
 {
-    const int master = posix_openpt(O_RDWR | O_NOCTTY);
-    QVERIFY(master >= 0);
-    QVERIFY(grantpt(master) == 0 && unlockpt(master) == 0);
-    const QString slave = QString::fromLocal8Bit(ptsname(master));
+    QFETCH(bool, tcp);
+    QFETCH(QString, typed);
+    QFETCH(QString, prompt);
+    CommsSetup::setDialogHook(tcp ? chooseAddress(typed) : choose(CommsConfigDialog::OtherIndex, typed));
+    QTEST(CommsSetup(m_connection, m_station).run(), "ok");
+    QTEST(describe(*m_connection), "port");
+    QCOMPARE(m_prompter.promptTexts().join(QString()), prompt);
+    QTEST(store().value(QStringLiteral("/Comm Port")).toString() + '|' + CommsSetup::readRecentAddresses().join(','),
+          "remembered");
+    if (m_connection->getPort() && !prompt.isEmpty()) { // connecting opens it again and fails the same way
+        m_prompter.clear();
+        m_connection->connectSlot(false);
+        QCOMPARE(m_prompter.promptTexts(), QStringList{ prompt });
+        QVERIFY(!m_connection->isConnectRequested());
+    }
+}
 
-    CommsSetup::setDialogHook(choose(CommsConfigDialog::OtherIndex, slave));
+void tst_CommsConfig::devicePathIsProposedNextTime()
+{
+    CommsSetup::setDialogHook(choose(CommsConfigDialog::OtherIndex, m_slave));
     QVERIFY(CommsSetup(m_connection, m_station).run());
-    auto *port = qobject_cast<ZEMPRSPort *>(m_connection->getPort());
-    QVERIFY(port && port->isPortOpen());
-    QCOMPARE(port->deviceName(), slave);
-    QVERIFY(m_prompter.prompts().isEmpty());
-    QCOMPARE(store().value(QStringLiteral("/Comm Port")).toString(), slave);
-
-    // The next set-up proposes it under "Other"; a port that is open is kept.
+    ZEMPPort *port = m_connection->getPort();
+    // A port that is open is kept without asking.
     m_connection->configureCommsSlot();
     QCOMPARE(m_connection->getPort(), port);
     port->closePort();
     QString proposed;
     int proposedIndex = -1;
     CommsSetup::setDialogHook([&](CommsConfigDialog &dialog) {
-        proposed = Form(dialog).otherEdit->text();
-        proposedIndex = Form(dialog).portComboBox->currentIndex();
+        proposed = child<QLineEdit>(dialog, "otherEdit")->text();
+        proposedIndex = child<QComboBox>(dialog, "portComboBox")->currentIndex();
         return int(QDialog::Rejected);
     });
     m_connection->configureCommsSlot();
     QCOMPARE(proposedIndex, int(CommsConfigDialog::OtherIndex));
-    QCOMPARE(proposed, slave);
+    QCOMPARE(proposed, m_slave);
     QCOMPARE(m_connection->getPort(), port); // cancelled: unchanged
-    ::close(master);
 }
 
 void tst_CommsConfig::recentAddressesMoveToTopAndKeepTen()
@@ -295,50 +289,6 @@ void tst_CommsConfig::recentAddressesMoveToTopAndKeepTen()
     expected.prepend(QStringLiteral("station.local:8080"));
     expected.removeLast();
     QCOMPARE(CommsSetup::readRecentAddresses(), expected);
-    QVERIFY(!store().contains(QStringLiteral("/RecentIPs/IP11")));
-    auto *port = qobject_cast<ZEMPTCPPort *>(m_connection->getPort());
-    QVERIFY(port);
-    QCOMPARE(port->host(), QStringLiteral("station.local"));
-    QCOMPARE(port->port(), 8080);
-}
-
-void tst_CommsConfig::addressChoices_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("created");
-    QTest::addColumn<QString>("host");
-    QTest::addColumn<int>("port");
-
-    QTest::newRow("empty uses default") << "" << true << QString::fromLatin1(CommsSetup::DefaultStationAddress) << 80;
-    QTest::newRow("plain address") << "192.168.7.7" << true << "192.168.7.7" << 80;
-    QTest::newRow("with port") << "127.0.0.1:8081" << true << "127.0.0.1" << 8081;
-    QTest::newRow("port out of range") << "127.0.0.1:70000" << false << QString() << 0;
-    QTest::newRow("port not a number") << "host:http" << false << QString() << 0;
-}
-
-void tst_CommsConfig::addressChoices()
-{
-    QFETCH(QString, typed);
-    QFETCH(bool, created);
-    QFETCH(QString, host);
-    QFETCH(int, port);
-    m_station->transports = RYXInterfaceModule::TransportTCPIP;
-    CommsSetup::setDialogHook(chooseAddress(typed));
-    QCOMPARE(CommsSetup(m_connection, m_station).run(), created);
-    auto *tcp = qobject_cast<ZEMPTCPPort *>(m_connection->getPort());
-    QCOMPARE(bool(tcp), created);
-    QCOMPARE(m_prompter.prompts().size(), created ? 0 : 1);
-    if (!created) {
-        QVERIFY(CommsSetup::readRecentAddresses().isEmpty());
-        QCOMPARE(m_connection->comPortNumber(), -1);
-        return;
-    }
-    QCOMPARE(tcp->host(), host);
-    QCOMPARE(int(tcp->port()), port);
-    QCOMPARE(m_connection->comPortNumber(), 0);
-    const QString remembered = typed.isEmpty() ? host : typed;
-    QCOMPARE(m_connection->ipAddress(), remembered);
-    QCOMPARE(CommsSetup::readRecentAddresses(), QStringList{ remembered });
 }
 
 QTEST_MAIN(tst_CommsConfig)
