@@ -1,7 +1,6 @@
 // Point transfers over a real pty and a real loopback socket against the
 // station simulator running in-process.
 #include "app/RYXHeadlessReceiver.h"
-#include "comm/CVELException.h"
 #include "comm/RYXConnection.h"
 #include "comm/TransferContext.h"
 #include "comm/ZEMPRSPort.h"
@@ -13,8 +12,8 @@
 #include "SimStation.h"
 #include "SimThread.h"
 
-#include <QtCore/QThread>
-#include <QtTest/QSignalSpy>
+#include "support/RunOnWorker.h"
+
 #include <QtTest/QTest>
 
 #include <functional>
@@ -43,11 +42,10 @@ public:
 class Link
 {
 public:
-    explicit Link(bool tcp, const QString &modules = QStringLiteral("TI4,AO4"))
+    explicit Link(bool tcp)
     {
         SimOptions options;
-        QString error;
-        SimCatalog::parseModuleList(modules, options.modules, &error);
+        SimCatalog::parseModuleList(QStringLiteral("TI4,AO4"), options.modules, nullptr);
         options.httpEnabled = tcp;
         options.ptyEnabled = !tcp;
         sim = std::make_unique<SimThread>(options);
@@ -70,32 +68,14 @@ public:
     }
     ~Link() { connection.getPort()->closePort(); }
 
-    void setFaults(const std::function<void(SimFaults &)> &change)
-    {
-        SimFaults faults = sim->station()->faults();
-        change(faults);
-        sim->station()->setFaults(faults);
-    }
-
-    /// Runs \a work on a worker thread, as the connection thread would,
-    /// while this thread serves the socket and the posted events.
     void run(const std::function<void(TransferContext &)> &work)
     {
-        QString failure;
-        QThread *worker = QThread::create([&] {
-            try {
-                TransferContext context(false, &head, true);
-                work(context);
-            } catch (const CVELException &e) {
-                failure = e.message();
-            }
-        });
-        QSignalSpy done(worker, &QThread::finished);
-        worker->start();
-        QVERIFY(done.wait(30000));
-        worker->wait();
-        delete worker;
-        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QCOMPARE(runOnWorker([&] {
+                     TransferContext context(false, &head, true);
+                     work(context);
+                     return 0;
+                 }),
+                 0);
     }
     QString value(const char *key) { return head.getDatabase()->GetString(QString::fromLatin1(key)); }
 
@@ -184,16 +164,16 @@ void tst_SimLink::faults()
     QFETCH(int, result);
     Link link(tcp);
     QVERIFY(link.ok);
-    link.setFaults([&](SimFaults &f) {
-        if (fault == QLatin1String("drop"))
-            f.setDropEvery(2);
-        else if (fault == QLatin1String("corrupt"))
-            f.setCorruptEvery(2);
-        else if (fault == QLatin1String("error66"))
-            f.addDeviceError({66, SimCatalog::DeviceTypePoint, 0});
-        else
-            f.setSilentAfter(1);
-    });
+    SimFaults f;
+    if (fault == QLatin1String("drop"))
+        f.setDropEvery(2);
+    else if (fault == QLatin1String("corrupt"))
+        f.setCorruptEvery(2);
+    else if (fault == QLatin1String("error66"))
+        f.addDeviceError({66, SimCatalog::DeviceTypePoint, 0});
+    else
+        f.setSilentAfter(1);
+    link.sim->station()->setFaults(f);
     int first = -99, verified = -99;
     link.run([&](TransferContext &c) {
         first = c.readPoint(QStringLiteral("mim_nummodules"));
