@@ -117,16 +117,9 @@ int RYXChannel::executeOperation(const QString &op, bool topLevel)
 
 int RYXChannel::upload(bool)
 {
-    TransferContext context(true, this);
-    RYXInterfaceModule::countTransfers(context, this, &RYXObject::uploadPoints);
-    context.setProgressTitle(QStringLiteral("Uploading ") + getName());
-    try {
-        return runUpload(context);
-    } catch (const CVELException_ExcessiveRetries &) {
-        setStatus(InvalidateTree);
-        return context.reportFailure(TransferContext::RetryLimitExceeded,
-                                     QStringLiteral("upload failure"));
-    }
+    return RYXInterfaceModule::runTransfer(
+        this, false, QStringLiteral("upload failure"),
+        [this](TransferContext &context) { return runUpload(context); }, [this] { setStatus(InvalidateTree); });
 }
 
 int RYXChannel::runUpload(TransferContext &context)
@@ -150,28 +143,18 @@ int RYXChannel::runUpload(TransferContext &context)
 
 int RYXChannel::download(bool topLevel)
 {
-    TransferContext context(true, this);
-    RYXInterfaceModule::countTransfers(context, this, &RYXObject::downloadPoints);
-    context.setProgressTitle(QStringLiteral("Downloading ") + getName());
-    try {
-        return runDownload(context, topLevel);
-    } catch (const CVELException_ExcessiveRetries &) {
-        setStatus(InvalidateTree);
-        return context.reportFailure(TransferContext::RetryLimitExceeded,
-                                     QStringLiteral("download failure!"));
-    }
+    return RYXInterfaceModule::runTransfer(
+        this, true, QStringLiteral("download failure!"),
+        [this, topLevel](TransferContext &context) { return runDownload(context, topLevel); },
+        [this] { setStatus(InvalidateTree); });
 }
 
 int RYXChannel::runDownload(TransferContext &context, bool topLevel)
 {
-    const QString aborted = QStringLiteral("download aborted!");
-    if (!prepareDownloadData())
-        return context.reportFailure(TransferContext::GenericFailure, aborted,
-                                     QStringLiteral("Failed to prepare data for transfer."));
-    if (statusFlags & ConfigError)
-        return context.reportFailure(TransferContext::GenericFailure, aborted,
-                                     QStringLiteral("Error in configuration."));
-    int code = verifyDevice(context.port());
+    int code = RYXInterfaceModule::checkDownloadReady(context, this);
+    if (code != 0)
+        return code;
+    code = verifyDevice(context.port());
     if (code == 0)
         code = downloadPoints(context);
     if (code == 0) {

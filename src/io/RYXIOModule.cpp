@@ -331,17 +331,15 @@ int RYXIOModule::executeOperation(const QString &op, bool topLevel)
 
 int RYXIOModule::upload(bool)
 {
-    TransferContext context(true, this);
-    RYXInterfaceModule::countTransfers(context, this, &RYXObject::uploadPoints);
-    context.setProgressTitle(QStringLiteral("Uploading ") + getName());
-    try {
-        return runUpload(context);
-    } catch (const CVELException_ExcessiveRetries &) {
-        setSuppressIndicatorRefresh(false);
-        setStatus(InvalidateTree);
-        return context.reportFailure(TransferContext::RetryLimitExceeded,
-                                     QStringLiteral("upload failure!"));
-    }
+    return RYXInterfaceModule::runTransfer(
+        this, false, QStringLiteral("upload failure!"),
+        [this](TransferContext &context) { return runUpload(context); }, [this] { showFailure(); });
+}
+
+void RYXIOModule::showFailure()
+{
+    setSuppressIndicatorRefresh(false);
+    setStatus(InvalidateTree);
 }
 
 int RYXIOModule::runUpload(TransferContext &context)
@@ -364,12 +362,7 @@ int RYXIOModule::runUpload(TransferContext &context)
         return context.reportFailure(TransferContext::GenericFailure,
                                      QStringLiteral("upload failure"),
                                      QStringLiteral("There is a problem with the data."));
-    int overall = 0;
-    for (RYXObject *child : QList<RYXObject *>(children)) {
-        const int result = child->executeOperation(QStringLiteral("upload"), false);
-        if (result != 0)
-            overall = result;
-    }
+    const int overall = RYXInterfaceModule::runOnChildren(this, QStringLiteral("upload"));
     if (overall == 0)
         context.addProgressResult(QStringLiteral("SmallGreenLED"), getName() + QStringLiteral(" upload success!"));
     else
@@ -382,29 +375,19 @@ int RYXIOModule::runUpload(TransferContext &context)
 
 int RYXIOModule::download(bool topLevel)
 {
-    TransferContext context(true, this);
-    RYXInterfaceModule::countTransfers(context, this, &RYXObject::downloadPoints);
-    context.setProgressTitle(QStringLiteral("Downloading ") + getName());
-    try {
-        return runDownload(context, topLevel);
-    } catch (const CVELException_ExcessiveRetries &) {
-        setSuppressIndicatorRefresh(false);
-        setStatus(InvalidateTree);
-        return context.reportFailure(TransferContext::RetryLimitExceeded,
-                                     QStringLiteral("download failure!"));
-    }
+    return RYXInterfaceModule::runTransfer(
+        this, true, QStringLiteral("download failure!"),
+        [this, topLevel](TransferContext &context) { return runDownload(context, topLevel); },
+        [this] { showFailure(); });
 }
 
 int RYXIOModule::runDownload(TransferContext &context, bool topLevel)
 {
     const QString failure = QStringLiteral("download failure!");
-    if (!prepareDownloadData())
-        return context.reportFailure(TransferContext::GenericFailure, QStringLiteral("download aborted!"),
-                                     QStringLiteral("Failed to prepare data for transfer."));
-    if (statusFlags & ConfigError)
-        return context.reportFailure(TransferContext::GenericFailure, QStringLiteral("download aborted!"),
-                                     QStringLiteral("Error in configuration."));
-    int code = verifyDevice(context.port());
+    int code = RYXInterfaceModule::checkDownloadReady(context, this);
+    if (code != 0)
+        return code;
+    code = verifyDevice(context.port());
     if (code != 0) {
         setStatus(InvalidateTree);
         return context.reportFailure(code, failure);
@@ -421,12 +404,7 @@ int RYXIOModule::runDownload(TransferContext &context, bool topLevel)
             return context.reportFailure(code, failure);
         }
     }
-    int overall = 0;
-    for (RYXObject *child : QList<RYXObject *>(children)) {
-        const int result = child->executeOperation(QStringLiteral("download"), false);
-        if (result != 0)
-            overall = result;
-    }
+    const int overall = RYXInterfaceModule::runOnChildren(this, QStringLiteral("download"));
     if (topLevel && checkOperation(1) == 0)
         RYXInterfaceModule::runSaveStep(context, getName(), [this] { return commitDeviceData(); });
     if (overall == 0)

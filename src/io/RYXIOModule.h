@@ -90,5 +90,7 @@ private:
     int runUpload(TransferContext &context);
     int runDownload(TransferContext &context, bool topLevel);
     int commitModule();
+    /// Ends a failed transfer so that the LED shows it.
+    void showFailure();
     int transactRegister(bool write, int index, int j, unsigned char *buffer);
 };

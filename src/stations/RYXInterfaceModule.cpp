@@ -274,18 +274,55 @@ int RYXInterfaceModule::resultOfStatus(int status)
     return TransferContext::GenericFailure;
 }
 
+int RYXInterfaceModule::runTransfer(RYXObject *object, bool download, const QString &failure,
+                                    const std::function<int(TransferContext &)> &body,
+                                    const std::function<void()> &onRetries)
+{
+    TransferContext context(true, object);
+    countTransfers(context, object, download ? &RYXObject::downloadPoints : &RYXObject::uploadPoints);
+    context.setProgressTitle((download ? QStringLiteral("Downloading ") : QStringLiteral("Uploading "))
+                             + object->getName());
+    try {
+        return body(context);
+    } catch (const CVELException_ExcessiveRetries &) {
+        if (onRetries)
+            onRetries();
+        return context.reportFailure(TransferContext::RetryLimitExceeded, failure);
+    }
+}
+
+int RYXInterfaceModule::checkDownloadReady(TransferContext &context, RYXObject *object)
+{
+    const QString aborted = QStringLiteral("download aborted!");
+    if (!object->prepareDownloadData())
+        return context.reportFailure(TransferContext::GenericFailure, aborted,
+                                     QStringLiteral("Failed to prepare data for transfer."));
+    if (object->getStatusFlags() & ConfigError)
+        return context.reportFailure(TransferContext::GenericFailure, aborted,
+                                     QStringLiteral("Error in configuration."));
+    return 0;
+}
+
+int RYXInterfaceModule::runOnChildren(RYXObject *parent, const QString &op)
+{
+    int overall = 0;
+    const QList<RYXObject *> list = parent->getChildren();
+    for (RYXObject *child : list) {
+        const int result = child->executeOperation(op, false);
+        if (result != 0)
+            overall = result;
+        if (result == TransferContext::CommunicationLost)
+            break;
+    }
+    return overall;
+}
+
 // ------------------------------------------------------------ station transfers
 
 int RYXInterfaceModule::upload(bool)
 {
-    TransferContext context(true, this);
-    countTransfers(context, this, &RYXObject::uploadPoints);
-    context.setProgressTitle(QStringLiteral("Uploading ") + getName());
-    try {
-        return runUpload(context);
-    } catch (const CVELException_ExcessiveRetries &) {
-        return context.reportFailure(TransferContext::RetryLimitExceeded, QStringLiteral("upload failure!"));
-    }
+    return runTransfer(this, false, QStringLiteral("upload failure!"),
+                       [this](TransferContext &context) { return runUpload(context); });
 }
 
 int RYXInterfaceModule::runUpload(TransferContext &context)
@@ -300,14 +337,7 @@ int RYXInterfaceModule::runUpload(TransferContext &context)
     if (!processUploadedData())
         return context.reportFailure(TransferContext::GenericFailure, failure,
                                      QStringLiteral("There is a problem with the data."));
-    int overall = 0;
-    for (RYXObject *child : QList<RYXObject *>(children)) {
-        const int result = child->executeOperation(QStringLiteral("upload"), false);
-        if (result != 0)
-            overall = result;
-        if (result == TransferContext::CommunicationLost)
-            break;
-    }
+    const int overall = runOnChildren(this, QStringLiteral("upload"));
     addOverallResult(context, QStringLiteral("upload"), overall);
     markCurrent(QString());
     setStatus(ConfigurationUploaded);
@@ -318,41 +348,23 @@ int RYXInterfaceModule::runUpload(TransferContext &context)
 
 int RYXInterfaceModule::download(bool topLevel)
 {
-    TransferContext context(true, this);
-    countTransfers(context, this, &RYXObject::downloadPoints);
-    context.setProgressTitle(QStringLiteral("Downloading ") + getName());
-    try {
-        return runDownload(context, topLevel);
-    } catch (const CVELException_ExcessiveRetries &) {
-        return context.reportFailure(TransferContext::RetryLimitExceeded, QStringLiteral("download failed!"));
-    }
+    return runTransfer(this, true, QStringLiteral("download failed!"),
+                       [this, topLevel](TransferContext &context) { return runDownload(context, topLevel); });
 }
 
 int RYXInterfaceModule::runDownload(TransferContext &context, bool topLevel)
 {
-    const QString aborted = QStringLiteral("download aborted!");
-    if (!prepareDownloadData())
-        return context.reportFailure(TransferContext::GenericFailure, aborted,
-                                     QStringLiteral("Failed to prepare data for transfer."));
-    if (statusFlags & ConfigError)
-        return context.reportFailure(TransferContext::GenericFailure, aborted,
-                                     QStringLiteral("Error in configuration."));
-    int code = verifyDevice(context.port());
+    int code = checkDownloadReady(context, this);
     if (code != 0)
-        return context.reportFailure(code, aborted);
+        return code;
+    code = verifyDevice(context.port());
+    if (code != 0)
+        return context.reportFailure(code, QStringLiteral("download aborted!"));
     code = downloadPoints(context);
     if (code != 0)
         return context.reportFailure(code, QStringLiteral("download failed!"));
     context.addProgressResult(QStringLiteral("SmallGreenLED"), getName() + QStringLiteral(" download success!"));
-    int overall = 0;
-    for (RYXObject *child : QList<RYXObject *>(children)) {
-        const int result = child->executeOperation(QStringLiteral("download"), false);
-        if (result != 0)
-            overall = result;
-        // Once the station is gone, every further module would only time out.
-        if (result == TransferContext::CommunicationLost)
-            break;
-    }
+    const int overall = runOnChildren(this, QStringLiteral("download"));
     if (topLevel && checkOperation(1) == 0 && overall != TransferContext::CommunicationLost)
         runSaveStep(context, getName(), [this] { return commitDeviceData(); });
     addOverallResult(context, QStringLiteral("download"), overall);

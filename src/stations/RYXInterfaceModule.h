@@ -85,6 +85,19 @@ public:
 
     /// A transaction status as a transfer result code (time-out: lost communication).
     static int resultOfStatus(int status);
+    /// Runs the upload or download of \a object alone: the counting pass, the
+    /// progress title, then \a body. Running out of retries ends it with the
+    /// retry result and \a failure, after \a onRetries (the LED to show).
+    static int runTransfer(RYXObject *object, bool download, const QString &failure,
+                           const std::function<int(TransferContext &)> &body,
+                           const std::function<void()> &onRetries = {});
+    /// The checks before a download's first transfer: the object prepares its
+    /// data and has no configuration error. 0, or the failure reported.
+    static int checkDownloadReady(TransferContext &context, RYXObject *object);
+    /// Runs \a op on every child of \a parent in order, stopping once the
+    /// communication is lost (each further child would only time out).
+    /// 0, or the last child's failure.
+    static int runOnChildren(RYXObject *parent, const QString &op);
 
     // --- accessors ---------------------------------------------------------------
     int getModuleCount() const { return moduleCount; }
