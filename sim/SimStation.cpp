@@ -94,6 +94,8 @@ SimReply SimStation::handleRequest(const QByteArray &frame)
     reply.outcome = action == SimFaults::Action::Drop ? SimReply::NoAnswer : SimReply::Answered;
     if (action == SimFaults::Action::Drop)
         reply.frame.clear();
+    else
+        countFrameBytes(frame.size() + reply.frame.size());
     emit requestHandled(address, write);
     if (saved)
         emit this->saved();
@@ -140,6 +142,7 @@ SimStation::Answer SimStation::targetAccess(SimPointMap &map, bool write, quint1
             ++m_saves;
         return answer;
     }
+    ++m_pointReads;
     if (def->flags & SimPointDef::Clock)
         map.set(address, SimPointMap::integerBytes(quint64(QDateTime::currentSecsSinceEpoch()),
                                                    def->width));
@@ -284,6 +287,24 @@ QByteArray SimStation::registerValue(int module, int index, int j) const
 {
     QMutexLocker locker(&m_mutex);
     return m_registers.value(registerAddress(module, index, j), QByteArray(RegisterWidth, '\0'));
+}
+
+quint64 SimStation::pointReads() const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_pointReads;
+}
+
+quint64 SimStation::frameBytes() const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_frameBytes;
+}
+
+void SimStation::countFrameBytes(int bytes)
+{
+    QMutexLocker locker(&m_mutex);
+    m_frameBytes += quint64(bytes);
 }
 
 quint64 SimStation::requestCount() const

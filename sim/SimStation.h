@@ -63,6 +63,11 @@ public:
     QByteArray registerValue(int module, int index, int j) const;
 
     quint64 requestCount() const;
+    /// Point reads carried out, at the head or through a tunnel.
+    quint64 pointReads() const;
+    /// Bytes of the requests answered and of their answers: what a serial
+    /// line would have carried.
+    quint64 frameBytes() const;
     /// Number of times the head was told to store downloaded data.
     int saveCount() const;
     /// Number of commits to module \a module (1-based) at target \a index.
@@ -93,6 +98,7 @@ private:
     SimPointMap *targetFor(quint16 tunnelAddr);
     const SimPointMap *targetFor(quint16 tunnelAddr) const;
     bool modulePresent(int position) const;
+    void countFrameBytes(int bytes);
     static QByteArray encode(quint16 address, const Answer &answer);
     static int errorCode(SimPointMap::Result result);
 
@@ -104,6 +110,8 @@ private:
     QMap<quint16, int> m_commits;
     SimFaults m_faults;
     quint64 m_requests = 0;
+    quint64 m_pointReads = 0;
+    quint64 m_frameBytes = 0;
     int m_saves = 0;
     QElapsedTimer m_started; // the clock of the live values
 };
