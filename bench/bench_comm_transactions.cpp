@@ -1,6 +1,7 @@
 // Point reads per second over TCP loopback and over a pty against the
 // in-process simulator, each set against its floor: the pause before every
 // read plus the time the frames need on the wire at the paced rate.
+#include "BenchWorker.h"
 #include "comm/RYXConnection.h"
 #include "comm/TransferContext.h"
 #include "comm/ZEMPRSPort.h"
@@ -12,7 +13,6 @@
 #include "SimThread.h"
 
 #include <QtCore/QElapsedTimer>
-#include <QtCore/QEventLoop>
 #include <QtCore/QThread>
 #include <QtWidgets/QApplication>
 
@@ -69,7 +69,7 @@ Figures measure(bool tcp, int baud, bool paused)
 
     int failures = 0;
     qint64 elapsedNs = 0;
-    QThread *worker = QThread::create([&] {
+    runOnWorker([&] {
         TransferContext context(false, &head, true);
         context.readPoint(QStringLiteral("devicetype"), true, true); // warm-up
         QElapsedTimer clock;
@@ -84,12 +84,6 @@ Figures measure(bool tcp, int baud, bool paused)
         }
         elapsedNs = clock.nsecsElapsed();
     });
-    QEventLoop loop;
-    QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
-    worker->start();
-    loop.exec();
-    worker->wait();
-    delete worker;
     port->closePort();
     figures.ok = failures == 0;
     figures.msPerRead = double(elapsedNs) / 1e6 / Reads;

@@ -4,6 +4,7 @@
 // paced at 57600 baud. Each run is set against its floor: the pause before
 // every paced point read plus, on the serial line, the time the frames
 // need on the wire.
+#include "BenchWorker.h"
 #include "app/RYXHeadlessReceiver.h"
 #include "comm/CVELException.h"
 #include "comm/RYXConnection.h"
@@ -20,8 +21,6 @@
 #include "SimThread.h"
 
 #include <QtCore/QElapsedTimer>
-#include <QtCore/QEventLoop>
-#include <QtCore/QThread>
 #include <QtWidgets/QApplication>
 
 #include <algorithm>
@@ -100,27 +99,6 @@ struct Figures
     quint64 frameBytes = 0;
 };
 
-// Runs \a work on a worker thread, as the connection thread does, while
-// this thread serves the socket and the posted progress events.
-int runOnWorker(const std::function<int()> &work)
-{
-    int result = -1;
-    QThread *worker = QThread::create([&] {
-        try {
-            result = work();
-        } catch (const CVELException &e) {
-            std::fprintf(stderr, "transfer stopped: %s\n", qPrintable(e.message()));
-        }
-    });
-    QEventLoop loop;
-    QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
-    worker->start();
-    loop.exec();
-    worker->wait();
-    delete worker;
-    return result;
-}
-
 class Bench
 {
 public:
@@ -173,7 +151,14 @@ public:
         const int savesBefore = sim->saveCount();
         QElapsedTimer clock;
         clock.start();
-        const int result = runOnWorker([&] { return m_station.executeOperation(op, true); });
+        int result = -1;
+        runOnWorker([&] {
+            try {
+                result = m_station.executeOperation(op, true);
+            } catch (const CVELException &e) {
+                std::fprintf(stderr, "transfer stopped: %s\n", qPrintable(e.message()));
+            }
+        });
         figures.ms = double(clock.nsecsElapsed()) / 1e6;
         figures.ok = result == 0;
         // The save handshake reads its byte without the pause.
