@@ -13,17 +13,10 @@
 #include "model/events/setTimerEvent.h"
 #include "model/events/showMessageBoxSynchEvent.h"
 
-#include <QtCore/QDir>
-#include <QtCore/QEventLoop>
 #include <QtCore/QThread>
-#include <QtCore/QTimer>
 #include <QtCore/QTranslator>
-#include <QtTest/QSignalSpy>
-#include <QtTest/QTest>
-#include <QtWidgets/QApplication>
+#include <QtTest/QtTest>
 #include <QtWidgets/QLabel>
-#include <QtWidgets/QListWidget>
-#include <QtWidgets/QMenu>
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QPushButton>
 #include <memory>
@@ -46,11 +39,9 @@ class tst_MainWindow : public QObject
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<TestWindow> makeWindow(const QStringList &switches)
+    std::unique_ptr<TestWindow> makeWindow(const QStringList &switches = {})
     {
-        QStringList args{QStringLiteral("ryxconfig")};
-        args << switches;
+        const QStringList args = QStringList{ "ryxconfig" } + switches;
         applyStartupSwitches(args);
         auto window = std::make_unique<TestWindow>(nullptr, args);
         window->show();
@@ -61,12 +52,12 @@ private:
         return window;
     }
 
-    QAction *action(RYXConfigWindow *window, const char *name)
+    static QAction *action(RYXConfigWindow *window, const QString &name)
     {
-        return window->findChild<QAction *>(QLatin1String(name));
+        return window->findChild<QAction *>(name);
     }
 
-    QStringList menuTitles(RYXConfigWindow *window)
+    static QStringList menuTitles(RYXConfigWindow *window)
     {
         QStringList titles;
         for (QAction *a : window->menuBar()->actions())
@@ -76,8 +67,15 @@ private:
 
     void grab(QWidget *widget, const QString &name)
     {
-        QDir().mkpath(QStringLiteral(RYX_SCREENSHOT_DIR));
-        QVERIFY(widget->grab().save(QStringLiteral(RYX_SCREENSHOT_DIR "/") + name));
+        QDir().mkpath(RYX_SCREENSHOT_DIR);
+        QVERIFY(widget->grab().save(RYX_SCREENSHOT_DIR "/" + name));
+    }
+
+    void comparePrompt(const QString &title, const QString &text)
+    {
+        QCOMPARE(m_prompter.prompts().size(), 1);
+        QCOMPARE(m_prompter.prompts().first().title, title);
+        QCOMPARE(m_prompter.prompts().first().text, text);
     }
 
     RYXScriptedPrompter m_prompter;
@@ -92,214 +90,142 @@ private Q_SLOTS:
 
     void emptyTreeEnablesOnlyConnectUploadSynchronize()
     {
-        auto window = makeWindow({});
+        auto window = makeWindow();
         QCOMPARE(window->enableMask(), unsigned(RYXConfigWindow::EnableConnect | RYXConfigWindow::EnableUpload));
-        const QStringList enabled{"connect", "upload", "synchronize"};
-        const QStringList masked{"disconnect", "download", "save as", "save", "print preview", "print",
-                                 "copy", "paste", "delete", "configure comms"};
-        for (const QString &name : enabled)
-            QVERIFY2(action(window.get(), name.toLatin1())->isEnabled(), qPrintable(name));
-        for (const QString &name : masked)
-            QVERIFY2(!action(window.get(), name.toLatin1())->isEnabled(), qPrintable(name));
-        const QStringList neverDisabled{"new", "open", "close", "print setup", "exit", "addmodule",
-                                        "help", "about", "treelegend"};
-        for (const QString &name : neverDisabled)
-            QVERIFY2(action(window.get(), name.toLatin1())->isEnabled(), qPrintable(name));
+        for (const char *name : { "connect", "upload", "synchronize", "new", "open", "exit", "help" })
+            QVERIFY2(action(window.get(), name)->isEnabled(), name);
+        for (const char *name : { "disconnect", "download", "save", "print", "copy", "paste", "delete", "configure comms" })
+            QVERIFY2(!action(window.get(), name)->isEnabled(), name);
         QVERIFY(!window->addModulePopup()->isEnabled());
-        grab(window.get(), QStringLiteral("mainwindow.png"));
-    }
-
-    void actionTableAndAccelerators_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("menuText");
-        QTest::addColumn<QString>("toolTip");
-        QTest::addColumn<QString>("key");
-        QTest::newRow("new") << "new" << "&New" << "New" << "Ctrl+N";
-        QTest::newRow("save") << "save" << "&Save" << "Save" << "";
-        QTest::newRow("save as") << "save as" << "&Save As" << "SaveAs" << "Ctrl+A";
-        QTest::newRow("upload") << "upload" << "&Upload" << "Upload from device" << "Ctrl+U";
-        QTest::newRow("configure comms") << "configure comms" << "Confi&gure Comms" << "Configure Comms" << "Ctrl+G";
-        QTest::newRow("print setup") << "print setup" << "Print Setup" << "Print Setup" << "";
-        QTest::newRow("about") << "about" << "&About" << "About RYXConfig" << "";
-        QTest::newRow("treelegend") << "treelegend" << "Tree Indicators Legend" << "" << "";
-    }
-
-    void actionTableAndAccelerators()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, menuText);
-        QFETCH(QString, toolTip);
-        QFETCH(QString, key);
-        auto window = makeWindow({});
-        QAction *a = action(window.get(), name.toLatin1());
-        QVERIFY(a);
-        QCOMPARE(a->text(), menuText);
-        if (!toolTip.isEmpty())
-            QCOMPARE(a->toolTip(), toolTip);
-        QCOMPARE(a->shortcut().toString(), key);
-        QVERIFY(!a->icon().isNull());
+        grab(window.get(), "mainwindow.png");
     }
 
     void everyAcceleratorHasOneOwner()
     {
-        auto window = makeWindow({QStringLiteral("/f")});
+        auto window = makeWindow({ "/f" });
         QMap<QString, QString> owners;
         for (QAction *a : window->findChildren<QAction *>()) {
             const QString key = a->shortcut().toString();
-            if (key.isEmpty())
-                continue;
-            QVERIFY2(!owners.contains(key), qPrintable(key + " shared by " + owners.value(key) + " and " + a->objectName()));
-            owners.insert(key, a->objectName());
+            QVERIFY2(key.isEmpty() || !owners.contains(key),
+                     qPrintable(key + " shared by " + owners.value(key) + " and " + a->objectName()));
+            if (!key.isEmpty())
+                owners.insert(key, a->objectName());
         }
+        QCOMPARE(owners.value("Ctrl+G"), QStringLiteral("configure comms"));
     }
 
     void notImplementedAccelerators_data()
     {
-        QTest::addColumn<QKeySequence>("key");
-        QTest::newRow("Ctrl+L close") << QKeySequence(QStringLiteral("Ctrl+L"));
-        QTest::newRow("Ctrl+P print") << QKeySequence(QStringLiteral("Ctrl+P"));
-        QTest::newRow("Ctrl+V print preview") << QKeySequence(QStringLiteral("Ctrl+V"));
+        QTest::addColumn<QString>("key");
+        QTest::newRow("close") << "Ctrl+L";
+        QTest::newRow("print") << "Ctrl+P";
+        QTest::newRow("print preview") << "Ctrl+V";
     }
 
     void notImplementedAccelerators()
     {
-        QFETCH(QKeySequence, key);
-        auto window = makeWindow({});
+        QFETCH(QString, key);
+        auto window = makeWindow();
         // Print and Print Preview are enabled only with an object selected.
-        auto *object = new RYXObject;
-        window->addRootObject(object);
-        QVERIFY(window->listView()->selectedItem());
-        QVERIFY(window->findChild<QAction *>(QStringLiteral("print"))->isEnabled());
-        QTest::keySequence(window.get(), key);
-        QCOMPARE(m_prompter.prompts().size(), 1);
-        QCOMPARE(m_prompter.prompts().first().title, QStringLiteral("Warning"));
-        QCOMPARE(m_prompter.prompts().first().text, QStringLiteral("This feature is not implemented."));
+        window->addRootObject(new RYXObject);
+        QVERIFY(action(window.get(), "print")->isEnabled());
+        QTest::keySequence(window.get(), QKeySequence(key));
+        comparePrompt("Warning", "This feature is not implemented.");
     }
 
     void exitAsksAndHonoursTheAnswer_data()
     {
-        QTest::addColumn<int>("button");
+        QTest::addColumn<QMessageBox::StandardButton>("button");
         QTest::addColumn<QList<int>>("exitCodes");
-        QTest::newRow("yes ends the program with 0") << int(QMessageBox::Yes) << QList<int>{0};
-        QTest::newRow("no keeps running") << int(QMessageBox::No) << QList<int>{};
+        QTest::newRow("yes ends the program with 0") << QMessageBox::Yes << QList<int>{ 0 };
+        QTest::newRow("no keeps running") << QMessageBox::No << QList<int>{};
     }
 
     void exitAsksAndHonoursTheAnswer()
     {
-        QFETCH(int, button);
-        QFETCH(QList<int>, exitCodes);
-        auto window = makeWindow({});
-        m_prompter.queueButton(QMessageBox::StandardButton(button));
-        QTest::keySequence(window.get(), QKeySequence(QStringLiteral("Ctrl+X")));
-        QCOMPARE(window->exitCodes, exitCodes);
-        QCOMPARE(m_prompter.prompts().size(), 1);
-        QCOMPARE(m_prompter.prompts().first().title, QStringLiteral("RYX Config"));
-        QCOMPARE(m_prompter.prompts().first().text, QStringLiteral("Are you sure you would like to exit RYXConfig?"));
-        QCOMPARE(m_prompter.prompts().first().icon, QMessageBox::Warning);
+        QFETCH(QMessageBox::StandardButton, button);
+        auto window = makeWindow();
+        m_prompter.queueButton(button);
+        QTest::keySequence(window.get(), QKeySequence("Ctrl+X"));
+        QTEST(window->exitCodes, "exitCodes");
+        comparePrompt("RYX Config", "Are you sure you would like to exit RYXConfig?");
     }
 
     void languageMenuOnlyInExtendedMode()
     {
-        auto plain = makeWindow({QStringLiteral("/spanish")});
+        auto plain = makeWindow({ "/spanish" });
         QVERIFY(!plain->languagesPopup());
-        QVERIFY(!menuTitles(plain.get()).contains(QStringLiteral("Settings")));
+        QVERIFY(!menuTitles(plain.get()).contains("Settings"));
         QVERIFY(!plain->currentTranslator());
-        QCOMPARE(action(plain.get(), "new")->text(), QStringLiteral("&New"));
         plain.reset();
 
-        auto extended = makeWindow({QStringLiteral("/f")});
-        QVERIFY(menuTitles(extended.get()).contains(QStringLiteral("Settings")));
-        const QList<QAction *> languages = extended->languagesPopup()->actions();
-        QCOMPARE(languages.size(), 3);
-        QVERIFY(languages.at(0)->isChecked());
-        QVERIFY(!languages.at(1)->isChecked());
+        auto extended = makeWindow({ "/f" });
+        QVERIFY(menuTitles(extended.get()).contains("Settings"));
+        QCOMPARE(extended->languagesPopup()->actions().size(), 3);
+        QVERIFY(extended->languagesPopup()->actions().at(0)->isChecked());
         QVERIFY(!extended->currentTranslator());
-        grab(extended.get(), QStringLiteral("mainwindow-extended.png"));
+        grab(extended.get(), "mainwindow-extended.png");
     }
 
     void laterLanguageSwitchWinsAndTranslates()
     {
         const QString previous = QDir::currentPath();
-        QDir::setCurrent(QStringLiteral(RYX_BIN_DIR));
-        auto window = makeWindow({QStringLiteral("/f"), QStringLiteral("/spanish"), QStringLiteral("/chinese")});
+        QDir::setCurrent(RYX_BIN_DIR);
+        auto window = makeWindow({ "/f", "/spanish", "/chinese" });
         QDir::setCurrent(previous);
         QVERIFY(window->currentTranslator());
         QCOMPARE(window->currentTranslator()->language(), QStringLiteral("zh_CN"));
         const QList<QAction *> languages = window->languagesPopup()->actions();
-        QVERIFY(!languages.at(0)->isChecked());
         QVERIFY(!languages.at(1)->isChecked());
         QVERIFY(languages.at(2)->isChecked());
-        QTRY_VERIFY(action(window.get(), "new")->text() != QStringLiteral("&New"));
-        QTRY_VERIFY(!menuTitles(window.get()).contains(QStringLiteral("&File")));
+        QTRY_VERIFY(!menuTitles(window.get()).contains("&File"));
         window->menuBar()->adjustSize();
         QApplication::processEvents();
-        grab(window.get(), QStringLiteral("mainwindow-chinese.png"));
+        grab(window.get(), "mainwindow-chinese.png");
 
         // Back to English: the Chinese translator goes, the texts return.
         window->setupLanguageActivatedSlot(0);
         QTRY_COMPARE(action(window.get(), "new")->text(), QStringLiteral("&New"));
-        QVERIFY(languages.at(0)->isChecked());
         QVERIFY(!languages.at(2)->isChecked());
     }
 
-    void progressEventsDriveTheDialog()
+    void postedEventsDriveProgressAndLog()
     {
-        auto window = makeWindow({});
+        auto window = makeWindow();
         RYXProgressDialog *dialog = window->progressDialog();
         QCoreApplication::postEvent(window.get(), new progressShowDialogEvent(0, 7));
-        QCoreApplication::postEvent(window.get(), new progressSetTitleEvent(QStringLiteral("Uploading")));
-        QCoreApplication::postEvent(window.get(), new progressAddResultEvent(QStringLiteral("SmallGreenLED"), QStringLiteral("TIM 1 upload success!")));
-        QTRY_VERIFY(dialog->isVisible());
-        auto *results = dialog->findChild<QListWidget *>(QStringLiteral("resultList"));
+        QCoreApplication::postEvent(window.get(), new progressSetTitleEvent("Uploading"));
+        QCoreApplication::postEvent(window.get(), new progressAddResultEvent("SmallGreenLED", "TIM 1 upload success!"));
+        QCoreApplication::postEvent(window.get(), new addToEventBoxEvent("logged"));
+        auto *results = dialog->findChild<QListWidget *>("resultList");
         QTRY_COMPARE(results->count(), 1);
+        QVERIFY(dialog->isVisible());
         QCOMPARE(results->item(0)->text(), QStringLiteral("TIM 1 upload success!"));
-        QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("subopLabel"))->text(), QStringLiteral("Uploading"));
+        QCOMPARE(dialog->findChild<QLabel *>("subopLabel")->text(), QStringLiteral("Uploading"));
+        QTRY_COMPARE(window->eventsBox()->count(), 1);
 
         // A close from another operation leaves it open; finish of the owner enables OK.
         QCoreApplication::postEvent(window.get(), new progressShowDialogEvent(1, 8));
         QCoreApplication::postEvent(window.get(), new progressShowDialogEvent(2, 7));
-        auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("buttonOK"));
-        QTRY_VERIFY(ok->isEnabled());
+        QTRY_VERIFY(dialog->findChild<QPushButton *>("buttonOK")->isEnabled());
         QVERIFY(dialog->isVisible());
-        QVERIFY(!dialog->findChild<QPushButton *>(QStringLiteral("buttonCancel"))->isEnabled());
-        grab(dialog, QStringLiteral("progress.png"));
-    }
-
-    void eventLogFollowsOnlyAtTheBottom()
-    {
-        auto window = makeWindow({});
-        QListWidget *log = window->eventsBox();
-        log->resize(300, 80);
-        for (int i = 0; i < 40; ++i)
-            QCoreApplication::postEvent(window.get(), new addToEventBoxEvent(QStringLiteral("line %1").arg(i)));
-        QTRY_COMPARE(log->count(), 40);
-        QApplication::processEvents();
-        QVERIFY(log->visualItemRect(log->item(39)).intersects(log->viewport()->rect()));
-
-        log->scrollToTop();
-        QCoreApplication::postEvent(window.get(), new addToEventBoxEvent(QStringLiteral("while scrolled up")));
-        QTRY_COMPARE(log->count(), 41);
-        QApplication::processEvents();
-        QVERIFY(!log->visualItemRect(log->item(40)).intersects(log->viewport()->rect()));
+        grab(dialog, "progress.png");
     }
 
     void synchronousEventFromWorkerIsAnsweredOnGuiThread_data()
     {
-        QTest::addColumn<int>("button");
+        QTest::addColumn<QMessageBox::StandardButton>("button");
         QTest::addColumn<int>("answer");
         QTest::addColumn<int>("prompts");
-        QTest::newRow("retry") << int(QMessageBox::Yes) << 1 << 1;
-        QTest::newRow("give up") << int(QMessageBox::No) << 0 << 2;
+        QTest::newRow("retry") << QMessageBox::Yes << 1 << 1;
+        QTest::newRow("give up") << QMessageBox::No << 0 << 2;
     }
 
     void synchronousEventFromWorkerIsAnsweredOnGuiThread()
     {
-        QFETCH(int, button);
-        QFETCH(int, answer);
-        QFETCH(int, prompts);
-        auto window = makeWindow({});
-        m_prompter.queueButton(QMessageBox::StandardButton(button));
+        QFETCH(QMessageBox::StandardButton, button);
+        auto window = makeWindow();
+        m_prompter.queueButton(button);
         int result = -1;
         std::unique_ptr<QThread> worker(QThread::create([&] {
             result = QSyncCustomEvent::postAndWait(window.get(), new Event_ShowSeekFailure);
@@ -308,18 +234,15 @@ private Q_SLOTS:
         QTRY_VERIFY(worker->isFinished());
         for (const RYXScriptedPrompter::Prompt &p : m_prompter.prompts())
             QCOMPARE(p.thread, QThread::currentThread());
-        QCOMPARE(result, answer);
-        QCOMPARE(m_prompter.prompts().size(), prompts);
+        QTEST(result, "answer");
+        QTEST(int(m_prompter.prompts().size()), "prompts");
         QCOMPARE(m_prompter.prompts().first().text,
                  QStringLiteral("Connect failed because:\n\nCommunications timed out.\n\nWould you like to retry?"));
-        if (prompts == 2)
-            QCOMPARE(m_prompter.prompts().at(1).text,
-                     QStringLiteral("The communications resource has been taken offline (i.e. port closed.)"));
     }
 
     void setTimerEventStopsOrStarts()
     {
-        auto window = makeWindow({});
+        auto window = makeWindow();
         QTimer timer;
         QSignalSpy fired(&timer, &QTimer::timeout);
         timer.start(60000);
@@ -329,34 +252,29 @@ private Q_SLOTS:
 
         QCoreApplication::postEvent(window.get(), new setTimerEvent(&timer, 0));
         QVERIFY(fired.wait(1000));
-        QCOMPARE(fired.count(), 1);
         QVERIFY(timer.isSingleShot());
         QVERIFY(!timer.isActive());
     }
 
     void newPopupCreatesASelectedStation()
     {
-        auto window = makeWindow({});
-        QAction *eim = nullptr;
+        auto window = makeWindow();
         for (QAction *a : window->newInterfaceModulePopup()->actions())
             if (a->text() == QLatin1String("EIM"))
-                eim = a;
-        QVERIFY(eim);
-        eim->trigger();
+                a->trigger();
         QCOMPARE(window->listView()->topLevelItemCount(), 1);
         RYXObject *station = RYXListView::objectOf(window->listView()->selectedItem());
-        QVERIFY(station);
-        QVERIFY(station->inherits("EIModuleObject"));
+        QVERIFY(station && station->inherits("EIModuleObject"));
         // A selected top-level object can be saved; an offline station with
         // room for modules offers Add Module.
-        QVERIFY(window->findChild<QAction *>(QStringLiteral("save"))->isEnabled());
+        QVERIFY(action(window.get(), "save")->isEnabled());
         QVERIFY(window->addModulePopup()->isEnabled());
-        grab(window.get(), QStringLiteral("mainwindow-eim.png"));
+        grab(window.get(), "mainwindow-eim.png");
     }
 
     void foreignCustomEventIsLeftToTheToolkit()
     {
-        auto window = makeWindow({});
+        auto window = makeWindow();
         QEvent other(QEvent::Type(QEvent::User + 500));
         QVERIFY(!window->dispatchEvent(&other));
     }
