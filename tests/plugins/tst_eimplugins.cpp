@@ -54,234 +54,209 @@ class tst_EIMPlugins : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void validation_data();
-    void validation();
-    void configurationDialogWritesPoints();
-    void firmwareAndSerialOnlyOnline();
-    void dialogIsReusedForAnotherStation();
-    void processDialog();
-    void lockedListKeepsTable();
-    void processDataState();
-    void internalsDialog();
-    void pluginsWithoutDataTransferNothing();
+    void validation_data()
+    {
+        QTest::addColumn<QString>("descriptor");
+        QTest::addColumn<QString>("location");
+        QTest::addColumn<bool>("descriptorValid");
+        QTest::addColumn<bool>("locationValid");
+        QTest::newRow("Tank_1") << "Tank_1" << "" << true << true;
+        QTest::newRow("empty") << "" << "" << true << true;
+        QTest::newRow("underscore first") << "_T1" << "" << true << true;
+        QTest::newRow("digit first") << "1Tank" << "" << false << true;
+        QTest::newRow("hyphen") << "Tank-1" << "" << false << true;
+        QTest::newRow("11 characters fill the field") << QString(11, 'A') << "" << true << true;
+        QTest::newRow("12 characters overflow the field") << QString(12, 'A') << "" << false << true;
+        QTest::newRow("31-character location") << "T" << QString(31, 'x') << true << true;
+        QTest::newRow("32-character location") << "T" << QString(32, 'x') << true << false;
+        QTest::newRow("both bad") << "9" << QString(40, 'x') << false << false;
+    }
+
+    // The station name and location typed into the dialog are stored; they must
+    // fit the station's fields with their terminating zero, anything else is
+    // red and marks the configuration bad before a download is tried.
+    void validation()
+    {
+        QFETCH(QString, descriptor);
+        QFETCH(QString, location);
+        QFETCH(bool, descriptorValid);
+        QFETCH(bool, locationValid);
+        EIModuleObject station;
+        EIMConfigurationObjectPlugin *plugin = station.configurationPluginObject();
+        EIMConfigurationDialog dialog(plugin);
+        dialog.show();
+        typeInto(control<RYXLineEdit>(&dialog, "DescriptorEdit"), descriptor);
+        typeInto(control<RYXLineEdit>(&dialog, "serverLocationEdit"), location);
+        QCOMPARE(station.getString("descriptor"), descriptor);
+        QCOMPARE(station.getString("serverlocation"), location);
+        QCOMPARE(isRed(control<QLabel>(&dialog, "descriptorLabel")), !descriptorValid);
+        QCOMPARE(isRed(control<QLabel>(&dialog, "serverLocationLabel")), !locationValid);
+        const bool valid = descriptorValid && locationValid;
+        QCOMPARE(station.getBool("ximconfigisvalid"), valid);
+        QCOMPARE(bool(plugin->getStatusFlags() & RYXObject::ConfigError), !valid);
+        station.updateDialog();
+        QCOMPARE(bool(station.getStatusFlags() & RYXObject::ConfigError), !valid);
+    }
+
+    // Firmware and serial number show only while online; the word order follows
+    // the radio buttons both ways.
+    void configurationDialog()
+    {
+        EIModuleObject station;
+        station.setValue("synch_fwversion", "260");
+        station.setValue("synch_serialnumber", "100234");
+        EIMConfigurationDialog dialog(station.configurationPluginObject());
+        QCOMPARE(control<RYXLineEdit>(&dialog, "DescriptorEdit")->text(), QStringLiteral("EIM"));
+        auto *version = control<QLineEdit>(&dialog, "versionEdit");
+        QCOMPARE(control<QLineEdit>(&dialog, "serialNumberEdit")->text(), QString());
+        station.setOnline(true);
+        dialog.requestUpdate();
+        QCOMPARE(version->text(), QStringLiteral("1.04"));
+        QCOMPARE(control<QLineEdit>(&dialog, "serialNumberEdit")->text(), QStringLiteral("100234"));
+        station.setOnline(false);
+        dialog.requestUpdate();
+        QCOMPARE(version->text(), QString());
+
+        control<QRadioButton>(&dialog, "MSWRadioButton")->click();
+        QCOMPARE(station.getString("floatorder"), QStringLiteral("1"));
+        station.setValue("floatorder", "0");
+        dialog.requestUpdate();
+        QVERIFY(control<QRadioButton>(&dialog, "LSWRadioButton")->isChecked());
+    }
+
+    // Selecting another station's configuration keeps the dialog on screen and
+    // shows that station's values; a dialog of another class is not reused.
+    void dialogIsReusedForAnotherStation()
+    {
+        EIModuleObject first;
+        EIModuleObject second;
+        second.setValue("descriptor", "Second");
+        bool reused = true;
+        std::unique_ptr<QWidget> dialog(first.configurationPluginObject()->createDialog(nullptr, nullptr, &reused));
+        QVERIFY(!reused);
+        QCOMPARE(second.configurationPluginObject()->createDialog(nullptr, dialog.get(), &reused), nullptr);
+        QVERIFY(reused);
+        auto *edit = control<RYXLineEdit>(dialog.get(), "DescriptorEdit");
+        QCOMPARE(edit->text(), QStringLiteral("Second"));
+        typeInto(edit, QStringLiteral("Edited"));
+        QCOMPARE(second.getString("descriptor"), QStringLiteral("Edited"));
+        QCOMPARE(first.getString("descriptor"), QStringLiteral("EIM"));
+        std::unique_ptr<QWidget> process(first.processPlugin()->createDialog(nullptr, dialog.get(), &reused));
+        QVERIFY(!reused);
+        QVERIFY(qobject_cast<XIMProcessDialog *>(process.get()));
+    }
+
+    void processDialog()
+    {
+        EIModuleObject station;
+        std::unique_ptr<QWidget> shown(station.processPlugin()->createDialog(nullptr, nullptr, nullptr));
+        auto &dialog = *qobject_cast<XIMProcessDialog *>(shown.get());
+        auto *monitor = control<QCheckBox>(&dialog, "MonitorCheckBox");
+        auto *frequency = control<QComboBox>(&dialog, "updateFreqComboBox");
+        // Offline: no monitoring, nothing to change.
+        monitor->setChecked(true);
+        dialog.requestUpdate();
+        QVERIFY(!monitor->isChecked());
+        QVERIFY(!monitor->isEnabled());
+        QVERIFY(!frequency->isEnabled());
+
+        station.setOnline(true);
+        dialog.requestUpdate();
+        QTest::mouseClick(monitor, Qt::LeftButton);
+        QVERIFY(station.isMonitoring());
+        QTest::mouseClick(monitor, Qt::LeftButton);
+        QVERIFY(!station.isMonitoring());
+
+        frequency->setCurrentIndex(3);
+        emit frequency->activated(3);
+        QCOMPARE(station.getString("updatefreq"), QStringLiteral("15"));
+        control<QComboBox>(&dialog, "analogPrecisionComboBox")->setCurrentIndex(6);
+        emit control<QComboBox>(&dialog, "analogPrecisionComboBox")->activated(6);
+        QCOMPARE(station.getString("analogprecision"), QStringLiteral("6"));
+
+        station.setValue("monitorisidle", false);
+        station.setValue("monitormessage", "REFRESHING DATA");
+        dialog.requestUpdate();
+        QCOMPARE(control<QLabel>(&dialog, "statusText")->text(), QStringLiteral("REFRESHING DATA"));
+        QVERIFY(isRed(control<QLabel>(&dialog, "statusText")));
+    }
+
+    // While the monitor holds the list the table keeps what it shows.
+    void lockedListKeepsTable()
+    {
+        EIModuleObject station;
+        XIMProcessObjectPlugin *plugin = station.processPlugin();
+        XIMProcessDialog dialog(plugin);
+        QTableWidget *table = control<QTableWidget>(&dialog, "PVTable");
+        plugin->setProcessValues({{"TinyGreenLED", "Interface Module Status", "0x0000", "TinyGreenLED", "OK"},
+                                  {"TinyGreenLED", "Station Clock", "2026-01-01", "", ""}});
+        dialog.requestUpdate();
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(0, 1)->text(), QStringLiteral("0x0000"));
+        QCOMPARE(table->item(0, 2)->text(), QStringLiteral("OK"));
+
+        plugin->listMutex()->lock();
+        plugin->processValues() = {{"", "Other", "1", "", ""}};
+        dialog.requestUpdate();
+        QCOMPARE(table->rowCount(), 2);
+        plugin->listMutex()->unlock();
+        dialog.requestUpdate();
+        QCOMPARE(table->rowCount(), 1);
+        QCOMPARE(table->item(0, 0)->text(), QStringLiteral("Other"));
+    }
+
+    void processDataState()
+    {
+        EIModuleObject station;
+        XIMProcessObjectPlugin *plugin = station.processPlugin();
+        station.setOnline(true);
+        QCOMPARE(plugin->getStatusPixmapName(plugin->getStatusFlags()), QStringLiteral("SmallYellowLED"));
+        plugin->setDataCurrent(true);
+        QVERIFY(plugin->getExtraPropertiesHtml().contains("PROCESS DATA CURRENT"));
+        QCOMPARE(plugin->getStatusPixmapName(plugin->getStatusFlags()), QStringLiteral("SmallGreenLED"));
+        // Going offline makes the shown data stale.
+        station.setOnline(false);
+        QVERIFY(plugin->getExtraPropertiesHtml().contains("PROCESS DATA STALE"));
+    }
+
+    void internalsDialog()
+    {
+        EIModuleObject station;
+        XIMInternalsObjectPlugin *plugin = station.internalsPlugin();
+        std::unique_ptr<QWidget> shown(plugin->createDialog(nullptr, nullptr, nullptr));
+        auto &dialog = *qobject_cast<XIMInternalsDialog *>(shown.get());
+        QVERIFY(control<QRadioButton>(&dialog, "EnableScanRadioButton")->isChecked());
+        control<QRadioButton>(&dialog, "DisableScanRadioButton")->click();
+        QCOMPARE(station.getString("disablescan"), QStringLiteral("1"));
+        typeInto(control<RYXLineEdit>(&dialog, "ScanLineControlEdit"), QStringLiteral("7"));
+        QCOMPARE(station.getString("scanlinecontrol"), QStringLiteral("7"));
+        // A value read from the station shows after the refresh.
+        station.setValue("disablescan", "0");
+        plugin->updateDialog();
+        QVERIFY(control<QRadioButton>(&dialog, "EnableScanRadioButton")->isChecked());
+
+        // Each button asks for its own device operation.
+        QSignalSpy get(plugin, &XIMInternalsObjectPlugin::GetScanModeButtonClickedSignal);
+        QSignalSpy set(plugin, &XIMInternalsObjectPlugin::SetScanModeButtonClickedSignal);
+        QSignalSpy lines(plugin, &XIMInternalsObjectPlugin::SetScanLinesButtonClickedSignal);
+        const char *buttons[] = {"GetScanModeButton", "SetScanModeButton", "SetScanLinesButton"};
+        for (int i = 0; i < 3; ++i) {
+            for (int n = 0; n <= i; ++n)
+                QTest::mouseClick(control<QPushButton>(&dialog, buttons[i]), Qt::LeftButton);
+        }
+        QCOMPARE((QList<qsizetype>{get.size(), set.size(), lines.size()}), (QList<qsizetype>{1, 2, 3}));
+    }
+
+    void pluginsWithoutDataTransferNothing()
+    {
+        EIModuleObject station;
+        for (RYXObject *plugin : {static_cast<RYXObject *>(station.processPlugin()),
+                                  static_cast<RYXObject *>(station.internalsPlugin())}) {
+            QCOMPARE(plugin->executeOperation("upload", false), 0);
+            QCOMPARE(plugin->executeOperation("download", false), 0);
+        }
+    }
 };
-
-void tst_EIMPlugins::validation_data()
-{
-    QTest::addColumn<QString>("descriptor");
-    QTest::addColumn<QString>("location");
-    QTest::addColumn<bool>("descriptorValid");
-    QTest::addColumn<bool>("locationValid");
-    QTest::newRow("Tank_1") << "Tank_1" << "" << true << true;
-    QTest::newRow("empty name") << "" << "" << true << true;
-    QTest::newRow("underscore first") << "_T1" << "" << true << true;
-    QTest::newRow("digit first") << "1Tank" << "" << false << true;
-    QTest::newRow("hyphen") << "Tank-1" << "" << false << true;
-    QTest::newRow("11 characters fill the field") << QString(11, 'A') << "" << true << true;
-    QTest::newRow("12 characters overflow the field") << QString(12, 'A') << "" << false << true;
-    QTest::newRow("31-character location") << "T" << QString(31, 'x') << true << true;
-    QTest::newRow("32-character location") << "T" << QString(32, 'x') << true << false;
-    QTest::newRow("both bad") << "9" << QString(40, 'x') << false << false;
-}
-
-// The station name and location must fit the station's fields with their
-// terminating zero; anything else is red before a download is tried.
-void tst_EIMPlugins::validation()
-{
-    QFETCH(QString, descriptor);
-    QFETCH(QString, location);
-    QFETCH(bool, descriptorValid);
-    QFETCH(bool, locationValid);
-    EIModuleObject station;
-    EIMConfigurationObjectPlugin *plugin = station.configurationPluginObject();
-    plugin->setValue("descriptor", descriptor);
-    plugin->setValue("serverlocation", location);
-    plugin->updateDialog();
-    QCOMPARE(station.getBool("descriptorisvalid"), descriptorValid);
-    QCOMPARE(station.getBool("serverlocationisvalid"), locationValid);
-    const bool valid = descriptorValid && locationValid;
-    QCOMPARE(station.getBool("ximconfigisvalid"), valid);
-    QCOMPARE(bool(plugin->getStatusFlags() & RYXObject::ConfigError), !valid);
-    station.updateDialog();
-    QCOMPARE(bool(station.getStatusFlags() & RYXObject::ConfigError), !valid);
-}
-
-void tst_EIMPlugins::configurationDialogWritesPoints()
-{
-    EIModuleObject station;
-    EIMConfigurationDialog dialog(station.configurationPluginObject());
-    dialog.show();
-    auto *name = control<RYXLineEdit>(&dialog, "DescriptorEdit");
-    QCOMPARE(name->text(), QStringLiteral("EIM"));
-    typeInto(name, QStringLiteral("Tank_1"));
-    QCOMPARE(station.getString("descriptor"), QStringLiteral("Tank_1"));
-    QVERIFY(!isRed(control<QLabel>(&dialog, "descriptorLabel")));
-    // An overlong name is kept, shown red and marks the configuration bad.
-    typeInto(name, QString(12, 'A'));
-    QCOMPARE(station.getString("descriptor"), QString(12, 'A'));
-    QVERIFY(isRed(control<QLabel>(&dialog, "descriptorLabel")));
-    QVERIFY(station.configurationPluginObject()->getStatusFlags() & RYXObject::ConfigError);
-
-    typeInto(control<RYXLineEdit>(&dialog, "serverLocationEdit"), QString(33, 'x'));
-    QCOMPARE(station.getString("serverlocation"), QString(33, 'x'));
-    QVERIFY(isRed(control<QLabel>(&dialog, "serverLocationLabel")));
-
-    control<QRadioButton>(&dialog, "MSWRadioButton")->click();
-    QCOMPARE(station.getString("floatorder"), QStringLiteral("1"));
-    station.setValue("floatorder", "0");
-    dialog.requestUpdate();
-    QVERIFY(control<QRadioButton>(&dialog, "LSWRadioButton")->isChecked());
-}
-
-void tst_EIMPlugins::firmwareAndSerialOnlyOnline()
-{
-    EIModuleObject station;
-    station.setValue("synch_fwversion", "260");
-    station.setValue("synch_serialnumber", "100234");
-    EIMConfigurationDialog dialog(station.configurationPluginObject());
-    auto *version = control<QLineEdit>(&dialog, "versionEdit");
-    QCOMPARE(control<QLineEdit>(&dialog, "serialNumberEdit")->text(), QString());
-    station.setOnline(true);
-    dialog.requestUpdate();
-    QCOMPARE(version->text(), QStringLiteral("1.04"));
-    QCOMPARE(control<QLineEdit>(&dialog, "serialNumberEdit")->text(), QStringLiteral("100234"));
-    station.setOnline(false);
-    dialog.requestUpdate();
-    QCOMPARE(version->text(), QString());
-}
-
-// Selecting another station's configuration keeps the dialog on screen and
-// shows that station's values; a dialog of another class is not reused.
-void tst_EIMPlugins::dialogIsReusedForAnotherStation()
-{
-    EIModuleObject first;
-    EIModuleObject second;
-    second.setValue("descriptor", "Second");
-    bool reused = true;
-    std::unique_ptr<QWidget> dialog(first.configurationPluginObject()->createDialog(nullptr, nullptr, &reused));
-    QVERIFY(!reused);
-    QCOMPARE(second.configurationPluginObject()->createDialog(nullptr, dialog.get(), &reused), nullptr);
-    QVERIFY(reused);
-    auto *edit = control<RYXLineEdit>(dialog.get(), "DescriptorEdit");
-    QCOMPARE(edit->text(), QStringLiteral("Second"));
-    typeInto(edit, QStringLiteral("Edited"));
-    QCOMPARE(second.getString("descriptor"), QStringLiteral("Edited"));
-    QCOMPARE(first.getString("descriptor"), QStringLiteral("EIM"));
-    std::unique_ptr<QWidget> process(first.processPlugin()->createDialog(nullptr, dialog.get(), &reused));
-    QVERIFY(!reused);
-    QVERIFY(qobject_cast<XIMProcessDialog *>(process.get()));
-}
-
-void tst_EIMPlugins::processDialog()
-{
-    EIModuleObject station;
-    std::unique_ptr<QWidget> shown(station.processPlugin()->createDialog(nullptr, nullptr, nullptr));
-    auto &dialog = *qobject_cast<XIMProcessDialog *>(shown.get());
-    auto *monitor = control<QCheckBox>(&dialog, "MonitorCheckBox");
-    auto *frequency = control<QComboBox>(&dialog, "updateFreqComboBox");
-    // Offline: no monitoring, nothing to change.
-    monitor->setChecked(true);
-    dialog.requestUpdate();
-    QVERIFY(!monitor->isChecked());
-    QVERIFY(!monitor->isEnabled());
-    QVERIFY(!frequency->isEnabled());
-
-    station.setOnline(true);
-    dialog.requestUpdate();
-    QTest::mouseClick(monitor, Qt::LeftButton);
-    QVERIFY(station.isMonitoring());
-    QTest::mouseClick(monitor, Qt::LeftButton);
-    QVERIFY(!station.isMonitoring());
-
-    frequency->setCurrentIndex(3);
-    emit frequency->activated(3);
-    QCOMPARE(station.getString("updatefreq"), QStringLiteral("15"));
-    control<QComboBox>(&dialog, "analogPrecisionComboBox")->setCurrentIndex(6);
-    emit control<QComboBox>(&dialog, "analogPrecisionComboBox")->activated(6);
-    QCOMPARE(station.getString("analogprecision"), QStringLiteral("6"));
-
-    station.setValue("monitorisidle", false);
-    station.setValue("monitormessage", "REFRESHING DATA");
-    dialog.requestUpdate();
-    QCOMPARE(control<QLabel>(&dialog, "statusText")->text(), QStringLiteral("REFRESHING DATA"));
-    QVERIFY(isRed(control<QLabel>(&dialog, "statusText")));
-}
-
-// While the monitor holds the list the table keeps what it shows.
-void tst_EIMPlugins::lockedListKeepsTable()
-{
-    EIModuleObject station;
-    XIMProcessObjectPlugin *plugin = station.processPlugin();
-    XIMProcessDialog dialog(plugin);
-    QTableWidget *table = control<QTableWidget>(&dialog, "PVTable");
-    plugin->setProcessValues({{"TinyGreenLED", "Interface Module Status", "0x0000", "TinyGreenLED", "OK"},
-                              {"TinyGreenLED", "Station Clock", "2026-01-01", "", ""}});
-    dialog.requestUpdate();
-    QCOMPARE(table->rowCount(), 2);
-    QCOMPARE(table->item(0, 1)->text(), QStringLiteral("0x0000"));
-    QCOMPARE(table->item(0, 2)->text(), QStringLiteral("OK"));
-
-    plugin->listMutex()->lock();
-    plugin->processValues() = {{"", "Other", "1", "", ""}};
-    dialog.requestUpdate();
-    QCOMPARE(table->rowCount(), 2);
-    plugin->listMutex()->unlock();
-    dialog.requestUpdate();
-    QCOMPARE(table->rowCount(), 1);
-    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("Other"));
-}
-
-void tst_EIMPlugins::processDataState()
-{
-    EIModuleObject station;
-    XIMProcessObjectPlugin *plugin = station.processPlugin();
-    station.setOnline(true);
-    QCOMPARE(plugin->getStatusPixmapName(plugin->getStatusFlags()), QStringLiteral("SmallYellowLED"));
-    plugin->setDataCurrent(true);
-    QVERIFY(plugin->getExtraPropertiesHtml().contains("PROCESS DATA CURRENT"));
-    QCOMPARE(plugin->getStatusPixmapName(plugin->getStatusFlags()), QStringLiteral("SmallGreenLED"));
-    // Going offline makes the shown data stale.
-    station.setOnline(false);
-    QVERIFY(plugin->getExtraPropertiesHtml().contains("PROCESS DATA STALE"));
-}
-
-void tst_EIMPlugins::internalsDialog()
-{
-    EIModuleObject station;
-    XIMInternalsObjectPlugin *plugin = station.internalsPlugin();
-    std::unique_ptr<QWidget> shown(plugin->createDialog(nullptr, nullptr, nullptr));
-    auto &dialog = *qobject_cast<XIMInternalsDialog *>(shown.get());
-    QVERIFY(control<QRadioButton>(&dialog, "EnableScanRadioButton")->isChecked());
-    control<QRadioButton>(&dialog, "DisableScanRadioButton")->click();
-    QCOMPARE(station.getString("disablescan"), QStringLiteral("1"));
-    typeInto(control<RYXLineEdit>(&dialog, "ScanLineControlEdit"), QStringLiteral("7"));
-    QCOMPARE(station.getString("scanlinecontrol"), QStringLiteral("7"));
-    // A value read from the station shows after the refresh.
-    station.setValue("disablescan", "0");
-    plugin->updateDialog();
-    QVERIFY(control<QRadioButton>(&dialog, "EnableScanRadioButton")->isChecked());
-
-    // Each button asks for its own device operation.
-    QSignalSpy get(plugin, &XIMInternalsObjectPlugin::GetScanModeButtonClickedSignal);
-    QSignalSpy set(plugin, &XIMInternalsObjectPlugin::SetScanModeButtonClickedSignal);
-    QSignalSpy lines(plugin, &XIMInternalsObjectPlugin::SetScanLinesButtonClickedSignal);
-    const char *buttons[] = {"GetScanModeButton", "SetScanModeButton", "SetScanLinesButton"};
-    for (int i = 0; i < 3; ++i) {
-        for (int n = 0; n <= i; ++n)
-            QTest::mouseClick(control<QPushButton>(&dialog, buttons[i]), Qt::LeftButton);
-    }
-    QCOMPARE((QList<qsizetype>{get.size(), set.size(), lines.size()}), (QList<qsizetype>{1, 2, 3}));
-}
-
-void tst_EIMPlugins::pluginsWithoutDataTransferNothing()
-{
-    EIModuleObject station;
-    for (RYXObject *plugin : {static_cast<RYXObject *>(station.processPlugin()),
-                              static_cast<RYXObject *>(station.internalsPlugin())}) {
-        QCOMPARE(plugin->executeOperation("upload", false), 0);
-        QCOMPARE(plugin->executeOperation("download", false), 0);
-    }
-}
 
 QTEST_MAIN(tst_EIMPlugins)
 #include "tst_eimplugins.moc"

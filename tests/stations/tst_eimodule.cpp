@@ -22,346 +22,328 @@ class tst_EIModule : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
+    void initTestCase()
+    {
+        RYXPrompter::setInstance(&m_prompter);
+        RYXClassRegistry::registerAll();
+    }
     void cleanup() { m_prompter.clear(); }
-    void statusLines_data();
-    void statusLines();
-    void moduleLimitAndOnlineRefusal();
-    void addModuleMenu();
-    void connectChecksModules_data();
-    void connectChecksModules();
-    void downloadThenUploadRoundTrips();
-    void overlongNameIsNotDownloaded();
-    void synchronize_data();
-    void synchronize();
-    void scanMode();
-    void monitoringHonoursUpdateFrequency();
-    void eventBoxShowsStatus();
-    void configurationFileRoundTrip();
-    void pageButtonsShowPlugins_data();
-    void pageButtonsShowPlugins();
+
+    void statusLines_data()
+    {
+        QTest::addColumn<unsigned>("status");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("clear") << 0u << QStringList{"OK"};
+        QTest::newRow("battery failed") << 0x1000u << QStringList{"BBM battery failed."};
+        QTest::newRow("on battery") << 0x2000u << QStringList{"Input power failed, running on BBM."};
+        QTest::newRow("battery disconnected") << 0x3000u << QStringList{"BBM is disconnected."};
+        QTest::newRow("several, in bit order")
+            << 0x4821u
+            << QStringList{"An error occurred in one of the attached I/O modules.", "Bad clock battery.",
+                           "File system full.", "ISaGRAF Kernel has caused a system fault and has shut down."};
+        QTest::newRow("undefined bit ignored") << 0x8000u << QStringList{};
+    }
+
+    void statusLines()
+    {
+        QFETCH(unsigned, status);
+        QFETCH(QStringList, texts);
+        QStringList shown;
+        for (const EIModuleObject::StatusLine &line : EIModuleObject::statusLines(status)) {
+            shown << line.second;
+            QCOMPARE(line.first, status ? QStringLiteral("TinyRedLED") : QStringLiteral("TinyGreenLED"));
+        }
+        QCOMPARE(shown, texts);
+    }
+
+    void moduleLimitAndOnlineRefusal()
+    {
+        EIModuleObject station;
+        for (int i = 1; i <= 16; ++i)
+            QVERIFY(station.addChild(new UndeterminedModuleObject));
+        QCOMPARE(station.modules().last()->objectName(), QStringLiteral("Undetermined Module 16"));
+        QPointer<RYXObject> extra = new UndeterminedModuleObject;
+        QVERIFY(!station.addChild(extra));
+        QCOMPARE(m_prompter.promptTexts(), QStringList{"The number of IO modules is limited to 16."});
+        QCOMPARE(m_prompter.prompts().at(0).title, QStringLiteral("warning"));
+        QTRY_VERIFY(extra.isNull());
+        // Plug-ins are children too, but never count as modules.
+        QCOMPARE(station.getModuleCount(), 16);
+        QCOMPARE(station.childCount(), 19);
+
+        m_prompter.clear();
+        EIModuleObject online;
+        RYXConnection connection(&online);
+        online.setConnection(&connection);
+        connection.setState(RYXConnection::Online);
+        QVERIFY(!online.addChild(new UndeterminedModuleObject));
+        QCOMPARE(m_prompter.promptTexts(), QStringList{"You may not add a module to a device that is online"});
+        QCOMPARE(online.getModuleCount(), 0);
+        connection.setState(RYXConnection::Offline);
+        online.setConnection(nullptr);
+    }
+
+    // The submenu follows the add-module bit of the menu mask; its entries add
+    // modules.
+    void addModuleMenu()
+    {
+        EIModuleObject station;
+        station.createPopupMenu();
+        QMenu *menu = station.moduleMenu();
+        QVERIFY(menu);
+        station.applyMenuItemMask(0);
+        QVERIFY(!menu->menuAction()->isEnabled());
+        station.applyMenuItemMask(RYXObject::MenuAddModule);
+        QVERIFY(menu->menuAction()->isEnabled());
+
+        menu->actions().last()->trigger();
+        menu->actions().first()->trigger();
+        QCOMPARE(station.getModuleCount(), 2);
+        QCOMPARE(station.modules().first()->objectName(), QStringLiteral("Undetermined Module 1"));
+        QCOMPARE(station.modules().at(1)->getModuleNumber(), 2);
+    }
+
+    void connectChecksModules_data()
+    {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<int>("treeModules");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<QList<int>>("kinds");
+        QTest::newRow("empty tree takes the device's")
+            << "TI4,RO8,AO4" << 0 << 0
+            << QList<int>{RYXClassRegistry::KindTIM, RYXClassRegistry::KindROM8, RYXClassRegistry::KindAOM};
+        QTest::newRow("same modules") << "0,0" << 2 << 0 << QList<int>{};
+        QTest::newRow("one module fewer") << "0" << 2 << 5 << QList<int>{};
+        QTest::newRow("different type") << "0,TI4" << 2 << 6 << QList<int>{};
+    }
+
+    // An empty tree is filled from the device, in its order; modules already in
+    // the tree are compared with the device instead.
+    void connectChecksModules()
+    {
+        QFETCH(QString, device);
+        QFETCH(int, treeModules);
+        QFETCH(int, expected);
+        QFETCH(QList<int>, kinds);
+        Rig rig(device);
+        QVERIFY(rig.ok);
+        for (int i = 0; i < treeModules; ++i)
+            rig.station.addChild(new UndeterminedModuleObject);
+        QCOMPARE(rig.operation("connect"), expected);
+        QCOMPARE(rig.kinds, kinds);
+        QCOMPARE(rig.station.getModuleCount(), treeModules + int(kinds.size()));
+        QCOMPARE(rig.station.modules().last()->getModuleNumber(), rig.station.getModuleCount());
+        QCOMPARE(rig.hasResult(QStringLiteral("Compatible EIM detected.")), treeModules == 0);
+        if (treeModules)
+            QCOMPARE(rig.operation("verifyconnection"), expected);
+    }
+
+    void downloadThenUploadRoundTrips()
+    {
+        Rig rig;
+        QVERIFY(rig.ok);
+        rig.station.setValue("descriptor", "Tank_1");
+        rig.station.setValue("serverlocation", "Pump house 3");
+        rig.station.setValue("floatorder", "1");
+        QCOMPARE(rig.operation("download"), 0);
+        QCOMPARE(rig.deviceText(0, 0x0C), QStringLiteral("Tank_1"));
+        QCOMPARE(rig.deviceText(0, 0x214), QStringLiteral("Pump house 3"));
+        QCOMPARE(rig.deviceText(0, 0x200), QStringLiteral("\x01"));
+        // The float order byte doubles as the save handshake's address.
+        QVERIFY(rig.sim->station()->saveCount() >= 1);
+        for (const char *line : {"Interface Module data saved successfully.",
+                                 "EIM Download Configuration Data success!", "EIM overall download success!"})
+            QVERIFY2(rig.hasResult(line), line);
+
+        rig.station.setValue("descriptor", "Changed");
+        rig.station.setValue("serverlocation", "");
+        rig.station.setValue("floatorder", "0");
+        QCOMPARE(rig.operation("upload"), 0);
+        QCOMPARE(rig.station.getString("descriptor"), QStringLiteral("Tank_1"));
+        QCOMPARE(rig.station.getString("serverlocation"), QStringLiteral("Pump house 3"));
+        QCOMPARE(rig.station.getString("floatorder"), QStringLiteral("1"));
+        QVERIFY(!rig.station.isNotCurrent());
+        QVERIFY(rig.hasResult(QStringLiteral("EIM Upload Configuration Data success!")));
+        QVERIFY(rig.hasResult(QStringLiteral("EIM overall upload success!")));
+    }
+
+    // A name the station's field cannot hold stops the download before any
+    // transfer, whether the station or its configuration plug-in is downloaded.
+    void overlongNameIsNotDownloaded()
+    {
+        Rig rig;
+        QVERIFY(rig.ok);
+        rig.station.setValue("descriptor", "Twelve_chars");
+        QCOMPARE(rig.operation("download"), -1);
+        QCOMPARE(rig.operation(rig.station.configurationPluginObject(), "download"), -1);
+        QVERIFY(rig.hasResult(QStringLiteral("Error in configuration.")));
+        QCOMPARE(rig.sim->station()->requestCount(), quint64(0));
+        QCOMPARE(rig.deviceText(0, 0x0C), QStringLiteral("EIM"));
+    }
+
+    void synchronize_data()
+    {
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<QString>("serial");
+        QTest::newRow("answered") << false << 0 << "100234";
+        QTest::newRow("silent") << true << -1 << "Unknown";
+    }
+
+    void synchronize()
+    {
+        QFETCH(bool, silent);
+        QFETCH(int, expected);
+        QFETCH(QString, serial);
+        Rig rig(QStringLiteral("0"));
+        QVERIFY(rig.ok);
+        rig.station.addChild(new UndeterminedModuleObject);
+        if (silent)
+            rig.silence();
+        QCOMPARE(rig.operation("synchronize"), expected);
+        QCOMPARE(rig.station.getString("synch_serialnumber"), serial);
+        if (!silent)
+            QCOMPARE(rig.station.getString("synch_fwversion"), QStringLiteral("260"));
+        QCOMPARE(rig.hasResult(QStringLiteral("Synchronization Complete!")), !silent);
+    }
+
+    void scanMode()
+    {
+        Rig rig;
+        QVERIFY(rig.ok);
+        rig.station.setValue("disablescan", "1");
+        QCOMPARE(rig.operation("setscanmode"), 0);
+        QCOMPARE(rig.deviceText(0, 0x100), QStringLiteral("\x01"));
+        QVERIFY(rig.hasResult(QStringLiteral("Scan Mode succesfully written to xIM")));
+        rig.sim->station()->setPoint(0, 0x100, QByteArray(1, '\0'));
+        QCOMPARE(rig.operation("getscanmode"), 0);
+        QCOMPARE(rig.station.getString("disablescan"), QStringLiteral("0"));
+        QVERIFY(rig.hasResult(QStringLiteral("Scan Mode succesfully read from xIM")));
+        rig.silence();
+        QCOMPARE(rig.operation("getscanmode"), -1);
+        QVERIFY(rig.hasResult(QStringLiteral("Scan Mode read failure")));
+    }
+
+    // The connection thread asks for the idle step continuously; the device is
+    // read only once per update interval, and only while the process dialog
+    // that switched monitoring on is shown.
+    void monitoringHonoursUpdateFrequency()
+    {
+        Rig rig;
+        QVERIFY(rig.ok);
+        rig.station.setOnline(true);
+        rig.station.setValue("updatefreq", "1");
+        XIMProcessObjectPlugin *plugin = rig.station.processPlugin();
+        std::unique_ptr<QWidget> dialog(plugin->createDialog(nullptr, nullptr, nullptr));
+        plugin->toggleMonitoring(true);
+        QVERIFY(rig.station.isMonitoring());
+
+        QElapsedTimer clock;
+        clock.start();
+        rig.run([&] {
+            while (clock.elapsed() < 2500) {
+                rig.station.executeOperation("idle");
+                QThread::msleep(10);
+            }
+            return 0;
+        });
+        QVERIFY2(rig.station.monitorPasses() >= 2 && rig.station.monitorPasses() <= 3,
+                 qPrintable(QString::number(rig.station.monitorPasses())));
+        QCOMPARE(rig.station.getString("monitormessage"), QStringLiteral("IDLE"));
+        QVERIFY(rig.station.getString("lastupdate") != QStringLiteral("<n/a>"));
+        QVERIFY(plugin->isDataCurrent());
+        QCOMPARE(plugin->processValues().first().value, QStringLiteral("0x0000"));
+
+        // Leaving the page ends the monitoring.
+        dialog.reset();
+        const int passes = rig.station.monitorPasses();
+        const quint64 requests = rig.sim->station()->requestCount();
+        rig.station.setValue("updatefreq", "0");
+        rig.operation("idle");
+        QVERIFY(!rig.station.isMonitoring());
+        QCOMPARE(rig.station.monitorPasses(), passes);
+        QCOMPARE(rig.sim->station()->requestCount(), requests);
+        rig.station.setOnline(false);
+    }
+
+    void eventBoxShowsStatus()
+    {
+        Rig rig;
+        QVERIFY(rig.ok);
+        rig.run([&] { return rig.station.addToEventBox(2) ? 0 : -1; });
+        QTRY_VERIFY(rig.receiver.logLines().contains(QStringLiteral("    OK")));
+        const QStringList log = rig.receiver.logLines();
+        QCOMPARE(log.mid(log.indexOf(QStringLiteral("EIM")), 3),
+                 (QStringList{"EIM", "Interface Module Status", "    OK"}));
+        // The Ethernet station has no peer-to-peer link.
+        QVERIFY(!log.join('\n').contains(QStringLiteral("Peer to Peer")));
+    }
+
+    // A saved station, with its plug-in elements, reads back as the same station.
+    void configurationFileRoundTrip()
+    {
+        EIModuleObject station;
+        station.setValue("descriptor", "Tank_1");
+        station.setValue("serverlocation", "Pump house 3");
+        station.setValue("floatorder", "1");
+        station.addChild(new UndeterminedModuleObject);
+        station.addChild(new UndeterminedModuleObject);
+        QString text;
+        QTextStream stream(&text);
+        station.writeXml(stream, 0);
+        stream.flush();
+
+        RYXObject *parsed = nullptr;
+        QVERIFY(station.parseXml(text.toUtf8(), parsed));
+        std::unique_ptr<RYXObject> owner(parsed);
+        auto *read = qobject_cast<EIModuleObject *>(parsed);
+        QVERIFY(read);
+        for (const char *key : {"descriptor", "serverlocation", "floatorder"})
+            QCOMPARE(read->getString(key), station.getString(key));
+        QCOMPARE(read->getModuleCount(), 2);
+        // Its own three plug-ins, none added from the file.
+        QCOMPARE(read->childCount(), 5);
+    }
+
+    void pageButtonsShowPlugins_data()
+    {
+        QTest::addColumn<bool>("extended");
+        QTest::newRow("user") << false;
+        QTest::newRow("factory") << true;
+    }
+
+    // The station page's buttons select the plug-ins' tree items; the internals
+    // are offered in factory mode only.
+    void pageButtonsShowPlugins()
+    {
+        QFETCH(bool, extended);
+        const bool wasExtended = ExtendedMode;
+        ExtendedMode = extended;
+        QTreeWidget tree;
+        EIModuleObject station;
+        station.initialize(tree.invisibleRootItem());
+        for (RYXObject *plugin : station.getChildren())
+            plugin->createTreeItem(station.getTreeItem());
+        std::unique_ptr<QWidget> dialog(station.createDialog(nullptr, nullptr, nullptr));
+        dialog->show();
+        const QList<QPair<const char *, RYXObject *>> pages{{"2", station.processPlugin()},
+                                                            {"1", station.configurationPluginObject()},
+                                                            {"3", station.internalsPlugin()}};
+        for (const auto &[page, plugin] : pages) {
+            auto *button = dialog->findChild<QPushButton *>(page);
+            QCOMPARE(button != nullptr, extended || page != QByteArray("3"));
+            if (button) {
+                QTest::mouseClick(button, Qt::LeftButton);
+                QCOMPARE(tree.currentItem(), plugin->getTreeItem());
+            }
+        }
+        QCOMPARE(dialog->findChild<QGroupBox *>("internalsGroupBox")->isVisible(), extended);
+        ExtendedMode = wasExtended;
+    }
 
 private:
     RYXScriptedPrompter m_prompter;
 };
-
-void tst_EIModule::initTestCase()
-{
-    RYXPrompter::setInstance(&m_prompter);
-    RYXClassRegistry::registerAll();
-}
-
-void tst_EIModule::statusLines_data()
-{
-    QTest::addColumn<unsigned>("status");
-    QTest::addColumn<QStringList>("texts");
-    QTest::newRow("clear") << 0u << QStringList{"OK"};
-    QTest::newRow("battery failed") << 0x1000u << QStringList{"BBM battery failed."};
-    QTest::newRow("on battery") << 0x2000u << QStringList{"Input power failed, running on BBM."};
-    QTest::newRow("battery disconnected") << 0x3000u << QStringList{"BBM is disconnected."};
-    QTest::newRow("several, in bit order")
-        << 0x4821u
-        << QStringList{"An error occurred in one of the attached I/O modules.", "Bad clock battery.",
-                       "File system full.", "ISaGRAF Kernel has caused a system fault and has shut down."};
-    QTest::newRow("undefined bit ignored") << 0x8000u << QStringList{};
-}
-
-void tst_EIModule::statusLines()
-{
-    QFETCH(unsigned, status);
-    QFETCH(QStringList, texts);
-    QStringList shown;
-    for (const EIModuleObject::StatusLine &line : EIModuleObject::statusLines(status)) {
-        shown << line.second;
-        QCOMPARE(line.first, status ? QStringLiteral("TinyRedLED") : QStringLiteral("TinyGreenLED"));
-    }
-    QCOMPARE(shown, texts);
-}
-
-void tst_EIModule::moduleLimitAndOnlineRefusal()
-{
-    EIModuleObject station;
-    for (int i = 1; i <= 16; ++i)
-        QVERIFY(station.addChild(new UndeterminedModuleObject));
-    QCOMPARE(station.modules().last()->objectName(), QStringLiteral("Undetermined Module 16"));
-    QPointer<RYXObject> extra = new UndeterminedModuleObject;
-    QVERIFY(!station.addChild(extra));
-    QCOMPARE(m_prompter.promptTexts(), QStringList{"The number of IO modules is limited to 16."});
-    QCOMPARE(m_prompter.prompts().at(0).title, QStringLiteral("warning"));
-    QTRY_VERIFY(extra.isNull());
-    // Plug-ins are children too, but never count as modules.
-    QCOMPARE(station.getModuleCount(), 16);
-    QCOMPARE(station.childCount(), 19);
-
-    m_prompter.clear();
-    EIModuleObject online;
-    RYXConnection connection(&online);
-    online.setConnection(&connection);
-    connection.setState(RYXConnection::Online);
-    QVERIFY(!online.addChild(new UndeterminedModuleObject));
-    QCOMPARE(m_prompter.promptTexts(), QStringList{"You may not add a module to a device that is online"});
-    QCOMPARE(online.getModuleCount(), 0);
-    connection.setState(RYXConnection::Offline);
-    online.setConnection(nullptr);
-}
-
-// The submenu follows the add-module bit of the menu mask; its entries add
-// modules.
-void tst_EIModule::addModuleMenu()
-{
-    EIModuleObject station;
-    station.createPopupMenu();
-    QMenu *menu = station.moduleMenu();
-    QVERIFY(menu);
-    station.applyMenuItemMask(0);
-    QVERIFY(!menu->menuAction()->isEnabled());
-    station.applyMenuItemMask(RYXObject::MenuAddModule);
-    QVERIFY(menu->menuAction()->isEnabled());
-
-    menu->actions().last()->trigger();
-    menu->actions().first()->trigger();
-    QCOMPARE(station.getModuleCount(), 2);
-    QCOMPARE(station.modules().first()->objectName(), QStringLiteral("Undetermined Module 1"));
-    QCOMPARE(station.modules().at(1)->getModuleNumber(), 2);
-}
-
-void tst_EIModule::connectChecksModules_data()
-{
-    QTest::addColumn<QString>("device");
-    QTest::addColumn<int>("treeModules");
-    QTest::addColumn<int>("expected");
-    QTest::addColumn<QList<int>>("kinds");
-    QTest::newRow("empty tree takes the device's")
-        << "TI4,RO8,AO4" << 0 << 0
-        << QList<int>{RYXClassRegistry::KindTIM, RYXClassRegistry::KindROM8, RYXClassRegistry::KindAOM};
-    QTest::newRow("same modules") << "0,0" << 2 << 0 << QList<int>{};
-    QTest::newRow("one module fewer") << "0" << 2 << 5 << QList<int>{};
-    QTest::newRow("different type") << "0,TI4" << 2 << 6 << QList<int>{};
-}
-
-// An empty tree is filled from the device, in its order; modules already in
-// the tree are compared with the device instead.
-void tst_EIModule::connectChecksModules()
-{
-    QFETCH(QString, device);
-    QFETCH(int, treeModules);
-    QFETCH(int, expected);
-    QFETCH(QList<int>, kinds);
-    Rig rig(device);
-    QVERIFY(rig.ok);
-    for (int i = 0; i < treeModules; ++i)
-        rig.station.addChild(new UndeterminedModuleObject);
-    QCOMPARE(rig.operation("connect"), expected);
-    QCOMPARE(rig.kinds, kinds);
-    QCOMPARE(rig.station.getModuleCount(), treeModules + int(kinds.size()));
-    QCOMPARE(rig.station.modules().last()->getModuleNumber(), rig.station.getModuleCount());
-    QCOMPARE(rig.hasResult(QStringLiteral("Compatible EIM detected.")), treeModules == 0);
-    if (treeModules)
-        QCOMPARE(rig.operation("verifyconnection"), expected);
-}
-
-void tst_EIModule::downloadThenUploadRoundTrips()
-{
-    Rig rig;
-    QVERIFY(rig.ok);
-    rig.station.setValue("descriptor", "Tank_1");
-    rig.station.setValue("serverlocation", "Pump house 3");
-    rig.station.setValue("floatorder", "1");
-    QCOMPARE(rig.operation("download"), 0);
-    QCOMPARE(rig.deviceText(0, 0x0C), QStringLiteral("Tank_1"));
-    QCOMPARE(rig.deviceText(0, 0x214), QStringLiteral("Pump house 3"));
-    QCOMPARE(rig.deviceText(0, 0x200), QStringLiteral("\x01"));
-    // The float order byte doubles as the save handshake's address.
-    QVERIFY(rig.sim->station()->saveCount() >= 1);
-    for (const char *line : {"Interface Module data saved successfully.", "EIM Download Configuration Data success!",
-                             "EIM overall download success!"})
-        QVERIFY2(rig.hasResult(line), line);
-
-    rig.station.setValue("descriptor", "Changed");
-    rig.station.setValue("serverlocation", "");
-    rig.station.setValue("floatorder", "0");
-    QCOMPARE(rig.operation("upload"), 0);
-    QCOMPARE(rig.station.getString("descriptor"), QStringLiteral("Tank_1"));
-    QCOMPARE(rig.station.getString("serverlocation"), QStringLiteral("Pump house 3"));
-    QCOMPARE(rig.station.getString("floatorder"), QStringLiteral("1"));
-    QVERIFY(!rig.station.isNotCurrent());
-    QVERIFY(rig.hasResult(QStringLiteral("EIM Upload Configuration Data success!")));
-    QVERIFY(rig.hasResult(QStringLiteral("EIM overall upload success!")));
-}
-
-// A name the station's field cannot hold stops the download before any
-// transfer, whether the station or its configuration plug-in is downloaded.
-void tst_EIModule::overlongNameIsNotDownloaded()
-{
-    Rig rig;
-    QVERIFY(rig.ok);
-    rig.station.setValue("descriptor", "Twelve_chars");
-    QCOMPARE(rig.operation("download"), -1);
-    QCOMPARE(rig.operation(rig.station.configurationPluginObject(), "download"), -1);
-    QVERIFY(rig.hasResult(QStringLiteral("Error in configuration.")));
-    QCOMPARE(rig.sim->station()->requestCount(), quint64(0));
-    QCOMPARE(rig.deviceText(0, 0x0C), QStringLiteral("EIM"));
-}
-
-void tst_EIModule::synchronize_data()
-{
-    QTest::addColumn<bool>("silent");
-    QTest::addColumn<int>("expected");
-    QTest::addColumn<QString>("serial");
-    QTest::newRow("answered") << false << 0 << "100234";
-    QTest::newRow("silent") << true << -1 << "Unknown";
-}
-
-void tst_EIModule::synchronize()
-{
-    QFETCH(bool, silent);
-    QFETCH(int, expected);
-    QFETCH(QString, serial);
-    Rig rig(QStringLiteral("0"));
-    QVERIFY(rig.ok);
-    rig.station.addChild(new UndeterminedModuleObject);
-    if (silent)
-        rig.silence();
-    QCOMPARE(rig.operation("synchronize"), expected);
-    QCOMPARE(rig.station.getString("synch_serialnumber"), serial);
-    if (!silent)
-        QCOMPARE(rig.station.getString("synch_fwversion"), QStringLiteral("260"));
-    QCOMPARE(rig.hasResult(QStringLiteral("Synchronization Complete!")), !silent);
-}
-
-void tst_EIModule::scanMode()
-{
-    Rig rig;
-    QVERIFY(rig.ok);
-    rig.station.setValue("disablescan", "1");
-    QCOMPARE(rig.operation("setscanmode"), 0);
-    QCOMPARE(rig.deviceText(0, 0x100), QStringLiteral("\x01"));
-    QVERIFY(rig.hasResult(QStringLiteral("Scan Mode succesfully written to xIM")));
-    rig.sim->station()->setPoint(0, 0x100, QByteArray(1, '\0'));
-    QCOMPARE(rig.operation("getscanmode"), 0);
-    QCOMPARE(rig.station.getString("disablescan"), QStringLiteral("0"));
-    QVERIFY(rig.hasResult(QStringLiteral("Scan Mode succesfully read from xIM")));
-    rig.silence();
-    QCOMPARE(rig.operation("getscanmode"), -1);
-    QVERIFY(rig.hasResult(QStringLiteral("Scan Mode read failure")));
-}
-
-// The connection thread asks for the idle step continuously; the device is
-// read only once per update interval, and only while the process dialog
-// that switched monitoring on is shown.
-void tst_EIModule::monitoringHonoursUpdateFrequency()
-{
-    Rig rig;
-    QVERIFY(rig.ok);
-    rig.station.setOnline(true);
-    rig.station.setValue("updatefreq", "1");
-    XIMProcessObjectPlugin *plugin = rig.station.processPlugin();
-    std::unique_ptr<QWidget> dialog(plugin->createDialog(nullptr, nullptr, nullptr));
-    plugin->toggleMonitoring(true);
-    QVERIFY(rig.station.isMonitoring());
-
-    QElapsedTimer clock;
-    clock.start();
-    rig.run([&] {
-        while (clock.elapsed() < 2500) {
-            rig.station.executeOperation("idle");
-            QThread::msleep(10);
-        }
-        return 0;
-    });
-    QVERIFY2(rig.station.monitorPasses() >= 2 && rig.station.monitorPasses() <= 3,
-             qPrintable(QString::number(rig.station.monitorPasses())));
-    QCOMPARE(rig.station.getString("monitormessage"), QStringLiteral("IDLE"));
-    QVERIFY(rig.station.getString("lastupdate") != QStringLiteral("<n/a>"));
-    QVERIFY(plugin->isDataCurrent());
-    QCOMPARE(plugin->processValues().first().value, QStringLiteral("0x0000"));
-
-    // Leaving the page ends the monitoring.
-    dialog.reset();
-    const int passes = rig.station.monitorPasses();
-    const quint64 requests = rig.sim->station()->requestCount();
-    rig.station.setValue("updatefreq", "0");
-    rig.operation("idle");
-    QVERIFY(!rig.station.isMonitoring());
-    QCOMPARE(rig.station.monitorPasses(), passes);
-    QCOMPARE(rig.sim->station()->requestCount(), requests);
-    rig.station.setOnline(false);
-}
-
-void tst_EIModule::eventBoxShowsStatus()
-{
-    Rig rig;
-    QVERIFY(rig.ok);
-    rig.run([&] { return rig.station.addToEventBox(2) ? 0 : -1; });
-    QTRY_VERIFY(rig.receiver.logLines().contains(QStringLiteral("    OK")));
-    const QStringList log = rig.receiver.logLines();
-    QCOMPARE(log.mid(log.indexOf(QStringLiteral("EIM")), 3),
-             (QStringList{"EIM", "Interface Module Status", "    OK"}));
-    // The Ethernet station has no peer-to-peer link.
-    QVERIFY(!log.join('\n').contains(QStringLiteral("Peer to Peer")));
-}
-
-// A saved station, with its plug-in elements, reads back as the same station.
-void tst_EIModule::configurationFileRoundTrip()
-{
-    EIModuleObject station;
-    station.setValue("descriptor", "Tank_1");
-    station.setValue("serverlocation", "Pump house 3");
-    station.setValue("floatorder", "1");
-    station.addChild(new UndeterminedModuleObject);
-    station.addChild(new UndeterminedModuleObject);
-    QString text;
-    QTextStream stream(&text);
-    station.writeXml(stream, 0);
-    stream.flush();
-
-    RYXObject *parsed = nullptr;
-    QVERIFY(station.parseXml(text.toUtf8(), parsed));
-    std::unique_ptr<RYXObject> owner(parsed);
-    auto *read = qobject_cast<EIModuleObject *>(parsed);
-    QVERIFY(read);
-    for (const char *key : {"descriptor", "serverlocation", "floatorder"})
-        QCOMPARE(read->getString(key), station.getString(key));
-    QCOMPARE(read->getModuleCount(), 2);
-    // Its own three plug-ins, none added from the file.
-    QCOMPARE(read->childCount(), 5);
-}
-
-void tst_EIModule::pageButtonsShowPlugins_data()
-{
-    QTest::addColumn<bool>("extended");
-    QTest::newRow("user") << false;
-    QTest::newRow("factory") << true;
-}
-
-// The station page's buttons select the plug-ins' tree items; the internals
-// are offered in factory mode only.
-void tst_EIModule::pageButtonsShowPlugins()
-{
-    QFETCH(bool, extended);
-    const bool wasExtended = ExtendedMode;
-    ExtendedMode = extended;
-    QTreeWidget tree;
-    EIModuleObject station;
-    station.initialize(tree.invisibleRootItem());
-    for (RYXObject *plugin : station.getChildren())
-        plugin->createTreeItem(station.getTreeItem());
-    std::unique_ptr<QWidget> dialog(station.createDialog(nullptr, nullptr, nullptr));
-    dialog->show();
-    const QList<QPair<const char *, RYXObject *>> pages{{"2", station.processPlugin()},
-                                                        {"1", station.configurationPluginObject()},
-                                                        {"3", station.internalsPlugin()}};
-    for (const auto &[page, plugin] : pages) {
-        auto *button = dialog->findChild<QPushButton *>(page);
-        QCOMPARE(button != nullptr, extended || page != QByteArray("3"));
-        if (button) {
-            QTest::mouseClick(button, Qt::LeftButton);
-            QCOMPARE(tree.currentItem(), plugin->getTreeItem());
-        }
-    }
-    QCOMPARE(dialog->findChild<QGroupBox *>("internalsGroupBox")->isVisible(), extended);
-    ExtendedMode = wasExtended;
-}
 
 QTEST_MAIN(tst_EIModule)
 #include "tst_eimodule.moc"

@@ -14,281 +14,264 @@ class tst_InterfaceModule : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void moduleTypeTable_data();
-    void moduleTypeTable();
-    void addModuleCommand_data();
-    void addModuleCommand();
-    void verifyDevice_data();
-    void verifyDevice();
-    void downloadRefused_data();
-    void downloadRefused();
-    void downloadSavesData_data();
-    void downloadSavesData();
-    void stopsWhenCommunicationIsLost_data();
-    void stopsWhenCommunicationIsLost();
-    void uploadReportsUndeterminedModule();
-    void deleteRenumbersFollowingModules();
-    void deleteRefusedOnline();
-    void registryCreatesUndeterminedModules();
-};
-
-void tst_InterfaceModule::moduleTypeTable_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("element");
-    QTest::newRow("undetermined") << 0 << "Undetermined Module" << "UNDETERMINED";
-    QTest::newRow("ROM RO8") << 102 << "ROM Relay Output (RO8) Module" << "RO8";
-    QTest::newRow("gap 6") << 6 << "" << "";
-    QTest::newRow("above 102") << 103 << "" << "";
-    QTest::newRow("negative") << -1 << "" << "";
-}
-
-// Names and elements map to codes both ways; codes without a module give
-// empty texts.
-void tst_InterfaceModule::moduleTypeTable()
-{
-    QFETCH(int, code);
-    QFETCH(QString, name);
-    QFETCH(QString, element);
-    QString foundName = QStringLiteral("stale");
-    QString foundElement = QStringLiteral("stale");
-    QCOMPARE(RYXInterfaceModule::moduleTypeName(code, foundName), !name.isEmpty());
-    QCOMPARE(RYXInterfaceModule::moduleTypeElement(code, foundElement), !name.isEmpty());
-    QCOMPARE(foundName, name);
-    QCOMPARE(foundElement, element);
-    QCOMPARE(RYXInterfaceModule::moduleObjectName(code, 3), name.isEmpty() ? QString() : name + " 3");
-    int back = -2;
-    QCOMPARE(RYXInterfaceModule::moduleTypeForElement(element, back), !element.isEmpty());
-    QCOMPARE(back, element.isEmpty() ? -2 : code);
-}
-
-void tst_InterfaceModule::addModuleCommand_data()
-{
-    QTest::addColumn<int>("modules");
-    QTest::addColumn<bool>("online");
-    QTest::addColumn<bool>("offered");
-    QTest::newRow("15, offline") << 15 << false << true;
-    QTest::newRow("15, online") << 15 << true << false;
-    QTest::newRow("16, offline") << 16 << false << false;
-}
-
-void tst_InterfaceModule::addModuleCommand()
-{
-    QFETCH(int, modules);
-    QFETCH(bool, online);
-    QFETCH(bool, offered);
-    TestStation station;
-    RYXConnection connection(&station);
-    station.setConnection(&connection);
-    for (int i = 0; i < modules; ++i)
-        station.addChild(new UndeterminedModuleObject);
-    connection.setState(online ? RYXConnection::Online : RYXConnection::Offline);
-    unsigned mask = 0;
-    station.getMenuItemMask(mask);
-    QCOMPARE(bool(mask & RYXObject::MenuAddModule), offered);
-    QVERIFY(mask & RYXObject::MenuCopy); // the base mask is kept
-    station.setConnection(nullptr);
-}
-
-void tst_InterfaceModule::verifyDevice_data()
-{
-    QTest::addColumn<QString>("device");
-    QTest::addColumn<QList<int>>("tree");
-    QTest::addColumn<int>("stationType");
-    QTest::addColumn<int>("expected");
-    const QList<int> tiAo{RYXInterfaceModule::TIMType, RYXInterfaceModule::AOMType};
-    QTest::newRow("match") << "TI4,AO4" << tiAo << 28 << 0;
-    QTest::newRow("other order") << "AO4,TI4" << tiAo << 28 << 6;
-    QTest::newRow("fewer on device") << "TI4" << tiAo << 28 << 5;
-    QTest::newRow("more on device") << "TI4,AO4,AO4" << tiAo << 28 << 5;
-    QTest::newRow("code without name") << "TI4,6" << tiAo << 28 << 6;
-    QTest::newRow("other station type") << "TI4,AO4" << tiAo << 27 << 4;
-    QTest::newRow("no modules") << "" << QList<int>() << 28 << 0;
-}
-
-void tst_InterfaceModule::verifyDevice()
-{
-    QFETCH(QString, device);
-    QFETCH(QList<int>, tree);
-    QFETCH(int, stationType);
-    QFETCH(int, expected);
-    Rig rig(device);
-    QVERIFY(rig.ok);
-    for (int code : tree)
-        rig.addModule(code);
-    rig.station.setTypeCode(stationType);
-    QCOMPARE(rig.run([&] { return rig.station.verifyDevice(nullptr); }), expected);
-}
-
-void tst_InterfaceModule::downloadRefused_data()
-{
-    QTest::addColumn<bool>("prepareFails");
-    QTest::addColumn<QString>("detail");
-    QTest::newRow("preparation fails") << true << "Failed to prepare data for transfer.";
-    QTest::newRow("configuration error") << false << "Error in configuration.";
-}
-
-void tst_InterfaceModule::downloadRefused()
-{
-    QFETCH(bool, prepareFails);
-    QFETCH(QString, detail);
-    Rig rig("TI4");
-    QVERIFY(rig.ok);
-    rig.addModule();
-    rig.station.prepareSucceeds = !prepareFails;
-    if (!prepareFails)
-        rig.station.setStatus(RYXObject::SetConfigError);
-    QCOMPARE(rig.operation("download"), -1);
-    QCOMPARE(rig.results(), QStringList{"Test Station download aborted! " + detail});
-    QCOMPARE(rig.sim->station()->requestCount(), quint64(0));
-}
-
-void tst_InterfaceModule::downloadSavesData_data()
-{
-    QTest::addColumn<bool>("saveFails");
-    QTest::newRow("saved") << false;
-    QTest::newRow("save refused") << true;
-}
-
-void tst_InterfaceModule::downloadSavesData()
-{
-    QFETCH(bool, saveFails);
-    Rig rig("TI4,AO4");
-    QVERIFY(rig.ok);
-    rig.addModule(RYXInterfaceModule::TIMType);
-    rig.addModule(RYXInterfaceModule::AOMType);
-    rig.station.setValue("synch_descriptor", "North Yard");
-    if (saveFails)
-        rig.failAt(RYXInterfaceModule::CommitAddress);
-    QCOMPARE(rig.operation("download"), 0);
-
-    QCOMPARE(rig.deviceText(0, 0x0C), QStringLiteral("North Yard"));
-    QCOMPARE(rig.sim->station()->saveCount(), saveFails ? 0 : 1);
-    const QStringList results = rig.results();
-    QCOMPARE(results.first(), QStringLiteral("Test Station download success!"));
-    const int patient = int(results.indexOf("Please be patient, saving data in interface module..."));
-    QVERIFY(patient > 0);
-    QCOMPARE(results.at(patient + 1),
-             saveFails ? QStringLiteral("Test Station download warning!  This channel's tag "
-                                        "information could not be saved.")
-                       : QStringLiteral("Interface Module data saved successfully."));
-    // A refused save is a warning: every transfer itself succeeded.
-    QCOMPARE(results.last(), QStringLiteral("Test Station overall download success!"));
-    QVERIFY(rig.hasResult("TIM Temperature Input (TI4) Module 1 download success!"));
-    QVERIFY(rig.hasResult("AOM Analog Output (AO4) Module 2, Channel 4...download success!"));
-}
-
-void tst_InterfaceModule::stopsWhenCommunicationIsLost_data()
-{
-    QTest::addColumn<QString>("op");
-    QTest::newRow("upload") << "upload";
-    QTest::newRow("download") << "download";
-}
-
-void tst_InterfaceModule::stopsWhenCommunicationIsLost()
-{
-    QFETCH(QString, op);
-    Rig rig("TI4,TI4,TI4,TI4");
-    QVERIFY(rig.ok);
-    for (int i = 0; i < 4; ++i)
-        rig.addModule();
-    rig.station.setOnline(true);
-    QVERIFY(rig.station.isNotCurrent());
-    QList<int> tried;
-    operationHook() = [&](RYXIOModule *module, const QString &operation) {
-        if (operation != op)
-            return;
-        tried << module->getModuleNumber();
-        if (module->getModuleNumber() == 2)
-            rig.silence();
-    };
-    QCOMPARE(rig.operation(op), 2);
-    QCOMPARE(tried, (QList<int>{1, 2}));
-    QCOMPARE(rig.results().last(), "Test Station overall " + op + " failure!");
-    QVERIFY(rig.hasResult("Module 2 " + op + " failure! Communication with the device was lost."));
-    // No save is attempted on a station that no longer answers.
-    QVERIFY(!rig.hasResult("saving data in interface module..."));
-    QVERIFY(!rig.station.isNotCurrent());
-}
-
-void tst_InterfaceModule::uploadReportsUndeterminedModule()
-{
-    Rig rig("TI4,0,TI4");
-    QVERIFY(rig.ok);
-    rig.addModule();
-    rig.station.addChild(new UndeterminedModuleObject);
-    TestModule *third = rig.addModule();
-    third->setValue("synch_serialnumber", 0);
-    QCOMPARE(rig.operation("upload"), -1);
-    QVERIFY(rig.hasResult("Undetermined Module 2 Upload aborted, can't ul undetermined"));
-    // The undetermined module does not stop the modules after it.
-    QCOMPARE(third->getInt("synch_serialnumber"), 200000 + 100 * 3);
-    QCOMPARE(rig.results().last(), QStringLiteral("Test Station overall upload failure!"));
-}
-
-void tst_InterfaceModule::deleteRenumbersFollowingModules()
-{
-    TestStation station;
-    RYXConnection connection(&station);
-    connection.setPort(new ZEMPTCPPort(QStringLiteral("127.0.0.1:1")));
-    station.setConnection(&connection);
-    auto *plugin = new RYXObject;
-    station.addChild(plugin); // plug-ins share the children list
-    auto *first = new TestModule(RYXInterfaceModule::TIMType);
-    QPointer<TestModule> second = new TestModule(RYXInterfaceModule::AOMType);
-    auto *third = new TestModule(RYXInterfaceModule::AIMType);
-    for (TestModule *module : {first, second.data(), third})
-        station.addChild(module);
-
-    QVERIFY(station.deleteChild(second));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(second.isNull());
-    QCOMPARE(station.getChildren(), (QList<RYXObject *>{plugin, first, third}));
-    QCOMPARE(third->getModuleNumber(), 2);
-    QCOMPARE(third->objectName(), QStringLiteral("AIM Analog Input (AI4) Module 2"));
-    QCOMPARE(third->getName(), third->objectName());
-    QCOMPARE(third->getShortName(), QStringLiteral("AI4 2"));
-    ZEMPPort *port = nullptr;
-    unsigned tunnel = 0;
-    QVERIFY(third->getPort(third->childAt(2), port, tunnel));
-    QCOMPARE(tunnel, 0x1006u);
-    station.setConnection(nullptr);
-}
-
-void tst_InterfaceModule::deleteRefusedOnline()
-{
-    RYXScriptedPrompter prompter;
-    RYXPrompter::setInstance(&prompter);
-    TestStation station;
-    RYXConnection connection(&station);
-    station.setConnection(&connection);
-    auto *module = new TestModule;
-    station.addChild(module);
-    connection.setState(RYXConnection::Online);
-    QVERIFY(!station.deleteChild(module));
-    RYXPrompter::setInstance(nullptr);
-    QCOMPARE(prompter.promptTexts(), QStringList{"You may not delete a module of a device that is online"});
-    QCOMPARE(station.childAt(0), module);
-    station.setConnection(nullptr);
-}
-
-// Registering twice is harmless; kinds and codes without a class of their
-// own stand in as undetermined modules.
-void tst_InterfaceModule::registryCreatesUndeterminedModules()
-{
-    RYXObjectFactory::unregisterClass("UNDETERMINED");
-    RYXClassRegistry::registerAll();
-    RYXClassRegistry::registerAll();
-    RYXObjectFactory::Level level;
-    QVERIFY(RYXObjectFactory::levelOf("UNDETERMINED", level));
-    QCOMPARE(level, RYXObjectFactory::ModuleLevel);
-    for (RYXObject *made : {RYXObjectFactory::create("UNDETERMINED", 0), RYXClassRegistry::createModuleForKind(99),
-                            RYXClassRegistry::createModuleForTypeCode(6)}) {
-        QVERIFY(qobject_cast<UndeterminedModuleObject *>(made));
-        delete made;
+    void moduleTypeTable_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("element");
+        QTest::newRow("undetermined") << 0 << "Undetermined Module" << "UNDETERMINED";
+        QTest::newRow("ROM RO8") << 102 << "ROM Relay Output (RO8) Module" << "RO8";
+        QTest::newRow("gap 6") << 6 << "" << "";
+        QTest::newRow("above 102") << 103 << "" << "";
+        QTest::newRow("negative") << -1 << "" << "";
     }
-}
+
+    // Names and elements map to codes both ways; codes without a module give
+    // empty texts.
+    void moduleTypeTable()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, name);
+        QFETCH(QString, element);
+        QString foundName = QStringLiteral("stale");
+        QString foundElement = QStringLiteral("stale");
+        QCOMPARE(RYXInterfaceModule::moduleTypeName(code, foundName), !name.isEmpty());
+        QCOMPARE(RYXInterfaceModule::moduleTypeElement(code, foundElement), !name.isEmpty());
+        QCOMPARE(foundName, name);
+        QCOMPARE(foundElement, element);
+        QCOMPARE(RYXInterfaceModule::moduleObjectName(code, 3), name.isEmpty() ? QString() : name + " 3");
+        int back = -2;
+        QCOMPARE(RYXInterfaceModule::moduleTypeForElement(element, back), !element.isEmpty());
+        QCOMPARE(back, element.isEmpty() ? -2 : code);
+    }
+
+    void addModuleCommand_data()
+    {
+        QTest::addColumn<int>("modules");
+        QTest::addColumn<bool>("online");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("15, offline") << 15 << false << true;
+        QTest::newRow("15, online") << 15 << true << false;
+        QTest::newRow("16, offline") << 16 << false << false;
+    }
+
+    void addModuleCommand()
+    {
+        QFETCH(int, modules);
+        QFETCH(bool, online);
+        QFETCH(bool, offered);
+        TestStation station;
+        RYXConnection connection(&station);
+        station.setConnection(&connection);
+        for (int i = 0; i < modules; ++i)
+            station.addChild(new UndeterminedModuleObject);
+        connection.setState(online ? RYXConnection::Online : RYXConnection::Offline);
+        unsigned mask = 0;
+        station.getMenuItemMask(mask);
+        QCOMPARE(bool(mask & RYXObject::MenuAddModule), offered);
+        QVERIFY(mask & RYXObject::MenuCopy); // the base mask is kept
+        station.setConnection(nullptr);
+    }
+
+    void verifyDevice_data()
+    {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<QList<int>>("tree");
+        QTest::addColumn<int>("stationType");
+        QTest::addColumn<int>("expected");
+        const QList<int> tiAo{RYXInterfaceModule::TIMType, RYXInterfaceModule::AOMType};
+        QTest::newRow("match") << "TI4,AO4" << tiAo << 28 << 0;
+        QTest::newRow("other order") << "AO4,TI4" << tiAo << 28 << 6;
+        QTest::newRow("fewer on device") << "TI4" << tiAo << 28 << 5;
+        QTest::newRow("more on device") << "TI4,AO4,AO4" << tiAo << 28 << 5;
+        QTest::newRow("code without name") << "TI4,6" << tiAo << 28 << 6;
+        QTest::newRow("other station type") << "TI4,AO4" << tiAo << 27 << 4;
+        QTest::newRow("no modules") << "" << QList<int>() << 28 << 0;
+    }
+
+    void verifyDevice()
+    {
+        QFETCH(QString, device);
+        QFETCH(QList<int>, tree);
+        QFETCH(int, stationType);
+        QFETCH(int, expected);
+        Rig rig(device);
+        QVERIFY(rig.ok);
+        for (int code : tree)
+            rig.addModule(code);
+        rig.station.setTypeCode(stationType);
+        QCOMPARE(rig.run([&] { return rig.station.verifyDevice(nullptr); }), expected);
+    }
+
+    void downloadRefused_data()
+    {
+        QTest::addColumn<bool>("prepareFails");
+        QTest::addColumn<QString>("detail");
+        QTest::newRow("preparation fails") << true << "Failed to prepare data for transfer.";
+        QTest::newRow("configuration error") << false << "Error in configuration.";
+    }
+
+    void downloadRefused()
+    {
+        QFETCH(bool, prepareFails);
+        QFETCH(QString, detail);
+        Rig rig("TI4");
+        QVERIFY(rig.ok);
+        rig.addModule();
+        rig.station.prepareSucceeds = !prepareFails;
+        if (!prepareFails)
+            rig.station.setStatus(RYXObject::SetConfigError);
+        QCOMPARE(rig.operation("download"), -1);
+        QCOMPARE(rig.results(), QStringList{"Test Station download aborted! " + detail});
+        QCOMPARE(rig.sim->station()->requestCount(), quint64(0));
+    }
+
+    void downloadSavesData_data()
+    {
+        QTest::addColumn<bool>("saveFails");
+        QTest::newRow("saved") << false;
+        QTest::newRow("save refused") << true;
+    }
+
+    void downloadSavesData()
+    {
+        QFETCH(bool, saveFails);
+        Rig rig("TI4,AO4");
+        QVERIFY(rig.ok);
+        rig.addModule(RYXInterfaceModule::TIMType);
+        rig.addModule(RYXInterfaceModule::AOMType);
+        rig.station.setValue("synch_descriptor", "North Yard");
+        if (saveFails)
+            rig.failAt(RYXInterfaceModule::CommitAddress);
+        QCOMPARE(rig.operation("download"), 0);
+
+        QCOMPARE(rig.deviceText(0, 0x0C), QStringLiteral("North Yard"));
+        QCOMPARE(rig.sim->station()->saveCount(), saveFails ? 0 : 1);
+        const QStringList results = rig.results();
+        QCOMPARE(results.first(), QStringLiteral("Test Station download success!"));
+        const int patient = int(results.indexOf("Please be patient, saving data in interface module..."));
+        QVERIFY(patient > 0);
+        QCOMPARE(results.at(patient + 1),
+                 saveFails ? QStringLiteral("Test Station download warning!  This channel's tag "
+                                            "information could not be saved.")
+                           : QStringLiteral("Interface Module data saved successfully."));
+        // A refused save is a warning: every transfer itself succeeded.
+        QCOMPARE(results.last(), QStringLiteral("Test Station overall download success!"));
+        QVERIFY(rig.hasResult("TIM Temperature Input (TI4) Module 1 download success!"));
+        QVERIFY(rig.hasResult("AOM Analog Output (AO4) Module 2, Channel 4...download success!"));
+    }
+
+    void stopsWhenCommunicationIsLost_data()
+    {
+        QTest::addColumn<QString>("op");
+        QTest::newRow("upload") << "upload";
+        QTest::newRow("download") << "download";
+    }
+
+    void stopsWhenCommunicationIsLost()
+    {
+        QFETCH(QString, op);
+        Rig rig("TI4,TI4,TI4,TI4");
+        QVERIFY(rig.ok);
+        for (int i = 0; i < 4; ++i)
+            rig.addModule();
+        rig.station.setOnline(true);
+        QVERIFY(rig.station.isNotCurrent());
+        QList<int> tried;
+        operationHook() = [&](RYXIOModule *module, const QString &operation) {
+            if (operation != op)
+                return;
+            tried << module->getModuleNumber();
+            if (module->getModuleNumber() == 2)
+                rig.silence();
+        };
+        QCOMPARE(rig.operation(op), 2);
+        QCOMPARE(tried, (QList<int>{1, 2}));
+        QCOMPARE(rig.results().last(), "Test Station overall " + op + " failure!");
+        QVERIFY(rig.hasResult("Module 2 " + op + " failure! Communication with the device was lost."));
+        // No save is attempted on a station that no longer answers.
+        QVERIFY(!rig.hasResult("saving data in interface module..."));
+        QVERIFY(!rig.station.isNotCurrent());
+    }
+
+    void uploadReportsUndeterminedModule()
+    {
+        Rig rig("TI4,0,TI4");
+        QVERIFY(rig.ok);
+        rig.addModule();
+        rig.station.addChild(new UndeterminedModuleObject);
+        TestModule *third = rig.addModule();
+        third->setValue("synch_serialnumber", 0);
+        QCOMPARE(rig.operation("upload"), -1);
+        QVERIFY(rig.hasResult("Undetermined Module 2 Upload aborted, can't ul undetermined"));
+        // The undetermined module does not stop the modules after it.
+        QCOMPARE(third->getInt("synch_serialnumber"), 200000 + 100 * 3);
+        QCOMPARE(rig.results().last(), QStringLiteral("Test Station overall upload failure!"));
+    }
+
+    void deleteRenumbersFollowingModules()
+    {
+        TestStation station;
+        RYXConnection connection(&station);
+        connection.setPort(new ZEMPTCPPort(QStringLiteral("127.0.0.1:1")));
+        station.setConnection(&connection);
+        auto *plugin = new RYXObject;
+        station.addChild(plugin); // plug-ins share the children list
+        auto *first = new TestModule(RYXInterfaceModule::TIMType);
+        QPointer<TestModule> second = new TestModule(RYXInterfaceModule::AOMType);
+        auto *third = new TestModule(RYXInterfaceModule::AIMType);
+        for (TestModule *module : {first, second.data(), third})
+            station.addChild(module);
+
+        QVERIFY(station.deleteChild(second));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(second.isNull());
+        QCOMPARE(station.getChildren(), (QList<RYXObject *>{plugin, first, third}));
+        QCOMPARE(third->getModuleNumber(), 2);
+        QCOMPARE(third->objectName(), QStringLiteral("AIM Analog Input (AI4) Module 2"));
+        QCOMPARE(third->getName(), third->objectName());
+        QCOMPARE(third->getShortName(), QStringLiteral("AI4 2"));
+        ZEMPPort *port = nullptr;
+        unsigned tunnel = 0;
+        QVERIFY(third->getPort(third->childAt(2), port, tunnel));
+        QCOMPARE(tunnel, 0x1006u);
+        station.setConnection(nullptr);
+    }
+
+    void deleteRefusedOnline()
+    {
+        RYXScriptedPrompter prompter;
+        RYXPrompter::setInstance(&prompter);
+        TestStation station;
+        RYXConnection connection(&station);
+        station.setConnection(&connection);
+        auto *module = new TestModule;
+        station.addChild(module);
+        connection.setState(RYXConnection::Online);
+        QVERIFY(!station.deleteChild(module));
+        RYXPrompter::setInstance(nullptr);
+        QCOMPARE(prompter.promptTexts(), QStringList{"You may not delete a module of a device that is online"});
+        QCOMPARE(station.childAt(0), module);
+        station.setConnection(nullptr);
+    }
+
+    // Registering twice is harmless; kinds and codes without a class of their
+    // own stand in as undetermined modules.
+    void registryCreatesUndeterminedModules()
+    {
+        RYXObjectFactory::unregisterClass("UNDETERMINED");
+        RYXClassRegistry::registerAll();
+        RYXClassRegistry::registerAll();
+        RYXObjectFactory::Level level;
+        QVERIFY(RYXObjectFactory::levelOf("UNDETERMINED", level));
+        QCOMPARE(level, RYXObjectFactory::ModuleLevel);
+        for (RYXObject *made : {RYXObjectFactory::create("UNDETERMINED", 0), RYXClassRegistry::createModuleForKind(99),
+                                RYXClassRegistry::createModuleForTypeCode(6)}) {
+            QVERIFY(qobject_cast<UndeterminedModuleObject *>(made));
+            delete made;
+        }
+    }
+};
 
 QTEST_MAIN(tst_InterfaceModule)
 #include "tst_interfacemodule.moc"
