@@ -11,12 +11,8 @@
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
 #include <QtCore/QTemporaryDir>
+#include <QtSerialPort/QSerialPort>
 #include <QtTest/QtTest>
-
-#include <fcntl.h>
-#include <poll.h>
-#include <termios.h>
-#include <unistd.h>
 
 #include <memory>
 
@@ -27,75 +23,35 @@ namespace {
 const QByteArray DeviceTypeRequest = frame(false, 0x64);
 const QByteArray DeviceTypeAnswer = QByteArray::fromHex("050064001C7B");
 
-// The client side: the slave end of the pty, in raw mode.
-class PtyPeer
+// The client side: the slave end of the pty, opened as a serial port.
+class PtyPeer : public QSerialPort
 {
 public:
-    explicit PtyPeer(const QString &path)
+    explicit PtyPeer(const QString &path) : QSerialPort(path) { open(QIODevice::ReadWrite); }
+    bool send(const QByteArray &bytes) { return write(bytes) == bytes.size() && waitForBytesWritten(1000); }
+    /// Reads until one whole frame (by its length byte) has come or the line
+    /// stayed quiet for \a quietMs.
+    QByteArray readFrame(int quietMs)
     {
-        m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY);
-        termios raw;
-        if (m_fd >= 0 && ::tcgetattr(m_fd, &raw) == 0) {
-            ::cfmakeraw(&raw);
-            ::tcsetattr(m_fd, TCSANOW, &raw);
-        }
+        QByteArray got = readAll();
+        while ((got.isEmpty() || got.size() < (quint8(got.at(0)) & 0x7F) + 1) && waitForReadyRead(quietMs))
+            got += readAll();
+        return got;
     }
-    ~PtyPeer() { close(); }
-    void close()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = -1;
-    }
-    bool isOpen() const { return m_fd >= 0; }
-    bool write(const QByteArray &bytes) { return ::write(m_fd, bytes.constData(), bytes.size()) == bytes.size(); }
     /// Reads whatever arrives until the line stays quiet for \a quietMs.
     QByteArray drain(int quietMs)
     {
-        QByteArray got;
-        pollfd p{m_fd, POLLIN, 0};
-        char buf[4096];
-        while (::poll(&p, 1, quietMs) > 0) {
-            const ssize_t n = ::read(m_fd, buf, sizeof buf);
-            if (n <= 0)
-                break;
-            got.append(buf, int(n));
-        }
+        QByteArray got = readAll();
+        while (waitForReadyRead(quietMs))
+            got += readAll();
         return got;
     }
-    /// Waits for one whole frame (by its length byte) or for \a timeoutMs.
-    QByteArray readFrame(int timeoutMs)
-    {
-        QByteArray got;
-        QElapsedTimer timer;
-        timer.start();
-        while (got.size() < 1 || got.size() < (quint8(got.at(0)) & 0x7F) + 1) {
-            pollfd p{m_fd, POLLIN, 0};
-            const int left = timeoutMs - int(timer.elapsed());
-            if (left <= 0 || ::poll(&p, 1, left) <= 0)
-                break;
-            char buf[256];
-            const ssize_t n = ::read(m_fd, buf, sizeof buf);
-            if (n <= 0)
-                break;
-            got.append(buf, int(n));
-        }
-        return got;
-    }
-
-private:
-    int m_fd = -1;
 };
 
 std::unique_ptr<SimThread> startStation(int baud = 0, const SimFaults &faults = {})
 {
     SimOptions options;
-    QString message;
-    if (SimOptions::parse({QStringLiteral("--pty"), QString(), QStringLiteral("--modules"),
-                           QStringLiteral("TI4")},
-                          options, message)
-        != SimOptions::Parse::Ok)
-        qFatal("options: %s", qPrintable(message));
+    options.ptyEnabled = true;
     options.baud = baud;
     options.faults = faults;
     std::unique_ptr<SimThread> thread(new SimThread(options));
@@ -112,11 +68,9 @@ class tst_PtyServer : public QObject
 private Q_SLOTS:
     void linkFollowsTheServer();
     void linkNeverReplacesAFile();
-    void answersWholeAndSplitFrames();
-    void skipsGarbageAndResynchronises();
-    void discardsAPartialFrameAfterSilence();
+    void exchanges_data();
+    void exchanges();
     void clientsOneAfterAnother();
-    void goesSilent();
     void survivesRandomBytes();
     void pacesToTheBaudRate_data();
     void pacesToTheBaudRate();
@@ -158,47 +112,47 @@ void tst_PtyServer::linkNeverReplacesAFile()
     QCOMPARE(file.readAll(), QByteArray("keep me"));
 }
 
-void tst_PtyServer::answersWholeAndSplitFrames()
+void tst_PtyServer::exchanges_data()
 {
-    auto station = startStation();
+    // Per step: the bytes sent (none: the line stays quiet for three frame
+    // gaps) and the answer expected (none: nothing comes).
+    QTest::addColumn<QList<QByteArray>>("sends");
+    QTest::addColumn<QList<QByteArray>>("answers");
+    QTest::addColumn<int>("silentAfter");
+    QTest::addColumn<quint64>("requests");
+    const QByteArray request = DeviceTypeRequest, answer = DeviceTypeAnswer, none;
+    QByteArray badSum = request;
+    badSum[3] = char(badSum.at(3) ^ 0x10);
+    QTest::newRow("whole frame") << QList{request} << QList{answer} << -1 << quint64(1);
+    QTest::newRow("split frame") << QList{request.left(2), request.mid(2)} << QList{none, answer} << -1 << quint64(1);
+    QTest::newRow("bytes that cannot start a frame are skipped")
+        << QList{QByteArray("\x00\x01\x02", 3) + request} << QList{answer} << -1 << quint64(1);
+    QTest::newRow("bad checksum gets no answer, the next frame does")
+        << QList{badSum, request} << QList{none, answer} << -1 << quint64(2);
+    QTest::newRow("partial frame discarded after silence")
+        << QList{QByteArray("\x03\x00", 2), none, request} << QList{none, none, answer} << -1 << quint64(1);
+    QTest::newRow("goes silent") << QList{request, request} << QList{answer, none} << 1 << quint64(2);
+}
+
+void tst_PtyServer::exchanges()
+{
+    QFETCH(QList<QByteArray>, sends);
+    QFETCH(QList<QByteArray>, answers);
+    QFETCH(int, silentAfter);
+    QFETCH(quint64, requests);
+    SimFaults faults;
+    faults.setSilentAfter(silentAfter);
+    auto station = startStation(0, faults);
     PtyPeer peer(station->slavePath());
     QVERIFY(peer.isOpen());
-    QVERIFY(peer.write(DeviceTypeRequest));
-    QCOMPARE(peer.readFrame(2000).toHex(' '), DeviceTypeAnswer.toHex(' '));
-
-    QVERIFY(peer.write(DeviceTypeRequest.left(2)));
-    QCOMPARE(peer.readFrame(30), QByteArray()); // nothing for half a frame
-    QVERIFY(peer.write(DeviceTypeRequest.mid(2)));
-    QCOMPARE(peer.readFrame(2000).toHex(' '), DeviceTypeAnswer.toHex(' '));
-    QCOMPARE(station->station()->requestCount(), quint64(2));
-}
-
-void tst_PtyServer::skipsGarbageAndResynchronises()
-{
-    auto station = startStation();
-    PtyPeer peer(station->slavePath());
-    // Bytes that cannot start a frame are skipped.
-    QVERIFY(peer.write(QByteArray("\x00\x01\x02", 3) + DeviceTypeRequest));
-    QCOMPARE(peer.readFrame(2000).toHex(' '), DeviceTypeAnswer.toHex(' '));
-    // A frame with a wrong checksum gets no answer; the next one does.
-    QByteArray bad = DeviceTypeRequest;
-    bad[3] = char(bad.at(3) ^ 0x10);
-    QVERIFY(peer.write(bad));
-    QTRY_COMPARE(station->station()->requestCount(), quint64(2));
-    QVERIFY(peer.write(DeviceTypeRequest));
-    QCOMPARE(peer.readFrame(2000).toHex(' '), DeviceTypeAnswer.toHex(' '));
-}
-
-void tst_PtyServer::discardsAPartialFrameAfterSilence()
-{
-    auto station = startStation();
-    PtyPeer peer(station->slavePath());
-    QVERIFY(peer.write(QByteArray("\x03\x00", 2)));
-    // The line stays quiet for longer than the frame gap (no event to wait for).
-    QThread::msleep(SimPtyServer::FrameGapMs * 3);
-    QVERIFY(peer.write(DeviceTypeRequest));
-    QCOMPARE(peer.readFrame(2000).toHex(' '), DeviceTypeAnswer.toHex(' '));
-    QCOMPARE(station->station()->requestCount(), quint64(1));
+    for (int i = 0; i < sends.size(); ++i) {
+        if (!sends[i].isEmpty())
+            QVERIFY(peer.send(sends[i]));
+        const int wait = !answers[i].isEmpty() ? 2000 : sends[i].isEmpty() ? SimPtyServer::FrameGapMs * 3 : 30;
+        QCOMPARE(peer.readFrame(wait).toHex(' '), answers[i].toHex(' '));
+    }
+    QTRY_COMPARE(station->station()->requestCount(), requests);
+    QCOMPARE(peer.drain(100), QByteArray()); // no late answer either
 }
 
 void tst_PtyServer::clientsOneAfterAnother()
@@ -207,25 +161,12 @@ void tst_PtyServer::clientsOneAfterAnother()
     for (int i = 0; i < 5; ++i) {
         PtyPeer peer(station->slavePath());
         QVERIFY(peer.isOpen());
-        QVERIFY(peer.write(frame(true, 0x0C, "C" + QByteArray::number(i))));
+        QVERIFY(peer.send(frame(true, 0x0C, "C" + QByteArray::number(i))));
         QCOMPARE(peer.readFrame(2000).toHex(), QByteArray("03000cf1"));
     }
     QByteArray descriptor;
     QVERIFY(station->station()->readPoint(0, 0x0C, descriptor));
     QCOMPARE(descriptor.left(3), QByteArray("C4\0", 3));
-}
-
-void tst_PtyServer::goesSilent()
-{
-    SimFaults faults;
-    faults.setSilentAfter(1);
-    auto station = startStation(0, faults);
-    PtyPeer peer(station->slavePath());
-    QVERIFY(peer.write(DeviceTypeRequest));
-    QCOMPARE(peer.readFrame(2000).toHex(' '), DeviceTypeAnswer.toHex(' '));
-    QVERIFY(peer.write(DeviceTypeRequest));
-    QTRY_COMPARE(station->station()->requestCount(), quint64(2));
-    QCOMPARE(peer.readFrame(100), QByteArray());
 }
 
 void tst_PtyServer::survivesRandomBytes()
@@ -237,12 +178,12 @@ void tst_PtyServer::survivesRandomBytes()
         QByteArray bytes(random.bounded(1, 64), '\0');
         for (char &c : bytes)
             c = char(random.bounded(256));
-        QVERIFY(peer.write(bytes));
+        QVERIFY(peer.send(bytes));
         peer.drain(0); // whatever happened to form a frame may be answered
     }
     // Once the line has been quiet for a frame gap, the station is in step again.
     peer.drain(SimPtyServer::FrameGapMs * 3);
-    QVERIFY(peer.write(DeviceTypeRequest));
+    QVERIFY(peer.send(DeviceTypeRequest));
     QCOMPARE(peer.readFrame(2000).toHex(' '), DeviceTypeAnswer.toHex(' '));
 }
 
@@ -264,7 +205,7 @@ void tst_PtyServer::pacesToTheBaudRate()
     QCOMPARE(wireUs, baud ? 100 * 1000000LL / baud : 0LL);
     QElapsedTimer timer;
     timer.start();
-    QVERIFY(peer.write(DeviceTypeRequest));
+    QVERIFY(peer.send(DeviceTypeRequest));
     QCOMPARE(peer.readFrame(2000).toHex(' '), DeviceTypeAnswer.toHex(' '));
     const qint64 elapsedUs = timer.nsecsElapsed() / 1000;
     QVERIFY2(elapsedUs >= wireUs, qPrintable(QStringLiteral("%1 us < %2 us").arg(elapsedUs).arg(wireUs)));
