@@ -107,321 +107,280 @@ class tst_ConfigBaseDialog : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
-    void init();
-    void cleanup();
-    void lineEdit_data();
-    void lineEdit();
-    void enterKeepsCommittedText();
-    void floatField_data();
-    void floatField();
-    void radioButtons_data();
-    void radioButtons();
-    void combo_data();
-    void combo();
-    void checkBoxValidityAndPage();
-    void pendingEditSurvivesDestroy();
-    void navigation_data();
-    void navigation();
-    void helpParse_data();
-    void helpParse();
-    void helpApply();
+    void focus(QWidget *widget)
+    {
+        widget->setFocus();
+        QTRY_VERIFY(widget->hasFocus());
+    }
 
-private:
-    void focus(QWidget *widget);
-    void type(QLineEdit *edit, const QString &text);
+    void type(QLineEdit *edit, const QString &text)
+    {
+        focus(edit);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
 
     TestObject *m_object = nullptr;
     TestDialog *m_dialog = nullptr;
-};
 
-void tst_ConfigBaseDialog::init()
-{
-    m_object = new TestObject;
-    m_dialog = new TestDialog(m_object);
-    m_dialog->show();
-    QApplication::setActiveWindow(m_dialog);
-    QVERIFY(QTest::qWaitForWindowActive(m_dialog));
-    m_object->stores.clear();
-}
-
-void tst_ConfigBaseDialog::cleanup()
-{
-    delete m_dialog;
-    delete m_object;
-}
-
-void tst_ConfigBaseDialog::focus(QWidget *widget)
-{
-    widget->setFocus();
-    QTRY_VERIFY(widget->hasFocus());
-}
-
-void tst_ConfigBaseDialog::type(QLineEdit *edit, const QString &text)
-{
-    focus(edit);
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-}
-
-void tst_ConfigBaseDialog::lineEdit_data()
-{
-    QTest::addColumn<QString>("typed"); // null: only focused
-    QTest::addColumn<bool>("enter");
-    QTest::addColumn<bool>("leave");
-    QTest::addColumn<QStringList>("stored");
-
-    QTest::newRow("Enter stores an unchanged text") << QString() << true << false << QStringList{ "PV" };
-    QTest::newRow("leaving stores a changed text") << "TT_101" << false << true << QStringList{ "TT_101" };
-    QTest::newRow("leaving unchanged stores nothing") << QString() << false << true << QStringList{};
-    QTest::newRow("the old text typed back stores nothing") << "PV" << false << true << QStringList{};
-    QTest::newRow("Enter then leaving stores once") << "TT_101" << true << true << QStringList{ "TT_101" };
-}
-
-void tst_ConfigBaseDialog::lineEdit()
-{
-    QFETCH(QString, typed);
-    QFETCH(bool, enter);
-    QFETCH(bool, leave);
-    QFETCH(QStringList, stored);
-
-    typed.isNull() ? focus(m_dialog->tagEdit) : type(m_dialog->tagEdit, typed);
-    const int refreshes = m_dialog->refreshes;
-    if (enter)
-        QTest::keyClick(m_dialog->tagEdit, Qt::Key_Return);
-    if (leave)
-        focus(m_dialog->Channel3Button);
-    Stores expected;
-    for (const QString &value : stored)
-        expected << Store("tag1", value);
-    QCOMPARE(m_object->stores, expected);
-    QCOMPARE(m_dialog->refreshes - refreshes, int(stored.size())); // one reload per store
-}
-
-void tst_ConfigBaseDialog::enterKeepsCommittedText()
-{
-    // In a field the dialog does not reload, Enter commits without making the
-    // text the committed one, so leaving commits it again, once.
-    RYXLineEdit *edit = m_dialog->add<RYXLineEdit>("unbound");
-    edit->show();
-    edit->setText("x");
-    QSignalSpy commits(edit, &RYXLineEdit::signalDataChange);
-    focus(edit);
-    QTest::keyClicks(edit, "y");
-    QTest::keyClick(edit, Qt::Key_Return);
-    focus(m_dialog->Channel3Button);
-    focus(edit);
-    focus(m_dialog->Channel3Button);
-    QCOMPARE(commits.count(), 2);
-    QCOMPARE(edit->committedText(), QStringLiteral("xy"));
-}
-
-void tst_ConfigBaseDialog::floatField_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("stored");
-
-    QTest::newRow("exponent") << "1e3" << "1000.000000";
-    QTest::newRow("rounded to six decimals") << "-12.3456789" << "-12.345679";
-    QTest::newRow("number then units") << " .5mA" << "0.500000";
-    QTest::newRow("not a number") << "abc" << "0.000000";
-    QTest::newRow("overflow") << "1e999" << "0.000000";
-    QTest::newRow("negative zero") << "-0" << "0.000000";
-}
-
-void tst_ConfigBaseDialog::floatField()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, stored);
-
-    type(m_dialog->InputZeroEdit, typed);
-    QTest::keyClick(m_dialog->InputZeroEdit, Qt::Key_Return);
-    QCOMPARE(m_object->stores, Stores{ Store("inputzero", stored) });
-    QCOMPARE(m_dialog->InputZeroEdit->text(), QString::asprintf("%.4f", stored.toDouble()));
-}
-
-void tst_ConfigBaseDialog::radioButtons_data()
-{
-    QTest::addColumn<QString>("initial");
-    QTest::addColumn<QString>("shown"); // the button the refresh switched on
-    QTest::addColumn<bool>("clickPreset");
-    QTest::addColumn<Stores>("stored");
-
-    QTest::newRow("switching on stores only its value") << "hold" << "hold" << true << Stores{ Store("failmode", "preset") };
-    QTest::newRow("back to hold") << "preset" << "preset" << false << Stores{ Store("failmode", "hold") };
-    QTest::newRow("clicking the button already on") << "hold" << "hold" << false << Stores{};
-    QTest::newRow("value of no button shows none") << "bogus" << "" << true << Stores{ Store("failmode", "preset") };
-}
-
-void tst_ConfigBaseDialog::radioButtons()
-{
-    QFETCH(QString, initial);
-    QFETCH(QString, shown);
-    QFETCH(bool, clickPreset);
-    QFETCH(Stores, stored);
-
-    m_object->preset("failmode", initial);
-    m_dialog->requestUpdate();
-    QCOMPARE(m_dialog->radioButtonHold->isChecked(), shown == "hold");
-    QCOMPARE(m_dialog->radioButtonPreset->isChecked(), shown == "preset");
-    QCOMPARE(m_object->stores, Stores{}); // showing is no choice
-    (clickPreset ? m_dialog->radioButtonPreset : m_dialog->radioButtonHold)->click();
-    QCOMPARE(m_object->stores, stored);
-    QCOMPARE(m_dialog->radioButtonPreset->isChecked(), clickPreset);
-    QCOMPARE(m_dialog->radioButtonHold->isChecked(), !clickPreset);
-}
-
-void tst_ConfigBaseDialog::combo_data()
-{
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<int>("choose"); // -1: the user chooses nothing
-    QTest::addColumn<Stores>("stored");
-
-    QTest::newRow("value in the table") << "2" << "Thermocouple" << -1 << Stores{};
-    QTest::newRow("value not in the table shows the first") << "3" << "RTD" << -1 << Stores{};
-    QTest::newRow("choosing the entry shown stores it") << "5" << "Millivolt" << 2 << Stores{ Store("inputtype", "5") };
-    QTest::newRow("choice over a value not in the table") << "3" << "RTD" << 0 << Stores{ Store("inputtype", "1") };
-}
-
-void tst_ConfigBaseDialog::combo()
-{
-    QFETCH(QString, value);
-    QFETCH(QString, shown);
-    QFETCH(int, choose);
-    QFETCH(Stores, stored);
-
-    m_object->preset("inputtype", value);
-    m_dialog->requestUpdate();
-    if (choose >= 0) {
-        m_dialog->cbInputType->setCurrentIndex(choose);
-        emit m_dialog->cbInputType->activated(choose);
+private Q_SLOTS:
+    void init()
+    {
+        m_object = new TestObject;
+        m_dialog = new TestDialog(m_object);
+        m_dialog->show();
+        QApplication::setActiveWindow(m_dialog);
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog));
+        m_object->stores.clear();
     }
-    QCOMPARE(m_object->stores, stored);
-    QCOMPARE(m_dialog->cbInputType->count(), 3); // refilled, never appended
-    QCOMPARE(m_dialog->cbInputType->currentText(), shown);
 
-    // Without a table the combo box is hidden and a choice reports nothing.
-    m_dialog->hideCombo = true;
-    m_dialog->requestUpdate();
-    QVERIFY(m_dialog->cbInputType->isHidden());
-    ComboBoxCtl bare;
-    bare.attach(m_dialog->cbInputType);
-    QSignalSpy changes(&bare, &ComboBoxCtl::ValueChanged);
-    emit m_dialog->cbInputType->activated(0);
-    QCOMPARE(changes.count(), 0);
-}
+    void cleanup()
+    {
+        delete m_dialog;
+        delete m_object;
+    }
 
-void tst_ConfigBaseDialog::checkBoxValidityAndPage()
-{
-    m_dialog->ScalingCheckBox->click();
-    m_dialog->ScalingCheckBox->click();
-    m_dialog->Channel3Button->click();
-    QCOMPARE(m_object->stores, (Stores{ Store("scalingenabled", "true"), Store("scalingenabled", "false") }));
-    QCOMPARE(m_object->pages, QList<int>{ 3 });
+    void lineEdit_data()
+    {
+        QTest::addColumn<QString>("typed"); // null: only focused
+        QTest::addColumn<bool>("enter");
+        QTest::addColumn<bool>("leave");
+        QTest::addColumn<QStringList>("stored");
 
-    for (const auto &flag : QList<QPair<QString, QColor>>{ { "false", Qt::red }, { "true", Qt::black }, { "True", Qt::red } }) {
-        m_object->preset("tag1isvalid", flag.first);
+        QTest::newRow("Enter stores an unchanged text") << QString() << true << false << QStringList{ "PV" };
+        QTest::newRow("leaving stores a changed text") << "TT_101" << false << true << QStringList{ "TT_101" };
+        QTest::newRow("leaving unchanged stores nothing") << QString() << false << true << QStringList{};
+        QTest::newRow("the old text typed back stores nothing") << "PV" << false << true << QStringList{};
+        QTest::newRow("Enter then leaving stores once") << "TT_101" << true << true << QStringList{ "TT_101" };
+    }
+
+    void lineEdit()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, enter);
+        QFETCH(bool, leave);
+        QFETCH(QStringList, stored);
+
+        typed.isNull() ? focus(m_dialog->tagEdit) : type(m_dialog->tagEdit, typed);
+        const int refreshes = m_dialog->refreshes;
+        if (enter)
+            QTest::keyClick(m_dialog->tagEdit, Qt::Key_Return);
+        if (leave)
+            focus(m_dialog->Channel3Button);
+        Stores expected;
+        for (const QString &value : stored)
+            expected << Store("tag1", value);
+        QCOMPARE(m_object->stores, expected);
+        QCOMPARE(m_dialog->refreshes - refreshes, int(stored.size())); // one reload per store
+    }
+
+    void floatField_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+
+        QTest::newRow("exponent") << "1e3" << "1000.000000";
+        QTest::newRow("rounded to six decimals") << "-12.3456789" << "-12.345679";
+        QTest::newRow("number then units") << " .5mA" << "0.500000";
+        QTest::newRow("not a number") << "abc" << "0.000000";
+        QTest::newRow("overflow") << "1e999" << "0.000000";
+        QTest::newRow("negative zero") << "-0" << "0.000000";
+    }
+
+    void floatField()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+
+        type(m_dialog->InputZeroEdit, typed);
+        QTest::keyClick(m_dialog->InputZeroEdit, Qt::Key_Return);
+        QCOMPARE(m_object->stores, Stores{ Store("inputzero", stored) });
+        QCOMPARE(m_dialog->InputZeroEdit->text(), QString::asprintf("%.4f", stored.toDouble()));
+    }
+
+    void radioButtons_data()
+    {
+        QTest::addColumn<QString>("initial");
+        QTest::addColumn<QString>("shown"); // the button the refresh switched on
+        QTest::addColumn<bool>("clickPreset");
+        QTest::addColumn<Stores>("stored");
+
+        QTest::newRow("switching on stores only its value") << "hold" << "hold" << true << Stores{ Store("failmode", "preset") };
+        QTest::newRow("back to hold") << "preset" << "preset" << false << Stores{ Store("failmode", "hold") };
+        QTest::newRow("clicking the button already on") << "hold" << "hold" << false << Stores{};
+        QTest::newRow("value of no button shows none") << "bogus" << "" << true << Stores{ Store("failmode", "preset") };
+    }
+
+    void radioButtons()
+    {
+        QFETCH(QString, initial);
+        QFETCH(QString, shown);
+        QFETCH(bool, clickPreset);
+        QFETCH(Stores, stored);
+
+        m_object->preset("failmode", initial);
         m_dialog->requestUpdate();
-        QCOMPARE(m_dialog->tagEdit->palette().color(QPalette::Active, QPalette::Text), flag.second);
+        QCOMPARE(m_dialog->radioButtonHold->isChecked(), shown == "hold");
+        QCOMPARE(m_dialog->radioButtonPreset->isChecked(), shown == "preset");
+        QCOMPARE(m_object->stores, Stores{}); // showing is no choice
+        (clickPreset ? m_dialog->radioButtonPreset : m_dialog->radioButtonHold)->click();
+        QCOMPARE(m_object->stores, stored);
+        QCOMPARE(m_dialog->radioButtonPreset->isChecked(), clickPreset);
+        QCOMPARE(m_dialog->radioButtonHold->isChecked(), !clickPreset);
     }
-}
 
-void tst_ConfigBaseDialog::pendingEditSurvivesDestroy()
-{
-    focus(m_dialog->tagEdit);
-    QTest::keyClicks(m_dialog->tagEdit, "_7");
-    delete m_dialog;
-    m_dialog = nullptr;
-    QCOMPARE(m_object->stores, Stores{ Store("tag1", "PV_7") });
-}
+    void combo_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("choose"); // -1: the user chooses nothing
+        QTest::addColumn<Stores>("stored");
 
-void tst_ConfigBaseDialog::navigation_data()
-{
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<bool>("next");
-    QTest::addColumn<bool>("open"); // station S open at the start
-    QTest::addColumn<QString>("expected");
+        QTest::newRow("value in the table") << "2" << "Thermocouple" << -1 << Stores{};
+        QTest::newRow("value not in the table shows the first") << "3" << "RTD" << -1 << Stores{};
+        QTest::newRow("choosing the entry shown stores it") << "5" << "Millivolt" << 2 << Stores{ Store("inputtype", "5") };
+        QTest::newRow("choice over a value not in the table") << "3" << "RTD" << 0 << Stores{ Store("inputtype", "1") };
+    }
 
-    // Station S with modules A and B, then station T.
-    QTest::newRow("next opens the current item") << "S" << true << false << "A";
-    QTest::newRow("next past the last child") << "B" << true << true << "T";
-    QTest::newRow("next at the bottom") << "T" << true << true << "T";
-    QTest::newRow("previous to the parent") << "A" << false << true << "S";
-    QTest::newRow("previous at the top") << "S" << false << false << "S";
-    QTest::newRow("previous opens the item above") << "T" << false << false << "B";
-}
+    void combo()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, shown);
+        QFETCH(int, choose);
+        QFETCH(Stores, stored);
 
-void tst_ConfigBaseDialog::navigation()
-{
-    QFETCH(QString, start);
-    QFETCH(bool, next);
-    QFETCH(bool, open);
-    QFETCH(QString, expected);
+        m_object->preset("inputtype", value);
+        m_dialog->requestUpdate();
+        if (choose >= 0) {
+            m_dialog->cbInputType->setCurrentIndex(choose);
+            emit m_dialog->cbInputType->activated(choose);
+        }
+        QCOMPARE(m_object->stores, stored);
+        QCOMPARE(m_dialog->cbInputType->count(), 3); // refilled, never appended
+        QCOMPARE(m_dialog->cbInputType->currentText(), shown);
 
-    QTreeWidget view;
-    TestObject s, a(&s), b(&s), t;
-    const QHash<QString, TestObject *> objects{ { "S", &s }, { "A", &a }, { "B", &b }, { "T", &t } };
-    auto *sItem = new RYXListViewItem(&s, &view, "S");
-    s.setTreeItem(sItem);
-    a.setTreeItem(new RYXListViewItem(&a, sItem, "A"));
-    b.setTreeItem(new RYXListViewItem(&b, sItem, "B"));
-    t.setTreeItem(new RYXListViewItem(&t, &view, "T"));
-    sItem->setExpanded(open);
-    view.setCurrentItem(objects.value(start)->getTreeItem());
+        // Without a table the combo box is hidden and a choice reports nothing.
+        m_dialog->hideCombo = true;
+        m_dialog->requestUpdate();
+        QVERIFY(m_dialog->cbInputType->isHidden());
+        ComboBoxCtl bare;
+        bare.attach(m_dialog->cbInputType);
+        QSignalSpy changes(&bare, &ComboBoxCtl::ValueChanged);
+        emit m_dialog->cbInputType->activated(0);
+        QCOMPARE(changes.count(), 0);
+    }
 
-    TestDialog dialog(objects.value(start));
-    (next ? dialog.nextButton : dialog.previousButton)->click();
-    QCOMPARE(view.currentItem()->text(0), expected);
-}
+    void checkBoxValidityAndPage()
+    {
+        m_dialog->ScalingCheckBox->click();
+        m_dialog->ScalingCheckBox->click();
+        m_dialog->Channel3Button->click();
+        QCOMPARE(m_object->stores, (Stores{ Store("scalingenabled", "true"), Store("scalingenabled", "false") }));
+        QCOMPARE(m_object->pages, QList<int>{ 3 });
 
-void tst_ConfigBaseDialog::helpParse_data()
-{
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QStringList>("entries"); // kind|name|body
+        for (const auto &flag : QList<QPair<QString, QColor>>{ { "false", Qt::red }, { "true", Qt::black }, { "True", Qt::red } }) {
+            m_object->preset("tag1isvalid", flag.first);
+            m_dialog->requestUpdate();
+            QCOMPARE(m_dialog->tagEdit->palette().color(QPalette::Active, QPalette::Text), flag.second);
+        }
+    }
 
-    QTest::newRow("w is What's This, other letters tool tips")
-            << "<p>Intro</p><!--w settingsGroupBox -->Group<!--t tagEdit -->Tag<!--W x -->X"
-            << QStringList{ "w|settingsGroupBox|Group", "t|tagEdit|Tag", "t|x|X" };
-    QTest::newRow("trimmed, markup kept") << "<!--t \tspaced  -->\n <b>bold</b> \n" << QStringList{ "t|spaced|<b>bold</b>" };
-    QTest::newRow("the name starts at the third character") << "<!--wname-->x" << QStringList{ "w|ame|x" };
-    QTest::newRow("empty body") << "<!--t a --><!--t b -->c" << QStringList{ "t|a|", "t|b|c" };
-    QTest::newRow("an unterminated header ends the page") << "<!--t a -->one<!--t b never" << QStringList{ "t|a|one" };
-}
+    void pendingEditSurvivesDestroy()
+    {
+        focus(m_dialog->tagEdit);
+        QTest::keyClicks(m_dialog->tagEdit, "_7");
+        delete m_dialog;
+        m_dialog = nullptr;
+        QCOMPARE(m_object->stores, Stores{ Store("tag1", "PV_7") });
+    }
 
-void tst_ConfigBaseDialog::helpParse()
-{
-    QFETCH(QString, page);
-    QFETCH(QStringList, entries);
-    QStringList parsed;
-    for (const PopupHelpLoader::Entry &e : PopupHelpLoader::parse(page))
-        parsed << QStringList{ e.whatsThis ? "w" : "t", e.controlName, e.body }.join('|');
-    QCOMPARE(parsed, entries);
-}
+    void navigation_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<bool>("next");
+        QTest::addColumn<bool>("open"); // station S open at the start
+        QTest::addColumn<QString>("expected");
 
-void tst_ConfigBaseDialog::helpApply()
-{
-    const QString page = "<!--t tagEdit -->Tag tip<!--w tagEdit -->Tag help" // bound: found by its form name
-                         "<!--t inputzero -->Zero tip"                      // or by its point key
-                         "<!--w radioButtonPreset -->Preset"                // shares its key with Hold
-                         "<!--t noSuchControl -->lost";
-    QTest::ignoreMessage(QtDebugMsg, "loadHelpPopups failed to find control named:noSuchControl");
-    QCOMPARE(PopupHelpLoader::apply(m_dialog, PopupHelpLoader::parse(page)), 4);
-    QCOMPARE(m_dialog->tagEdit->whatsThis(), QStringLiteral("Tag help"));
-    QCOMPARE(m_dialog->InputZeroEdit->toolTip(), QStringLiteral("Zero tip"));
-    QCOMPARE(m_dialog->radioButtonPreset->whatsThis(), QStringLiteral("Preset"));
-    QVERIFY(m_dialog->radioButtonHold->whatsThis().isEmpty());
+        // Station S with modules A and B, then station T.
+        QTest::newRow("next opens the current item") << "S" << true << false << "A";
+        QTest::newRow("next past the last child") << "B" << true << true << "T";
+        QTest::newRow("next at the bottom") << "T" << true << true << "T";
+        QTest::newRow("previous to the parent") << "A" << false << true << "S";
+        QTest::newRow("previous at the top") << "S" << false << false << "S";
+        QTest::newRow("previous opens the item above") << "T" << false << false << "B";
+    }
 
-    // The common page is embedded in the core library and, loaded last, wins.
-    QLoggingCategory::setFilterRules("ryx.dialogs.debug=false"); // other dialogs' controls
-    QVERIFY(m_dialog->loadHelpPopups("popuphelp/popuphelp_common.html") >= 5);
-    QLoggingCategory::setFilterRules(QString());
-    QVERIFY(m_dialog->tagEdit->toolTip().contains("24"));
-    for (QWidget *control : QList<QWidget *>{ m_dialog->InputZeroEdit, m_dialog->ScalingCheckBox, m_dialog->Channel3Button })
-        QVERIFY2(!control->toolTip().isEmpty() && control->toolTip() != "Zero tip", qPrintable(control->objectName()));
-    QTest::ignoreMessage(QtDebugMsg, "loadHelpPopups failed to open help page:popuphelp/nosuch.html");
-    QCOMPARE(m_dialog->loadHelpPopups("popuphelp/nosuch.html"), 0);
-}
+    void navigation()
+    {
+        QFETCH(QString, start);
+        QFETCH(bool, next);
+        QFETCH(bool, open);
+        QFETCH(QString, expected);
+
+        QTreeWidget view;
+        TestObject s, a(&s), b(&s), t;
+        const QHash<QString, TestObject *> objects{ { "S", &s }, { "A", &a }, { "B", &b }, { "T", &t } };
+        auto *sItem = new RYXListViewItem(&s, &view, "S");
+        s.setTreeItem(sItem);
+        a.setTreeItem(new RYXListViewItem(&a, sItem, "A"));
+        b.setTreeItem(new RYXListViewItem(&b, sItem, "B"));
+        t.setTreeItem(new RYXListViewItem(&t, &view, "T"));
+        sItem->setExpanded(open);
+        view.setCurrentItem(objects.value(start)->getTreeItem());
+
+        TestDialog dialog(objects.value(start));
+        (next ? dialog.nextButton : dialog.previousButton)->click();
+        QCOMPARE(view.currentItem()->text(0), expected);
+    }
+
+    void helpParse_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QStringList>("entries"); // kind|name|body
+
+        QTest::newRow("w is What's This, other letters tool tips")
+                << "<p>Intro</p><!--w settingsGroupBox -->Group<!--t tagEdit -->Tag<!--W x -->X"
+                << QStringList{ "w|settingsGroupBox|Group", "t|tagEdit|Tag", "t|x|X" };
+        QTest::newRow("trimmed, markup kept") << "<!--t \tspaced  -->\n <b>bold</b> \n" << QStringList{ "t|spaced|<b>bold</b>" };
+        QTest::newRow("the name starts at the third character") << "<!--wname-->x" << QStringList{ "w|ame|x" };
+        QTest::newRow("empty body") << "<!--t a --><!--t b -->c" << QStringList{ "t|a|", "t|b|c" };
+        QTest::newRow("an unterminated header ends the page") << "<!--t a -->one<!--t b never" << QStringList{ "t|a|one" };
+    }
+
+    void helpParse()
+    {
+        QFETCH(QString, page);
+        QFETCH(QStringList, entries);
+        QStringList parsed;
+        for (const PopupHelpLoader::Entry &e : PopupHelpLoader::parse(page))
+            parsed << QStringList{ e.whatsThis ? "w" : "t", e.controlName, e.body }.join('|');
+        QCOMPARE(parsed, entries);
+    }
+
+    void helpApply()
+    {
+        const QString page = "<!--t tagEdit -->Tag tip<!--w tagEdit -->Tag help" // bound: found by its form name
+                             "<!--t inputzero -->Zero tip"                      // or by its point key
+                             "<!--w radioButtonPreset -->Preset"                // shares its key with Hold
+                             "<!--t noSuchControl -->lost";
+        QTest::ignoreMessage(QtDebugMsg, "loadHelpPopups failed to find control named:noSuchControl");
+        QCOMPARE(PopupHelpLoader::apply(m_dialog, PopupHelpLoader::parse(page)), 4);
+        QCOMPARE(m_dialog->tagEdit->whatsThis(), QStringLiteral("Tag help"));
+        QCOMPARE(m_dialog->InputZeroEdit->toolTip(), QStringLiteral("Zero tip"));
+        QCOMPARE(m_dialog->radioButtonPreset->whatsThis(), QStringLiteral("Preset"));
+        QVERIFY(m_dialog->radioButtonHold->whatsThis().isEmpty());
+
+        // The common page is embedded in the core library and, loaded last, wins.
+        QLoggingCategory::setFilterRules("ryx.dialogs.debug=false"); // other dialogs' controls
+        QVERIFY(m_dialog->loadHelpPopups("popuphelp/popuphelp_common.html") >= 5);
+        QLoggingCategory::setFilterRules(QString());
+        QVERIFY(m_dialog->tagEdit->toolTip().contains("24"));
+        for (QWidget *control : QList<QWidget *>{ m_dialog->InputZeroEdit, m_dialog->ScalingCheckBox, m_dialog->Channel3Button })
+            QVERIFY2(!control->toolTip().isEmpty() && control->toolTip() != "Zero tip", qPrintable(control->objectName()));
+        QTest::ignoreMessage(QtDebugMsg, "loadHelpPopups failed to open help page:popuphelp/nosuch.html");
+        QCOMPARE(m_dialog->loadHelpPopups("popuphelp/nosuch.html"), 0);
+    }
+};
 
 QTEST_MAIN(tst_ConfigBaseDialog)
 #include "tst_configbasedialog.moc"
