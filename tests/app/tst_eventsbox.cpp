@@ -62,243 +62,194 @@ class tst_EventsBox : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
+    void addLines(int from, int to)
+    {
+        for (int i = from; i < to; ++i)
+            m_box->AddEventItem(QStringLiteral("line %1").arg(i));
+        QTRY_COMPARE(m_box->count(), to);
+    }
 
-    void followsOnlyAtTheBottom();
-    void clearLogKeepsRecords();
-    void keepsEveryRecordOfAType();
-    void oldestRecordDroppedPastLimit();
-    void filters_data();
-    void filters();
-    void filterMenuEntries();
-    void plainLinesSurviveRelisting();
-
-private:
-    void addLines(int from, int to);
-    void addFilterRecords();
+    void addFilterRecords()
+    {
+        const QDateTime now = m_now;
+        auto add = [&](int minutesAgo, const char *type, const char *text, VerboseLevel level) {
+            m_now = now.addSecs(-60 * minutesAgo);
+            m_box->AddEventItemx(type, text, level);
+        };
+        add(180, "Comm", "c-low-3h", VerboseLow);
+        add(90, "Comm", "c-high-90m", VerboseHigh);
+        add(30, "File", "f-med-30m", VerboseMedium);
+        add(0, "File", "f-dev-now", VerboseDeveloper);
+        add(0, "Alarm", "a-low-now", VerboseLow);
+        m_now = now;
+    }
 
     BoxReceiver *m_receiver = nullptr;
     RYXEventsBox *m_box = nullptr;
     QDateTime m_now;
-};
 
-void tst_EventsBox::init()
-{
-    m_receiver = new BoxReceiver;
-    m_box = new RYXEventsBox(m_receiver);
-    m_receiver->box = m_box;
-    m_box->resize(300, 120);
-    m_box->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_box));
-    m_now = QDateTime(QDate(2026, 5, 4), QTime(12, 0));
-    m_box->setClock([this] { return m_now; });
-}
-
-void tst_EventsBox::cleanup()
-{
-    delete m_box;
-    delete m_receiver;
-}
-
-void tst_EventsBox::addLines(int from, int to)
-{
-    for (int i = from; i < to; ++i)
-        m_box->AddEventItem(QStringLiteral("line %1").arg(i));
-    QTRY_COMPARE(m_box->count(), to);
-}
-
-void tst_EventsBox::followsOnlyAtTheBottom()
-{
-    addLines(0, 1);
-    QCoreApplication::sendPostedEvents(m_box);
-    QVERIFY(m_box->selectedItems().isEmpty());
-
-    addLines(1, 40);
-    QTRY_COMPARE(m_box->currentRow(), 39);
-    QVERIFY(m_box->verticalScrollBar()->maximum() > 0);
-    QVERIFY(lastRowVisible(*m_box));
-
-    // Scrolled up: new lines arrive without moving the view.
-    m_box->scrollToTop();
-    const int top = m_box->verticalScrollBar()->value();
-    addLines(40, 45);
-    QCoreApplication::sendPostedEvents(m_box);
-    QCOMPARE(m_box->verticalScrollBar()->value(), top);
-    QCOMPARE(m_box->currentRow(), 39);
-    QVERIFY(!lastRowVisible(*m_box));
-
-    // Back at the bottom, the view follows again.
-    m_box->scrollToBottom();
-    addLines(45, 46);
-    QTRY_COMPARE(m_box->currentRow(), 45);
-    QVERIFY(lastRowVisible(*m_box));
-    QCOMPARE(m_receiver->logLines().size(), 46);
-
-    // Any thread may add a line; it reaches the box through its own thread.
-    QScopedPointer<QThread> worker(QThread::create([this] { m_box->AddEventItem("from worker"); }));
-    worker->start();
-    QVERIFY(worker->wait(5000));
-    QTRY_COMPARE(m_box->count(), 47);
-    QCOMPARE(m_box->item(46)->text(), QString("from worker"));
-}
-
-void tst_EventsBox::clearLogKeepsRecords()
-{
-    addLines(0, 3);
-    m_box->AddEventItemx("Comm", "kept", VerboseLow);
-    QCOMPARE(m_box->count(), 4);
-
-    QAction *clear = findAction(m_box->popupMenu(), "Clear Log");
-    QVERIFY(clear);
-    clear->trigger();
-    QCOMPARE(m_box->count(), 0);
-    QCOMPARE(m_box->recordCount(), 1);
-
-    // Later lines appear normally; the next record lists the store again.
-    m_box->AddEventItem("after");
-    QTRY_COMPARE(m_box->count(), 1);
-    QVERIFY(m_box->selectedItems().isEmpty());
-    m_box->AddEventItemx("Comm", "new", VerboseLow);
-    QCOMPARE(rowTexts(*m_box).first(), QString("after"));
-    QCOMPARE(listedTexts(*m_box).mid(1), QStringList({"kept", "new"}));
-}
-
-void tst_EventsBox::keepsEveryRecordOfAType()
-{
-    m_box->AddEventItemx("Comm", "one", VerboseLow);
-    m_box->AddEventItemx("File", "two", VerboseLow);
-    m_box->AddEventItemx("Comm", "three", VerboseLow);
-    QCOMPARE(m_box->recordCount(), 3);
-    // Listed by type, records of one type in arrival order.
-    QCOMPARE(listedTexts(*m_box), QStringList({"one", "three", "two"}));
-    QCOMPARE(m_box->messageTypes(), QStringList({"Comm", "File"}));
-}
-
-void tst_EventsBox::oldestRecordDroppedPastLimit()
-{
-    // Two listed records first, then hidden ones up to the limit: the oldest
-    // goes, even though other types come before it in listing order.
-    m_box->AddEventItemx("zzz", "first", VerboseLow);
-    m_box->AddEventItemx("mmm", "second", VerboseLow);
-    for (int i = 2; i < RYXEventsBox::MaxRecords; ++i)
-        m_box->AddEventItemx("aaa", QString::number(i), VerboseDeveloper);
-    QCOMPARE(m_box->recordCount(), RYXEventsBox::MaxRecords);
-    QCOMPARE(listedTexts(*m_box), QStringList({"second", "first"}));
-
-    m_box->AddEventItemx("aaa", "65536th", VerboseDeveloper);
-    QCOMPARE(m_box->recordCount(), RYXEventsBox::MaxRecords);
-    QCOMPARE(listedTexts(*m_box), QStringList({"second"}));
-    const QList<RYXEventsBox::Record> records = m_box->records();
-    QCOMPARE(records.first().text, QString("2"));
-    QCOMPARE(records.at(records.size() - 2).text, QString("65536th"));
-    QCOMPARE(records.last().text, QString("second"));
-
-    m_box->AddEventItemx("aaa", "65537th", VerboseDeveloper);
-    QCOMPARE(m_box->recordCount(), RYXEventsBox::MaxRecords);
-    QCOMPARE(m_box->count(), 0);
-}
-
-void tst_EventsBox::addFilterRecords()
-{
-    const QDateTime now = m_now;
-    auto add = [&](int minutesAgo, const char *type, const char *text, VerboseLevel level) {
-        m_now = now.addSecs(-60 * minutesAgo);
-        m_box->AddEventItemx(type, text, level);
-    };
-    add(180, "Comm", "c-low-3h", VerboseLow);
-    add(90, "Comm", "c-high-90m", VerboseHigh);
-    add(30, "File", "f-med-30m", VerboseMedium);
-    add(0, "File", "f-dev-now", VerboseDeveloper);
-    add(0, "Alarm", "a-low-now", VerboseLow);
-    m_now = now;
-}
-
-void tst_EventsBox::filters_data()
-{
-    QTest::addColumn<int>("verbosity");
-    QTest::addColumn<int>("type"); // 0 Show All, 1 Comm, 2 File, 3 Alarm
-    QTest::addColumn<int>("time");
-    QTest::addColumn<QStringList>("listed");
-
-    QTest::newRow("defaults") << 0 << 0 << 0 << QStringList{"a-low-now", "c-low-3h"};
-    QTest::newRow("medium") << 1 << 0 << 0 << QStringList{"a-low-now", "c-low-3h", "f-med-30m"};
-    QTest::newRow("developer")
-        << 3 << 0 << 0
-        << QStringList{"a-low-now", "c-low-3h", "c-high-90m", "f-med-30m", "f-dev-now"};
-    QTest::newRow("one type") << 3 << 2 << 0 << QStringList{"f-med-30m", "f-dev-now"};
-    QTest::newRow("last hour") << 3 << 0 << 2 << QStringList{"a-low-now", "f-med-30m", "f-dev-now"};
-    QTest::newRow("last two hours")
-        << 3 << 0 << 1 << QStringList{"a-low-now", "c-high-90m", "f-med-30m", "f-dev-now"};
-    QTest::newRow("range") << 3 << 0 << 3 << QStringList{"c-high-90m", "f-med-30m"};
-    QTest::newRow("all three") << 2 << 1 << 1 << QStringList{"c-high-90m"};
-    QTest::newRow("nothing passes") << 0 << 2 << 0 << QStringList{};
-}
-
-void tst_EventsBox::filters()
-{
-    QFETCH(int, verbosity);
-    QFETCH(int, type);
-    QFETCH(int, time);
-    QFETCH(QStringList, listed);
-
-    addFilterRecords();
-    m_box->setSelectedRange(m_now.addSecs(-100 * 60), m_now.addSecs(-20 * 60));
-    m_box->verbositySelChng(verbosity);
-    m_box->typeSelChng(type);
-    m_box->timeSelChng(time);
-    QCOMPARE(listedTexts(*m_box), listed);
-
-    // Time ranges are relative to now: an hour later the half-hour-old record
-    // has left the last hour once a new record refreshes the list.
-    if (time == RYXEventsBox::TimeLast1Hours) {
-        m_now = m_now.addSecs(3600);
-        m_box->AddEventItemx("Alarm", "later", VerboseLow);
-        QCOMPARE(listedTexts(*m_box), QStringList({"a-low-now", "later", "f-dev-now"}));
+private Q_SLOTS:
+    void init()
+    {
+        m_receiver = new BoxReceiver;
+        m_box = new RYXEventsBox(m_receiver);
+        m_receiver->box = m_box;
+        m_box->resize(300, 120);
+        m_box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_box));
+        m_now = QDateTime(QDate(2026, 5, 4), QTime(12, 0));
+        m_box->setClock([this] { return m_now; });
     }
-}
 
-void tst_EventsBox::filterMenuEntries()
-{
-    addFilterRecords();
-    QMenu *filters = m_box->filtersMenu();
-    QVERIFY(filters);
-    QCOMPARE(findAction(m_box->popupMenu(), "Filters")->menu(), filters);
+    void cleanup()
+    {
+        delete m_box;
+        delete m_receiver;
+    }
 
-    // The seen types are offered after "Show All".
-    QAction *file = findAction(filters, "File");
-    QVERIFY(file);
-    file->trigger();
-    QCOMPARE(m_box->typeFilter(), QString("File"));
-    QVERIFY(file->isChecked());
+    void followsOnlyAtTheBottom()
+    {
+        addLines(0, 1);
+        QCoreApplication::sendPostedEvents(m_box);
+        QVERIFY(m_box->selectedItems().isEmpty());
 
-    QAction *developer = findAction(filters, "Developer");
-    developer->trigger();
-    QCOMPARE(m_box->verbosityFilter(), VerboseDeveloper);
-    QVERIFY(!findAction(filters, "Low")->isChecked());
-    QCOMPARE(listedTexts(*m_box), QStringList({"f-med-30m", "f-dev-now"}));
+        addLines(1, 40);
+        QTRY_COMPARE(m_box->currentRow(), 39);
+        QVERIFY(m_box->verticalScrollBar()->maximum() > 0);
+        QVERIFY(lastRowVisible(*m_box));
 
-    findAction(filters, "Last 1 hours")->trigger();
-    QCOMPARE(m_box->timeFilter(), RYXEventsBox::TimeLast1Hours);
+        // Scrolled up: new lines arrive without moving the view.
+        m_box->scrollToTop();
+        const int top = m_box->verticalScrollBar()->value();
+        addLines(40, 45);
+        QCoreApplication::sendPostedEvents(m_box);
+        QCOMPARE(m_box->verticalScrollBar()->value(), top);
+        QCOMPARE(m_box->currentRow(), 39);
+        QVERIFY(!lastRowVisible(*m_box));
 
-    // Out-of-range ids change nothing.
-    m_box->typeSelChng(99);
-    m_box->verbositySelChng(-1);
-    QCOMPARE(m_box->typeFilter(), QString("File"));
-    QCOMPARE(m_box->verbosityFilter(), VerboseDeveloper);
-}
+        // Back at the bottom, the view follows again.
+        m_box->scrollToBottom();
+        addLines(45, 46);
+        QTRY_COMPARE(m_box->currentRow(), 45);
+        QVERIFY(lastRowVisible(*m_box));
 
-void tst_EventsBox::plainLinesSurviveRelisting()
-{
-    addLines(0, 2);
-    m_box->AddEventItemx("Comm", "record", VerboseLow);
-    m_box->AddEventItem("plain after");
-    QTRY_COMPARE(m_box->count(), 4);
-    m_box->verbositySelChng(VerboseHigh);
-    QCOMPARE(rowTexts(*m_box).mid(0, 3), QStringList({"line 0", "line 1", "plain after"}));
-    QCOMPARE(listedTexts(*m_box).last(), QString("record"));
-}
+        // Any thread may add a line; it reaches the box through its own thread.
+        QScopedPointer<QThread> worker(QThread::create([this] { m_box->AddEventItem("from worker"); }));
+        worker->start();
+        QVERIFY(worker->wait(5000));
+        QTRY_COMPARE(m_box->count(), 47);
+        QCOMPARE(m_box->item(46)->text(), QString("from worker"));
+    }
+
+    void recordsListedByTypeAndClearLog()
+    {
+        addLines(0, 2);
+        m_box->AddEventItemx("File", "two", VerboseLow);
+        m_box->AddEventItemx("Comm", "one", VerboseLow);
+        m_box->AddEventItemx("File", "three", VerboseLow);
+        // Listed by type, records of one type in arrival order; plain lines stay.
+        QCOMPARE(rowTexts(*m_box).mid(0, 2), QStringList({"line 0", "line 1"}));
+        QCOMPARE(listedTexts(*m_box).mid(2), QStringList({"one", "two", "three"}));
+        QCOMPARE(m_box->messageTypes(), QStringList({"File", "Comm"})); // in order of arrival
+
+        findAction(m_box->popupMenu(), "Clear Log")->trigger();
+        QCOMPARE(m_box->count(), 0);
+        QCOMPARE(m_box->recordCount(), 3);
+
+        // Later lines appear normally; the next record lists the store again.
+        m_box->AddEventItem("after");
+        QTRY_COMPARE(m_box->count(), 1);
+        m_box->AddEventItemx("Comm", "new", VerboseLow);
+        QCOMPARE(rowTexts(*m_box).first(), QString("after"));
+        QCOMPARE(listedTexts(*m_box).mid(1), QStringList({"one", "new", "two", "three"}));
+    }
+
+    void oldestRecordDroppedPastLimit()
+    {
+        // Two listed records first, then hidden ones up to the limit: the oldest
+        // goes, even though other types come before it in listing order.
+        m_box->AddEventItemx("zzz", "first", VerboseLow);
+        m_box->AddEventItemx("mmm", "second", VerboseLow);
+        for (int i = 2; i < RYXEventsBox::MaxRecords; ++i)
+            m_box->AddEventItemx("aaa", QString::number(i), VerboseDeveloper);
+        QCOMPARE(m_box->recordCount(), RYXEventsBox::MaxRecords);
+        QCOMPARE(listedTexts(*m_box), QStringList({"second", "first"}));
+
+        m_box->AddEventItemx("aaa", "65536th", VerboseDeveloper);
+        QCOMPARE(m_box->recordCount(), RYXEventsBox::MaxRecords);
+        QCOMPARE(listedTexts(*m_box), QStringList({"second"}));
+        QCOMPARE(m_box->records().first().text, QString("2"));
+
+        m_box->AddEventItemx("aaa", "65537th", VerboseDeveloper);
+        QCOMPARE(m_box->recordCount(), RYXEventsBox::MaxRecords);
+        QCOMPARE(m_box->count(), 0);
+    }
+
+    void filters_data()
+    {
+        QTest::addColumn<int>("verbosity");
+        QTest::addColumn<int>("type"); // 0 Show All, 1 Comm, 2 File, 3 Alarm
+        QTest::addColumn<int>("time");
+        QTest::addColumn<QStringList>("listed");
+
+        QTest::newRow("defaults") << 0 << 0 << 0 << QStringList{"a-low-now", "c-low-3h"};
+        QTest::newRow("medium") << 1 << 0 << 0 << QStringList{"a-low-now", "c-low-3h", "f-med-30m"};
+        QTest::newRow("developer")
+            << 3 << 0 << 0
+            << QStringList{"a-low-now", "c-low-3h", "c-high-90m", "f-med-30m", "f-dev-now"};
+        QTest::newRow("one type") << 3 << 2 << 0 << QStringList{"f-med-30m", "f-dev-now"};
+        QTest::newRow("last hour") << 3 << 0 << 2 << QStringList{"a-low-now", "f-med-30m", "f-dev-now"};
+        QTest::newRow("last two hours")
+            << 3 << 0 << 1 << QStringList{"a-low-now", "c-high-90m", "f-med-30m", "f-dev-now"};
+        QTest::newRow("range") << 3 << 0 << 3 << QStringList{"c-high-90m", "f-med-30m"};
+        QTest::newRow("all three") << 2 << 1 << 1 << QStringList{"c-high-90m"};
+        QTest::newRow("nothing passes") << 0 << 2 << 0 << QStringList{};
+    }
+
+    void filters()
+    {
+        QFETCH(int, verbosity);
+        QFETCH(int, type);
+        QFETCH(int, time);
+        QFETCH(QStringList, listed);
+
+        addFilterRecords();
+        m_box->setSelectedRange(m_now.addSecs(-100 * 60), m_now.addSecs(-20 * 60));
+        m_box->verbositySelChng(verbosity);
+        m_box->typeSelChng(type);
+        m_box->timeSelChng(time);
+        QCOMPARE(listedTexts(*m_box), listed);
+
+        // Time ranges are relative to now: an hour later the half-hour-old record
+        // has left the last hour once a new record refreshes the list.
+        if (time == RYXEventsBox::TimeLast1Hours) {
+            m_now = m_now.addSecs(3600);
+            m_box->AddEventItemx("Alarm", "later", VerboseLow);
+            QCOMPARE(listedTexts(*m_box), QStringList({"a-low-now", "later", "f-dev-now"}));
+        }
+    }
+
+    void filterMenuEntries()
+    {
+        addFilterRecords();
+        QMenu *filters = m_box->filtersMenu();
+        QCOMPARE(findAction(m_box->popupMenu(), "Filters")->menu(), filters);
+        // The seen types are offered after "Show All".
+        findAction(filters, "File")->trigger();
+        findAction(filters, "Developer")->trigger();
+        QVERIFY(findAction(filters, "File")->isChecked());
+        QVERIFY(!findAction(filters, "Low")->isChecked());
+        const QStringList fileRecords{"f-med-30m", "f-dev-now"};
+        QCOMPARE(listedTexts(*m_box), fileRecords);
+        findAction(filters, "Last 1 hours")->trigger();
+        QCOMPARE(m_box->timeFilter(), RYXEventsBox::TimeLast1Hours);
+
+        // Out-of-range ids change nothing.
+        m_box->typeSelChng(99);
+        m_box->verbositySelChng(-1);
+        QCOMPARE(listedTexts(*m_box), fileRecords);
+    }
+};
 
 QTEST_MAIN(tst_EventsBox)
 #include "tst_eventsbox.moc"
