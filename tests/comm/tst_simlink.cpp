@@ -31,8 +31,6 @@ public:
         InsertPoint(QStringLiteral("moduletype"), 0, SimCatalog::ModuleTypePoint, ZEMP_UINT8);
         InsertPoint(QStringLiteral("mim_nummodules"), 0, SimCatalog::ModuleCountPoint, ZEMP_UINT8);
         InsertPoint(QStringLiteral("mim_moduletypes"), QString(), SimCatalog::ModuleTypesPoint, ZEMP_BINARY, 16);
-        InsertPoint(QStringLiteral("descriptor"), QString(), 0x0C, ZEMP_TEXT, 12);
-        InsertPoint(QStringLiteral("serialnumber"), 0, SimCatalog::SerialPoint, ZEMP_UINT24);
         InsertPoint(QStringLiteral("nosuchpoint"), 0, 0x0777, ZEMP_UINT8);
     }
 };
@@ -110,19 +108,12 @@ void tst_SimLink::station()
     QFETCH(bool, tcp);
     Link link(tcp);
     QVERIFY(link.ok);
-    int type = -99, other = -99, unknown = -99, tooLong = -99, second = -99, absent = -99;
+    int type = -99, other = -99, unknown = -99, second = -99, absent = -99;
     link.run([&](TransferContext &c) {
         type = c.verifyDeviceType(28);
         other = c.verifyDeviceType(27);
-        c.readPoint(QStringLiteral("mim_nummodules"));
         c.readPoint(QStringLiteral("mim_moduletypes"));
-        c.readPoint(QStringLiteral("serialnumber"));
         unknown = c.readPoint(QStringLiteral("nosuchpoint"), true);
-        link.head.setValue(QStringLiteral("descriptor"), QStringLiteral("Pump 7"));
-        c.writePoint(QStringLiteral("descriptor"));
-        link.head.setValue(QStringLiteral("descriptor"), QStringLiteral("Twelve chars"));
-        tooLong = c.writePoint(QStringLiteral("descriptor"), false, true);
-        c.readPoint(QStringLiteral("descriptor"));
         c.setTunnelAddress(SimStation::tunnelAddress(2, 0));
         second = c.verifyType(1, true); // AO4 answers module type 1
         c.setTunnelAddress(SimStation::tunnelAddress(5, 0));
@@ -130,15 +121,8 @@ void tst_SimLink::station()
     });
     QCOMPARE(type, 0);
     QCOMPARE(other, int(TransferContext::DifferentDevice));
-    QCOMPARE(link.value("mim_nummodules"), QStringLiteral("2"));
     QCOMPARE(link.value("mim_moduletypes"), QStringLiteral("0201") + QString(28, QLatin1Char('0')));
-    QCOMPARE(link.value("serialnumber"), QStringLiteral("100234"));
     QCOMPARE(unknown, int(SimStation::ErrUnknownAddress));
-    QCOMPARE(tooLong, -1);
-    QCOMPARE(link.value("descriptor"), QStringLiteral("Pump 7"));
-    QByteArray stored;
-    QVERIFY(link.sim->station()->readPoint(0, 0x0C, stored));
-    QCOMPARE(stored, QByteArray("Pump 7\0\0\0\0\0\0", 12));
     QCOMPARE(second, 0);
     QCOMPARE(absent, int(TransferContext::DeviceMissing));
 }
