@@ -8,19 +8,11 @@
 #include "model/RYXObject.h"
 #include "model/RYXSysManager.h"
 
-#include <QtCore/QFile>
 #include <QtCore/QTemporaryDir>
 #include <QtCore/QTextStream>
 #include <QtTest/QtTest>
 
 namespace {
-
-const QString Replace = QStringLiteral(
-    "Are you sure you want to replace the existing configuration (this is not reversable)?");
-const QString Overwrite =
-    QStringLiteral("This file already exists, would you like to overwrite it?");
-const QString Advisory = QStringLiteral(
-    "A new device was created from the data in the file and was added at the root level.");
 
 class FileModule : public RYXObject
 {
@@ -78,7 +70,6 @@ class tst_FileCommands : public QObject
 {
     Q_OBJECT
 
-private:
     RYXConfigWindow *m_window = nullptr;
     RYXScriptedPrompter m_prompter;
     QTemporaryDir m_dir;
@@ -86,23 +77,18 @@ private:
     RYXListView *tree() const { return m_window->listView(); }
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
-    RYXObject *addStation(RYXObject *station = nullptr)
+    // Adds a station (by default one with a module) and selects it.
+    RYXObject *addSelectedStation(RYXObject *station = nullptr)
     {
         if (!station) {
             station = new FileStation;
             station->addChild(new FileModule);
         }
         m_window->sysManager()->addRootObject(station);
-        return station;
-    }
-
-    void select(RYXObject *object)
-    {
         tree()->clearSelection();
-        if (!object)
-            return;
-        tree()->setCurrentItem(object->getTreeItem());
-        object->getTreeItem()->setSelected(true);
+        tree()->setCurrentItem(station->getTreeItem());
+        station->getTreeItem()->setSelected(true);
+        return station;
     }
 
     QStringList titles() const
@@ -153,8 +139,7 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QString, saved);
         QDir(m_dir.path()).mkpath("a.d");
-        RYXObject *station = addStation();
-        select(station);
+        RYXObject *station = addSelectedStation();
         m_prompter.queueFileName(path(typed));
         m_window->SaveAsSlot();
         QVERIFY(m_prompter.prompts().isEmpty());
@@ -163,42 +148,48 @@ private Q_SLOTS:
         QFile::remove(path(saved));
     }
 
-    void openAddsFirstObjectAtRoot()
+    void open_data()
     {
-        writeFile(path("two.xml"), stationXml("first") + stationXml("second"));
-        m_prompter.queueFileName(path("two.xml"));
-        m_window->OpenSlot();
-        QCOMPARE(m_prompter.promptTexts(), QStringList{Advisory});
-        QCOMPARE(titles(), QStringList{"Advisory"});
-        QCOMPARE(tree()->topLevelItemCount(), 1);
-        RYXObject *opened = RYXListView::objectOf(tree()->currentItem());
-        QVERIFY(opened);
-        QCOMPARE(opened->getString("tag"), QString("first"));
-        QCOMPARE(opened->childCount(), 1);
-        QCOMPARE(opened->getFileName(), path("two.xml"));
+        QTest::addColumn<bool>("selected"); // a station is selected: the file goes into it
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("tag"); // of the one station afterwards; empty: none
+
+        QTest::newRow("first object added at the root")
+            << false << stationXml("first") + stationXml("second")
+            << "A new device was created from the data in the file and was added at the root level."
+            << "Advisory" << "first";
+        QTest::newRow("unreadable file changes nothing")
+            << false << QByteArray("<FCSTATION>\n <BOGUS />\n</FCSTATION>\n")
+            << "Failed to parse the input file." << "Error" << "";
+        QTest::newRow("selection runs the object's open")
+            << true << stationXml("loaded")
+            << "Are you sure you want to replace the existing configuration (this is not reversable)?"
+            << "RYXConfig" << "loaded";
     }
 
-    void openUnreadableFileChangesNothing()
+    void open()
     {
-        writeFile(path("bad.xml"), "<FCSTATION>\n <BOGUS />\n</FCSTATION>\n");
-        m_prompter.queueFileName(path("bad.xml"));
-        m_window->OpenSlot();
-        QCOMPARE(m_prompter.promptTexts(), QStringList{"Failed to parse the input file."});
-        QCOMPARE(titles(), QStringList{"Error"});
-        QCOMPARE(tree()->topLevelItemCount(), 0);
-    }
-
-    void openWithSelectionRunsObjectOpen()
-    {
-        RYXObject *station = addStation();
-        select(station);
-        writeFile(path("load.xml"), stationXml("loaded"));
-        m_prompter.queueFileName(path("load.xml"));
+        QFETCH(bool, selected);
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, prompt);
+        QFETCH(QString, tag);
+        if (selected)
+            addSelectedStation();
+        writeFile(path("open.xml"), contents);
+        m_prompter.queueFileName(path("open.xml"));
         m_prompter.queueButton(QMessageBox::Yes);
         m_window->OpenSlot();
-        QCOMPARE(m_prompter.promptTexts(), QStringList{Replace});
-        QCOMPARE(tree()->topLevelItemCount(), 1);
-        QCOMPARE(station->getString("tag"), QString("loaded"));
+        QCOMPARE(m_prompter.promptTexts(), QStringList{ prompt });
+        QTEST(titles().join(""), "title");
+        QCOMPARE(tree()->topLevelItemCount(), tag.isEmpty() ? 0 : 1);
+        if (tag.isEmpty())
+            return;
+        RYXObject *station = RYXListView::objectOf(tree()->currentItem());
+        QCOMPARE(station->getString("tag"), tag);
+        QCOMPARE(station->childCount(), 1);
+        QCOMPARE(station->getFileName().isEmpty(), selected);
     }
 
     void saveOfOpenedFileDoesNotAsk()
@@ -207,7 +198,6 @@ private Q_SLOTS:
         m_prompter.queueFileName(path("plant.xml"));
         m_window->OpenSlot();
         RYXObject *opened = RYXListView::objectOf(tree()->currentItem());
-        QVERIFY(opened);
         QVERIFY(opened->setValue("tag", QString("after")));
         m_prompter.clear();
 
@@ -228,34 +218,30 @@ private Q_SLOTS:
     {
         QFETCH(QMessageBox::StandardButton, answer);
         writeFile(path("existing.xml"), "old contents");
-        RYXObject *station = addStation();
-        select(station);
+        RYXObject *station = addSelectedStation();
         m_prompter.queueFileName(path("existing.xml"));
         m_prompter.queueButton(answer);
         m_window->SaveAsSlot();
-        QCOMPARE(m_prompter.promptTexts(), QStringList{Overwrite});
-        QCOMPARE(titles(), QStringList{"RYX Config"});
-        QCOMPARE(m_prompter.prompts().first().icon, QMessageBox::Warning);
-        const QByteArray expected = answer == QMessageBox::Yes
-                                        ? VELXmlWriter::toXml(*station).toUtf8()
-                                        : QByteArray("old contents");
-        QCOMPARE(readFile(path("existing.xml")), expected);
-        QCOMPARE(station->getFileName().isEmpty(), answer == QMessageBox::No);
+        QCOMPARE(m_prompter.promptTexts(),
+                 QStringList{ "This file already exists, would you like to overwrite it?" });
+        QCOMPARE(titles(), QStringList{ "RYX Config" });
+        const bool yes = answer == QMessageBox::Yes;
+        QCOMPARE(readFile(path("existing.xml")),
+                 yes ? VELXmlWriter::toXml(*station).toUtf8() : QByteArray("old contents"));
+        QCOMPARE(station->getFileName().isEmpty(), !yes);
     }
 
     void failedWriteIsReportedAndOldFileSurvives()
     {
         writeFile(path("keep.xml"), "old contents");
-        RYXObject *station = addStation(new BrokenStation);
+        RYXObject *station = addSelectedStation(new BrokenStation);
         station->setFileName(path("keep.xml"));
-        select(station);
         m_window->SaveSlot();
-        QCOMPARE(titles(), QStringList{"Error"});
+        QCOMPARE(titles(), QStringList{ "Error" });
         QVERIFY(m_prompter.promptTexts().first().startsWith("The file could not be written:"));
         QCOMPARE(readFile(path("keep.xml")), QByteArray("old contents"));
-        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).filter("keep"), QStringList{"keep.xml"});
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).filter("keep"), QStringList{ "keep.xml" });
     }
-
 };
 
 QTEST_MAIN(tst_FileCommands)
