@@ -1,20 +1,11 @@
 #include "app/RYXImages.h"
 
-#include <QtGui/QColor>
-#include <QtGui/QImage>
 #include <QtGui/QPainter>
 #include <QtTest/QtTest>
 
 namespace {
 
 const QStringList LedColours = {"Green", "Yellow", "Red", "Olive"};
-const QStringList ToolIcons = {"New", "Open", "Close", "Save", "SaveAs", "Print",
-                               "Print Setup", "Print Preview", "Exit", "Copy", "Paste",
-                               "Delete", "Add", "Connect", "GoOffline", "ConfigComms",
-                               "Upload", "Download", "Synchronize", "Question", "About",
-                               "treeLegend"};
-const QStringList TypeFamilies = {"AIM", "AI", "AOM", "AO", "DIMV", "DIM", "ROM", "TIM", "TI"};
-const QStringList TypeStates = {"OK", "DIRTY", "ERR", "CHILDDIRTY", "CHILDERR"};
 
 // Share of pixels that are not (almost) fully transparent.
 double coverage(const QImage &image)
@@ -26,111 +17,92 @@ double coverage(const QImage &image)
     return double(opaque) / (image.width() * image.height());
 }
 
+// Every name the program asks for, with the side of its square.
+QMap<QString, int> requiredNames()
+{
+    QMap<QString, int> names{{"VEL", 48}};
+    for (const QString &colour : LedColours) {
+        names.insert("Tiny" + colour + "LED", 10);
+        names.insert("Small" + colour + "LED", 14);
+        names.insert(colour + "LED", 22);
+    }
+    for (const char *tool : {"New", "Open", "Close", "Save", "SaveAs", "Print", "Print Setup", "Print Preview",
+                             "Exit", "Copy", "Paste", "Delete", "Add", "Connect", "GoOffline", "ConfigComms",
+                             "Upload", "Download", "Synchronize", "Question", "About", "treeLegend"})
+        names.insert(tool, 24);
+    for (const char *family : {"AIM", "AI", "AOM", "AO", "DIMV", "DIM", "ROM", "TIM", "TI"})
+        for (const char *state : {"OK", "DIRTY", "ERR", "CHILDDIRTY", "CHILDERR"})
+            names.insert(QString("%1_%2").arg(family, state), 16);
+    return names;
+}
+
 } // namespace
 
 class tst_Images : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void everyNameResolves_data();
-    void everyNameResolves();
-    void ledColourMatchesName_data();
-    void ledColourMatchesName();
-    void unknownNameIsNull();
-    void contactSheet();
-};
-
-void tst_Images::everyNameResolves_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("side");
-    for (const QString &colour : LedColours) {
-        QTest::newRow(qPrintable("Tiny" + colour)) << "Tiny" + colour + "LED" << 10;
-        QTest::newRow(qPrintable("Small" + colour)) << "Small" + colour + "LED" << 14;
-        QTest::newRow(qPrintable(colour)) << colour + "LED" << 22;
-    }
-    for (const QString &name : ToolIcons)
-        QTest::newRow(qPrintable(name)) << name << 24;
-    QTest::newRow("VEL") << "VEL" << 48;
-    for (const QString &family : TypeFamilies)
-        for (const QString &state : TypeStates) {
-            const QString name = family + '_' + state;
-            QTest::newRow(qPrintable(name)) << name << 16;
+private Q_SLOTS:
+    // Every picture is real (not an empty canvas), of its size, and on one sheet to look at.
+    void everyNameResolvesAndContactSheet()
+    {
+        const QMap<QString, int> required = requiredNames();
+        for (auto it = required.cbegin(); it != required.cend(); ++it) {
+            QVERIFY2(RYXImages::contains(it.key()), qPrintable(it.key()));
+            QCOMPARE(RYXImages::pixmap(it.key()).size(), QSize(it.value(), it.value()));
+            QVERIFY(!RYXImages::icon(it.key()).isNull());
         }
-}
-
-void tst_Images::everyNameResolves()
-{
-    QFETCH(QString, name);
-    QFETCH(int, side);
-    QVERIFY(RYXImages::contains(name));
-    const QPixmap picture = RYXImages::pixmap(name);
-    QVERIFY2(!picture.isNull(), qPrintable(name));
-    QCOMPARE(picture.size(), QSize(side, side));
-    // A real picture, not an empty canvas.
-    QVERIFY2(coverage(picture.toImage()) > 0.2, qPrintable(name));
-    QVERIFY(!RYXImages::icon(name).isNull());
-}
-
-void tst_Images::ledColourMatchesName_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("colour");
-    for (const QString &prefix : {QString("Tiny"), QString("Small"), QString()})
-        for (const QString &colour : LedColours)
-            QTest::newRow(qPrintable(prefix + colour)) << prefix + colour + "LED" << colour;
-}
-
-void tst_Images::ledColourMatchesName()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, colour);
-    const QImage image = RYXImages::pixmap(name).toImage();
-    // Sample below the highlight, where the LED shows its own colour.
-    const QColor c = image.pixelColor(image.width() / 2, image.height() * 2 / 3);
-    const QMap<QString, bool> expected = {
-        {"Green", c.green() > c.red() + 60 && c.green() > 120},
-        {"Olive", c.green() > c.red() && c.green() < 120},
-        {"Yellow", c.red() > 150 && c.green() > 120 && c.blue() < 100},
-        {"Red", c.red() > c.green() + 80},
-    };
-    QVERIFY2(expected.value(colour), qPrintable(c.name()));
-}
-
-void tst_Images::unknownNameIsNull()
-{
-    QVERIFY(!RYXImages::contains("NoSuchLED"));
-    QVERIFY(!RYXImages::contains(QString()));
-    QTest::ignoreMessage(QtWarningMsg, "No image named \"NoSuchLED\"");
-    QVERIFY(RYXImages::pixmap("NoSuchLED").isNull());
-    // The warning is given once per name.
-    QVERIFY(RYXImages::pixmap("NoSuchLED").isNull());
-    QVERIFY(RYXImages::icon("NoSuchLED").isNull());
-    QVERIFY(RYXImages::naturalSize("NoSuchLED").isEmpty());
-}
-
-void tst_Images::contactSheet()
-{
-    // Every picture on one sheet, to look at.
-    const QStringList names = RYXImages::names();
-    QVERIFY(names.size() >= 80);
-    const int cell = 56;
-    const int columns = 10;
-    QImage sheet(columns * cell, ((names.size() + columns - 1) / columns) * cell,
-                 QImage::Format_ARGB32);
-    sheet.fill(Qt::white);
-    QPainter painter(&sheet);
-    for (int i = 0; i < names.size(); ++i) {
-        const QPixmap picture = RYXImages::pixmap(names.at(i));
-        QVERIFY2(!picture.isNull(), qPrintable(names.at(i)));
-        const QPoint origin((i % columns) * cell, (i / columns) * cell);
-        painter.drawPixmap(origin + QPoint((cell - picture.width()) / 2, (cell - picture.height()) / 2),
-                           picture);
+        const QStringList names = RYXImages::names();
+        const int cell = 56;
+        const int columns = 10;
+        QImage sheet(columns * cell, ((names.size() + columns - 1) / columns) * cell, QImage::Format_ARGB32);
+        sheet.fill(Qt::white);
+        QPainter painter(&sheet);
+        for (int i = 0; i < names.size(); ++i) {
+            const QPixmap picture = RYXImages::pixmap(names.at(i));
+            QVERIFY2(!picture.isNull() && coverage(picture.toImage()) > 0.2, qPrintable(names.at(i)));
+            const QPoint origin((i % columns) * cell, (i / columns) * cell);
+            painter.drawPixmap(origin + QPoint((cell - picture.width()) / 2, (cell - picture.height()) / 2), picture);
+        }
+        painter.end();
+        QVERIFY(sheet.save(QStringLiteral(RYX_SCREENSHOT_DIR "/images.png")));
     }
-    painter.end();
-    QVERIFY(sheet.save(QStringLiteral(RYX_SCREENSHOT_DIR "/images.png")));
-}
+
+    void ledColourMatchesName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("colour");
+        for (const QString &prefix : {QString("Tiny"), QString("Small"), QString()})
+            for (const QString &colour : LedColours)
+                QTest::newRow(qPrintable(prefix + colour)) << prefix + colour + "LED" << colour;
+    }
+
+    void ledColourMatchesName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, colour);
+        const QImage image = RYXImages::pixmap(name).toImage();
+        // Sample below the highlight, where the LED shows its own colour.
+        const QColor c = image.pixelColor(image.width() / 2, image.height() * 2 / 3);
+        const QMap<QString, bool> expected = {
+            {"Green", c.green() > c.red() + 60 && c.green() > 120},
+            {"Olive", c.green() > c.red() && c.green() < 120},
+            {"Yellow", c.red() > 150 && c.green() > 120 && c.blue() < 100},
+            {"Red", c.red() > c.green() + 80},
+        };
+        QVERIFY2(expected.value(colour), qPrintable(c.name()));
+    }
+
+    void unknownNameIsNull()
+    {
+        QVERIFY(!RYXImages::contains(QString()));
+        QTest::ignoreMessage(QtWarningMsg, "No image named \"NoSuchLED\"");
+        QVERIFY(RYXImages::pixmap("NoSuchLED").isNull());
+        // The warning is given once per name.
+        QVERIFY(RYXImages::icon("NoSuchLED").isNull());
+        QVERIFY(RYXImages::naturalSize("NoSuchLED").isEmpty());
+    }
+};
 
 QTEST_MAIN(tst_Images)
 #include "tst_images.moc"

@@ -71,86 +71,80 @@ class tst_Translations : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void languages_data();
+private Q_SLOTS:
+    void languages_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Spanish") << "es";
+        QTest::newRow("Chinese") << "zh_CN";
+    }
+
+    void completeAndCompiled()
+    {
+        QFETCH(QString, language);
+        const QList<Message> messages = readTs(tsPath(language));
+        QVERIFY2(messages.size() > 60, qPrintable(tsPath(language)));
+
+        QTranslator translator;
+        QVERIFY2(translator.load(qmPath(language)),
+                 qPrintable(qmPath(language) + " missing: build the ryxconfig_lrelease target"));
+        for (const Message &m : messages) {
+            const QString where = m.context + ": " + m.source;
+            QVERIFY2(m.finished && !m.translation.isEmpty(), qPrintable(where));
+            // The compiled file is the current source.
+            QCOMPARE(translator.translate(qPrintable(m.context), qPrintable(m.source)), m.translation);
+            // Accelerators and placeholders survive translation.
+            QVERIFY2(mnemonics(m.translation) == mnemonics(m.source), qPrintable(where));
+            QCOMPARE(m.translation.contains("%1"), m.source.contains("%1"));
+        }
+    }
+
+    void windowTextsCovered()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        QVERIFY(translator.load(qmPath(language)));
+        // A few texts from each menu and message of the main window.
+        const char *const texts[] = { "RYX Configuration Program V", "&File", "Languages", "&Communications",
+                                      "Interface Module", "&Save As", "Print Pre&view", "E&xit",
+                                      "This feature is not implemented." };
+        for (const char *text : texts) {
+            const QString translated = translator.translate("RYXConfigWindow", text);
+            QVERIFY2(!translated.isEmpty() && translated != QLatin1String(text), text);
+        }
+    }
+
+    void dialogsFollowLanguage()
+    {
+        QFETCH(QString, language);
+        TreeLegendDialog legend;
+        AboutDialog about;
+        RYXEventsBox box(nullptr);
+        legend.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&legend));
+
+        QTranslator translator;
+        QVERIFY(translator.load(qmPath(language)));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+        const QString caption = translator.translate("treeLegendForm", "Device Tree Status Indicators");
+        QTRY_COMPARE(legend.windowTitle(), caption);
+        QTRY_COMPARE(about.findChild<QLabel *>("versionLabel")->text(),
+                     translator.translate("AboutDialog", "Version ") + "4.4.00");
+        const QString clearLog = translator.translate("RYXEventsBox", "Clear Log");
+        QVERIFY(clearLog != "Clear Log");
+        QTRY_COMPARE(box.popupMenu()->actions().constFirst()->text(), clearLog);
+        QVERIFY(legend.grab().save(QStringLiteral(RYX_SCREENSHOT_DIR "/treelegend_%1.png").arg(language)));
+
+        QCoreApplication::removeTranslator(&translator);
+        QTRY_COMPARE(legend.windowTitle(), QString("Device Tree Status Indicators"));
+        QTRY_COMPARE(about.findChild<QLabel *>("versionLabel")->text(), QString("Version 4.4.00"));
+        QTRY_COMPARE(box.popupMenu()->actions().constFirst()->text(), QString("Clear Log"));
+    }
+
     void completeAndCompiled_data() { languages_data(); }
-    void completeAndCompiled();
     void windowTextsCovered_data() { languages_data(); }
-    void windowTextsCovered();
     void dialogsFollowLanguage_data() { languages_data(); }
-    void dialogsFollowLanguage();
 };
-
-void tst_Translations::languages_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::newRow("Spanish") << "es";
-    QTest::newRow("Chinese") << "zh_CN";
-}
-
-void tst_Translations::completeAndCompiled()
-{
-    QFETCH(QString, language);
-    const QList<Message> messages = readTs(tsPath(language));
-    QVERIFY2(messages.size() > 60, qPrintable(tsPath(language)));
-
-    QTranslator translator;
-    QVERIFY2(translator.load(qmPath(language)),
-             qPrintable(qmPath(language) + " missing: build the ryxconfig_lrelease target"));
-    for (const Message &m : messages) {
-        const QString where = m.context + ": " + m.source;
-        QVERIFY2(m.finished && !m.translation.isEmpty(), qPrintable(where));
-        // The compiled file is the current source.
-        QCOMPARE(translator.translate(qPrintable(m.context), qPrintable(m.source)), m.translation);
-        // Accelerators and placeholders survive translation.
-        QVERIFY2(mnemonics(m.translation) == mnemonics(m.source), qPrintable(where));
-        QCOMPARE(m.translation.contains("%1"), m.source.contains("%1"));
-    }
-}
-
-void tst_Translations::windowTextsCovered()
-{
-    QFETCH(QString, language);
-    QTranslator translator;
-    QVERIFY(translator.load(qmPath(language)));
-    const char *const texts[] = {
-        "RYX Configuration Program V", "&File", "&Edit", "Settings", "Languages", "English",
-        "Spanish", "Chinese", "&Communications", "&Help", "New", "&New", "Interface Module",
-        "I/O Module", "Channel", "Add Module", "Open", "&Open", "Save", "&Save", "SaveAs",
-        "&Save As", "Print Pre&view", "E&xit", "Add module...", "Tree Indicators Legend",
-        "This feature is not implemented.", "Are you sure you would like to exit RYXConfig?"};
-    for (const char *text : texts) {
-        const QString translated = translator.translate("RYXConfigWindow", text);
-        QVERIFY2(!translated.isEmpty() && translated != QLatin1String(text), text);
-    }
-}
-
-void tst_Translations::dialogsFollowLanguage()
-{
-    QFETCH(QString, language);
-    TreeLegendDialog legend;
-    AboutDialog about;
-    RYXEventsBox box(nullptr);
-    legend.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&legend));
-
-    QTranslator translator;
-    QVERIFY(translator.load(qmPath(language)));
-    QVERIFY(QCoreApplication::installTranslator(&translator));
-    const QString caption = translator.translate("treeLegendForm", "Device Tree Status Indicators");
-    QTRY_COMPARE(legend.windowTitle(), caption);
-    QTRY_COMPARE(about.findChild<QLabel *>("versionLabel")->text(),
-                 translator.translate("AboutDialog", "Version ") + "4.4.00");
-    const QString clearLog = translator.translate("RYXEventsBox", "Clear Log");
-    QVERIFY(clearLog != "Clear Log");
-    QTRY_COMPARE(box.popupMenu()->actions().constFirst()->text(), clearLog);
-    QVERIFY(legend.grab().save(QStringLiteral(RYX_SCREENSHOT_DIR "/treelegend_%1.png").arg(language)));
-
-    QCoreApplication::removeTranslator(&translator);
-    QTRY_COMPARE(legend.windowTitle(), QString("Device Tree Status Indicators"));
-    QTRY_COMPARE(about.findChild<QLabel *>("versionLabel")->text(), QString("Version 4.4.00"));
-    QTRY_COMPARE(box.popupMenu()->actions().constFirst()->text(), QString("Clear Log"));
-}
 
 QTEST_MAIN(tst_Translations)
 #include "tst_translations.moc"
