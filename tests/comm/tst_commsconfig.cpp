@@ -214,7 +214,7 @@ void tst_CommsConfig::setUpOutcome_data()
     const QString busy = QStringLiteral("Failed to open COM port, it may be in use.");
     const QString station = QString::fromLatin1(CommsSetup::DefaultStationAddress);
     QTest::newRow("COM 7 fails and is not remembered")
-        << false << "7" << false << "COM7 " + ZEMPRSPort::comPortDeviceName(7) + " closed" << busy << "|";
+        << false << "7" << false << "COM7 /dev/ttyS6 closed" << busy << "|";
     QTest::newRow("device path opens and is remembered")
         << false << m_slave << true << QStringLiteral("COM%1 %2 open").arg(CommsConfigDialog::DevicePathPort).arg(m_slave) << QString() << m_slave + "|";
     QTest::newRow("empty address uses the default")

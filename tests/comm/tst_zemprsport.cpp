@@ -9,32 +9,9 @@ class tst_ZEMPRSPort : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void deviceNames_data();
-    void deviceNames();
     void openFailure();
     void timeoutAndReopen();
 };
-
-void tst_ZEMPRSPort::deviceNames_data()
-{
-    QTest::addColumn<int>("com");
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("device");
-    QTest::newRow("COM 1") << 1 << QString() << "/dev/ttyS0";
-    QTest::newRow("COM 3") << 3 << QString() << "/dev/ttyS2";
-    QTest::newRow("path wins over number") << 3 << "/dev/ttyUSB0" << "/dev/ttyUSB0";
-}
-
-void tst_ZEMPRSPort::deviceNames()
-{
-    QFETCH(int, com);
-    QFETCH(QString, path);
-    QFETCH(QString, device);
-    ZEMPRSPort port;
-    port.setComPort(com);
-    port.setDevicePath(path);
-    QCOMPARE(port.deviceName(), device);
-}
 
 void tst_ZEMPRSPort::openFailure()
 {
