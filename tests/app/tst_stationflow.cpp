@@ -1,6 +1,7 @@
 #include "SimThread.h"
 #include "SimStation.h"
 #include "app/RYXConfigWindow.h"
+#include "app/RYXImages.h"
 #include "app/RYXListView.h"
 #include "app/RYXProgressDialog.h"
 #include "app/RYXScriptedPrompter.h"
@@ -11,14 +12,12 @@
 #include "comm/RYXConnection.h"
 #include "model/RYXObject.h"
 
-#include <QtCore/QDir>
 #include <QtCore/QStandardPaths>
-#include <QtTest/QTest>
+#include <QtTest/QtTest>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QListWidget>
 #include <QtWidgets/QMenu>
-#include <QtWidgets/QPushButton>
 #include <QtWidgets/QRadioButton>
 #include <memory>
 
@@ -29,46 +28,28 @@ class tst_StationFlow : public QObject
 {
     Q_OBJECT
 
-private:
     void grab(QWidget *widget, const QString &name)
     {
-        QDir().mkpath(QStringLiteral(RYX_SCREENSHOT_DIR));
-        QVERIFY(widget->grab().save(QStringLiteral(RYX_SCREENSHOT_DIR "/flow-") + name));
+        QDir().mkpath(RYX_SCREENSHOT_DIR);
+        QVERIFY(widget->grab().save(RYX_SCREENSHOT_DIR "/flow-" + name));
     }
 
-    QStringList progressLines() const
+    // The progress dialog's result lines, joined by '|'.
+    QString progressLines() const
     {
         QStringList lines;
-        auto *list = m_window->progressDialog()->findChild<QListWidget *>(QStringLiteral("resultList"));
+        auto *list = m_window->progressDialog()->findChild<QListWidget *>("resultList");
         for (int i = 0; list && i < list->count(); ++i)
             lines << list->item(i)->text();
-        return lines;
+        return lines.join('|');
     }
 
-    bool progressHas(const QString &suffix) const
+    // Waits for the operation's closing result line and shows the dialog.
+    void awaitProgress(const QString &result, const QString &screenshot)
     {
-        for (const QString &line : progressLines())
-            if (line.endsWith(suffix))
-                return true;
-        return false;
-    }
-
-    QTreeWidgetItem *childNamed(QTreeWidgetItem *parent, const QString &text)
-    {
-        for (int i = 0; i < parent->childCount(); ++i)
-            if (parent->child(i)->text(0).startsWith(text))
-                return parent->child(i);
-        return nullptr;
-    }
-
-    QLineEdit *descriptorEdit() const
-    {
-        QWidget *pane = m_window->propertyPane()->currentDialog();
-        for (QLineEdit *edit : pane->findChildren<QLineEdit *>())
-            if (edit->objectName() == QLatin1String("descriptor")
-                || edit->objectName() == QLatin1String("DescriptorEdit"))
-                return edit;
-        return nullptr;
+        QTRY_VERIFY2_WITH_TIMEOUT(progressLines().contains(result), qPrintable(progressLines()), 30000);
+        grab(m_window->progressDialog(), screenshot);
+        m_window->progressDialog()->accept();
     }
 
     RYXScriptedPrompter m_prompter;
@@ -110,73 +91,68 @@ private Q_SLOTS:
         QVERIFY(stationItem);
         RYXObject *station = RYXListView::objectOf(stationItem);
         QVERIFY(station && station->inherits("EIModuleObject"));
-        grab(m_window.get(), QStringLiteral("1-new.png"));
+        grab(m_window.get(), "1-new.png");
 
         // Configure Comms: TCP/IP to the simulator, answered in the real dialog.
-        const QString address = QStringLiteral("127.0.0.1:%1").arg(m_sim->httpPort());
         bool dialogShown = false;
         CommsSetup::setDialogHook([&](CommsConfigDialog &dialog) {
             dialogShown = true;
-            auto *tcp = dialog.findChild<QRadioButton *>(QStringLiteral("TCPRadioButton"));
+            auto *tcp = dialog.findChild<QRadioButton *>("TCPRadioButton");
             if (tcp && tcp->isVisible())
                 tcp->click();
-            dialog.findChild<QComboBox *>(QStringLiteral("IPComboBox"))->setCurrentText(address);
+            dialog.findChild<QComboBox *>("IPComboBox")->setCurrentText(QString("127.0.0.1:%1").arg(m_sim->httpPort()));
             dialog.show();
-            grab(&dialog, QStringLiteral("2-comms.png"));
+            grab(&dialog, "2-comms.png");
             return int(QDialog::Accepted);
         });
         m_window->ConfigureCommsSlot();
         QVERIFY(dialogShown);
 
-        // Connect: the station reads the device, creates its modules and goes online.
+        // Connect: the station reads the device, creates its modules, goes
+        // online and shows the green LED.
         m_window->GoOnlineSlot();
         RYXConnection *connection = nullptr;
         QVERIFY(station->getConnection(nullptr, connection) && connection);
         QTRY_COMPARE_WITH_TIMEOUT(connection->state(), int(RYXConnection::Online), 20000);
-        QTRY_VERIFY_WITH_TIMEOUT(stationItem->text(0).endsWith(QLatin1String(", online")), 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(progressHas(QStringLiteral("Connection was succesful.")), 10000);
-        grab(m_window.get(), QStringLiteral("3-online.png"));
+        QTRY_VERIFY_WITH_TIMEOUT(stationItem->text(0).endsWith(", online"), 10000);
+        QTRY_COMPARE(stationItem->icon(0).pixmap(22).toImage(), RYXImages::pixmap("GreenLED").toImage());
+        QTRY_VERIFY_WITH_TIMEOUT(progressLines().contains("Connection was succesful."), 10000);
+        grab(m_window.get(), "3-online.png");
         m_window->progressDialog()->accept();
 
         // Upload the whole station.
         m_window->listView()->setCurrentItem(stationItem);
         m_window->UploadSlot();
-        QTRY_VERIFY2_WITH_TIMEOUT(progressHas(QStringLiteral(" overall upload success!")),
-                                  qPrintable(progressLines().join(QLatin1Char('|'))), 30000);
-        grab(m_window->progressDialog(), QStringLiteral("4-upload.png"));
-        m_window->progressDialog()->accept();
+        awaitProgress(" overall upload success!", "4-upload.png");
 
         // Rename the station in its configuration plug-in's dialog.
-        QTreeWidgetItem *configItem = childNamed(stationItem, QStringLiteral("Configuration"));
+        QTreeWidgetItem *configItem = nullptr;
+        for (int i = 0; i < stationItem->childCount(); ++i)
+            if (stationItem->child(i)->text(0).startsWith("Configuration"))
+                configItem = stationItem->child(i);
         QVERIFY(configItem);
         m_window->listView()->setCurrentItem(configItem);
-        QTRY_VERIFY(descriptorEdit());
-        QLineEdit *edit = descriptorEdit();
+        QLineEdit *edit = nullptr;
+        QTRY_VERIFY(edit = m_window->propertyPane()->currentDialog()->findChild<QLineEdit *>("DescriptorEdit"));
         edit->setFocus();
         edit->selectAll();
-        QTest::keyClicks(edit, QStringLiteral("Tank_7"));
+        QTest::keyClicks(edit, "Tank_7");
         QTest::keyClick(edit, Qt::Key_Return);
-        QString stored;
-        QVERIFY(station->getValue(QStringLiteral("descriptor"), stored));
-        QCOMPARE(stored, QStringLiteral("Tank_7"));
-        grab(m_window.get(), QStringLiteral("5-renamed.png"));
+        QCOMPARE(station->getString("descriptor"), QStringLiteral("Tank_7"));
+        grab(m_window.get(), "5-renamed.png");
 
         // Download it and find the new name in the station.
         m_window->listView()->setCurrentItem(stationItem);
         m_window->DownloadSlot();
-        QTRY_VERIFY2_WITH_TIMEOUT(progressHas(QStringLiteral(" overall download success!")),
-                                  qPrintable(progressLines().join(QLatin1Char('|'))), 30000);
-        grab(m_window->progressDialog(), QStringLiteral("6-download.png"));
+        awaitProgress(" overall download success!", "6-download.png");
         QByteArray value;
         QVERIFY(m_sim->station()->readPoint(0, 0x000C, value));
-        QCOMPARE(QString::fromLatin1(value.left(value.indexOf('\0') < 0 ? value.size() : value.indexOf('\0'))),
-                 QStringLiteral("Tank_7"));
-        m_window->progressDialog()->accept();
+        QCOMPARE(QString::fromLatin1(value).section(QChar('\0'), 0, 0), QStringLiteral("Tank_7"));
 
         // Disconnect: back to offline.
         m_window->GoOfflineSlot();
         QTRY_COMPARE_WITH_TIMEOUT(connection->state(), int(RYXConnection::Offline), 10000);
-        QTRY_VERIFY(stationItem->text(0).endsWith(QLatin1String(", offline")));
+        QTRY_VERIFY(stationItem->text(0).endsWith(", offline"));
     }
 };
 
