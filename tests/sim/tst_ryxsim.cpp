@@ -46,7 +46,12 @@ void tst_Ryxsim::usage_data()
     QTest::newRow("bad address") << QStringList{"--http", "127.0.0.1"} << 64 << "bad address";
     QTest::newRow("bad port") << QStringList{"--http", "127.0.0.1:70000"} << 64 << "bad address";
     QTest::newRow("bad count") << QStringList{"--http", ":0", "--drop-every", "0"} << 64 << "--drop-every";
-    QTest::newRow("bad device error") << QStringList{"--http", ":0", "--device-error", "66"} << 64 << "bad device error";
+    QTest::newRow("device error, no at sign") << QStringList{"--http", ":0", "--device-error", "66"} << 64 << "bad device error";
+    QTest::newRow("device error, no address") << QStringList{"--http", ":0", "--device-error", "66@"} << 64 << "bad device error";
+    QTest::newRow("device error, code 0 would read as success") << QStringList{"--http", ":0", "--device-error", "0@0x64"} << 64 << "bad device error";
+    QTest::newRow("device error, code 128 is a transport status") << QStringList{"--http", ":0", "--device-error", "128@0x64"} << 64 << "bad device error";
+    QTest::newRow("device error, address too large") << QStringList{"--http", ":0", "--device-error", "66@0x10000"} << 64 << "bad device error";
+    QTest::newRow("device error, two tunnels") << QStringList{"--http", ":0", "--device-error", "66@1:2:3"} << 64 << "bad device error";
     QTest::newRow("status word too wide") << QStringList{"--http", ":0", "--status", "0x10000"} << 64 << "--status needs a 16-bit word";
     QTest::newRow("status word not a number") << QStringList{"--http", ":0", "--p2p-status", "bad"} << 64 << "--p2p-status needs";
     QTest::newRow("baud without pty") << QStringList{"--http", ":0", "--baud", "57600"} << 64 << "--baud";
