@@ -59,7 +59,6 @@ private Q_SLOTS:
         QVERIFY(channel);
         QVERIFY(!module->channelByNumber(5));
         QCOMPARE(channel->getName(), QStringLiteral("TIM Temperature Input (TI4) Module 2, Channel 3"));
-        QCOMPARE(channel->getShortName(), QStringLiteral(" Channel 3"));
         QCOMPARE(module->getChannelLabel(3), QStringLiteral(" Channel 3 - PV"));
         module->InsertPoint(QStringLiteral("synchtag3"), QStringLiteral("FLOW_3"), 0, ZEMP_NONE);
         QCOMPARE(module->getChannelLabel(3), QStringLiteral(" Channel 3 - FLOW_3"));
@@ -68,9 +67,9 @@ private Q_SLOTS:
     // A channel of another module, or a module without a station, sends nothing.
     void foreignChannelRefused()
     {
-        Rig rig("TI4");
+        Rig rig("TI4", {RYXInterfaceModule::TIMType});
         QVERIFY(rig.ok);
-        TestModule *module = rig.addModule();
+        RYXIOModule *module = rig.station.modules().first();
         TestModule elsewhere;
         auto *foreign = static_cast<RYXChannel *>(elsewhere.childAt(0));
         ZEMPPort *port = nullptr;
@@ -88,10 +87,9 @@ private Q_SLOTS:
 
     void valueRegisters()
     {
-        Rig rig("AO4,AO4");
+        Rig rig("AO4,AO4", {RYXInterfaceModule::AOMType, RYXInterfaceModule::AOMType});
         QVERIFY(rig.ok);
-        rig.addModule(RYXInterfaceModule::AOMType);
-        auto *channel = static_cast<RYXChannel *>(rig.addModule(RYXInterfaceModule::AOMType)->childAt(1));
+        auto *channel = static_cast<RYXChannel *>(rig.station.modules().last()->childAt(1));
         const QByteArray written("\x41\x20\x00\x01", 4);
         QByteArray buffer = written;
         QByteArray read(4, '\0');
@@ -180,9 +178,8 @@ private Q_SLOTS:
 
     void moduleDownloadOfMissingModule()
     {
-        Rig rig("TI4");
+        Rig rig("TI4", {RYXInterfaceModule::TIMType});
         QVERIFY(rig.ok);
-        rig.addModule();
         TestModule *absent = rig.addModule();
         QCOMPARE(rig.operation(absent, "download", false), 3);
         QCOMPARE(rig.results(), QStringList{"TIM Temperature Input (TI4) Module 2 download failure! "

@@ -149,7 +149,8 @@ private Q_SLOTS:
     void processDialog()
     {
         EIModuleObject station;
-        std::unique_ptr<QWidget> shown(station.processPlugin()->createDialog(nullptr, nullptr, nullptr));
+        XIMProcessObjectPlugin *plugin = station.processPlugin();
+        std::unique_ptr<QWidget> shown(plugin->createDialog(nullptr, nullptr, nullptr));
         auto &dialog = *qobject_cast<XIMProcessDialog *>(shown.get());
         auto *monitor = control<QCheckBox>(&dialog, "MonitorCheckBox");
         auto *frequency = control<QComboBox>(&dialog, "updateFreqComboBox");
@@ -170,15 +171,20 @@ private Q_SLOTS:
         frequency->setCurrentIndex(3);
         emit frequency->activated(3);
         QCOMPARE(station.getString("updatefreq"), QStringLiteral("15"));
-        control<QComboBox>(&dialog, "analogPrecisionComboBox")->setCurrentIndex(6);
-        emit control<QComboBox>(&dialog, "analogPrecisionComboBox")->activated(6);
-        QCOMPARE(station.getString("analogprecision"), QStringLiteral("6"));
 
         station.setValue("monitorisidle", false);
         station.setValue("monitormessage", "REFRESHING DATA");
         dialog.requestUpdate();
         QCOMPARE(control<QLabel>(&dialog, "statusText")->text(), QStringLiteral("REFRESHING DATA"));
         QVERIFY(isRed(control<QLabel>(&dialog, "statusText")));
+
+        // The plug-in's LED tells whether the shown data are current.
+        QCOMPARE(plugin->getStatusPixmapName(plugin->getStatusFlags()), QStringLiteral("SmallYellowLED"));
+        plugin->setDataCurrent(true);
+        QVERIFY(plugin->getExtraPropertiesHtml().contains("PROCESS DATA CURRENT"));
+        QCOMPARE(plugin->getStatusPixmapName(plugin->getStatusFlags()), QStringLiteral("SmallGreenLED"));
+        station.setOnline(false);
+        QVERIFY(plugin->getExtraPropertiesHtml().contains("PROCESS DATA STALE"));
     }
 
     // While the monitor holds the list the table keeps what it shows.
@@ -203,20 +209,6 @@ private Q_SLOTS:
         dialog.requestUpdate();
         QCOMPARE(table->rowCount(), 1);
         QCOMPARE(table->item(0, 0)->text(), QStringLiteral("Other"));
-    }
-
-    void processDataState()
-    {
-        EIModuleObject station;
-        XIMProcessObjectPlugin *plugin = station.processPlugin();
-        station.setOnline(true);
-        QCOMPARE(plugin->getStatusPixmapName(plugin->getStatusFlags()), QStringLiteral("SmallYellowLED"));
-        plugin->setDataCurrent(true);
-        QVERIFY(plugin->getExtraPropertiesHtml().contains("PROCESS DATA CURRENT"));
-        QCOMPARE(plugin->getStatusPixmapName(plugin->getStatusFlags()), QStringLiteral("SmallGreenLED"));
-        // Going offline makes the shown data stale.
-        station.setOnline(false);
-        QVERIFY(plugin->getExtraPropertiesHtml().contains("PROCESS DATA STALE"));
     }
 
     void internalsDialog()

@@ -19,6 +19,7 @@
 
 #include <QtTest/QtTest>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -90,8 +91,7 @@ public:
     {
         name = QStringLiteral("Test Station");
         typeCode = 28;
-        InsertPoint(QStringLiteral("synch_descriptor"), QString(), DataPoint::Attributes(7), 0x0C, 12,
-                    ZEMP_TEXT);
+        InsertPoint(descriptorKey(), QString(), DataPoint::Attributes(7), 0x0C, 12, ZEMP_TEXT);
     }
     bool addChild(RYXObject *child) override
     {
@@ -101,14 +101,9 @@ public:
     }
     int checkOperation(int) override { return 0; }
     bool prepareDownloadData() override { return prepareSucceeds; }
-    int uploadPoints(TransferContext &context) override
-    {
-        return context.readPoint(QStringLiteral("synch_descriptor"));
-    }
-    int downloadPoints(TransferContext &context) override
-    {
-        return context.writePoint(QStringLiteral("synch_descriptor"));
-    }
+    int uploadPoints(TransferContext &context) override { return context.readPoint(descriptorKey()); }
+    int downloadPoints(TransferContext &context) override { return context.writePoint(descriptorKey()); }
+    static QString descriptorKey() { return QStringLiteral("synch_descriptor"); }
     void setTypeCode(int code) { typeCode = code; }
     bool prepareSucceeds = true;
 };
@@ -131,7 +126,8 @@ template<class Station>
 class StationRig
 {
 public:
-    explicit StationRig(const QString &deviceModules = QString())
+    /// \a treeModules are the type codes of test modules put in the tree.
+    explicit StationRig(const QString &deviceModules = QString(), const QList<int> &treeModules = {})
     {
         SimOptions options;
         SimCatalog::parseModuleList(deviceModules, options.modules, nullptr);
@@ -148,6 +144,8 @@ public:
             kinds << kind;
             RYXChildCreator::createChild(parent, kind);
         });
+        for (int code : treeModules)
+            addModule(code);
     }
     ~StationRig()
     {
@@ -196,11 +194,8 @@ public:
     QStringList results() const { return receiver.progressResults(); }
     bool hasResult(const QString &text) const
     {
-        for (const QString &line : receiver.progressResults()) {
-            if (line.endsWith(text))
-                return true;
-        }
-        return false;
+        const QStringList &lines = receiver.progressResults();
+        return std::any_of(lines.begin(), lines.end(), [&](const QString &line) { return line.endsWith(text); });
     }
 
     bool ok = false;

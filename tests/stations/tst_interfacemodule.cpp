@@ -13,39 +13,13 @@ class tst_InterfaceModule : public QObject
 {
     Q_OBJECT
 
+    RYXScriptedPrompter m_prompter;
+
 private Q_SLOTS:
-    void moduleTypeTable_data()
-    {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("element");
-        QTest::newRow("undetermined") << 0 << "Undetermined Module" << "UNDETERMINED";
-        QTest::newRow("ROM RO8") << 102 << "ROM Relay Output (RO8) Module" << "RO8";
-        QTest::newRow("gap 6") << 6 << "" << "";
-        QTest::newRow("above 102") << 103 << "" << "";
-        QTest::newRow("negative") << -1 << "" << "";
-    }
+    void initTestCase() { RYXPrompter::setInstance(&m_prompter); }
+    void cleanup() { m_prompter.clear(); }
 
-    // Names and elements map to codes both ways; codes without a module give
-    // empty texts.
-    void moduleTypeTable()
-    {
-        QFETCH(int, code);
-        QFETCH(QString, name);
-        QFETCH(QString, element);
-        QString foundName = QStringLiteral("stale");
-        QString foundElement = QStringLiteral("stale");
-        QCOMPARE(RYXInterfaceModule::moduleTypeName(code, foundName), !name.isEmpty());
-        QCOMPARE(RYXInterfaceModule::moduleTypeElement(code, foundElement), !name.isEmpty());
-        QCOMPARE(foundName, name);
-        QCOMPARE(foundElement, element);
-        QCOMPARE(RYXInterfaceModule::moduleObjectName(code, 3), name.isEmpty() ? QString() : name + " 3");
-        int back = -2;
-        QCOMPARE(RYXInterfaceModule::moduleTypeForElement(element, back), !element.isEmpty());
-        QCOMPARE(back, element.isEmpty() ? -2 : code);
-    }
-
-    void addModuleCommand_data()
+    void moduleCommands_data()
     {
         QTest::addColumn<int>("modules");
         QTest::addColumn<bool>("online");
@@ -55,7 +29,8 @@ private Q_SLOTS:
         QTest::newRow("16, offline") << 16 << false << false;
     }
 
-    void addModuleCommand()
+    // The add-module command is offered offline below the module limit.
+    void moduleCommands()
     {
         QFETCH(int, modules);
         QFETCH(bool, online);
@@ -70,6 +45,11 @@ private Q_SLOTS:
         station.getMenuItemMask(mask);
         QCOMPARE(bool(mask & RYXObject::MenuAddModule), offered);
         QVERIFY(mask & RYXObject::MenuCopy); // the base mask is kept
+        // Deleting is refused online only.
+        QCOMPARE(station.deleteChild(station.modules().last()), !online);
+        QCOMPARE(m_prompter.promptTexts(),
+                 online ? QStringList{"You may not delete a module of a device that is online"} : QStringList());
+        QCOMPARE(station.getModuleCount(), online ? modules : modules - 1);
         station.setConnection(nullptr);
     }
 
@@ -95,10 +75,8 @@ private Q_SLOTS:
         QFETCH(QList<int>, tree);
         QFETCH(int, stationType);
         QFETCH(int, expected);
-        Rig rig(device);
+        Rig rig(device, tree);
         QVERIFY(rig.ok);
-        for (int code : tree)
-            rig.addModule(code);
         rig.station.setTypeCode(stationType);
         QCOMPARE(rig.run([&] { return rig.station.verifyDevice(nullptr); }), expected);
     }
@@ -115,9 +93,8 @@ private Q_SLOTS:
     {
         QFETCH(bool, prepareFails);
         QFETCH(QString, detail);
-        Rig rig("TI4");
+        Rig rig("TI4", {RYXInterfaceModule::TIMType});
         QVERIFY(rig.ok);
-        rig.addModule();
         rig.station.prepareSucceeds = !prepareFails;
         if (!prepareFails)
             rig.station.setStatus(RYXObject::SetConfigError);
@@ -136,10 +113,8 @@ private Q_SLOTS:
     void downloadSavesData()
     {
         QFETCH(bool, saveFails);
-        Rig rig("TI4,AO4");
+        Rig rig("TI4,AO4", {RYXInterfaceModule::TIMType, RYXInterfaceModule::AOMType});
         QVERIFY(rig.ok);
-        rig.addModule(RYXInterfaceModule::TIMType);
-        rig.addModule(RYXInterfaceModule::AOMType);
         rig.station.setValue("synch_descriptor", "North Yard");
         if (saveFails)
             rig.failAt(RYXInterfaceModule::CommitAddress);
@@ -171,10 +146,8 @@ private Q_SLOTS:
     void stopsWhenCommunicationIsLost()
     {
         QFETCH(QString, op);
-        Rig rig("TI4,TI4,TI4,TI4");
+        Rig rig("TI4,TI4,TI4,TI4", QList<int>(4, RYXInterfaceModule::TIMType));
         QVERIFY(rig.ok);
-        for (int i = 0; i < 4; ++i)
-            rig.addModule();
         rig.station.setOnline(true);
         QVERIFY(rig.station.isNotCurrent());
         QList<int> tried;
@@ -235,23 +208,6 @@ private Q_SLOTS:
         unsigned tunnel = 0;
         QVERIFY(third->getPort(third->childAt(2), port, tunnel));
         QCOMPARE(tunnel, 0x1006u);
-        station.setConnection(nullptr);
-    }
-
-    void deleteRefusedOnline()
-    {
-        RYXScriptedPrompter prompter;
-        RYXPrompter::setInstance(&prompter);
-        TestStation station;
-        RYXConnection connection(&station);
-        station.setConnection(&connection);
-        auto *module = new TestModule;
-        station.addChild(module);
-        connection.setState(RYXConnection::Online);
-        QVERIFY(!station.deleteChild(module));
-        RYXPrompter::setInstance(nullptr);
-        QCOMPARE(prompter.promptTexts(), QStringList{"You may not delete a module of a device that is online"});
-        QCOMPARE(station.childAt(0), module);
         station.setConnection(nullptr);
     }
 
