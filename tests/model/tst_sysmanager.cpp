@@ -213,24 +213,35 @@ private Q_SLOTS:
         QCOMPARE(moduleItem->childCount(), 0);
     }
 
-    void openIncompatibleFile_data()
+    void openFileIntoModule_data()
     {
+        QTest::addColumn<bool>("readable");
         QTest::addColumn<bool>("answerYes");
-        QTest::newRow("yes adds a new station") << true;
-        QTest::newRow("no changes nothing") << false;
+        QTest::addColumn<QString>("prompt"); // how it starts
+        const QString incompatible = "The information in the file is incompatible with \nthe device it was loaded into.";
+        QTest::newRow("incompatible, yes adds a new station") << true << true << incompatible;
+        QTest::newRow("incompatible, no changes nothing") << true << false << incompatible;
+        QTest::newRow("unreadable changes nothing") << false << true << "Failed to parse the input file.";
     }
 
-    void openIncompatibleFile()
+    void openFileIntoModule()
     {
+        QFETCH(bool, readable);
         QFETCH(bool, answerYes);
+        QFETCH(QString, prompt);
         RYXScriptedPrompter prompter;
         RYXPrompter::setInstance(&prompter);
         QTemporaryDir dir;
         const QString path = dir.filePath("other.xml");
         TestNode other("OTHER", nullptr, "OTHERNODE");
         other.setValue("alpha", 31);
-        prompter.queueFileName(path);
+        prompter.queueFileName(dir.filePath("other"));
         other.saveAsSlot();
+        if (!readable) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("<OTHERNODE>\n <VALUE key=\"alpha\" value=\"3\" />\n <NOSUCH/>\n</OTHERNODE>\n");
+        }
 
         TestNode *station = makeStation("S");
         m_manager->addRootObject(station);
@@ -240,18 +251,18 @@ private Q_SLOTS:
         RYXPrompter::setInstance(nullptr);
 
         QCOMPARE(prompter.prompts().size(), 1);
-        QVERIFY(prompter.prompts().first().text.startsWith(
-            "The information in the file is incompatible with \nthe device it was loaded into."));
+        QVERIFY(prompter.prompts().first().text.startsWith(prompt));
         QCOMPARE(station->childAt(0)->getInt("alpha"), 1);
-        QCOMPARE(m_manager->getConnections().size(), answerYes ? 2 : 1);
-        QCOMPARE(m_receiver->view.topLevelItemCount(), answerYes ? 2 : 1);
-        if (!answerYes)
+        const bool added = readable && answerYes;
+        QCOMPARE(m_manager->getConnections().size(), added ? 2 : 1);
+        QCOMPARE(m_receiver->view.topLevelItemCount(), added ? 2 : 1);
+        if (!added)
             return;
-        auto *added = static_cast<RYXListViewItem *>(m_receiver->view.currentItem());
-        QCOMPARE(added, m_receiver->view.topLevelItem(1));
-        QCOMPARE(added->object()->getFamily(), QStringLiteral("OTHER"));
-        QCOMPARE(added->object()->getInt("alpha"), 31);
-        QCOMPARE(added->object()->getFileName(), path);
+        auto *item = static_cast<RYXListViewItem *>(m_receiver->view.currentItem());
+        QCOMPARE(item, m_receiver->view.topLevelItem(1));
+        QCOMPARE(item->object()->getFamily(), QStringLiteral("OTHER"));
+        QCOMPARE(item->object()->getInt("alpha"), 31);
+        QCOMPARE(item->object()->getFileName(), path);
     }
 
     void dragAndDropThroughTheTree()
