@@ -22,20 +22,10 @@ struct CliRun
 
 CliRun runCli(const QStringList &arguments)
 {
-    QProcess process;
-    process.setProgram(QStringLiteral(RYX_BIN_DIR "/ryxcli"));
-    process.setArguments(arguments);
-    process.start();
-    CliRun run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        run.errors = QStringLiteral("ryxcli did not finish");
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-    run.errors = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
+    QProcess process; // killed on return if it hangs
+    process.start(QStringLiteral(RYX_BIN_DIR "/ryxcli"), arguments);
+    const bool exited = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
+    return {exited ? process.exitCode() : -2, QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
 std::unique_ptr<SimThread> startSim(const QString &modules)
@@ -44,9 +34,7 @@ std::unique_ptr<SimThread> startSim(const QString &modules)
     SimCatalog::parseModuleList(modules, options.modules, nullptr);
     options.httpEnabled = true;
     auto sim = std::make_unique<SimThread>(options);
-    if (!sim->startServing())
-        return nullptr;
-    return sim;
+    return sim->startServing() ? std::move(sim) : nullptr;
 }
 
 QString address(const SimThread &sim)
@@ -54,19 +42,16 @@ QString address(const SimThread &sim)
     return QStringLiteral("127.0.0.1:%1").arg(sim.httpPort());
 }
 
+QByteArray readFile(const QString &name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 bool writeFile(const QString &name, const QByteArray &contents)
 {
     QFile file(name);
     return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
-}
-
-// A station file with \a modules undetermined modules under the station.
-QByteArray stationFile(int modules)
-{
-    QByteArray xml = "<EIM>\n <VALUE key=\"descriptor\" value=\"EIM\" />\n";
-    for (int i = 0; i < modules; ++i)
-        xml += " <UNDETERMINED>\n </UNDETERMINED>\n";
-    return xml + "</EIM>\n";
 }
 
 } // namespace
@@ -124,20 +109,15 @@ void tst_RyxCli::uploadThenDownloadRoundTrips()
     QVERIFY(sim);
     QTemporaryDir dir;
     const QString uploaded = dir.filePath(QStringLiteral("station.xml"));
-
     CliRun run = runCli({"upload", "--type", "eim", "--tcp", address(*sim), "--out", uploaded});
     QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
     QVERIFY(run.errors.contains(QLatin1String("Connection was succesful.")));
     QVERIFY(run.errors.contains(QLatin1String("EIM overall upload success!")));
-    QFile file(uploaded);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QByteArray xml = file.readAll();
-    file.close();
+    QByteArray xml = readFile(uploaded);
     QVERIFY2(xml.startsWith("<EIM>") && xml.contains("key=\"descriptor\" value=\"EIM\""), xml.constData());
 
-    // The station name edited in the file reaches the station.
-    xml.replace("value=\"EIM\"", "value=\"PUMP7\"");
-    QVERIFY(writeFile(uploaded, xml));
+    // The station name edited in the file reaches the station...
+    QVERIFY(writeFile(uploaded, xml.replace("value=\"EIM\"", "value=\"PUMP7\"")));
     run = runCli({"download", uploaded, "--tcp", address(*sim)});
     QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
     QVERIFY(run.errors.contains(QLatin1String("EIM overall download success!")));
@@ -145,13 +125,11 @@ void tst_RyxCli::uploadThenDownloadRoundTrips()
     QVERIFY(sim->station()->readPoint(0, 0x0C, descriptor));
     QVERIFY2(descriptor.startsWith("PUMP7"), descriptor.constData());
 
-    // And a second upload reads it back into a new file.
+    // ...and a second upload reads it back into a new file.
     const QString again = dir.filePath(QStringLiteral("again.xml"));
     run = runCli({"upload", "--type", "eim", "--tcp", address(*sim), "--out", again});
     QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
-    QFile second(again);
-    QVERIFY(second.open(QIODevice::ReadOnly));
-    QVERIFY(second.readAll().contains("key=\"descriptor\" value=\"PUMP7\""));
+    QVERIFY(readFile(again).contains("key=\"descriptor\" value=\"PUMP7\""));
 }
 
 void tst_RyxCli::connectCheckFailsWithItsCode_data()
@@ -176,7 +154,8 @@ void tst_RyxCli::connectCheckFailsWithItsCode()
     QVERIFY(sim);
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("station.xml"));
-    QVERIFY(writeFile(name, stationFile(fileModules)));
+    const QByteArray modules = QByteArray(" <UNDETERMINED>\n </UNDETERMINED>\n").repeated(fileModules);
+    QVERIFY(writeFile(name, "<EIM>\n <VALUE key=\"descriptor\" value=\"EIM\" />\n" + modules + "</EIM>\n"));
 
     const CliRun run = runCli({"verify", name, "--tcp", address(*sim)});
     QVERIFY2(run.exitCode == code, qPrintable(run.errors));
