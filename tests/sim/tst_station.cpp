@@ -106,6 +106,13 @@ void tst_Station::reads_data()
     head("module types", 0x103, bytes({2, 102, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     head("descriptor field", 0x0C, QByteArray("EIM\0\0\0\0\0\0\0\0\0", 12));
     head("float order", 0x200, bytes({0}));
+    head("register of an input's status", 0x300, QByteArray(4, '\0'));
+    head("second register of an input", 0x302, QByteArray(4, '\0'));
+    head("register of an output module", 0x311, QByteArray(4, '\0'));
+    QTest::newRow("register of no module") << frame(false, 0x330) << QStringList() << int(SimStation::ErrMissing)
+                                           << 0 << QByteArray();
+    QTest::newRow("commit addresses are not read") << frame(false, 0x404) << QStringList()
+                                                   << int(SimStation::ErrUnknownAddress) << 0 << QByteArray();
     // Station TI4, RO8, CI4: module n starts at 0x1000 + 4(n-1).
     tunnel("module 1 type", 0x1000, 0x13, 0, 0, bytes({2}));
     tunnel("module 2 type", 0x1004, 0x13, 0, 0, bytes({102}));
@@ -222,30 +229,24 @@ void tst_Station::registersAndCommits()
     QCOMPARE(ask(*station, frame(true, 0x325, value)).status, 0);
     QCOMPARE(station->registerValue(3, 1, 1), value);
     QCOMPARE(ask(*station, frame(false, 0x325)).data, value);
-    QCOMPARE(ask(*station, frame(false, 0x324)).data, QByteArray(4, '\0'));
     QCOMPARE(ask(*station, frame(true, 0x325, bytes({1, 2}))).status, int(SimStation::ErrBadLength));
-    QCOMPARE(ask(*station, frame(false, 0x330)).status, int(SimStation::ErrMissing)); // no module 4
 
     QCOMPARE(ask(*station, frame(true, SimStation::commitAddress(2, 0))).status, 0);
     QCOMPARE(ask(*station, frame(true, SimStation::commitAddress(2, 0))).status, 0);
     QCOMPARE(station->commitCount(2, 0), 2);
     QCOMPARE(station->commitCount(1, 0), 0);
-    QCOMPARE(ask(*station, frame(false, 0x404)).status, int(SimStation::ErrUnknownAddress));
     QCOMPARE(ask(*station, frame(true, 0x40C)).status, int(SimStation::ErrMissing));
 }
 
 void tst_Station::liveInputValues_data()
 {
     QTest::addColumn<quint16>("address");
-    QTest::addColumn<double>("low"); // both 0: the register reads as zeros
+    QTest::addColumn<double>("low");
     QTest::addColumn<double>("high");
     // Modules TI4, AO4, CI4: module 1 channels sit at 20 + 5 per channel, module 3 at 60 + 5.
     QTest::newRow("TI4 channel 1 PV") << quint16(0x301) << 17.5 << 22.5;
     QTest::newRow("TI4 channel 4 PV") << quint16(0x30D) << 32.5 << 37.5;
     QTest::newRow("CI4 channel 2 PV") << quint16(0x325) << 62.5 << 67.5;
-    QTest::newRow("TI4 status") << quint16(0x300) << 0.0 << 0.0;
-    QTest::newRow("TI4 register 2") << quint16(0x302) << 0.0 << 0.0;
-    QTest::newRow("AO4 is an output") << quint16(0x311) << 0.0 << 0.0;
 }
 
 void tst_Station::liveInputValues()
@@ -257,10 +258,6 @@ void tst_Station::liveInputValues()
     const Decoded answer = ask(*station, frame(false, address));
     QCOMPARE(answer.status, 0);
     QCOMPARE(answer.data.size(), 4);
-    if (low == 0.0 && high == 0.0) {
-        QCOMPARE(answer.data, QByteArray(4, '\0'));
-        return;
-    }
     const quint32 bits = qFromBigEndian<quint32>(answer.data.constData());
     float pv = 0;
     std::memcpy(&pv, &bits, sizeof pv);
