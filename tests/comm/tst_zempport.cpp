@@ -93,7 +93,6 @@ void tst_ZEMPPort::response()
     QFETCH(QList<QByteArray>, chunks);
     QFETCH(int, status);
     QFETCH(QByteArray, data);
-    QFETCH(int, signalAddress);
     ScriptedPort port;
     port.setTimeout(100);
     port.answer = [&](const QByteArray &) { return chunks; };
@@ -109,7 +108,7 @@ void tst_ZEMPPort::response()
     // Exactly one signal: the response with its data count, or the error.
     QCOMPARE(responses.size() + errors.size(), 1);
     const QList<QVariant> signal = status == 0 ? responses.value(0) : errors.value(0);
-    QCOMPARE(signal.value(0).value<unsigned short>(), signalAddress);
+    QTEST(int(signal.value(0).value<unsigned short>()), "signalAddress");
     QCOMPARE(signal.value(1).toInt(), status == 0 ? int(data.size()) : status);
 }
 
@@ -131,17 +130,15 @@ void tst_ZEMPPort::tunnelled_data()
 void tst_ZEMPPort::tunnelled()
 {
     QFETCH(QByteArray, reply);
-    QFETCH(int, status);
-    QFETCH(QByteArray, data);
     ScriptedPort port;
     port.setTimeout(100);
     port.answer = [&](const QByteArray &) { return QList<QByteArray>{reply}; };
     ZempTransaction t(ZEMP_READ, 0x0010);
     t.tunnelAddress = 0x0301;
-    QCOMPARE(port.execute(t), status);
+    QTEST(port.execute(t), "status");
     // Outer write to the tunnel address carrying the inner read frame.
     QCOMPARE(port.frames.value(0), withChecksum(bytes("870301") + bytes("030010ED")));
-    QCOMPARE(QByteArray(reinterpret_cast<char *>(t.responseData), t.responseCount), data);
+    QTEST(QByteArray(reinterpret_cast<char *>(t.responseData), t.responseCount), "data");
 }
 
 void tst_ZEMPPort::strayBytesDoNotCompleteNextTransaction()
