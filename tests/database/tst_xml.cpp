@@ -39,7 +39,6 @@ public:
     {
         return QStringLiteral("%1 channel=\"%2\"").arg(xmlTag).arg(m_channel);
     }
-    int channel() const { return m_channel; }
 
 private:
     int m_channel;

@@ -205,14 +205,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pixmap");
 
         QTest::newRow("offline, not current") << 0x04u << "offline";
-        QTest::newRow("offline, child not current") << 0x10u << "offline";
         QTest::newRow("offline, error") << 0x01u << "error";
         QTest::newRow("offline, child error") << 0x08u << "childerror";
         QTest::newRow("error before child error") << 0x09u << "error";
         QTest::newRow("online, current") << 0x20u << "current";
         QTest::newRow("online, child not current") << 0x30u << "childnotcurrent";
         QTest::newRow("not current before child") << 0x34u << "notcurrent";
-        QTest::newRow("online, error") << 0x25u << "error";
         QTest::newRow("online, child error") << 0x3Cu << "childerror";
     }
 
@@ -239,8 +237,6 @@ private Q_SLOTS:
         QTest::newRow("online not current")
             << QList<int>{ 1 } << plain
             << table(connectionRow(true) + dataRow("CONFIGURATION NOT CURRENT"));
-        QTest::newRow("online error") << QList<int>{ 1, 8 } << plain
-                                      << table(connectionRow(true) + dataRow("CONFIGURATION ERROR"));
         QTest::newRow("online without data status")
             << QList<int>{ 1 } << QList<bool>{ false, false, false, false } << table(connectionRow(true));
         QTest::newRow("two-part firmware and serial")
@@ -515,13 +511,6 @@ private Q_SLOTS:
         RYXObject *target = nullptr;
         QCOMPARE(station.connection.pendingOperation(&target), QStringLiteral("download"));
         QCOMPARE(target, station.child);
-        RYXEventReceiver *receiver = nullptr;
-        QVERIFY(station.child->getMainWindow(nullptr, receiver));
-        QCOMPARE(receiver, &station.receiver);
-        ZEMPPort *port = nullptr;
-        unsigned tunnel = 7;
-        QVERIFY(!station.child->getPort(station.child, port, tunnel)); // no port yet
-        QCOMPARE(tunnel, 7u);
     }
 };
 
