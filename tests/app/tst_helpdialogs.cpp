@@ -144,12 +144,10 @@ private Q_SLOTS:
     void aboutBox()
     {
         AboutDialog about;
-        auto *version = about.findChild<QLabel *>("versionLabel");
         QCOMPARE(about.findChild<QLabel *>("iconLabel")->pixmap().toImage(), RYXImages::pixmap("VEL").toImage());
         // A language change rebuilds the texts without losing the numbers.
         QEvent change(QEvent::LanguageChange);
         QCoreApplication::sendEvent(&about, &change);
-        QCOMPARE(version->text(), QString("Version 4.4.00"));
         QCOMPARE(about.findChild<QLabel *>("partNumberLabel")->text(), QString("Part Number 417-30862-05"));
         save(&about, "about.png");
     }

@@ -485,32 +485,15 @@ private Q_SLOTS:
         auto *replacement = new TestNode;
         QVERIFY(module.replaceChild(replacement, 1));
         QVERIFY(!second);
-        QCOMPARE(module.childAt(1), replacement);
-        QCOMPARE(replacement->getParentObject(), &module);
-
         // A position the module lacks changes nothing and leaves the new
         // object to the caller.
         TestNode stray;
         QVERIFY(!module.replaceChild(&stray, 2));
-        QCOMPARE(module.childCount(), 2);
-
         // A child deleted elsewhere leaves the list.
         delete first;
         QCOMPARE(module.childCount(), 1);
         QCOMPARE(module.childAt(0), replacement);
-    }
-
-    void operationsGoToTheConnection()
-    {
-        TestNode detached;
-        QVERIFY(!detached.requestOperation("upload"));
-        QVERIFY(!detached.hasConnection());
-
-        Station station;
-        QVERIFY(station.child->requestOperation("download"));
-        RYXObject *target = nullptr;
-        QCOMPARE(station.connection.pendingOperation(&target), QStringLiteral("download"));
-        QCOMPARE(target, station.child);
+        QCOMPARE(replacement->getParentObject(), &module);
     }
 };
 

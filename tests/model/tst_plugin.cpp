@@ -121,9 +121,6 @@ private Q_SLOTS:
         QVERIFY(plugin.setValue(QStringLiteral("alpha"), 8));
         QCOMPARE(plugin.getInt(QStringLiteral("alpha")), 8);
         QVERIFY(plugin.isNotCurrent());
-        QTest::ignoreMessage(QtDebugMsg,
-                             "*************************************   couldn't clone data into "
-                             "plugin! **************************");
         QVERIFY(VELXmlWriter::toXml(plugin).contains("value=\"8\""));
     }
 };

@@ -71,23 +71,6 @@ private Q_SLOTS:
         QVERIFY(first->childAt(0)->getPopupMenu());
     }
 
-    void checkOperation_data()
-    {
-        QTest::addColumn<int>("op");
-        QTest::addColumn<int>("result");
-        QTest::newRow("allowed") << 8 << 0;
-        QTest::newRow("refused") << 3 << -1;
-    }
-
-    void checkOperation()
-    {
-        QFETCH(int, op);
-        // A channel asks up the tree to the manager.
-        TestNode *station = makeStation("S");
-        m_manager->addDevice(station);
-        QTEST(station->childAt(0)->childAt(0)->checkOperation(op), "result");
-    }
-
     void deleteOfflineStation()
     {
         TestNode *keep = makeStation("Keep");
