@@ -71,13 +71,6 @@ class tst_MainWindow : public QObject
         QVERIFY(widget->grab().save(RYX_SCREENSHOT_DIR "/" + name));
     }
 
-    void comparePrompt(const QString &title, const QString &text)
-    {
-        QCOMPARE(m_prompter.prompts().size(), 1);
-        QCOMPARE(m_prompter.prompts().first().title, title);
-        QCOMPARE(m_prompter.prompts().first().text, text);
-    }
-
     RYXScriptedPrompter m_prompter;
 
 private Q_SLOTS:
@@ -126,41 +119,36 @@ private Q_SLOTS:
         QCOMPARE(owners.value("Ctrl+G"), QStringLiteral("configure comms"));
     }
 
-    void notImplementedAccelerators_data()
+    void acceleratorsThatAsk_data()
     {
         QTest::addColumn<QString>("key");
-        QTest::newRow("close") << "Ctrl+L";
-        QTest::newRow("print") << "Ctrl+P";
-        QTest::newRow("print preview") << "Ctrl+V";
+        QTest::addColumn<QMessageBox::StandardButton>("button");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("exitCodes");
+        const QString notImplemented = "This feature is not implemented.";
+        const QString exit = "Are you sure you would like to exit RYXConfig?";
+        QTest::newRow("close") << "Ctrl+L" << QMessageBox::Ok << "Warning" << notImplemented << QList<int>{};
+        QTest::newRow("print") << "Ctrl+P" << QMessageBox::Ok << "Warning" << notImplemented << QList<int>{};
+        QTest::newRow("print preview") << "Ctrl+V" << QMessageBox::Ok << "Warning" << notImplemented << QList<int>{};
+        QTest::newRow("exit, yes ends with 0") << "Ctrl+X" << QMessageBox::Yes << "RYX Config" << exit << QList<int>{ 0 };
+        QTest::newRow("exit, no keeps running") << "Ctrl+X" << QMessageBox::No << "RYX Config" << exit << QList<int>{};
     }
 
-    void notImplementedAccelerators()
+    void acceleratorsThatAsk()
     {
         QFETCH(QString, key);
+        QFETCH(QMessageBox::StandardButton, button);
         auto window = makeWindow();
         // Print and Print Preview are enabled only with an object selected.
         window->addRootObject(new RYXObject);
         QVERIFY(action(window.get(), "print")->isEnabled());
-        QTest::keySequence(window.get(), QKeySequence(key));
-        comparePrompt("Warning", "This feature is not implemented.");
-    }
-
-    void exitAsksAndHonoursTheAnswer_data()
-    {
-        QTest::addColumn<QMessageBox::StandardButton>("button");
-        QTest::addColumn<QList<int>>("exitCodes");
-        QTest::newRow("yes ends the program with 0") << QMessageBox::Yes << QList<int>{ 0 };
-        QTest::newRow("no keeps running") << QMessageBox::No << QList<int>{};
-    }
-
-    void exitAsksAndHonoursTheAnswer()
-    {
-        QFETCH(QMessageBox::StandardButton, button);
-        auto window = makeWindow();
         m_prompter.queueButton(button);
-        QTest::keySequence(window.get(), QKeySequence("Ctrl+X"));
+        QTest::keySequence(window.get(), QKeySequence(key));
         QTEST(window->exitCodes, "exitCodes");
-        comparePrompt("RYX Config", "Are you sure you would like to exit RYXConfig?");
+        QCOMPARE(m_prompter.prompts().size(), 1);
+        QTEST(m_prompter.prompts().first().title, "title");
+        QTEST(m_prompter.prompts().first().text, "text");
     }
 
     void languageMenuOnlyInExtendedMode()
