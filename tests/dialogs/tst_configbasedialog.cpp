@@ -198,68 +198,57 @@ private Q_SLOTS:
         QCOMPARE(m_dialog->InputZeroEdit->text(), QString::asprintf("%.4f", stored.toDouble()));
     }
 
-    void radioButtons_data()
+    void choices_data()
     {
+        QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("initial");
-        QTest::addColumn<QString>("shown"); // the button the refresh switched on
-        QTest::addColumn<bool>("clickPreset");
+        QTest::addColumn<QString>("shown");  // the radio button the refresh switched on, or the combo text
+        QTest::addColumn<QString>("choice"); // the radio button clicked, or the combo index chosen
         QTest::addColumn<Stores>("stored");
 
-        QTest::newRow("switching on stores only its value") << "hold" << "hold" << true << Stores{ Store("failmode", "preset") };
-        QTest::newRow("back to hold") << "preset" << "preset" << false << Stores{ Store("failmode", "hold") };
-        QTest::newRow("clicking the button already on") << "hold" << "hold" << false << Stores{};
-        QTest::newRow("value of no button shows none") << "bogus" << "" << true << Stores{ Store("failmode", "preset") };
+        QTest::newRow("switching on stores only its value") << "failmode" << "hold" << "hold" << "preset" << Stores{ Store("failmode", "preset") };
+        QTest::newRow("back to hold") << "failmode" << "preset" << "preset" << "hold" << Stores{ Store("failmode", "hold") };
+        QTest::newRow("clicking the button already on") << "failmode" << "hold" << "hold" << "hold" << Stores{};
+        QTest::newRow("value of no button shows none") << "failmode" << "bogus" << "" << "preset" << Stores{ Store("failmode", "preset") };
+        QTest::newRow("value in the table") << "inputtype" << "2" << "Thermocouple" << "" << Stores{};
+        QTest::newRow("value not in the table shows the first") << "inputtype" << "3" << "RTD" << "" << Stores{};
+        QTest::newRow("choosing the entry shown stores it") << "inputtype" << "5" << "Millivolt" << "2" << Stores{ Store("inputtype", "5") };
+        QTest::newRow("choice over a value not in the table") << "inputtype" << "3" << "RTD" << "0" << Stores{ Store("inputtype", "1") };
     }
 
-    void radioButtons()
+    void choices()
     {
+        QFETCH(QString, key);
         QFETCH(QString, initial);
         QFETCH(QString, shown);
-        QFETCH(bool, clickPreset);
+        QFETCH(QString, choice);
 
-        m_object->preset("failmode", initial);
+        m_object->preset(key, initial);
         m_dialog->requestUpdate();
-        QCOMPARE(m_dialog->radioButtonHold->isChecked(), shown == "hold");
-        QCOMPARE(m_dialog->radioButtonPreset->isChecked(), shown == "preset");
         QCOMPARE(m_object->stores, Stores{}); // showing is no choice
-        (clickPreset ? m_dialog->radioButtonPreset : m_dialog->radioButtonHold)->click();
-        QTEST(m_object->stores, "stored");
-        QCOMPARE(m_dialog->radioButtonPreset->isChecked(), clickPreset);
-        QCOMPARE(m_dialog->radioButtonHold->isChecked(), !clickPreset);
-    }
-
-    void combo_data()
-    {
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("choose"); // -1: the user chooses nothing
-        QTest::addColumn<Stores>("stored");
-
-        QTest::newRow("value in the table") << "2" << "Thermocouple" << -1 << Stores{};
-        QTest::newRow("value not in the table shows the first") << "3" << "RTD" << -1 << Stores{};
-        QTest::newRow("choosing the entry shown stores it") << "5" << "Millivolt" << 2 << Stores{ Store("inputtype", "5") };
-        QTest::newRow("choice over a value not in the table") << "3" << "RTD" << 0 << Stores{ Store("inputtype", "1") };
-    }
-
-    void combo()
-    {
-        QFETCH(QString, value);
-        QFETCH(int, choose);
-
-        m_object->preset("inputtype", value);
-        m_dialog->requestUpdate();
-        if (choose >= 0) {
-            m_dialog->cbInputType->setCurrentIndex(choose);
-            emit m_dialog->cbInputType->activated(choose);
+        if (key == "failmode") {
+            QCOMPARE(m_dialog->radioButtonHold->isChecked(), shown == "hold");
+            QCOMPARE(m_dialog->radioButtonPreset->isChecked(), shown == "preset");
+            (choice == "preset" ? m_dialog->radioButtonPreset : m_dialog->radioButtonHold)->click();
+            QCOMPARE(m_dialog->radioButtonPreset->isChecked(), choice == "preset");
+            QCOMPARE(m_dialog->radioButtonHold->isChecked(), choice != "preset");
+        } else {
+            if (!choice.isEmpty()) {
+                m_dialog->cbInputType->setCurrentIndex(choice.toInt());
+                emit m_dialog->cbInputType->activated(choice.toInt());
+            }
+            QCOMPARE(m_dialog->cbInputType->count(), 3); // refilled, never appended
+            QCOMPARE(m_dialog->cbInputType->currentText(), shown);
         }
         QTEST(m_object->stores, "stored");
-        QCOMPARE(m_dialog->cbInputType->count(), 3); // refilled, never appended
-        QTEST(m_dialog->cbInputType->currentText(), "shown");
+    }
 
-        // Without a table the combo box is hidden and a choice reports nothing.
+    void comboWithoutTableIsHidden()
+    {
         m_dialog->hideCombo = true;
         m_dialog->requestUpdate();
         QVERIFY(m_dialog->cbInputType->isHidden());
+        // A choice without a table reports nothing.
         ComboBoxCtl bare;
         bare.attach(m_dialog->cbInputType);
         QSignalSpy changes(&bare, &ComboBoxCtl::ValueChanged);
