@@ -37,31 +37,20 @@ private Q_SLOTS:
 
 void tst_ZEMPPort::buildFrame_data()
 {
-    QTest::addColumn<int>("op");
-    QTest::addColumn<int>("address");
     QTest::addColumn<QByteArray>("data");
-    QTest::addColumn<bool>("withData");
     QTest::addColumn<QByteArray>("frame");
-
-    QTest::newRow("read 0x1234") << int(ZEMP_READ) << 0x1234 << QByteArray() << false << bytes("031234B7");
-    QTest::newRow("write 05 to 0x0010") << int(ZEMP_WRITE) << 0x0010 << bytes("05") << true << bytes("84001005" "67");
-    QTest::newRow("largest payload") << int(ZEMP_WRITE) << 0xFFFF << QByteArray(ZEMP_MAX_DATA, '\x01') << true
+    QTest::newRow("largest payload") << QByteArray(ZEMP_MAX_DATA, '\x01')
                                      << withChecksum(bytes("FFFFFF") + QByteArray(ZEMP_MAX_DATA, '\x01'));
-    QTest::newRow("payload too long") << int(ZEMP_WRITE) << 1 << QByteArray(ZEMP_MAX_DATA + 1, '\x01') << true << QByteArray();
+    QTest::newRow("payload too long") << QByteArray(ZEMP_MAX_DATA + 1, '\x01') << QByteArray();
 }
 
 void tst_ZEMPPort::buildFrame()
 {
-    QFETCH(int, op);
-    QFETCH(int, address);
     QFETCH(QByteArray, data);
-    QFETCH(bool, withData);
-    QFETCH(QByteArray, frame);
     BYTE out[ZEMP_MAX_FRAME + 8];
-    const int count = withData ? int(data.size()) : 2;
-    const int length = ZEMPPort::buildFrame(ZEMPOpEnum(op), quint16(address), count,
-                                            withData ? reinterpret_cast<const BYTE *>(data.constData()) : nullptr, out);
-    QCOMPARE(QByteArray(reinterpret_cast<char *>(out), length), frame);
+    const int length = ZEMPPort::buildFrame(ZEMP_WRITE, 0xFFFF, int(data.size()),
+                                            reinterpret_cast<const BYTE *>(data.constData()), out);
+    QTEST(QByteArray(reinterpret_cast<char *>(out), length), "frame");
     if (length > 0)
         QCOMPARE(ZEMPPort::frameChecksum(out, length), BYTE(0)); // whole frame sums to zero
 }

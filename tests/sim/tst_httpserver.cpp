@@ -44,7 +44,6 @@ private Q_SLOTS:
     void answersFrames();
     void malformedRequests_data();
     void malformedRequests();
-    void severalClientsInTurn();
     void droppedAnswerClosesEmpty();
     void delayedAnswer();
     void stalledClientsDoNotBlockOthersAndAreDropped();
@@ -169,17 +168,6 @@ void tst_HttpServer::malformedRequests()
     const HttpReply good = exchange({get(frameHex(false, 0x64))});
     QCOMPARE(good.body, QByteArray("050064001C7B"));
     QCOMPARE(m_server->connectionsServed(), 2);
-}
-
-void tst_HttpServer::severalClientsInTurn()
-{
-    for (int i = 0; i < 20; ++i) {
-        const QByteArray name = "ST" + QByteArray::number(i);
-        QCOMPARE(exchange({get(frameHex(true, 0x0C, name))}).body, QByteArray("03000CF1"));
-        QCOMPARE(QByteArray::fromHex(exchange({get(frameHex(false, 0x0C))}).body).mid(3, name.size()), name);
-    }
-    QCOMPARE(m_server->connectionsServed(), 40);
-    QCOMPARE(m_station->requestCount(), quint64(40));
 }
 
 void tst_HttpServer::droppedAnswerClosesEmpty()
