@@ -17,9 +17,7 @@ class TestObject : public RYXObject
 public:
     explicit TestObject(const QString &tag)
     {
-        xmlTag = tag;
-        family = tag;
-        name = tag;
+        xmlTag = family = name = tag;
         ++live;
     }
     ~TestObject() override { --live; }
