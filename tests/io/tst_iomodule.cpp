@@ -20,33 +20,26 @@ class tst_IOModule : public QObject
 private Q_SLOTS:
     void addresses_data()
     {
-        QTest::addColumn<int>("module");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("j");
-        QTest::addColumn<int>("tunnel");
-        QTest::addColumn<int>("reg");
-        QTest::addColumn<int>("commit");
-        QTest::newRow("module 1, third channel") << 1 << 2 << 3 << 0x1002 << 0x30B << 0x402;
-        QTest::newRow("module 3, second channel, register 1") << 3 << 1 << 1 << 0x1009 << 0x325 << 0x409;
-        QTest::newRow("module 16, fourth channel") << 16 << 3 << 3 << 0x103F << 0x3FF << 0x43F;
-        QTest::newRow("unplaced counts as 1") << 0 << 1 << 0 << 0x1001 << 0x304 << 0x401;
+        QTest::addColumn<QList<int>>("place"); // module, channel index, register
+        QTest::addColumn<QList<int>>("addresses"); // tunnel, value register, commit
+        QTest::newRow("module 1, third channel") << QList<int>{1, 2, 3} << QList<int>{0x1002, 0x30B, 0x402};
+        QTest::newRow("module 3, second channel") << QList<int>{3, 1, 1} << QList<int>{0x1009, 0x325, 0x409};
+        QTest::newRow("module 16, fourth channel") << QList<int>{16, 3, 3} << QList<int>{0x103F, 0x3FF, 0x43F};
+        QTest::newRow("unplaced counts as 1") << QList<int>{0, 1, 0} << QList<int>{0x1001, 0x304, 0x401};
     }
 
     // The simulator must agree, or every transfer would reach the wrong point.
     void addresses()
     {
-        QFETCH(int, module);
-        QFETCH(int, index);
-        QFETCH(int, j);
-        QFETCH(int, tunnel);
-        QFETCH(int, reg);
-        QFETCH(int, commit);
-        QCOMPARE(int(RYXIOModule::tunnelAddress(module, index)), tunnel);
-        QCOMPARE(int(RYXIOModule::valueRegisterAddress(module, index, j)), reg);
-        QCOMPARE(int(RYXIOModule::commitAddress(module, index)), commit);
-        QCOMPARE(int(SimStation::tunnelAddress(module, index)), tunnel);
-        QCOMPARE(int(SimStation::registerAddress(module, index, j)), reg);
-        QCOMPARE(int(SimStation::commitAddress(module, index)), commit);
+        QFETCH(QList<int>, place);
+        QFETCH(QList<int>, addresses);
+        const int m = place[0], i = place[1], j = place[2];
+        QCOMPARE((QList<int>{RYXIOModule::tunnelAddress(m, i), RYXIOModule::valueRegisterAddress(m, i, j),
+                             RYXIOModule::commitAddress(m, i)}),
+                 addresses);
+        QCOMPARE((QList<int>{SimStation::tunnelAddress(m, i), SimStation::registerAddress(m, i, j),
+                             SimStation::commitAddress(m, i)}),
+                 addresses);
     }
 
     void names()

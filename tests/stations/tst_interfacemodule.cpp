@@ -182,24 +182,20 @@ private Q_SLOTS:
         QCOMPARE(rig.results().last(), QStringLiteral("Test Station overall upload failure!"));
     }
 
+    // The modules after a deleted one move up: number, names and addresses.
     void deleteRenumbersFollowingModules()
     {
-        TestStation station;
-        RYXConnection connection(&station);
-        connection.setPort(new ZEMPTCPPort(QStringLiteral("127.0.0.1:1")));
-        station.setConnection(&connection);
+        Rig rig(QString(), {RYXInterfaceModule::TIMType, RYXInterfaceModule::AOMType, RYXInterfaceModule::AIMType});
+        QVERIFY(rig.ok);
         auto *plugin = new RYXObject;
-        station.addChild(plugin); // plug-ins share the children list
-        auto *first = new TestModule(RYXInterfaceModule::TIMType);
-        QPointer<TestModule> second = new TestModule(RYXInterfaceModule::AOMType);
-        auto *third = new TestModule(RYXInterfaceModule::AIMType);
-        for (TestModule *module : {first, second.data(), third})
-            station.addChild(module);
-
-        QVERIFY(station.deleteChild(second));
+        rig.station.addChild(plugin); // plug-ins share the children list
+        const QList<RYXIOModule *> modules = rig.station.modules();
+        QPointer<RYXIOModule> second = modules.at(1);
+        QVERIFY(rig.station.deleteChild(second));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(second.isNull());
-        QCOMPARE(station.getChildren(), (QList<RYXObject *>{plugin, first, third}));
+        RYXIOModule *third = modules.at(2);
+        QCOMPARE(rig.station.getChildren(), (QList<RYXObject *>{modules.at(0), third, plugin}));
         QCOMPARE(third->getModuleNumber(), 2);
         QCOMPARE(third->objectName(), QStringLiteral("AIM Analog Input (AI4) Module 2"));
         QCOMPARE(third->getName(), third->objectName());
@@ -208,7 +204,6 @@ private Q_SLOTS:
         unsigned tunnel = 0;
         QVERIFY(third->getPort(third->childAt(2), port, tunnel));
         QCOMPARE(tunnel, 0x1006u);
-        station.setConnection(nullptr);
     }
 
     // Registering twice is harmless; kinds and codes without a class of their
