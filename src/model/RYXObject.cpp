@@ -2,6 +2,7 @@
 
 #include "app/RYXImages.h"
 #include "app/RYXListViewItem.h"
+#include "app/RYXFileCommands.h"
 #include "app/RYXPrompter.h"
 #include "comm/RYXConnection.h"
 #include "comm/TransferContext.h"
@@ -878,8 +879,7 @@ void RYXObject::saveAsSlot()
     QString fileName = RYXPrompter::saveFileName(nullptr, QStringLiteral("*.xml"));
     if (fileName.isEmpty())
         return;
-    if (!fileName.contains(QLatin1Char('.')))
-        fileName += QStringLiteral(".xml");
+    fileName = RYXFileCommands::withDefaultExtension(fileName);
     if (QFile::exists(fileName)
         && !RYXPrompter::warningYesNo(nullptr, QStringLiteral("RYX Config"),
                                       QStringLiteral("This file already exists, would you like "
