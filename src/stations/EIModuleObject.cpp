@@ -545,9 +545,10 @@ void EIModuleObject::readProcessData(TransferContext &context)
     if (statusRead) {
         const unsigned status = getUInt(QStringLiteral("status"));
         const QString word = QString::asprintf("0x%.4X", status);
+        // The row's own LED tells at a glance whether any status bit is set.
+        const QString icon = status ? QStringLiteral("TinyRedLED") : QStringLiteral("TinyGreenLED");
         for (const StatusLine &line : statusLines(status))
-            values.append({ QStringLiteral("TinyGreenLED"), QStringLiteral("Interface Module Status"),
-                            word, line.first, line.second });
+            values.append({ icon, QStringLiteral("Interface Module Status"), word, line.first, line.second });
     }
     if (context.readPoint(QStringLiteral("clocktime"), true, true) == 0)
         values.append({ QStringLiteral("TinyGreenLED"), QStringLiteral("Station Clock"),

@@ -14,6 +14,7 @@
 #include "support/RunOnWorker.h"
 
 #include "SimCatalog.h"
+#include "SimPointMap.h"
 #include "SimStation.h"
 #include "SimThread.h"
 

@@ -218,6 +218,7 @@ private Q_SLOTS:
         QVERIFY(rig.ok);
         rig.station.setOnline(true);
         rig.station.setValue("updatefreq", "1");
+        QVERIFY(rig.sim->station()->setPoint(0, SimCatalog::StatusPoint, SimPointMap::integerBytes(0x21, 2)));
         XIMProcessObjectPlugin *plugin = rig.station.processPlugin();
         std::unique_ptr<QWidget> dialog(plugin->createDialog(nullptr, nullptr, nullptr));
         plugin->toggleMonitoring(true);
@@ -237,7 +238,9 @@ private Q_SLOTS:
         QCOMPARE(rig.station.getString("monitormessage"), QStringLiteral("IDLE"));
         QVERIFY(rig.station.getString("lastupdate") != QStringLiteral("<n/a>"));
         QVERIFY(plugin->isDataCurrent());
-        QCOMPARE(plugin->processValues().first().value, QStringLiteral("0x0000"));
+        // The status row shows the word and, with bits set, a red LED.
+        QCOMPARE(plugin->processValues().first().value, QStringLiteral("0x0021"));
+        QCOMPARE(plugin->processValues().first().iconName, QStringLiteral("TinyRedLED"));
 
         // Leaving the page ends the monitoring.
         dialog.reset();
