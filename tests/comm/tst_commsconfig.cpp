@@ -81,19 +81,192 @@ class tst_CommsConfig : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
+        m_master = posix_openpt(O_RDWR | O_NOCTTY);
+        QVERIFY(m_master >= 0 && grantpt(m_master) == 0 && unlockpt(m_master) == 0);
+        m_slave = QString::fromLocal8Bit(ptsname(m_master));
+    }
     void cleanupTestCase() { ::close(m_master); }
-    void init();
-    void cleanup();
 
-    void chosenComPort_data();
-    void chosenComPort();
-    void presentationHidesWhatTheStationLacks_data();
-    void presentationHidesWhatTheStationLacks();
-    void setUpOutcome_data();
-    void setUpOutcome();
-    void devicePathIsProposedNextTime();
-    void recentAddressesMoveToTopAndKeepTen();
+    void init()
+    {
+        store().clear();
+        m_prompter.clear();
+        RYXPrompter::setInstance(&m_prompter);
+        m_station = new TransportStation;
+        m_connection = new RYXConnection(m_station);
+        m_connection->setEventReceiver(&m_receiver);
+        m_station->setConnection(m_connection);
+    }
+
+    void cleanup()
+    {
+        CommsSetup::setDialogHook(nullptr);
+        m_station->setConnection(nullptr);
+        delete m_connection;
+        delete m_station;
+        RYXPrompter::setInstance(nullptr);
+    }
+
+    void chosenComPort_data()
+    {
+        QTest::addColumn<bool>("tcp");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<QString>("path");
+
+        QTest::newRow("COM 1") << false << 0 << QString() << 1 << QString();
+        QTest::newRow("other 7") << false << 4 << "7" << 7 << QString();
+        QTest::newRow("other padded") << false << 4 << " 12 " << 12 << QString();
+        QTest::newRow("other path") << false << 4 << "/dev/ttyUSB0" << int(CommsConfigDialog::DevicePathPort) << "/dev/ttyUSB0";
+        QTest::newRow("other empty") << false << 4 << "" << -1 << QString();
+        QTest::newRow("other zero is not TCP/IP") << false << 4 << "0" << -1 << QString();
+        QTest::newRow("TCP/IP") << true << 0 << QString() << 0 << QString();
+    }
+
+    void chosenComPort()
+    {
+        QFETCH(bool, tcp);
+        QFETCH(int, index);
+        QFETCH(QString, other);
+        CommsConfigDialog dialog;
+        QCOMPARE(dialog.chosenComPort(), -1); // nothing selected yet
+        choose(index, other)(dialog);
+        if (tcp)
+            child<QRadioButton>(dialog, "TCPRadioButton")->click();
+        QTEST(dialog.chosenComPort(), "port");
+        QTEST(dialog.chosenDevicePath(), "path");
+        QCOMPARE(child<QLineEdit>(dialog, "otherEdit")->isHidden(), index != CommsConfigDialog::OtherIndex);
+        QCOMPARE(child<QGroupBox>(dialog, "RSGroupBox")->isEnabled(), !tcp);
+        QCOMPARE(child<QGroupBox>(dialog, "TCPGroupBox")->isEnabled(), tcp);
+    }
+
+    void presentationHidesWhatTheStationLacks_data()
+    {
+        QTest::addColumn<unsigned>("transports");
+        QTest::addColumn<QList<bool>>("shown"); // physical, RS 232, TCP/IP
+        QTest::addColumn<bool>("tcpChosen");
+        QTest::newRow("both") << 3u << QList<bool>{ true, true, true } << false;
+        QTest::newRow("RS 232 only") << 1u << QList<bool>{ false, true, false } << false;
+        QTest::newRow("TCP/IP only") << 2u << QList<bool>{ false, false, true } << true;
+    }
+
+    void presentationHidesWhatTheStationLacks()
+    {
+        QFETCH(unsigned, transports);
+        QFETCH(bool, tcpChosen);
+        m_station->transports = transports;
+        CommsSetup::writeRecentAddresses({ "10.0.0.9", "10.0.0.8" });
+        QList<bool> shown;
+        QString address;
+        bool tcp = false;
+        CommsSetup::setDialogHook([&](CommsConfigDialog &dialog) {
+            for (const char *box : { "PhysicalGroupBox", "RSGroupBox", "TCPGroupBox" })
+                shown << !child<QGroupBox>(dialog, box)->isHidden();
+            address = child<QComboBox>(dialog, "IPComboBox")->currentText();
+            tcp = child<QRadioButton>(dialog, "TCPRadioButton")->isChecked();
+            return int(QDialog::Rejected);
+        });
+        QVERIFY(!CommsSetup(m_connection, m_station).run());
+        QTEST(shown, "shown");
+        QCOMPARE(tcp, tcpChosen);
+        if (tcpChosen) // the address used last is proposed
+            QCOMPARE(address, QStringLiteral("10.0.0.9"));
+        QVERIFY(!m_connection->getPort());
+    }
+
+    void setUpOutcome_data()
+    {
+        QTest::addColumn<bool>("tcp");
+        QTest::addColumn<QString>("typed"); // under "Other", or the address
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<QString>("remembered"); // the serial port | the recent addresses
+        const QString busy = QStringLiteral("Failed to open COM port, it may be in use.");
+        const QString station = QString::fromLatin1(CommsSetup::DefaultStationAddress);
+        QTest::newRow("COM 7 fails and is not remembered")
+            << false << "7" << false << "COM7 /dev/ttyS6 closed" << busy << "|";
+        QTest::newRow("device path opens and is remembered")
+            << false << m_slave << true << QStringLiteral("COM%1 %2 open").arg(CommsConfigDialog::DevicePathPort).arg(m_slave) << QString() << m_slave + "|";
+        QTest::newRow("empty address uses the default")
+            << true << "" << true << "COM0 " + station + ":80 as " + station << QString() << "|" + station;
+        QTest::newRow("plain address") << true << "192.168.7.7" << true << "COM0 192.168.7.7:80 as 192.168.7.7"
+                                       << QString() << "|192.168.7.7";
+        QTest::newRow("address with port") << true << "127.0.0.1:8081" << true
+                                           << "COM0 127.0.0.1:8081 as 127.0.0.1:8081" << QString() << "|127.0.0.1:8081";
+        QTest::newRow("port out of range") << true << "127.0.0.1:70000" << false << "none, COM-1"
+                                           << "\"127.0.0.1:70000\" is not a station address. Enter a host name or IP address, "
+                                              "optionally followed by \":\" and a port number from 1 to 65535." << "|";
+    }
+
+    void setUpOutcome()
+    {
+        QFETCH(bool, tcp);
+        QFETCH(QString, typed);
+        QFETCH(QString, prompt);
+        CommsSetup::setDialogHook(tcp ? chooseAddress(typed) : choose(CommsConfigDialog::OtherIndex, typed));
+        QTEST(CommsSetup(m_connection, m_station).run(), "ok");
+        QTEST(describe(*m_connection), "port");
+        QCOMPARE(m_prompter.promptTexts().join(QString()), prompt);
+        QTEST(store().value(QStringLiteral("/Comm Port")).toString() + '|' + CommsSetup::readRecentAddresses().join(','),
+              "remembered");
+        if (m_connection->getPort() && !prompt.isEmpty()) { // connecting opens it again and fails the same way
+            m_prompter.clear();
+            m_connection->connectSlot(false);
+            QCOMPARE(m_prompter.promptTexts(), QStringList{ prompt });
+            QVERIFY(!m_connection->isConnectRequested());
+        }
+    }
+
+    void devicePathIsProposedNextTime()
+    {
+        CommsSetup::setDialogHook(choose(CommsConfigDialog::OtherIndex, m_slave));
+        QVERIFY(CommsSetup(m_connection, m_station).run());
+        ZEMPPort *port = m_connection->getPort();
+        // A port that is open is kept without asking.
+        m_connection->configureCommsSlot();
+        QCOMPARE(m_connection->getPort(), port);
+        port->closePort();
+        QString proposed;
+        int proposedIndex = -1;
+        CommsSetup::setDialogHook([&](CommsConfigDialog &dialog) {
+            proposed = child<QLineEdit>(dialog, "otherEdit")->text();
+            proposedIndex = child<QComboBox>(dialog, "portComboBox")->currentIndex();
+            return int(QDialog::Rejected);
+        });
+        m_connection->configureCommsSlot();
+        QCOMPARE(proposedIndex, int(CommsConfigDialog::OtherIndex));
+        QCOMPARE(proposed, m_slave);
+        QCOMPARE(m_connection->getPort(), port); // cancelled: unchanged
+    }
+
+    void recentAddressesMoveToTopAndKeepTen()
+    {
+        m_station->transports = RYXInterfaceModule::TransportTCPIP;
+        QStringList ten;
+        for (int i = 1; i <= 10; ++i)
+            ten << QStringLiteral("10.0.0.%1").arg(i);
+        CommsSetup::writeRecentAddresses(ten);
+        QCOMPARE(CommsSetup::readRecentAddresses(), ten); // "IP10" read last
+
+        CommsSetup::setDialogHook(chooseAddress(QStringLiteral("10.0.0.5")));
+        QVERIFY(CommsSetup(m_connection, m_station).run());
+        QStringList expected = ten;
+        expected.move(4, 0);
+        QCOMPARE(CommsSetup::readRecentAddresses(), expected);
+
+        CommsSetup::setDialogHook(chooseAddress(QStringLiteral("station.local:8080")));
+        QVERIFY(CommsSetup(m_connection, m_station).run());
+        expected.prepend(QStringLiteral("station.local:8080"));
+        expected.removeLast();
+        QCOMPARE(CommsSetup::readRecentAddresses(), expected);
+    }
 
 private:
     QTemporaryDir m_dir;
@@ -104,192 +277,6 @@ private:
     int m_master = -1; // a pty whose slave the serial port can open
     QString m_slave;
 };
-
-void tst_CommsConfig::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
-    m_master = posix_openpt(O_RDWR | O_NOCTTY);
-    QVERIFY(m_master >= 0 && grantpt(m_master) == 0 && unlockpt(m_master) == 0);
-    m_slave = QString::fromLocal8Bit(ptsname(m_master));
-}
-
-void tst_CommsConfig::init()
-{
-    store().clear();
-    m_prompter.clear();
-    RYXPrompter::setInstance(&m_prompter);
-    m_station = new TransportStation;
-    m_connection = new RYXConnection(m_station);
-    m_connection->setEventReceiver(&m_receiver);
-    m_station->setConnection(m_connection);
-}
-
-void tst_CommsConfig::cleanup()
-{
-    CommsSetup::setDialogHook(nullptr);
-    m_station->setConnection(nullptr);
-    delete m_connection;
-    delete m_station;
-    RYXPrompter::setInstance(nullptr);
-}
-
-void tst_CommsConfig::chosenComPort_data()
-{
-    QTest::addColumn<bool>("tcp");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("other");
-    QTest::addColumn<int>("port");
-    QTest::addColumn<QString>("path");
-
-    QTest::newRow("COM 1") << false << 0 << QString() << 1 << QString();
-    QTest::newRow("other 7") << false << 4 << "7" << 7 << QString();
-    QTest::newRow("other padded") << false << 4 << " 12 " << 12 << QString();
-    QTest::newRow("other path") << false << 4 << "/dev/ttyUSB0" << int(CommsConfigDialog::DevicePathPort) << "/dev/ttyUSB0";
-    QTest::newRow("other empty") << false << 4 << "" << -1 << QString();
-    QTest::newRow("other zero is not TCP/IP") << false << 4 << "0" << -1 << QString();
-    QTest::newRow("TCP/IP") << true << 0 << QString() << 0 << QString();
-}
-
-void tst_CommsConfig::chosenComPort()
-{
-    QFETCH(bool, tcp);
-    QFETCH(int, index);
-    QFETCH(QString, other);
-    CommsConfigDialog dialog;
-    QCOMPARE(dialog.chosenComPort(), -1); // nothing selected yet
-    choose(index, other)(dialog);
-    if (tcp)
-        child<QRadioButton>(dialog, "TCPRadioButton")->click();
-    QTEST(dialog.chosenComPort(), "port");
-    QTEST(dialog.chosenDevicePath(), "path");
-    QCOMPARE(child<QLineEdit>(dialog, "otherEdit")->isHidden(), index != CommsConfigDialog::OtherIndex);
-    QCOMPARE(child<QGroupBox>(dialog, "RSGroupBox")->isEnabled(), !tcp);
-    QCOMPARE(child<QGroupBox>(dialog, "TCPGroupBox")->isEnabled(), tcp);
-}
-
-void tst_CommsConfig::presentationHidesWhatTheStationLacks_data()
-{
-    QTest::addColumn<unsigned>("transports");
-    QTest::addColumn<QList<bool>>("shown"); // physical, RS 232, TCP/IP
-    QTest::addColumn<bool>("tcpChosen");
-    QTest::newRow("both") << 3u << QList<bool>{ true, true, true } << false;
-    QTest::newRow("RS 232 only") << 1u << QList<bool>{ false, true, false } << false;
-    QTest::newRow("TCP/IP only") << 2u << QList<bool>{ false, false, true } << true;
-}
-
-void tst_CommsConfig::presentationHidesWhatTheStationLacks()
-{
-    QFETCH(unsigned, transports);
-    QFETCH(bool, tcpChosen);
-    m_station->transports = transports;
-    CommsSetup::writeRecentAddresses({ "10.0.0.9", "10.0.0.8" });
-    QList<bool> shown;
-    QString address;
-    bool tcp = false;
-    CommsSetup::setDialogHook([&](CommsConfigDialog &dialog) {
-        for (const char *box : { "PhysicalGroupBox", "RSGroupBox", "TCPGroupBox" })
-            shown << !child<QGroupBox>(dialog, box)->isHidden();
-        address = child<QComboBox>(dialog, "IPComboBox")->currentText();
-        tcp = child<QRadioButton>(dialog, "TCPRadioButton")->isChecked();
-        return int(QDialog::Rejected);
-    });
-    QVERIFY(!CommsSetup(m_connection, m_station).run());
-    QTEST(shown, "shown");
-    QCOMPARE(tcp, tcpChosen);
-    if (tcpChosen) // the address used last is proposed
-        QCOMPARE(address, QStringLiteral("10.0.0.9"));
-    QVERIFY(!m_connection->getPort());
-}
-
-void tst_CommsConfig::setUpOutcome_data()
-{
-    QTest::addColumn<bool>("tcp");
-    QTest::addColumn<QString>("typed"); // under "Other", or the address
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<QString>("port");
-    QTest::addColumn<QString>("prompt");
-    QTest::addColumn<QString>("remembered"); // the serial port | the recent addresses
-    const QString busy = QStringLiteral("Failed to open COM port, it may be in use.");
-    const QString station = QString::fromLatin1(CommsSetup::DefaultStationAddress);
-    QTest::newRow("COM 7 fails and is not remembered")
-        << false << "7" << false << "COM7 /dev/ttyS6 closed" << busy << "|";
-    QTest::newRow("device path opens and is remembered")
-        << false << m_slave << true << QStringLiteral("COM%1 %2 open").arg(CommsConfigDialog::DevicePathPort).arg(m_slave) << QString() << m_slave + "|";
-    QTest::newRow("empty address uses the default")
-        << true << "" << true << "COM0 " + station + ":80 as " + station << QString() << "|" + station;
-    QTest::newRow("plain address") << true << "192.168.7.7" << true << "COM0 192.168.7.7:80 as 192.168.7.7"
-                                   << QString() << "|192.168.7.7";
-    QTest::newRow("address with port") << true << "127.0.0.1:8081" << true
-                                       << "COM0 127.0.0.1:8081 as 127.0.0.1:8081" << QString() << "|127.0.0.1:8081";
-    QTest::newRow("port out of range") << true << "127.0.0.1:70000" << false << "none, COM-1"
-                                       << "\"127.0.0.1:70000\" is not a station address. Enter a host name or IP address, "
-                                          "optionally followed by \":\" and a port number from 1 to 65535." << "|";
-}
-
-void tst_CommsConfig::setUpOutcome()
-{
-    QFETCH(bool, tcp);
-    QFETCH(QString, typed);
-    QFETCH(QString, prompt);
-    CommsSetup::setDialogHook(tcp ? chooseAddress(typed) : choose(CommsConfigDialog::OtherIndex, typed));
-    QTEST(CommsSetup(m_connection, m_station).run(), "ok");
-    QTEST(describe(*m_connection), "port");
-    QCOMPARE(m_prompter.promptTexts().join(QString()), prompt);
-    QTEST(store().value(QStringLiteral("/Comm Port")).toString() + '|' + CommsSetup::readRecentAddresses().join(','),
-          "remembered");
-    if (m_connection->getPort() && !prompt.isEmpty()) { // connecting opens it again and fails the same way
-        m_prompter.clear();
-        m_connection->connectSlot(false);
-        QCOMPARE(m_prompter.promptTexts(), QStringList{ prompt });
-        QVERIFY(!m_connection->isConnectRequested());
-    }
-}
-
-void tst_CommsConfig::devicePathIsProposedNextTime()
-{
-    CommsSetup::setDialogHook(choose(CommsConfigDialog::OtherIndex, m_slave));
-    QVERIFY(CommsSetup(m_connection, m_station).run());
-    ZEMPPort *port = m_connection->getPort();
-    // A port that is open is kept without asking.
-    m_connection->configureCommsSlot();
-    QCOMPARE(m_connection->getPort(), port);
-    port->closePort();
-    QString proposed;
-    int proposedIndex = -1;
-    CommsSetup::setDialogHook([&](CommsConfigDialog &dialog) {
-        proposed = child<QLineEdit>(dialog, "otherEdit")->text();
-        proposedIndex = child<QComboBox>(dialog, "portComboBox")->currentIndex();
-        return int(QDialog::Rejected);
-    });
-    m_connection->configureCommsSlot();
-    QCOMPARE(proposedIndex, int(CommsConfigDialog::OtherIndex));
-    QCOMPARE(proposed, m_slave);
-    QCOMPARE(m_connection->getPort(), port); // cancelled: unchanged
-}
-
-void tst_CommsConfig::recentAddressesMoveToTopAndKeepTen()
-{
-    m_station->transports = RYXInterfaceModule::TransportTCPIP;
-    QStringList ten;
-    for (int i = 1; i <= 10; ++i)
-        ten << QStringLiteral("10.0.0.%1").arg(i);
-    CommsSetup::writeRecentAddresses(ten);
-    QCOMPARE(CommsSetup::readRecentAddresses(), ten); // "IP10" read last
-
-    CommsSetup::setDialogHook(chooseAddress(QStringLiteral("10.0.0.5")));
-    QVERIFY(CommsSetup(m_connection, m_station).run());
-    QStringList expected = ten;
-    expected.move(4, 0);
-    QCOMPARE(CommsSetup::readRecentAddresses(), expected);
-
-    CommsSetup::setDialogHook(chooseAddress(QStringLiteral("station.local:8080")));
-    QVERIFY(CommsSetup(m_connection, m_station).run());
-    expected.prepend(QStringLiteral("station.local:8080"));
-    expected.removeLast();
-    QCOMPARE(CommsSetup::readRecentAddresses(), expected);
-}
 
 QTEST_MAIN(tst_CommsConfig)
 #include "tst_commsconfig.moc"

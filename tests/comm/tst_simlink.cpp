@@ -98,77 +98,74 @@ class tst_SimLink : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void station_data() { addTransports(); }
-    void station();
-    void faults_data();
-    void faults();
-};
 
-void tst_SimLink::station()
-{
-    QFETCH(bool, tcp);
-    Link link(tcp);
-    QVERIFY(link.ok);
-    int type = -99, other = -99, unknown = -99, second = -99, absent = -99;
-    link.run([&](TransferContext &c) {
-        type = c.verifyDeviceType(28);
-        other = c.verifyDeviceType(27);
-        c.readPoint(QStringLiteral("mim_moduletypes"));
-        unknown = c.readPoint(QStringLiteral("nosuchpoint"), true);
-        c.setTunnelAddress(SimStation::tunnelAddress(2, 0));
-        second = c.verifyType(1, true); // AO4 answers module type 1
-        c.setTunnelAddress(SimStation::tunnelAddress(5, 0));
-        absent = c.verifyType(1, true);
-    });
-    QCOMPARE(type, 0);
-    QCOMPARE(other, int(TransferContext::DifferentDevice));
-    QCOMPARE(link.value("mim_moduletypes"), QStringLiteral("0201") + QString(28, QLatin1Char('0')));
-    QCOMPARE(unknown, int(SimStation::ErrUnknownAddress));
-    QCOMPARE(second, 0);
-    QCOMPARE(absent, int(TransferContext::DeviceMissing));
-}
-
-void tst_SimLink::faults_data()
-{
-    QTest::addColumn<bool>("tcp");
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<int>("result");
-    for (bool tcp : {false, true}) {
-        const char *t = tcp ? "tcp" : "pty";
-        QTest::addRow("%s, every 2nd reply dropped", t) << tcp << "drop" << 0;
-        QTest::addRow("%s, every 2nd reply corrupt", t) << tcp << "corrupt" << 0;
-        QTest::addRow("%s, device error 66 on devicetype", t) << tcp << "error66" << 3;
-        QTest::addRow("%s, station gone silent", t) << tcp << "silent" << 2;
+    void station()
+    {
+        QFETCH(bool, tcp);
+        Link link(tcp);
+        QVERIFY(link.ok);
+        int type = -99, other = -99, unknown = -99, second = -99, absent = -99;
+        link.run([&](TransferContext &c) {
+            type = c.verifyDeviceType(28);
+            other = c.verifyDeviceType(27);
+            c.readPoint(QStringLiteral("mim_moduletypes"));
+            unknown = c.readPoint(QStringLiteral("nosuchpoint"), true);
+            c.setTunnelAddress(SimStation::tunnelAddress(2, 0));
+            second = c.verifyType(1, true); // AO4 answers module type 1
+            c.setTunnelAddress(SimStation::tunnelAddress(5, 0));
+            absent = c.verifyType(1, true);
+        });
+        QCOMPARE(type, 0);
+        QCOMPARE(other, int(TransferContext::DifferentDevice));
+        QCOMPARE(link.value("mim_moduletypes"), QStringLiteral("0201") + QString(28, QLatin1Char('0')));
+        QCOMPARE(unknown, int(SimStation::ErrUnknownAddress));
+        QCOMPARE(second, 0);
+        QCOMPARE(absent, int(TransferContext::DeviceMissing));
     }
-}
 
-void tst_SimLink::faults()
-{
-    QFETCH(bool, tcp);
-    QFETCH(QString, fault);
-    QFETCH(int, result);
-    Link link(tcp);
-    QVERIFY(link.ok);
-    SimFaults f;
-    if (fault == QLatin1String("drop"))
-        f.setDropEvery(2);
-    else if (fault == QLatin1String("corrupt"))
-        f.setCorruptEvery(2);
-    else if (fault == QLatin1String("error66"))
-        f.addDeviceError({66, SimCatalog::DeviceTypePoint, 0});
-    else
-        f.setSilentAfter(1);
-    link.sim->station()->setFaults(f);
-    int first = -99, verified = -99;
-    link.run([&](TransferContext &c) {
-        first = c.readPoint(QStringLiteral("mim_nummodules"));
-        verified = c.verifyDeviceType(28); // request 2 meets the fault, 3 is answered
-    });
-    QCOMPARE(first, 0);
-    QCOMPARE(link.value("mim_nummodules"), QStringLiteral("2"));
-    QCOMPARE(verified, result);
-    if (result == 0)
-        QCOMPARE(link.sim->station()->requestCount(), quint64(3));
-}
+    void faults_data()
+    {
+        QTest::addColumn<bool>("tcp");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("result");
+        for (bool tcp : {false, true}) {
+            const char *t = tcp ? "tcp" : "pty";
+            QTest::addRow("%s, every 2nd reply dropped", t) << tcp << "drop" << 0;
+            QTest::addRow("%s, every 2nd reply corrupt", t) << tcp << "corrupt" << 0;
+            QTest::addRow("%s, device error 66 on devicetype", t) << tcp << "error66" << 3;
+            QTest::addRow("%s, station gone silent", t) << tcp << "silent" << 2;
+        }
+    }
+
+    void faults()
+    {
+        QFETCH(bool, tcp);
+        QFETCH(QString, fault);
+        QFETCH(int, result);
+        Link link(tcp);
+        QVERIFY(link.ok);
+        SimFaults f;
+        if (fault == QLatin1String("drop"))
+            f.setDropEvery(2);
+        else if (fault == QLatin1String("corrupt"))
+            f.setCorruptEvery(2);
+        else if (fault == QLatin1String("error66"))
+            f.addDeviceError({66, SimCatalog::DeviceTypePoint, 0});
+        else
+            f.setSilentAfter(1);
+        link.sim->station()->setFaults(f);
+        int first = -99, verified = -99;
+        link.run([&](TransferContext &c) {
+            first = c.readPoint(QStringLiteral("mim_nummodules"));
+            verified = c.verifyDeviceType(28); // request 2 meets the fault, 3 is answered
+        });
+        QCOMPARE(first, 0);
+        QCOMPARE(link.value("mim_nummodules"), QStringLiteral("2"));
+        QCOMPARE(verified, result);
+        if (result == 0)
+            QCOMPARE(link.sim->station()->requestCount(), quint64(3));
+    }
+};
 
 QTEST_MAIN(tst_SimLink)
 #include "tst_simlink.moc"

@@ -72,156 +72,148 @@ class tst_TransferContext : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { DebugOutput = true; }
-    void attempts_data();
-    void attempts();
-    void cancel();
-    void refusedWithoutTransaction_data();
-    void refusedWithoutTransaction();
-    void progressEvents();
-    void reportFailure_data();
-    void reportFailure();
-};
 
-void tst_TransferContext::attempts_data()
-{
-    QTest::addColumn<QList<QByteArray>>("replies");
-    QTest::addColumn<bool>("singleAttempt");
-    QTest::addColumn<bool>("noThrow");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<int>("sent");
-    const QByteArray ok = response(0x10, "05");
-    const QByteArray busy = deviceError(0x10, 0x13);
-    QTest::newRow("third attempt") << QList<QByteArray>{busy, QByteArray(), ok} << false << false << 0 << 3;
-    QTest::newRow("all attempts fail") << QList<QByteArray>{busy, busy, busy} << false << false << 0x13 << 3;
-    QTest::newRow("all fail, no throw") << QList<QByteArray>{busy, busy, busy} << false << true << 0x13 << 3;
-    QTest::newRow("single attempt") << QList<QByteArray>{busy, ok} << true << false << 0x13 << 1;
-    QTest::newRow("single attempt times out") << QList<QByteArray>{} << true << false << ZEMP_ERR_TIMEOUT << 1;
-}
-
-void tst_TransferContext::attempts()
-{
-    QFETCH(QList<QByteArray>, replies);
-    QFETCH(bool, singleAttempt);
-    QFETCH(bool, noThrow);
-    QFETCH(int, status);
-    QFETCH(int, sent);
-    Rig rig;
-    rig.replies[0x10] = replies;
-    QSignalSpy debug(MessageRelay::instance(), &MessageRelay::DebugMessage);
-    TransferContext context(false, &rig.station, true);
-    int result = -99;
-    QString thrown;
-    try {
-        result = context.readPoint(QStringLiteral("offset"), singleAttempt, noThrow);
-    } catch (const CVELException_ExcessiveRetries &e) {
-        thrown = e.message();
-    }
-    QCOMPARE(rig.port->frames.size(), sent);
-    QCOMPARE(debug.size(), 1);
-    const QString line = debug[0][0].toString();
-    const int failed = status == 0 ? sent - 1 : sent;
-    const QRegularExpression expected(QStringLiteral("^  Read of offset returned error code is: %1, turnaround time: \\d+, retry count: %2$")
-                                          .arg(status).arg(failed));
-    QVERIFY2(expected.match(line).hasMatch(), qPrintable(line));
-    // Only a failure after every attempt, when allowed to, throws.
-    const bool throws = status != 0 && !singleAttempt && !noThrow;
-    QCOMPARE(thrown, throws ? QStringLiteral("Excessive Retries during") + line : QString());
-    QCOMPARE(result, throws ? -99 : status);
-    if (status == 0)
-        QCOMPARE(rig.station.getDatabase()->GetString(QStringLiteral("offset")), QStringLiteral("5"));
-}
-
-void tst_TransferContext::cancel()
-{
-    Rig rig;
-    TransferContext context(false, &rig.station, true);
-    // Cancel pressed while a write is on its way: the write completes, then
-    // the context stops the operation.
-    rig.port->answer = [&](const QByteArray &) {
-        rig.connection.setCancelRequested(true);
-        return QList<QByteArray>{ScriptedPort::withChecksum(bytes("030020"))};
-    };
-    QVERIFY_THROWS_EXCEPTION(CVELException_Cancel, context.writePoint(QStringLiteral("tag")));
-    QCOMPARE(rig.port->frames.size(), 1);
-    // A later read stops before sending anything.
-    QVERIFY_THROWS_EXCEPTION(CVELException_Cancel, context.readPoint(QStringLiteral("offset"), false, true));
-    QCOMPARE(rig.port->frames.size(), 1);
-}
-
-void tst_TransferContext::refusedWithoutTransaction_data()
-{
-    QTest::addColumn<QString>("point");
-    QTest::addColumn<bool>("write");
-    QTest::addColumn<bool>("counting"); // an inactive pass that counts the steps
-    QTest::newRow("text too long for its field") << "tag" << true << false;
-    QTest::newRow("missing point read") << "nosuchpoint" << false << false;
-    QTest::newRow("missing point write") << "nosuchpoint" << true << false;
-    QTest::newRow("counting pass read") << "offset" << false << true;
-    QTest::newRow("counting pass write") << "tag" << true << true;
-}
-
-void tst_TransferContext::refusedWithoutTransaction()
-{
-    QFETCH(QString, point);
-    QFETCH(bool, write);
-    QFETCH(bool, counting);
-    Rig rig;
-    rig.station.setValue(QStringLiteral("tag"), counting ? QStringLiteral("ABC") : QStringLiteral("ABCDEFGH"));
-    TransferContext context(counting, &rig.station, true);
-    context.setActive(!counting);
-    QCOMPARE(write ? context.writePoint(point, false, true) : context.readPoint(point, false, true), -1);
-    QVERIFY(rig.port->frames.isEmpty());
-    QCOMPARE(context.skippedCount(), counting ? 1 : 0);
-    QCOMPARE(context.stepCount(), 0);
-}
-
-void tst_TransferContext::progressEvents()
-{
-    Rig rig;
-    rig.replies[0x10] << response(0x10, "01");
-    rig.replies[0x20] << deviceError(0x20, 0x13) << ScriptedPort::withChecksum(bytes("030020"));
+    void attempts_data()
     {
-        TransferContext context(true, &rig.station, false);
-        context.setProgressTitle(QStringLiteral("Uploading"));
-        QTRY_COMPARE(rig.receiver.progressMode(), 0);
-        QCOMPARE(context.readPoint(QStringLiteral("offset")), 0);
-        QCOMPARE(context.writePoint(QStringLiteral("tag")), 0);
-        // A step per point: the retry of the write adds none.
-        QCOMPARE(context.stepCount(), 2);
-        QTRY_COMPARE(rig.receiver.progressStep(), 2);
-        QCOMPARE(rig.receiver.progressTitle(), QStringLiteral("Uploading"));
+        QTest::addColumn<QList<QByteArray>>("replies");
+        QTest::addColumn<bool>("singleAttempt");
+        QTest::addColumn<bool>("noThrow");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("sent");
+        const QByteArray ok = response(0x10, "05");
+        const QByteArray busy = deviceError(0x10, 0x13);
+        QTest::newRow("third attempt") << QList<QByteArray>{busy, QByteArray(), ok} << false << false << 0 << 3;
+        QTest::newRow("all attempts fail") << QList<QByteArray>{busy, busy, busy} << false << false << 0x13 << 3;
+        QTest::newRow("all fail, no throw") << QList<QByteArray>{busy, busy, busy} << false << true << 0x13 << 3;
+        QTest::newRow("single attempt") << QList<QByteArray>{busy, ok} << true << false << 0x13 << 1;
+        QTest::newRow("single attempt times out") << QList<QByteArray>{} << true << false << ZEMP_ERR_TIMEOUT << 1;
     }
-    QTRY_COMPARE(rig.receiver.progressMode(), 2);
-}
 
-void tst_TransferContext::reportFailure_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("detail");
-    QTest::addColumn<QString>("line");
-    QTest::newRow("success") << 0 << QString() << QString();
-    QTest::newRow("unknown code") << 42 << QString() << "Test station upload Undetermined failure (please report.)";
-    QTest::newRow("detail wins") << 2 << "Cable pulled." << "Test station upload Cable pulled.";
-}
-
-void tst_TransferContext::reportFailure()
-{
-    QFETCH(int, code);
-    QFETCH(QString, detail);
-    QFETCH(QString, line);
-    Rig rig;
-    QSignalSpy results(&rig.receiver, &RYXHeadlessReceiver::progressResultAdded);
+    void attempts()
     {
+        QFETCH(QList<QByteArray>, replies);
+        QFETCH(bool, singleAttempt);
+        QFETCH(bool, noThrow);
+        QFETCH(int, status);
+        QFETCH(int, sent);
+        Rig rig;
+        rig.replies[0x10] = replies;
+        QSignalSpy debug(MessageRelay::instance(), &MessageRelay::DebugMessage);
         TransferContext context(false, &rig.station, true);
-        QCOMPARE(context.reportFailure(code, QStringLiteral("upload"), detail), code);
-        context.addProgressResult(QStringLiteral("SmallGreenLED"), QStringLiteral("end"));
+        int result = -99;
+        QString thrown;
+        try {
+            result = context.readPoint(QStringLiteral("offset"), singleAttempt, noThrow);
+        } catch (const CVELException_ExcessiveRetries &e) {
+            thrown = e.message();
+        }
+        QCOMPARE(rig.port->frames.size(), sent);
+        QCOMPARE(debug.size(), 1);
+        const QString line = debug[0][0].toString();
+        const int failed = status == 0 ? sent - 1 : sent;
+        const QRegularExpression expected(QStringLiteral("^  Read of offset returned error code is: %1, turnaround time: \\d+, retry count: %2$")
+                                              .arg(status).arg(failed));
+        QVERIFY2(expected.match(line).hasMatch(), qPrintable(line));
+        // Only a failure after every attempt, when allowed to, throws.
+        const bool throws = status != 0 && !singleAttempt && !noThrow;
+        QCOMPARE(thrown, throws ? QStringLiteral("Excessive Retries during") + line : QString());
+        QCOMPARE(result, throws ? -99 : status);
+        if (status == 0)
+            QCOMPARE(rig.station.getDatabase()->GetString(QStringLiteral("offset")), QStringLiteral("5"));
     }
-    QTRY_COMPARE(results.size(), line.isEmpty() ? 1 : 2);
-    if (!line.isEmpty()) {
-        QCOMPARE(results[0][0].toString(), QStringLiteral("SmallRedLED"));
-        QCOMPARE(results[0][1].toString(), line);
+
+    void cancel()
+    {
+        Rig rig;
+        TransferContext context(false, &rig.station, true);
+        // Cancel pressed while a write is on its way: the write completes, then
+        // the context stops the operation.
+        rig.port->answer = [&](const QByteArray &) {
+            rig.connection.setCancelRequested(true);
+            return QList<QByteArray>{ScriptedPort::withChecksum(bytes("030020"))};
+        };
+        QVERIFY_THROWS_EXCEPTION(CVELException_Cancel, context.writePoint(QStringLiteral("tag")));
+        QCOMPARE(rig.port->frames.size(), 1);
+        // A later read stops before sending anything.
+        QVERIFY_THROWS_EXCEPTION(CVELException_Cancel, context.readPoint(QStringLiteral("offset"), false, true));
+        QCOMPARE(rig.port->frames.size(), 1);
     }
-}
+
+    void refusedWithoutTransaction_data()
+    {
+        QTest::addColumn<QString>("point");
+        QTest::addColumn<bool>("write");
+        QTest::addColumn<bool>("counting"); // an inactive pass that counts the steps
+        QTest::newRow("text too long for its field") << "tag" << true << false;
+        QTest::newRow("missing point read") << "nosuchpoint" << false << false;
+        QTest::newRow("missing point write") << "nosuchpoint" << true << false;
+        QTest::newRow("counting pass read") << "offset" << false << true;
+        QTest::newRow("counting pass write") << "tag" << true << true;
+    }
+
+    void refusedWithoutTransaction()
+    {
+        QFETCH(QString, point);
+        QFETCH(bool, write);
+        QFETCH(bool, counting);
+        Rig rig;
+        rig.station.setValue(QStringLiteral("tag"), counting ? QStringLiteral("ABC") : QStringLiteral("ABCDEFGH"));
+        TransferContext context(counting, &rig.station, true);
+        context.setActive(!counting);
+        QCOMPARE(write ? context.writePoint(point, false, true) : context.readPoint(point, false, true), -1);
+        QVERIFY(rig.port->frames.isEmpty());
+        QCOMPARE(context.skippedCount(), counting ? 1 : 0);
+        QCOMPARE(context.stepCount(), 0);
+    }
+
+    void progressEvents()
+    {
+        Rig rig;
+        rig.replies[0x10] << response(0x10, "01");
+        rig.replies[0x20] << deviceError(0x20, 0x13) << ScriptedPort::withChecksum(bytes("030020"));
+        {
+            TransferContext context(true, &rig.station, false);
+            context.setProgressTitle(QStringLiteral("Uploading"));
+            QTRY_COMPARE(rig.receiver.progressMode(), 0);
+            QCOMPARE(context.readPoint(QStringLiteral("offset")), 0);
+            QCOMPARE(context.writePoint(QStringLiteral("tag")), 0);
+            // A step per point: the retry of the write adds none.
+            QCOMPARE(context.stepCount(), 2);
+            QTRY_COMPARE(rig.receiver.progressStep(), 2);
+            QCOMPARE(rig.receiver.progressTitle(), QStringLiteral("Uploading"));
+        }
+        QTRY_COMPARE(rig.receiver.progressMode(), 2);
+    }
+
+    void reportFailure_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("success") << 0 << QString() << QString();
+        QTest::newRow("unknown code") << 42 << QString() << "Test station upload Undetermined failure (please report.)";
+        QTest::newRow("detail wins") << 2 << "Cable pulled." << "Test station upload Cable pulled.";
+    }
+
+    void reportFailure()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, detail);
+        QFETCH(QString, line);
+        Rig rig;
+        QSignalSpy results(&rig.receiver, &RYXHeadlessReceiver::progressResultAdded);
+        {
+            TransferContext context(false, &rig.station, true);
+            QCOMPARE(context.reportFailure(code, QStringLiteral("upload"), detail), code);
+            context.addProgressResult(QStringLiteral("SmallGreenLED"), QStringLiteral("end"));
+        }
+        QTRY_COMPARE(results.size(), line.isEmpty() ? 1 : 2);
+        if (!line.isEmpty()) {
+            QCOMPARE(results[0][0].toString(), QStringLiteral("SmallRedLED"));
+            QCOMPARE(results[0][1].toString(), line);
+        }
+    }
+};
 
 QTEST_MAIN(tst_TransferContext)
 #include "tst_transfercontext.moc"

@@ -7,97 +7,92 @@ class tst_ZempCodec : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void decode_data();
-    void decode();
-    void encode_data();
-    void encode();
+    void decode_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QByteArray>("wire");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("text");
+
+        auto row = [](const char *name, int type, int size, const char *hex, int status, const char *text) {
+            QTest::newRow(name) << type << size << QByteArray::fromHex(hex) << status << QString::fromLatin1(text);
+        };
+        row("unsigned 8 FF", ZEMP_UINT8, 0, "FF", 0, "255");
+        row("signed 8 FF", ZEMP_INT8, 0, "FF", 0, "-1");
+        row("signed 16", ZEMP_INT16, 0, "FFFE", 0, "-2");
+        row("unsigned 24", ZEMP_UINT24, 0, "800000", 0, "8388608");
+        row("signed 24", ZEMP_INT24, 0, "800000", 0, "-8388608");
+        row("unsigned 32", ZEMP_UINT32, 0, "FFFFFFFF", 0, "4294967295");
+        row("signed 32", ZEMP_INT32, 0, "80000000", 0, "-2147483648");
+        row("decoded from the first byte on", ZEMP_UINT8, 0, "0102", 0, "1");
+        row("float", ZEMP_FLOAT, 0, "3FC00000", 0, "1.500000");
+        row("float no-value pattern", ZEMP_FLOAT, 0, "FFFFFFFF", 0, "0.000000");
+        row("float of 3 bytes", ZEMP_FLOAT, 0, "3FC000", ZempCodec::ShortResponse, "");
+        row("float of 5 bytes", ZEMP_FLOAT, 0, "3FC0000000", ZempCodec::ShortResponse, "");
+        row("16 bits of 1 byte", ZEMP_UINT16, 0, "01", ZempCodec::ShortResponse, "");
+        row("text up to the zero", ZEMP_TEXT, 8, "41424300585900", 0, "ABC");
+        row("text without zero", ZEMP_TEXT, 4, "41424344", 0, "ABCD");
+        row("text Latin-1", ZEMP_TEXT, 4, "E900", 0, "\xE9");
+        row("binary padded", ZEMP_BINARY, 4, "ABCD", 0, "ABCD0000");
+        row("program-only point", ZEMP_NONE, 0, "01", -1, "");
+    }
+
+    void decode()
+    {
+        QFETCH(int, type);
+        QFETCH(int, size);
+        QFETCH(QByteArray, wire);
+        QFETCH(int, status);
+        QFETCH(QString, text);
+        QString value = QStringLiteral("unchanged");
+        QCOMPARE(ZempCodec::decode(type, size, reinterpret_cast<const BYTE *>(wire.constData()), int(wire.size()), &value), status);
+        QCOMPARE(value, status == 0 ? text : QStringLiteral("unchanged"));
+    }
+
+    void encode_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QByteArray>("wire");
+
+        auto row = [](const char *name, int type, int size, const char *text, bool ok, const char *hex) {
+            QTest::newRow(name) << type << size << QString::fromLatin1(text) << ok << QByteArray::fromHex(hex);
+        };
+        row("unsigned 8", ZEMP_UINT8, 0, "255", true, "FF");
+        row("unsigned 8 keeps the low byte", ZEMP_UINT8, 0, "300", true, "2C");
+        row("signed 8", ZEMP_INT8, 0, "-1", true, "FF");
+        row("unsigned 24", ZEMP_UINT24, 0, "70000", true, "011170");
+        row("signed 32", ZEMP_INT32, 0, "-1", true, "FFFFFFFF");
+        row("not a number", ZEMP_UINT16, 0, "abc", true, "0000");
+        row("float", ZEMP_FLOAT, 0, "1.5", true, "3FC00000");
+        row("float with trailing text", ZEMP_FLOAT, 0, "2.5e1xyz", true, "41C80000");
+        row("float with blanks and sign", ZEMP_FLOAT, 0, "  -0.5", true, "BF000000");
+        row("float of no number", ZEMP_FLOAT, 0, "abc", true, "00000000");
+        row("text zero-filled", ZEMP_TEXT, 6, "ABC", true, "414243000000");
+        row("text filling the field", ZEMP_TEXT, 4, "ABC", true, "41424300");
+        row("text too long for its zero", ZEMP_TEXT, 4, "ABCD", false, "");
+        row("binary padded", ZEMP_BINARY, 4, "AB", true, "AB000000");
+        row("binary lower case", ZEMP_BINARY, 2, "ab01", true, "AB01");
+        row("binary too long", ZEMP_BINARY, 2, "ABCDEF", false, "");
+        row("binary odd length", ZEMP_BINARY, 2, "ABC", false, "");
+        row("binary not hex", ZEMP_BINARY, 2, "ZZ", false, "");
+        row("text without a size", ZEMP_TEXT, -1, "A", false, "");
+        row("program-only point", ZEMP_NONE, 0, "1", false, "");
+    }
+
+    void encode()
+    {
+        QFETCH(int, type);
+        QFETCH(int, size);
+        QFETCH(QString, text);
+        QByteArray out = "stale";
+        QTEST(ZempCodec::encode(type, size, text, &out), "ok");
+        QTEST(out, "wire");
+    }
 };
-
-void tst_ZempCodec::decode_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("size");
-    QTest::addColumn<QByteArray>("wire");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("text");
-
-    auto row = [](const char *name, int type, int size, const char *hex, int status, const char *text) {
-        QTest::newRow(name) << type << size << QByteArray::fromHex(hex) << status << QString::fromLatin1(text);
-    };
-    row("unsigned 8 FF", ZEMP_UINT8, 0, "FF", 0, "255");
-    row("signed 8 FF", ZEMP_INT8, 0, "FF", 0, "-1");
-    row("signed 16", ZEMP_INT16, 0, "FFFE", 0, "-2");
-    row("unsigned 24", ZEMP_UINT24, 0, "800000", 0, "8388608");
-    row("signed 24", ZEMP_INT24, 0, "800000", 0, "-8388608");
-    row("unsigned 32", ZEMP_UINT32, 0, "FFFFFFFF", 0, "4294967295");
-    row("signed 32", ZEMP_INT32, 0, "80000000", 0, "-2147483648");
-    row("decoded from the first byte on", ZEMP_UINT8, 0, "0102", 0, "1");
-    row("float", ZEMP_FLOAT, 0, "3FC00000", 0, "1.500000");
-    row("float no-value pattern", ZEMP_FLOAT, 0, "FFFFFFFF", 0, "0.000000");
-    row("float of 3 bytes", ZEMP_FLOAT, 0, "3FC000", ZempCodec::ShortResponse, "");
-    row("float of 5 bytes", ZEMP_FLOAT, 0, "3FC0000000", ZempCodec::ShortResponse, "");
-    row("16 bits of 1 byte", ZEMP_UINT16, 0, "01", ZempCodec::ShortResponse, "");
-    row("text up to the zero", ZEMP_TEXT, 8, "41424300585900", 0, "ABC");
-    row("text without zero", ZEMP_TEXT, 4, "41424344", 0, "ABCD");
-    row("text Latin-1", ZEMP_TEXT, 4, "E900", 0, "\xE9");
-    row("binary padded", ZEMP_BINARY, 4, "ABCD", 0, "ABCD0000");
-    row("program-only point", ZEMP_NONE, 0, "01", -1, "");
-}
-
-void tst_ZempCodec::decode()
-{
-    QFETCH(int, type);
-    QFETCH(int, size);
-    QFETCH(QByteArray, wire);
-    QFETCH(int, status);
-    QFETCH(QString, text);
-    QString value = QStringLiteral("unchanged");
-    QCOMPARE(ZempCodec::decode(type, size, reinterpret_cast<const BYTE *>(wire.constData()), int(wire.size()), &value), status);
-    QCOMPARE(value, status == 0 ? text : QStringLiteral("unchanged"));
-}
-
-void tst_ZempCodec::encode_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("size");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<QByteArray>("wire");
-
-    auto row = [](const char *name, int type, int size, const char *text, bool ok, const char *hex) {
-        QTest::newRow(name) << type << size << QString::fromLatin1(text) << ok << QByteArray::fromHex(hex);
-    };
-    row("unsigned 8", ZEMP_UINT8, 0, "255", true, "FF");
-    row("unsigned 8 keeps the low byte", ZEMP_UINT8, 0, "300", true, "2C");
-    row("signed 8", ZEMP_INT8, 0, "-1", true, "FF");
-    row("unsigned 24", ZEMP_UINT24, 0, "70000", true, "011170");
-    row("signed 32", ZEMP_INT32, 0, "-1", true, "FFFFFFFF");
-    row("not a number", ZEMP_UINT16, 0, "abc", true, "0000");
-    row("float", ZEMP_FLOAT, 0, "1.5", true, "3FC00000");
-    row("float with trailing text", ZEMP_FLOAT, 0, "2.5e1xyz", true, "41C80000");
-    row("float with blanks and sign", ZEMP_FLOAT, 0, "  -0.5", true, "BF000000");
-    row("float of no number", ZEMP_FLOAT, 0, "abc", true, "00000000");
-    row("text zero-filled", ZEMP_TEXT, 6, "ABC", true, "414243000000");
-    row("text filling the field", ZEMP_TEXT, 4, "ABC", true, "41424300");
-    row("text too long for its zero", ZEMP_TEXT, 4, "ABCD", false, "");
-    row("binary padded", ZEMP_BINARY, 4, "AB", true, "AB000000");
-    row("binary lower case", ZEMP_BINARY, 2, "ab01", true, "AB01");
-    row("binary too long", ZEMP_BINARY, 2, "ABCDEF", false, "");
-    row("binary odd length", ZEMP_BINARY, 2, "ABC", false, "");
-    row("binary not hex", ZEMP_BINARY, 2, "ZZ", false, "");
-    row("text without a size", ZEMP_TEXT, -1, "A", false, "");
-    row("program-only point", ZEMP_NONE, 0, "1", false, "");
-}
-
-void tst_ZempCodec::encode()
-{
-    QFETCH(int, type);
-    QFETCH(int, size);
-    QFETCH(QString, text);
-    QByteArray out = "stale";
-    QTEST(ZempCodec::encode(type, size, text, &out), "ok");
-    QTEST(out, "wire");
-}
 
 QTEST_GUILESS_MAIN(tst_ZempCodec)
 #include "tst_zempcodec.moc"

@@ -87,102 +87,95 @@ class tst_ZEMPTCPPort : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void addresses_data();
-    void addresses();
-    void replies_data();
-    void replies();
-    void connectionRefused();
-    void replyOfAnAbandonedConnectionIgnored();
-};
-
-void tst_ZEMPTCPPort::addresses_data()
-{
-    QTest::addColumn<QString>("address");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<QString>("expectedHost");
-    QTest::addColumn<int>("expectedPort");
-    QTest::newRow("host and port") << "station7:8080" << true << "station7" << 8080;
-    QTest::newRow("IPv6 with port") << "[::1]:9000" << true << "::1" << 9000;
-    QTest::newRow("port not a number") << "host:http" << false << "" << 0;
-}
-
-void tst_ZEMPTCPPort::addresses()
-{
-    QFETCH(QString, address);
-    QString host;
-    unsigned short port = 0;
-    QTEST(ZEMPTCPPort::parseAddress(address, 80, &host, &port), "valid");
-    QTEST(host, "expectedHost");
-    QTEST(int(port), "expectedPort");
-}
-
-void tst_ZEMPTCPPort::replies_data()
-{
-    QTest::addColumn<QByteArray>("reply");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QByteArray>("data");
-
-    const QByteArray value = frameHex("051234ABCD").toUpper();
-    QTest::newRow("bare line feeds") << QByteArray("HTTP/1.0 200 OK\nContent-Type: text/plain\n\n031234B7\n") << 0 << QByteArray();
-    QTest::newRow("CR LF and blanks around the body") << "HTTP/1.1 200 OK\r\nServer: s\r\n\r\n \t" + value + " \r\n" << 0 << QByteArray::fromHex("ABCD");
-    QTest::newRow("lower-case hex") << "HTTP/1.1 200 OK\r\n\r\n" + value.toLower() << 0 << QByteArray::fromHex("ABCD");
-    QTest::newRow("device error") << "HTTP/1.1 200 OK\r\n\r\n" + frameHex("84123442") << 66 << QByteArray();
-    QTest::newRow("blank between pairs") << QByteArray("HTTP/1.1 200 OK\r\n\r\n03 12 34 B7") << ZEMP_ERR_CHECKSUM << QByteArray();
-    QTest::newRow("odd length") << QByteArray("HTTP/1.1 200 OK\r\n\r\n031234B") << ZEMP_ERR_CHECKSUM << QByteArray();
-    QTest::newRow("letters beyond F") << QByteArray("HTTP/1.1 200 OK\r\n\r\n03123GB7") << ZEMP_ERR_CHECKSUM << QByteArray();
-    QTest::newRow("over 504 digits") << "HTTP/1.1 200 OK\r\n\r\n" + QByteArray(506, '0') << ZEMP_ERR_CHECKSUM << QByteArray();
-    QTest::newRow("wrong checksum") << QByteArray("HTTP/1.1 200 OK\r\n\r\n031234B8") << ZEMP_ERR_CHECKSUM << QByteArray();
-    QTest::newRow("no blank line") << QByteArray("HTTP/1.1 200 OK\r\n031234B7\r\n") << ZEMP_ERR_TIMEOUT << QByteArray();
-    QTest::newRow("empty reply") << QByteArray() << ZEMP_ERR_TIMEOUT << QByteArray();
-    QTest::newRow("frame cut short") << QByteArray("HTTP/1.1 200 OK\r\n\r\n051234AB") << ZEMP_ERR_TIMEOUT << QByteArray();
-}
-
-void tst_ZEMPTCPPort::replies()
-{
-    QFETCH(QByteArray, reply);
-    QFETCH(int, status);
-    ReplyServer server(reply);
-    ZEMPTCPPort port(QStringLiteral("127.0.0.1:%1").arg(server.port()));
-    port.setTimeout(400);
-    const Outcome outcome = readOn(port);
-    QCOMPARE(outcome.status, status);
-    QTEST(outcome.data, "data");
-    QCOMPARE(server.requests, QList<QByteArray>{"GET /api/zempCommand?wrapperCmd=031234B7\r\n\r\n"});
-    if (status != ZEMP_ERR_TIMEOUT)
-        QVERIFY2(outcome.ms < 300, "a complete reply ends the transaction at once");
-}
-
-void tst_ZEMPTCPPort::connectionRefused()
-{
-    quint16 closedPort;
+    void addresses_data()
     {
-        QTcpServer probe;
-        QVERIFY(probe.listen(QHostAddress::LocalHost));
-        closedPort = probe.serverPort();
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QString>("expectedHost");
+        QTest::addColumn<int>("expectedPort");
+        QTest::newRow("host and port") << "station7:8080" << true << "station7" << 8080;
+        QTest::newRow("IPv6 with port") << "[::1]:9000" << true << "::1" << 9000;
+        QTest::newRow("port not a number") << "host:http" << false << "" << 0;
     }
-    ZEMPTCPPort port(QStringLiteral("127.0.0.1:%1").arg(closedPort));
-    // A refusal ends the request at once, long before this time-out.
-    port.setTimeout(20000);
-    QSignalSpy debug(&port, &ZEMPTCPPort::ZempDebug);
-    const Outcome outcome = readOn(port);
-    QCOMPARE(outcome.status, ZEMP_ERR_TIMEOUT);
-    QVERIFY2(outcome.ms < 10000, qPrintable(QString::number(outcome.ms)));
-    QCOMPARE(debug.size(), 1);
-    QCOMPARE(debug[0][0].toString(), QStringLiteral("ZEMP/TCP - QSocket: Error, Connection Refused"));
-}
 
-void tst_ZEMPTCPPort::replyOfAnAbandonedConnectionIgnored()
-{
-    // The first reply is complete but its connection is never closed, so the
-    // transaction times out; the next request must get its own reply.
-    ReplyServer server("HTTP/1.1 200 OK\r\n\r\n" + frameHex("04123401"), "HTTP/1.1 200 OK\r\n\r\n" + frameHex("04123402"));
-    ZEMPTCPPort port(QStringLiteral("127.0.0.1:%1").arg(server.port()));
-    port.setTimeout(300);
-    QCOMPARE(readOn(port).status, ZEMP_ERR_TIMEOUT);
-    const Outcome second = readOn(port);
-    QCOMPARE(second.status, 0);
-    QCOMPARE(second.data, QByteArray::fromHex("02"));
-}
+    void addresses()
+    {
+        QFETCH(QString, address);
+        QString host;
+        unsigned short port = 0;
+        QTEST(ZEMPTCPPort::parseAddress(address, 80, &host, &port), "valid");
+        QTEST(host, "expectedHost");
+        QTEST(int(port), "expectedPort");
+    }
+
+    void replies_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("data");
+
+        const QByteArray value = frameHex("051234ABCD").toUpper();
+        QTest::newRow("bare line feeds") << QByteArray("HTTP/1.0 200 OK\nContent-Type: text/plain\n\n031234B7\n") << 0 << QByteArray();
+        QTest::newRow("CR LF and blanks around the body") << "HTTP/1.1 200 OK\r\nServer: s\r\n\r\n \t" + value + " \r\n" << 0 << QByteArray::fromHex("ABCD");
+        QTest::newRow("lower-case hex") << "HTTP/1.1 200 OK\r\n\r\n" + value.toLower() << 0 << QByteArray::fromHex("ABCD");
+        QTest::newRow("device error") << "HTTP/1.1 200 OK\r\n\r\n" + frameHex("84123442") << 66 << QByteArray();
+        QTest::newRow("blank between pairs") << QByteArray("HTTP/1.1 200 OK\r\n\r\n03 12 34 B7") << ZEMP_ERR_CHECKSUM << QByteArray();
+        QTest::newRow("odd length") << QByteArray("HTTP/1.1 200 OK\r\n\r\n031234B") << ZEMP_ERR_CHECKSUM << QByteArray();
+        QTest::newRow("letters beyond F") << QByteArray("HTTP/1.1 200 OK\r\n\r\n03123GB7") << ZEMP_ERR_CHECKSUM << QByteArray();
+        QTest::newRow("over 504 digits") << "HTTP/1.1 200 OK\r\n\r\n" + QByteArray(506, '0') << ZEMP_ERR_CHECKSUM << QByteArray();
+        QTest::newRow("wrong checksum") << QByteArray("HTTP/1.1 200 OK\r\n\r\n031234B8") << ZEMP_ERR_CHECKSUM << QByteArray();
+        QTest::newRow("no blank line") << QByteArray("HTTP/1.1 200 OK\r\n031234B7\r\n") << ZEMP_ERR_TIMEOUT << QByteArray();
+        QTest::newRow("empty reply") << QByteArray() << ZEMP_ERR_TIMEOUT << QByteArray();
+        QTest::newRow("frame cut short") << QByteArray("HTTP/1.1 200 OK\r\n\r\n051234AB") << ZEMP_ERR_TIMEOUT << QByteArray();
+    }
+
+    void replies()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(int, status);
+        ReplyServer server(reply);
+        ZEMPTCPPort port(QStringLiteral("127.0.0.1:%1").arg(server.port()));
+        port.setTimeout(400);
+        const Outcome outcome = readOn(port);
+        QCOMPARE(outcome.status, status);
+        QTEST(outcome.data, "data");
+        QCOMPARE(server.requests, QList<QByteArray>{"GET /api/zempCommand?wrapperCmd=031234B7\r\n\r\n"});
+        if (status != ZEMP_ERR_TIMEOUT)
+            QVERIFY2(outcome.ms < 300, "a complete reply ends the transaction at once");
+    }
+
+    void connectionRefused()
+    {
+        quint16 closedPort;
+        {
+            QTcpServer probe;
+            QVERIFY(probe.listen(QHostAddress::LocalHost));
+            closedPort = probe.serverPort();
+        }
+        ZEMPTCPPort port(QStringLiteral("127.0.0.1:%1").arg(closedPort));
+        // A refusal ends the request at once, long before this time-out.
+        port.setTimeout(20000);
+        QSignalSpy debug(&port, &ZEMPTCPPort::ZempDebug);
+        const Outcome outcome = readOn(port);
+        QCOMPARE(outcome.status, ZEMP_ERR_TIMEOUT);
+        QVERIFY2(outcome.ms < 10000, qPrintable(QString::number(outcome.ms)));
+        QCOMPARE(debug.size(), 1);
+        QCOMPARE(debug[0][0].toString(), QStringLiteral("ZEMP/TCP - QSocket: Error, Connection Refused"));
+    }
+
+    void replyOfAnAbandonedConnectionIgnored()
+    {
+        // The first reply is complete but its connection is never closed, so the
+        // transaction times out; the next request must get its own reply.
+        ReplyServer server("HTTP/1.1 200 OK\r\n\r\n" + frameHex("04123401"), "HTTP/1.1 200 OK\r\n\r\n" + frameHex("04123402"));
+        ZEMPTCPPort port(QStringLiteral("127.0.0.1:%1").arg(server.port()));
+        port.setTimeout(300);
+        QCOMPARE(readOn(port).status, ZEMP_ERR_TIMEOUT);
+        const Outcome second = readOn(port);
+        QCOMPARE(second.status, 0);
+        QCOMPARE(second.data, QByteArray::fromHex("02"));
+    }
+};
 
 QTEST_GUILESS_MAIN(tst_ZEMPTCPPort)
 #include "tst_zemptcpport.moc"

@@ -66,133 +66,126 @@ class tst_PtyServer : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void linkFollowsTheServer();
-    void linkNeverReplacesAFile();
-    void exchanges_data();
-    void exchanges();
-    void clientsOneAfterAnother();
-    void survivesRandomBytes();
-};
-
-void tst_PtyServer::linkFollowsTheServer()
-{
-    QTemporaryDir dir;
-    const QString link = dir.filePath(QStringLiteral("ttyRYX"));
-    QVERIFY(QFile::link(QStringLiteral("/nonexistent"), link)); // a stale link is replaced
-    QString slave;
+    void linkFollowsTheServer()
     {
-        SimPtyServer server(nullptr);
-        QVERIFY2(server.open(link), qPrintable(server.errorString()));
-        slave = server.slavePath();
-        QCOMPARE(QFileInfo(link).symLinkTarget(), slave);
+        QTemporaryDir dir;
+        const QString link = dir.filePath(QStringLiteral("ttyRYX"));
+        QVERIFY(QFile::link(QStringLiteral("/nonexistent"), link)); // a stale link is replaced
+        QString slave;
+        {
+            SimPtyServer server(nullptr);
+            QVERIFY2(server.open(link), qPrintable(server.errorString()));
+            slave = server.slavePath();
+            QCOMPARE(QFileInfo(link).symLinkTarget(), slave);
+        }
+        QVERIFY(!QFileInfo(link).isSymLink());
     }
-    QVERIFY(!QFileInfo(link).isSymLink());
-}
 
-void tst_PtyServer::linkNeverReplacesAFile()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("precious"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("keep me");
-    file.close();
+    void linkNeverReplacesAFile()
     {
-        SimPtyServer server(nullptr);
-        QVERIFY(!server.open(path));
-        QVERIFY(server.errorString().contains(path));
-        QVERIFY(!server.isOpen());
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("precious"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("keep me");
+        file.close();
+        {
+            SimPtyServer server(nullptr);
+            QVERIFY(!server.open(path));
+            QVERIFY(server.errorString().contains(path));
+            QVERIFY(!server.isOpen());
+        }
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("keep me"));
     }
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("keep me"));
-}
 
-void tst_PtyServer::exchanges_data()
-{
-    // Per step: the bytes sent (none: the line stays quiet for three frame
-    // gaps) and the answer expected (none: nothing comes).
-    QTest::addColumn<QList<QByteArray>>("sends");
-    QTest::addColumn<QList<QByteArray>>("answers");
-    QTest::addColumn<int>("silentAfter");
-    QTest::addColumn<int>("baud");
-    QTest::addColumn<quint64>("requests");
-    const QByteArray request = DeviceTypeRequest, answer = DeviceTypeAnswer, none;
-    QByteArray badSum = request;
-    badSum[3] = char(badSum.at(3) ^ 0x10);
-    QTest::newRow("whole frame") << QList{request} << QList{answer} << -1 << 0 << quint64(1);
-    QTest::newRow("paced to 9600 baud") << QList{request} << QList{answer} << -1 << 9600 << quint64(1);
-    QTest::newRow("paced to 1200 baud") << QList{request} << QList{answer} << -1 << 1200 << quint64(1);
-    QTest::newRow("split frame") << QList{request.left(2), request.mid(2)} << QList{none, answer} << -1 << 0
-                                 << quint64(1);
-    QTest::newRow("bytes that cannot start a frame are skipped")
-        << QList{QByteArray("\x00\x01\x02", 3) + request} << QList{answer} << -1 << 0 << quint64(1);
-    QTest::newRow("bad checksum gets no answer, the next frame does")
-        << QList{badSum, request} << QList{none, answer} << -1 << 0 << quint64(2);
-    QTest::newRow("partial frame discarded after silence")
-        << QList{QByteArray("\x03\x00", 2), none, request} << QList{none, none, answer} << -1 << 0 << quint64(1);
-    QTest::newRow("goes silent") << QList{request, request} << QList{answer, none} << 1 << 0 << quint64(2);
-}
-
-void tst_PtyServer::exchanges()
-{
-    QFETCH(QList<QByteArray>, sends);
-    QFETCH(QList<QByteArray>, answers);
-    QFETCH(int, silentAfter);
-    QFETCH(int, baud);
-    QFETCH(quint64, requests);
-    SimFaults faults;
-    faults.setSilentAfter(silentAfter);
-    auto station = startStation(baud, faults);
-    PtyPeer peer(station->slavePath());
-    QVERIFY(peer.isOpen());
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < sends.size(); ++i) {
-        if (!sends[i].isEmpty())
-            QVERIFY(peer.send(sends[i]));
-        const int wait = !answers[i].isEmpty() ? 2000 : sends[i].isEmpty() ? SimPtyServer::FrameGapMs * 3 : 30;
-        QCOMPARE(peer.readFrame(wait).toHex(' '), answers[i].toHex(' '));
+    void exchanges_data()
+    {
+        // Per step: the bytes sent (none: the line stays quiet for three frame
+        // gaps) and the answer expected (none: nothing comes).
+        QTest::addColumn<QList<QByteArray>>("sends");
+        QTest::addColumn<QList<QByteArray>>("answers");
+        QTest::addColumn<int>("silentAfter");
+        QTest::addColumn<int>("baud");
+        QTest::addColumn<quint64>("requests");
+        const QByteArray request = DeviceTypeRequest, answer = DeviceTypeAnswer, none;
+        QByteArray badSum = request;
+        badSum[3] = char(badSum.at(3) ^ 0x10);
+        QTest::newRow("whole frame") << QList{request} << QList{answer} << -1 << 0 << quint64(1);
+        QTest::newRow("paced to 9600 baud") << QList{request} << QList{answer} << -1 << 9600 << quint64(1);
+        QTest::newRow("paced to 1200 baud") << QList{request} << QList{answer} << -1 << 1200 << quint64(1);
+        QTest::newRow("split frame") << QList{request.left(2), request.mid(2)} << QList{none, answer} << -1 << 0
+                                     << quint64(1);
+        QTest::newRow("bytes that cannot start a frame are skipped")
+            << QList{QByteArray("\x00\x01\x02", 3) + request} << QList{answer} << -1 << 0 << quint64(1);
+        QTest::newRow("bad checksum gets no answer, the next frame does")
+            << QList{badSum, request} << QList{none, answer} << -1 << 0 << quint64(2);
+        QTest::newRow("partial frame discarded after silence")
+            << QList{QByteArray("\x03\x00", 2), none, request} << QList{none, none, answer} << -1 << 0 << quint64(1);
+        QTest::newRow("goes silent") << QList{request, request} << QList{answer, none} << 1 << 0 << quint64(2);
     }
-    if (!answers.contains(QByteArray())) { // the bytes take their time on the wire, and little more
-        const qint64 elapsedUs = timer.nsecsElapsed() / 1000;
-        const qint64 wireUs = SimPtyServer::wireTimeUs(int(sends.join().size() + answers.join().size()), baud);
-        QVERIFY2(elapsedUs >= wireUs && elapsedUs < wireUs + 100000, qPrintable(QString::number(elapsedUs)));
-    }
-    QTRY_COMPARE(station->station()->requestCount(), requests);
-    QCOMPARE(peer.drain(100), QByteArray()); // no late answer either
-}
 
-void tst_PtyServer::clientsOneAfterAnother()
-{
-    auto station = startStation();
-    for (int i = 0; i < 5; ++i) {
+    void exchanges()
+    {
+        QFETCH(QList<QByteArray>, sends);
+        QFETCH(QList<QByteArray>, answers);
+        QFETCH(int, silentAfter);
+        QFETCH(int, baud);
+        QFETCH(quint64, requests);
+        SimFaults faults;
+        faults.setSilentAfter(silentAfter);
+        auto station = startStation(baud, faults);
         PtyPeer peer(station->slavePath());
         QVERIFY(peer.isOpen());
-        QVERIFY(peer.send(frame(true, 0x0C, "C" + QByteArray::number(i))));
-        QCOMPARE(peer.readFrame(2000).toHex(), QByteArray("03000cf1"));
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < sends.size(); ++i) {
+            if (!sends[i].isEmpty())
+                QVERIFY(peer.send(sends[i]));
+            const int wait = !answers[i].isEmpty() ? 2000 : sends[i].isEmpty() ? SimPtyServer::FrameGapMs * 3 : 30;
+            QCOMPARE(peer.readFrame(wait).toHex(' '), answers[i].toHex(' '));
+        }
+        if (!answers.contains(QByteArray())) { // the bytes take their time on the wire, and little more
+            const qint64 elapsedUs = timer.nsecsElapsed() / 1000;
+            const qint64 wireUs = SimPtyServer::wireTimeUs(int(sends.join().size() + answers.join().size()), baud);
+            QVERIFY2(elapsedUs >= wireUs && elapsedUs < wireUs + 100000, qPrintable(QString::number(elapsedUs)));
+        }
+        QTRY_COMPARE(station->station()->requestCount(), requests);
+        QCOMPARE(peer.drain(100), QByteArray()); // no late answer either
     }
-    QByteArray descriptor;
-    QVERIFY(station->station()->readPoint(0, 0x0C, descriptor));
-    QCOMPARE(descriptor.left(3), QByteArray("C4\0", 3));
-}
 
-void tst_PtyServer::survivesRandomBytes()
-{
-    auto station = startStation();
-    PtyPeer peer(station->slavePath());
-    QRandomGenerator random(77);
-    for (int chunk = 0; chunk < 200; ++chunk) {
-        QByteArray bytes(random.bounded(1, 64), '\0');
-        for (char &c : bytes)
-            c = char(random.bounded(256));
-        QVERIFY(peer.send(bytes));
-        peer.drain(0); // whatever happened to form a frame may be answered
+    void clientsOneAfterAnother()
+    {
+        auto station = startStation();
+        for (int i = 0; i < 5; ++i) {
+            PtyPeer peer(station->slavePath());
+            QVERIFY(peer.isOpen());
+            QVERIFY(peer.send(frame(true, 0x0C, "C" + QByteArray::number(i))));
+            QCOMPARE(peer.readFrame(2000).toHex(), QByteArray("03000cf1"));
+        }
+        QByteArray descriptor;
+        QVERIFY(station->station()->readPoint(0, 0x0C, descriptor));
+        QCOMPARE(descriptor.left(3), QByteArray("C4\0", 3));
     }
-    // Once the line has been quiet for a frame gap, the station is in step again.
-    peer.drain(SimPtyServer::FrameGapMs * 3);
-    QVERIFY(peer.send(DeviceTypeRequest));
-    QCOMPARE(peer.readFrame(2000).toHex(' '), DeviceTypeAnswer.toHex(' '));
-}
+
+    void survivesRandomBytes()
+    {
+        auto station = startStation();
+        PtyPeer peer(station->slavePath());
+        QRandomGenerator random(77);
+        for (int chunk = 0; chunk < 200; ++chunk) {
+            QByteArray bytes(random.bounded(1, 64), '\0');
+            for (char &c : bytes)
+                c = char(random.bounded(256));
+            QVERIFY(peer.send(bytes));
+            peer.drain(0); // whatever happened to form a frame may be answered
+        }
+        // Once the line has been quiet for a frame gap, the station is in step again.
+        peer.drain(SimPtyServer::FrameGapMs * 3);
+        QVERIFY(peer.send(DeviceTypeRequest));
+        QCOMPARE(peer.readFrame(2000).toHex(' '), DeviceTypeAnswer.toHex(' '));
+    }
+};
 
 QTEST_GUILESS_MAIN(tst_PtyServer)
 #include "tst_ptyserver.moc"
