@@ -47,77 +47,66 @@ private Q_SLOTS:
 
     void response_data()
     {
+        // A read of 0x1234, directly or through tunnel address 0x0301.
+        QTest::addColumn<int>("tunnel");
         QTest::addColumn<QList<QByteArray>>("chunks");
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<int>("signalAddress");
-
+        QTest::addColumn<int>("signalAddress"); // -1: not checked
         const QByteArray value = withChecksum(bytes("051234ABCD"));
-        QTest::newRow("value in one chunk") << QList<QByteArray>{value} << 0 << bytes("ABCD") << 0x1234;
-        QTest::newRow("value byte by byte") << splitEvery(value, 1) << 0 << bytes("ABCD") << 0x1234;
-        QTest::newRow("no data") << QList<QByteArray>{bytes("031234B7")} << 0 << QByteArray() << 0x1234;
-        QTest::newRow("device error 66") << QList<QByteArray>{withChecksum(bytes("84123442"))} << 66 << QByteArray() << 0;
-        QTest::newRow("device error with data after the code")
-            << QList<QByteArray>{withChecksum(bytes("86123407AABB"))} << 7 << QByteArray() << 0;
-        QTest::newRow("checksum failure") << QList<QByteArray>{bytes("051234ABCD00")} << ZEMP_ERR_CHECKSUM << QByteArray() << 0;
-        QTest::newRow("first byte zero ends at once") << QList<QByteArray>{bytes("00000000")} << ZEMP_ERR_TIMEOUT << QByteArray() << 0x1234;
-        QTest::newRow("more bytes than announced") << QList<QByteArray>{value + bytes("00")} << ZEMP_ERR_TIMEOUT << QByteArray() << 0x1234;
-        QTest::newRow("incomplete frame") << QList<QByteArray>{value.left(5)} << ZEMP_ERR_TIMEOUT << QByteArray() << 0x1234;
-        QTest::newRow("flood beyond the receive buffer") << QList<QByteArray>{QByteArray(300, '\x05'), QByteArray(300, '\x05')}
-                                                         << ZEMP_ERR_TIMEOUT << QByteArray() << 0x1234;
+        const auto direct = [](const char *name, const QList<QByteArray> &chunks, int status, const QByteArray &data,
+                               int signalAddress) {
+            QTest::newRow(name) << 0 << chunks << status << data << signalAddress;
+        };
+        const auto tunnelled = [](const char *name, const QByteArray &outer, int status, const QByteArray &data) {
+            QTest::newRow(name) << 0x0301 << QList<QByteArray>{withChecksum(outer)} << status << data << -1;
+        };
+        direct("value in one chunk", {value}, 0, bytes("ABCD"), 0x1234);
+        direct("value byte by byte", splitEvery(value, 1), 0, bytes("ABCD"), 0x1234);
+        direct("no data", {bytes("031234B7")}, 0, QByteArray(), 0x1234);
+        direct("device error 66", {withChecksum(bytes("84123442"))}, 66, QByteArray(), 0);
+        direct("device error with data after the code", {withChecksum(bytes("86123407AABB"))}, 7, QByteArray(), 0);
+        direct("checksum failure", {bytes("051234ABCD00")}, ZEMP_ERR_CHECKSUM, QByteArray(), 0);
+        direct("first byte zero ends at once", {bytes("00000000")}, ZEMP_ERR_TIMEOUT, QByteArray(), 0x1234);
+        direct("more bytes than announced", {value + bytes("00")}, ZEMP_ERR_TIMEOUT, QByteArray(), 0x1234);
+        direct("incomplete frame", {value.left(5)}, ZEMP_ERR_TIMEOUT, QByteArray(), 0x1234);
+        direct("flood beyond the receive buffer", {QByteArray(300, '\x05'), QByteArray(300, '\x05')}, ZEMP_ERR_TIMEOUT,
+               QByteArray(), 0x1234);
+        const QByteArray inner = bytes("07123411223344");
+        tunnelled("inner value", bytes("0B0301") + withChecksum(inner), 0, bytes("11223344"));
+        tunnelled("inner checksum not checked again", bytes("0B0301") + inner + QByteArray(1, '\0'), 0, bytes("11223344"));
+        tunnelled("inner device error", bytes("080301") + withChecksum(bytes("84123442")), 66, QByteArray());
+        tunnelled("inner frame shorter than announced", bytes("070301") + bytes("09123411"), ZEMP_ERR_CHECKSUM, QByteArray());
+        tunnelled("outer device error", bytes("84030113"), 0x13, QByteArray());
     }
 
     void response()
     {
+        QFETCH(int, tunnel);
         QFETCH(QList<QByteArray>, chunks);
         QFETCH(int, status);
         QFETCH(QByteArray, data);
+        QFETCH(int, signalAddress);
         ScriptedPort port;
         port.setTimeout(100);
         port.answer = [&](const QByteArray &) { return chunks; };
         QSignalSpy errors(&port, &ZEMPPort::zempErrorSignal);
         QSignalSpy responses(&port, &ZEMPPort::zempResponseSignal);
-
-        BYTE buffer[ZEMP_MAX_FRAME] = {0x55};
-        int count = 0;
-        QCOMPARE(port.readCommand(0x1234, &count, buffer), status);
-        QCOMPARE(port.frames, QList<QByteArray>{bytes("031234B7")});
-        QCOMPARE(QByteArray(reinterpret_cast<char *>(buffer), count), data);
+        ZempTransaction t(ZEMP_READ, 0x1234);
+        t.tunnelAddress = quint16(tunnel);
+        QCOMPARE(port.execute(t), status);
+        // A tunnelled request is a write to the tunnel address carrying the inner read frame.
+        const QByteArray request = bytes("031234B7");
+        QCOMPARE(port.frames, QList<QByteArray>{tunnel ? withChecksum(bytes("870301") + request) : request});
+        QCOMPARE(QByteArray(reinterpret_cast<char *>(t.responseData), t.responseCount), data);
         QCOMPARE(port.isAwaitingResponse(), false);
+        if (signalAddress < 0)
+            return;
         // Exactly one signal: the response with its data count, or the error.
         QCOMPARE(responses.size() + errors.size(), 1);
         const QList<QVariant> signal = status == 0 ? responses.value(0) : errors.value(0);
-        QTEST(int(signal.value(0).value<unsigned short>()), "signalAddress");
+        QCOMPARE(int(signal.value(0).value<unsigned short>()), signalAddress);
         QCOMPARE(signal.value(1).toInt(), status == 0 ? int(data.size()) : status);
-    }
-
-    void tunnelled_data()
-    {
-        QTest::addColumn<QByteArray>("reply");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QByteArray>("data");
-
-        const QByteArray inner = withChecksum(bytes("07001011223344"));
-        QTest::newRow("inner value") << withChecksum(bytes("0B0301") + inner) << 0 << bytes("11223344");
-        QTest::newRow("inner checksum not checked again")
-            << withChecksum(bytes("0B0301") + bytes("07001011223344") + QByteArray(1, '\0')) << 0 << bytes("11223344");
-        QTest::newRow("inner device error") << withChecksum(bytes("080301") + withChecksum(bytes("84001042"))) << 66 << QByteArray();
-        QTest::newRow("inner frame shorter than announced") << withChecksum(bytes("070301") + bytes("09001011")) << ZEMP_ERR_CHECKSUM << QByteArray();
-        QTest::newRow("outer device error") << withChecksum(bytes("84030113")) << 0x13 << QByteArray();
-    }
-
-    void tunnelled()
-    {
-        QFETCH(QByteArray, reply);
-        ScriptedPort port;
-        port.setTimeout(100);
-        port.answer = [&](const QByteArray &) { return QList<QByteArray>{reply}; };
-        ZempTransaction t(ZEMP_READ, 0x0010);
-        t.tunnelAddress = 0x0301;
-        QTEST(port.execute(t), "status");
-        // Outer write to the tunnel address carrying the inner read frame.
-        QCOMPARE(port.frames.value(0), withChecksum(bytes("870301") + bytes("030010ED")));
-        QTEST(QByteArray(reinterpret_cast<char *>(t.responseData), t.responseCount), "data");
     }
 
     void strayBytesDoNotCompleteNextTransaction()
