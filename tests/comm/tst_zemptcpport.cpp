@@ -10,44 +10,30 @@
 
 namespace {
 
-// A station stand-in on loopback: answers every request with a fixed reply
-// and closes the connection, as the stations do.
-class ReplyServer : public QObject
+// A station stand-in on loopback: answers request n with replies[n] (any
+// later request with the last one) and closes the connection, as the
+// stations do; with keepFirstOpen, the first connection is left open.
+class ReplyServer : public QTcpServer
 {
 public:
-    /// With \a nextReply, the first reply is sent on a connection that is
-    /// never closed, and every later one is \a nextReply.
-    explicit ReplyServer(const QByteArray &reply, const QByteArray &nextReply = QByteArray())
-        : m_reply(reply), m_nextReply(nextReply)
+    explicit ReplyServer(const QList<QByteArray> &replies, bool keepFirstOpen = false)
     {
-        m_server.listen(QHostAddress::LocalHost);
-        connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket *s = m_server.nextPendingConnection())
-                serve(s);
+        listen(QHostAddress::LocalHost);
+        connect(this, &QTcpServer::newConnection, this, [=] {
+            QTcpSocket *s = nextPendingConnection();
+            connect(s, &QTcpSocket::readyRead, s, [=] {
+                const QByteArray request = s->property("request").toByteArray() + s->readAll();
+                s->setProperty("request", request);
+                if (!request.endsWith("\r\n\r\n"))
+                    return;
+                requests << request;
+                s->write(replies.value(requests.size() - 1, replies.last()));
+                if (!keepFirstOpen || requests.size() > 1)
+                    s->disconnectFromHost();
+            });
         });
     }
-    quint16 port() const { return m_server.serverPort(); }
     QList<QByteArray> requests;
-
-private:
-    void serve(QTcpSocket *s)
-    {
-        connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
-        connect(s, &QTcpSocket::readyRead, s, [this, s] {
-            m_pending[s] += s->readAll();
-            if (!m_pending[s].endsWith("\r\n\r\n"))
-                return;
-            requests << m_pending.take(s);
-            const bool keepOpen = !m_nextReply.isEmpty() && requests.size() == 1;
-            s->write(keepOpen || m_nextReply.isEmpty() ? m_reply : m_nextReply);
-            if (!keepOpen)
-                s->disconnectFromHost();
-        });
-    }
-    QTcpServer m_server;
-    QByteArray m_reply;
-    QByteArray m_nextReply;
-    QHash<QTcpSocket *, QByteArray> m_pending;
 };
 
 struct Outcome
@@ -133,8 +119,8 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, reply);
         QFETCH(int, status);
-        ReplyServer server(reply);
-        ZEMPTCPPort port(QStringLiteral("127.0.0.1:%1").arg(server.port()));
+        ReplyServer server({reply});
+        ZEMPTCPPort port(QStringLiteral("127.0.0.1:%1").arg(server.serverPort()));
         port.setTimeout(400);
         const Outcome outcome = readOn(port);
         QCOMPARE(outcome.status, status);
@@ -167,8 +153,9 @@ private Q_SLOTS:
     {
         // The first reply is complete but its connection is never closed, so the
         // transaction times out; the next request must get its own reply.
-        ReplyServer server("HTTP/1.1 200 OK\r\n\r\n" + frameHex("04123401"), "HTTP/1.1 200 OK\r\n\r\n" + frameHex("04123402"));
-        ZEMPTCPPort port(QStringLiteral("127.0.0.1:%1").arg(server.port()));
+        ReplyServer server({"HTTP/1.1 200 OK\r\n\r\n" + frameHex("04123401"), "HTTP/1.1 200 OK\r\n\r\n" + frameHex("04123402")},
+                           true);
+        ZEMPTCPPort port(QStringLiteral("127.0.0.1:%1").arg(server.serverPort()));
         port.setTimeout(300);
         QCOMPARE(readOn(port).status, ZEMP_ERR_TIMEOUT);
         const Outcome second = readOn(port);
