@@ -64,7 +64,11 @@ public:
         connection.setEventReceiver(&receiver);
         head.setConnection(&connection);
     }
-    ~Link() { connection.getPort()->closePort(); }
+    ~Link()
+    {
+        if (connection.getPort())
+            connection.getPort()->closePort();
+    }
 
     void run(const std::function<void(TransferContext &)> &work)
     {
