@@ -123,7 +123,7 @@ private Q_SLOTS:
         with("p2p status word", SimCatalog::P2pStatusPoint, {"--p2p-status", "33"}, 0, bytes({0, 0x21}));
         with("error on a head point", 0x64, {"--device-error", "33@0x64"}, 33, {});
         with("other head point unaffected", 0x102, {"--device-error", "33@0x64"}, 0, bytes({3}));
-        with("decimal error spec", 0x210, {"--device-error", "7@528"}, 7, {});
+        with("device error at a decimal address", 0x210, {"--device-error", "7@528"}, 7, {});
         const QStringList moduleError{"--device-error", "0x2A@0x1004:0x13"};
         tunnel("error on a module point", 0x1004, 0x13, 0, 0x2A, {}, moduleError);
         tunnel("other module unaffected", 0x1000, 0x13, 0, 0, bytes({2}), moduleError);
