@@ -1,5 +1,4 @@
 #include "app/RYXConfigWindow.h"
-#include "app/RYXFileCommands.h"
 #include "app/RYXListView.h"
 #include "app/RYXListViewItem.h"
 #include "app/RYXScriptedPrompter.h"
@@ -189,22 +188,7 @@ private Q_SLOTS:
         RYXObject *station = RYXListView::objectOf(tree()->currentItem());
         QCOMPARE(station->getString("tag"), tag);
         QCOMPARE(station->childCount(), 1);
-        QCOMPARE(station->getFileName().isEmpty(), selected);
-    }
-
-    void saveOfOpenedFileDoesNotAsk()
-    {
-        writeFile(path("plant.xml"), stationXml("before"));
-        m_prompter.queueFileName(path("plant.xml"));
-        m_window->OpenSlot();
-        RYXObject *opened = RYXListView::objectOf(tree()->currentItem());
-        QVERIFY(opened->setValue("tag", QString("after")));
-        m_prompter.clear();
-
-        m_window->SaveSlot();
-        QCOMPARE(m_prompter.fileDialogCount(), 0);
-        QVERIFY(m_prompter.prompts().isEmpty());
-        QCOMPARE(readFile(path("plant.xml")), stationXml("after"));
+        QCOMPARE(station->getFileName(), selected ? QString() : path("open.xml"));
     }
 
     void saveAsOntoExistingFileAsks_data()

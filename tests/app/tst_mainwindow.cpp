@@ -1,6 +1,5 @@
 #include "app/RYXConfigWindow.h"
 #include "app/RYXEventsBox.h"
-#include "app/RYXListView.h"
 #include "app/RYXProgressDialog.h"
 #include "app/RYXScriptedPrompter.h"
 #include "app/StartupFlags.h"
@@ -18,7 +17,6 @@
 #include <QtTest/QtTest>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QMenuBar>
-#include <QtWidgets/QPushButton>
 #include <memory>
 
 // The real main window, except that ending the program is recorded: a real
@@ -92,14 +90,12 @@ private Q_SLOTS:
         QVERIFY(!window->addModulePopup()->isEnabled());
         grab(window.get(), "mainwindow.png");
 
-        // New ▸ EIM: a selected top-level object can be saved; an offline
-        // station with room for modules offers Add Module.
+        // New ▸ EIM (its station is checked in tst_stationflow): a selected
+        // top-level object can be saved; an offline station with room for
+        // modules offers Add Module.
         for (QAction *a : window->newInterfaceModulePopup()->actions())
             if (a->text() == QLatin1String("EIM"))
                 a->trigger();
-        QCOMPARE(window->listView()->topLevelItemCount(), 1);
-        RYXObject *station = RYXListView::objectOf(window->listView()->selectedItem());
-        QVERIFY(station && station->inherits("EIModuleObject"));
         QVERIFY(action(window.get(), "save")->isEnabled());
         QVERIFY(window->addModulePopup()->isEnabled());
         grab(window.get(), "mainwindow-eim.png");
@@ -189,6 +185,8 @@ private Q_SLOTS:
         QVERIFY(!languages.at(2)->isChecked());
     }
 
+    // Result lines from a worker are seen in tst_stationflow, the modes in
+    // tst_progressdialog; here the title and the log line.
     void postedEventsDriveProgressAndLog()
     {
         auto window = makeWindow();
@@ -197,18 +195,9 @@ private Q_SLOTS:
         QCoreApplication::postEvent(window.get(), new progressSetTitleEvent("Uploading"));
         QCoreApplication::postEvent(window.get(), new progressAddResultEvent("SmallGreenLED", "TIM 1 upload success!"));
         QCoreApplication::postEvent(window.get(), new addToEventBoxEvent("logged"));
-        auto *results = dialog->findChild<QListWidget *>("resultList");
-        QTRY_COMPARE(results->count(), 1);
-        QVERIFY(dialog->isVisible());
-        QCOMPARE(results->item(0)->text(), QStringLiteral("TIM 1 upload success!"));
-        QCOMPARE(dialog->findChild<QLabel *>("subopLabel")->text(), QStringLiteral("Uploading"));
         QTRY_COMPARE(window->eventsBox()->count(), 1);
-
-        // A close from another operation leaves it open; finish of the owner enables OK.
-        QCoreApplication::postEvent(window.get(), new progressShowDialogEvent(1, 8));
-        QCoreApplication::postEvent(window.get(), new progressShowDialogEvent(2, 7));
-        QTRY_VERIFY(dialog->findChild<QPushButton *>("buttonOK")->isEnabled());
         QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->findChild<QLabel *>("subopLabel")->text(), QStringLiteral("Uploading"));
         grab(dialog, "progress.png");
     }
 
