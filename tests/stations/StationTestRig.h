@@ -6,6 +6,7 @@
 #include "app/RYXHeadlessReceiver.h"
 #include "comm/RYXConnection.h"
 #include "comm/TransferContext.h"
+#include "comm/ZEMPRSPort.h"
 #include "comm/ZEMPTCPPort.h"
 #include "io/RYXChannel.h"
 #include "io/RYXIOModule.h"
@@ -121,21 +122,29 @@ public:
 };
 
 // The simulator with the given modules, and a station of class Station
-// connected to it; modules the connect check asks for are made as the main
+// connected to it over loopback TCP or a pty; modules the connect check asks for are made as the main
 // window makes them, and their kinds recorded.
 template<class Station>
 class StationRig
 {
 public:
     /// \a treeModules are the type codes of test modules put in the tree.
-    explicit StationRig(const QString &deviceModules = QString(), const QList<int> &treeModules = {})
+    explicit StationRig(const QString &deviceModules = QString(), const QList<int> &treeModules = {}, bool tcp = true)
     {
         SimOptions options;
         SimCatalog::parseModuleList(deviceModules, options.modules, nullptr);
-        options.httpEnabled = true;
+        options.httpEnabled = tcp;
+        options.ptyEnabled = !tcp;
         sim = std::make_unique<SimThread>(options);
         ok = sim->startServing();
-        auto *port = new ZEMPTCPPort(QStringLiteral("127.0.0.1:%1").arg(sim->httpPort()));
+        ZEMPPort *port = nullptr;
+        if (tcp) {
+            port = new ZEMPTCPPort(QStringLiteral("127.0.0.1:%1").arg(sim->httpPort()));
+        } else {
+            auto *serial = new ZEMPRSPort;
+            serial->setDevicePath(sim->slavePath());
+            port = serial;
+        }
         ok = ok && port->openPort();
         port->setTimeout(300);
         connection.setPort(port);
