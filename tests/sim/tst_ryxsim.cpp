@@ -1,11 +1,7 @@
-// The ryxsim executable: its command line, its output, its shutdown, and a
-// serial-port client on its pty.
-#include "sim/SimTestFrames.h"
-
+// The ryxsim executable: its command line, its output and its shutdown.
 #include <QtCore/QFileInfo>
 #include <QtCore/QProcess>
 #include <QtCore/QTemporaryDir>
-#include <QtSerialPort/QSerialPort>
 #include <QtTest/QtTest>
 
 #include <csignal>
@@ -82,17 +78,6 @@ private Q_SLOTS:
         QVERIFY2(lines[0].contains(QLatin1String("TI4,RO8")), qPrintable(lines.join('\n')));
         QVERIFY(lines[1].startsWith(QLatin1String("http 127.0.0.1:")));
         QCOMPARE(QStringLiteral("pty ") + QFileInfo(link).symLinkTarget(), lines[2]);
-
-        // A serial client on the link, set up as the serial transport sets it up.
-        QSerialPort serial(link);
-        serial.setBaudRate(57600);
-        QVERIFY2(serial.open(QIODevice::ReadWrite), qPrintable(serial.errorString()));
-        serial.write(SimTestFrames::frame(false, 0x102));
-        QByteArray answer;
-        while (answer.size() < 5 && serial.waitForReadyRead(5000))
-            answer += serial.readAll();
-        QCOMPARE(answer.toHex(), QByteArray("04010202f7"));
-        serial.close();
 
         // Terminated, it exits normally and removes its link.
         ::kill(pid_t(sim.processId()), SIGTERM);

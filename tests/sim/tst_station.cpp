@@ -5,7 +5,6 @@
 
 #include "sim/SimTestFrames.h"
 
-#include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
 
 #include <cstring>
@@ -55,8 +54,6 @@ private Q_SLOTS:
         QTest::newRow("devicetype") << frame(false, 0x64) << bytes({0x05, 0x00, 0x64, 0x00, 0x1C, 0x7B});
         // An unknown point: bit 7 set in the length byte, the code in byte 3.
         QTest::newRow("unknown point") << frame(false, 0x1234) << bytes({0x84, 0x12, 0x34, 0x02, 0x34});
-        // A successful write answers with the address and no data.
-        QTest::newRow("write ack") << frame(true, 0x100, bytes({1})) << bytes({0x03, 0x01, 0x00, 0xFC});
     }
 
     void exactFrames()
@@ -83,28 +80,18 @@ private Q_SLOTS:
                                const QByteArray &value, const QStringList &options = {}) {
             QTest::newRow(name) << tunnelled(via, false, address) << options << outer << inner << value;
         };
-        head("module count", 0x102, bytes({3}));
-        head("module types", 0x103, bytes({2, 102, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-        head("descriptor field", 0x0C, QByteArray("EIM\0\0\0\0\0\0\0\0\0", 12));
-        head("float order", 0x200, bytes({0}));
         head("register of an input's status", 0x300, QByteArray(4, '\0'));
-        head("second register of an input", 0x302, QByteArray(4, '\0'));
-        head("register of an output module", 0x311, QByteArray(4, '\0'));
         QTest::newRow("register of no module") << frame(false, 0x330) << QStringList() << int(SimStation::ErrMissing)
                                                << 0 << QByteArray();
         QTest::newRow("commit addresses are not read") << frame(false, 0x404) << QStringList()
                                                        << int(SimStation::ErrUnknownAddress) << 0 << QByteArray();
         // Station TI4, RO8, CI4: module n starts at 0x1000 + 4(n-1).
-        tunnel("module 1 type", 0x1000, 0x13, 0, 0, bytes({2}));
         tunnel("module 2 type", 0x1004, 0x13, 0, 0, bytes({102}));
         tunnel("channel 1 shares the module address", 0x1000, 0x64, 0, 0, bytes({0, 2}));
-        tunnel("CI4 channel 2 kind", 0x1009, 0x64, 0, 0, bytes({0, 0x52}));
         tunnel("CI4 channel 4 kind", 0x100B, 0x64, 0, 0, bytes({0, 0x54}));
         tunnel("channel firmware", 0x1002, 0x68, 0, 0, bytes({2, 3}));
-        tunnel("channel tag field", 0x1003, 0x107, 0, 0, QByteArray(24, '\0'));
         tunnel("unknown inner point", 0x1000, 0x999, 0, SimStation::ErrUnknownAddress, {});
         tunnel("relay module has no channel targets", 0x1005, 0x64, SimStation::ErrMissing, 0, {});
-        tunnel("no module 4", 0x100C, 0x13, SimStation::ErrMissing, 0, {});
         // A read of a tunnel address carries no frame to pass on; nor does a
         // payload whose checksum is wrong.
         QByteArray badInner = frame(false, 0x13);
@@ -235,21 +222,6 @@ private Q_SLOTS:
         const QByteArray written = bytes({0x41, 0x20, 0, 0});
         QCOMPARE(ask(*station, frame(true, address, written)).status, 0);
         QCOMPARE(ask(*station, frame(false, address)).data, written);
-    }
-
-    void saveHandshake()
-    {
-        auto station = makeStation();
-        QSignalSpy saved(station.get(), &SimStation::saved);
-        const Decoded first = ask(*station, frame(false, 0x200));
-        QCOMPARE(first.status, 0);
-        QCOMPARE(station->saveCount(), 0);
-        QCOMPARE(ask(*station, frame(true, 0x200, first.data)).status, 0);
-        QCOMPARE(station->saveCount(), 1);
-        QCOMPARE(saved.count(), 1);
-        // A refused write stores nothing.
-        QCOMPARE(ask(*station, frame(true, 0x200, bytes({0, 0}))).status, int(SimStation::ErrBadLength));
-        QCOMPARE(station->saveCount(), 1);
     }
 
     void garbageIsIgnored_data()
