@@ -132,7 +132,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
 
         QTest::newRow("module count") << "none" << 1 << 5 << "The number of modules does not match.";
-        QTest::newRow("module types") << "TI4" << 1 << 6 << "The type(s) of the module(s) does not match.";
         QTest::newRow("matching") << "UNK,UNK" << 2 << 0 << "Connection was succesful.";
     }
 

@@ -121,9 +121,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("path");
 
         QTest::newRow("COM 1") << false << 0 << QString() << 1 << QString();
-        QTest::newRow("other 7") << false << 4 << "7" << 7 << QString();
         QTest::newRow("other padded") << false << 4 << " 12 " << 12 << QString();
-        QTest::newRow("other path") << false << 4 << "/dev/ttyUSB0" << int(CommsConfigDialog::DevicePathPort) << "/dev/ttyUSB0";
         QTest::newRow("other empty") << false << 4 << "" << -1 << QString();
         QTest::newRow("other zero is not TCP/IP") << false << 4 << "0" << -1 << QString();
         QTest::newRow("TCP/IP") << true << 0 << QString() << 0 << QString();

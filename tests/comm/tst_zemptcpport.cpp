@@ -79,7 +79,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("valid");
         QTest::addColumn<QString>("expectedHost");
         QTest::addColumn<int>("expectedPort");
-        QTest::newRow("host and port") << "station7:8080" << true << "station7" << 8080;
         QTest::newRow("IPv6 with port") << "[::1]:9000" << true << "::1" << 9000;
         QTest::newRow("port not a number") << "host:http" << false << "" << 0;
     }

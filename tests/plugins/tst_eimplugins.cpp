@@ -60,7 +60,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("location");
         QTest::addColumn<bool>("descriptorValid");
         QTest::addColumn<bool>("locationValid");
-        QTest::newRow("Tank_1") << "Tank_1" << "" << true << true;
         QTest::newRow("empty") << "" << "" << true << true;
         QTest::newRow("underscore first") << "_T1" << "" << true << true;
         QTest::newRow("digit first") << "1Tank" << "" << false << true;
@@ -69,7 +68,6 @@ private Q_SLOTS:
         QTest::newRow("12 characters overflow the field") << QString(12, 'A') << "" << false << true;
         QTest::newRow("31-character location") << "T" << QString(31, 'x') << true << true;
         QTest::newRow("32-character location") << "T" << QString(32, 'x') << true << false;
-        QTest::newRow("both bad") << "9" << QString(40, 'x') << false << false;
     }
 
     // The station name and location typed into the dialog are stored; they must
@@ -232,16 +230,6 @@ private Q_SLOTS:
                 QTest::mouseClick(control<QPushButton>(&dialog, buttons[i]), Qt::LeftButton);
         }
         QCOMPARE((QList<qsizetype>{get.size(), set.size(), lines.size()}), (QList<qsizetype>{1, 2, 3}));
-    }
-
-    void pluginsWithoutDataTransferNothing()
-    {
-        EIModuleObject station;
-        for (RYXObject *plugin : {static_cast<RYXObject *>(station.processPlugin()),
-                                  static_cast<RYXObject *>(station.internalsPlugin())}) {
-            QCOMPARE(plugin->executeOperation("upload", false), 0);
-            QCOMPARE(plugin->executeOperation("download", false), 0);
-        }
     }
 };
 
