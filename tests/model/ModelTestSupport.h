@@ -41,7 +41,6 @@ public:
         showSerialNumber = serial;
     }
     void setDisplayName(const QString &text) { name = text; }
-    void setDeviceClass(int code) { deviceClass = code; }
     void useDistinctPixmaps()
     {
         currentPixmap = QStringLiteral("current");

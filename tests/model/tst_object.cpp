@@ -128,9 +128,6 @@ private Q_SLOTS:
         QVERIFY(node.isNotCurrent());
         QVERIFY(node.setValue("alpha", 1));
         QVERIFY(!node.isNotCurrent());
-        QVERIFY(node.setValue("untracked", 3));
-        QVERIFY(!node.isNotCurrent());
-        QVERIFY(!node.setValue("nosuchpoint", 3));
 
         // Marked while online, the object stays not current even when the
         // value returns to its reference; only markCurrent("") clears that.
