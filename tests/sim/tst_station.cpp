@@ -46,24 +46,6 @@ class tst_Station : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void exactFrames_data()
-    {
-        QTest::addColumn<QByteArray>("request");
-        QTest::addColumn<QByteArray>("response");
-        // Device type 28 of the head, most significant byte first.
-        QTest::newRow("devicetype") << frame(false, 0x64) << bytes({0x05, 0x00, 0x64, 0x00, 0x1C, 0x7B});
-        // An unknown point: bit 7 set in the length byte, the code in byte 3.
-        QTest::newRow("unknown point") << frame(false, 0x1234) << bytes({0x84, 0x12, 0x34, 0x02, 0x34});
-    }
-
-    void exactFrames()
-    {
-        QFETCH(QByteArray, request);
-        const SimReply reply = makeStation()->handleRequest(request);
-        QCOMPARE(reply.outcome, SimReply::Answered);
-        QTEST(reply.frame, "response");
-    }
-
     void reads_data()
     {
         // A tunnelled read answers in two layers: the outer status, then the

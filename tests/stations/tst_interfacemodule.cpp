@@ -81,25 +81,14 @@ private Q_SLOTS:
         QCOMPARE(rig.run([&] { return rig.station.verifyDevice(nullptr); }), expected);
     }
 
-    void downloadRefused_data()
+    // A configuration error stopping the download is checked with the Ethernet station.
+    void failedPreparationStopsDownload()
     {
-        QTest::addColumn<bool>("prepareFails");
-        QTest::addColumn<QString>("detail");
-        QTest::newRow("preparation fails") << true << "Failed to prepare data for transfer.";
-        QTest::newRow("configuration error") << false << "Error in configuration.";
-    }
-
-    void downloadRefused()
-    {
-        QFETCH(bool, prepareFails);
-        QFETCH(QString, detail);
         Rig rig("TI4", {RYXInterfaceModule::TIMType});
         QVERIFY(rig.ok);
-        rig.station.prepareSucceeds = !prepareFails;
-        if (!prepareFails)
-            rig.station.setStatus(RYXObject::SetConfigError);
+        rig.station.prepareSucceeds = false;
         QCOMPARE(rig.operation("download"), -1);
-        QCOMPARE(rig.results(), QStringList{"Test Station download aborted! " + detail});
+        QCOMPARE(rig.results(), QStringList{"Test Station download aborted! Failed to prepare data for transfer."});
         QCOMPARE(rig.sim->station()->requestCount(), quint64(0));
     }
 
