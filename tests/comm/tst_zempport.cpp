@@ -1,7 +1,5 @@
 #include "ScriptedPort.h"
 
-#include <QtCore/QElapsedTimer>
-#include <QtCore/QThread>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QTest>
 
@@ -125,27 +123,6 @@ private Q_SLOTS:
         QCOMPARE(port.readCommand(0x1234, &count, buffer), 0);
         QCOMPARE(count, 1);
         QCOMPARE(buffer[0], BYTE(0x01));
-    }
-
-    void closePortReleasesWaiter()
-    {
-        ScriptedPort port;
-        port.setTimeout(30000);
-        port.openPort();
-        QThread *closer = QThread::create([&port] {
-            QTRY_VERIFY(port.isAwaitingResponse());
-            port.closePort();
-        });
-        closer->start();
-        QElapsedTimer clock;
-        clock.start();
-        int count = 0;
-        BYTE buffer[ZEMP_MAX_FRAME];
-        QCOMPARE(port.readCommand(0x1234, &count, buffer), ZEMP_ERR_TIMEOUT);
-        QVERIFY(clock.elapsed() < 5000);
-        QVERIFY(!port.isPortOpen());
-        closer->wait();
-        delete closer;
     }
 };
 
