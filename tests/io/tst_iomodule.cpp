@@ -44,12 +44,14 @@ private Q_SLOTS:
 
     void channelLabels()
     {
-        TestModule module;
-        QVERIFY(module.channelByNumber(3));
-        QVERIFY(!module.channelByNumber(5));
-        QCOMPARE(module.getChannelLabel(3), QStringLiteral(" Channel 3 - PV"));
-        module.InsertPoint(QStringLiteral("synchtag3"), QStringLiteral("FLOW_3"), 0, ZEMP_NONE);
-        QCOMPARE(module.getChannelLabel(3), QStringLiteral(" Channel 3 - FLOW_3"));
+        TestStation station;
+        auto *module = new TestModule;
+        station.addChild(module);
+        QVERIFY(module->channelByNumber(3));
+        QVERIFY(!module->channelByNumber(5));
+        QCOMPARE(module->getChannelLabel(3), QStringLiteral(" Channel 3 - PV"));
+        module->InsertPoint(QStringLiteral("synchtag3"), QStringLiteral("FLOW_3"), 0, ZEMP_NONE);
+        QCOMPARE(module->getChannelLabel(3), QStringLiteral(" Channel 3 - FLOW_3"));
     }
 
     // A channel of another module, or a module without a station, sends nothing.
