@@ -3,11 +3,9 @@
 #include "app/RYXListView.h"
 #include "app/RYXPrompter.h"
 #include "database/VELXmlHandler.h"
-#include "database/VELXmlWriter.h"
 #include "model/RYXObject.h"
 #include "model/RYXSysManager.h"
 
-#include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
 
@@ -75,7 +73,7 @@ void RYXFileCommands::save()
     if (isTopLevel(object))
         fileName = object->getFileName();
     if (fileName.isEmpty())
-        fileName = askSaveName();
+        fileName = askSaveName(m_window);
     if (!fileName.isEmpty())
         write(object, fileName);
 }
@@ -85,15 +83,9 @@ void RYXFileCommands::saveAs()
     RYXObject *object = requireCurrentObject();
     if (!object)
         return;
-    const QString fileName = askSaveName();
-    if (fileName.isEmpty())
-        return;
-    if (QFileInfo::exists(fileName)
-        && !RYXPrompter::warningYesNo(
-            m_window, QStringLiteral("RYX Config"),
-            QStringLiteral("This file already exists, would you like to overwrite it?")))
-        return;
-    write(object, fileName);
+    const QString fileName = askSaveAsName(m_window);
+    if (!fileName.isEmpty())
+        write(object, fileName);
 }
 
 RYXObject *RYXFileCommands::currentObject() const
@@ -110,21 +102,27 @@ RYXObject *RYXFileCommands::requireCurrentObject() const
     return object;
 }
 
-QString RYXFileCommands::askSaveName() const
+QString RYXFileCommands::askSaveName(QWidget *parent)
 {
-    const QString name = RYXPrompter::saveFileName(m_window, FileFilter);
+    const QString name = RYXPrompter::saveFileName(parent, FileFilter);
     return name.isEmpty() ? name : withDefaultExtension(name);
+}
+
+QString RYXFileCommands::askSaveAsName(QWidget *parent)
+{
+    const QString name = askSaveName(parent);
+    if (name.isEmpty() || !QFileInfo::exists(name))
+        return name;
+    const bool overwrite = RYXPrompter::warningYesNo(
+        parent, QStringLiteral("RYX Config"),
+        QStringLiteral("This file already exists, would you like to overwrite it?"));
+    return overwrite ? name : QString();
 }
 
 bool RYXFileCommands::write(RYXObject *object, const QString &fileName) const
 {
-    QString error;
-    if (!VELXmlWriter::saveToFile(*object, fileName, &error)) {
-        RYXPrompter::information(m_window, QStringLiteral("Error"),
-                                 QStringLiteral("The file could not be written:\n\n%1\n\n%2")
-                                     .arg(QDir::toNativeSeparators(fileName), error));
+    if (!object->saveToFile(fileName, m_window))
         return false;
-    }
     if (isTopLevel(object))
         object->setFileName(fileName);
     return true;

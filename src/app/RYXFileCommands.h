@@ -29,12 +29,16 @@ public:
 
     /// \a name with ".xml" appended when its file name part has no ".".
     static QString withDefaultExtension(const QString &name);
+    /// Asks for the file to save to (".xml" added); empty when cancelled.
+    static QString askSaveName(QWidget *parent);
+    /// askSaveName, then asks before an existing file is overwritten;
+    /// empty when cancelled or declined.
+    static QString askSaveAsName(QWidget *parent);
 
 private:
     RYXObject *currentObject() const;
     /// The current object, or null after telling the user to select one.
     RYXObject *requireCurrentObject() const;
-    QString askSaveName() const;
     /// Writes \a object to \a fileName; a top-level object remembers the
     /// name once the file is written.
     bool write(RYXObject *object, const QString &fileName) const;

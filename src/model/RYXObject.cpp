@@ -876,24 +876,17 @@ QString RYXObject::getXmlEndTag()
 
 void RYXObject::saveAsSlot()
 {
-    QString fileName = RYXPrompter::saveFileName(nullptr, QStringLiteral("*.xml"));
-    if (fileName.isEmpty())
-        return;
-    fileName = RYXFileCommands::withDefaultExtension(fileName);
-    if (QFile::exists(fileName)
-        && !RYXPrompter::warningYesNo(nullptr, QStringLiteral("RYX Config"),
-                                      QStringLiteral("This file already exists, would you like "
-                                                     "to overwrite it?")))
-        return;
-    saveToFile(fileName);
+    const QString fileName = RYXFileCommands::askSaveAsName(nullptr);
+    if (!fileName.isEmpty())
+        saveToFile(fileName);
 }
 
-bool RYXObject::saveToFile(const QString &fileName)
+bool RYXObject::saveToFile(const QString &fileName, QWidget *parent)
 {
     QString error;
     if (VELXmlWriter::saveToFile(*this, fileName, &error))
         return true;
-    RYXPrompter::information(nullptr, QStringLiteral("Error"),
+    RYXPrompter::information(parent, QStringLiteral("Error"),
                              QStringLiteral("The file could not be written:\n\n%1\n\n%2")
                                  .arg(QDir::toNativeSeparators(fileName), error));
     return false;

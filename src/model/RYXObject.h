@@ -238,6 +238,10 @@ public:
                      quint16 pointNumber, int type);
     bool SetUntracked(const QString &key);
 
+    /// Writes this subtree to \a fileName atomically; a failure is reported
+    /// in a message box over \a parent and leaves any previous file intact.
+    bool saveToFile(const QString &fileName, QWidget *parent = nullptr);
+
 Q_SIGNALS:
     void DebugMessage(const QString &text);
 
@@ -271,8 +275,6 @@ protected:
     bool convertedValue(const QString &key, T &value, Convert convert);
     void forgetTreeItems();
     QString firmwareVersionRow();
-    /// Writes this subtree to \a fileName atomically; reports a failure.
-    bool saveToFile(const QString &fileName);
     QAction *makeAction(const QString &menuText, const QString &iconName,
                         const QString &objectName, void (RYXObject::*slot)());
 
