@@ -12,11 +12,17 @@ private Q_SLOTS:
         QTest::addColumn<int>("type");
         QTest::addColumn<int>("size");
         QTest::addColumn<QByteArray>("wire");
+        QTest::addColumn<int>("count"); // bytes of the answer; the rest of the buffer is stale
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("text");
 
-        auto row = [](const char *name, int type, int size, const char *hex, int status, const char *text) {
-            QTest::newRow(name) << type << size << QByteArray::fromHex(hex) << status << QString::fromLatin1(text);
+        auto answer = [](const char *name, int type, int size, const char *hex, int count, int status,
+                         const char *text) {
+            QTest::newRow(name) << type << size << QByteArray::fromHex(hex) << count << status
+                                << QString::fromLatin1(text);
+        };
+        auto row = [answer](const char *name, int type, int size, const char *hex, int status, const char *text) {
+            answer(name, type, size, hex, int(QByteArray::fromHex(hex).size()), status, text);
         };
         row("unsigned 8 FF", ZEMP_UINT8, 0, "FF", 0, "255");
         row("signed 8 FF", ZEMP_INT8, 0, "FF", 0, "-1");
@@ -34,6 +40,7 @@ private Q_SLOTS:
         row("text up to the zero", ZEMP_TEXT, 8, "41424300585900", 0, "ABC");
         row("text without zero", ZEMP_TEXT, 4, "41424344", 0, "ABCD");
         row("text Latin-1", ZEMP_TEXT, 4, "E900", 0, "\xE9");
+        answer("text answer shorter than the field", ZEMP_TEXT, 8, "4142585858000000", 2, 0, "AB");
         row("binary padded", ZEMP_BINARY, 4, "ABCD", 0, "ABCD0000");
         row("program-only point", ZEMP_NONE, 0, "01", -1, "");
     }
@@ -43,10 +50,11 @@ private Q_SLOTS:
         QFETCH(int, type);
         QFETCH(int, size);
         QFETCH(QByteArray, wire);
+        QFETCH(int, count);
         QFETCH(int, status);
         QFETCH(QString, text);
         QString value = QStringLiteral("unchanged");
-        QCOMPARE(ZempCodec::decode(type, size, reinterpret_cast<const BYTE *>(wire.constData()), int(wire.size()), &value), status);
+        QCOMPARE(ZempCodec::decode(type, size, reinterpret_cast<const BYTE *>(wire.constData()), count, &value), status);
         QCOMPARE(value, status == 0 ? text : QStringLiteral("unchanged"));
     }
 
@@ -66,6 +74,8 @@ private Q_SLOTS:
         row("signed 8", ZEMP_INT8, 0, "-1", true, "FF");
         row("unsigned 24", ZEMP_UINT24, 0, "70000", true, "011170");
         row("signed 32", ZEMP_INT32, 0, "-1", true, "FFFFFFFF");
+        row("leading zero is decimal", ZEMP_UINT8, 0, "010", true, "0A");
+        row("signed leading zero is decimal", ZEMP_INT16, 0, "-010", true, "FFF6");
         row("not a number", ZEMP_UINT16, 0, "abc", true, "0000");
         row("float", ZEMP_FLOAT, 0, "1.5", true, "3FC00000");
         row("float with trailing text", ZEMP_FLOAT, 0, "2.5e1xyz", true, "41C80000");

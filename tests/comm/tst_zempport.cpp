@@ -75,6 +75,7 @@ private Q_SLOTS:
         tunnelled("inner checksum not checked again", bytes("0B0301") + inner + QByteArray(1, '\0'), 0, bytes("11223344"));
         tunnelled("inner device error", bytes("080301") + withChecksum(bytes("84123442")), 66, QByteArray());
         tunnelled("inner frame shorter than announced", bytes("070301") + bytes("09123411"), ZEMP_ERR_CHECKSUM, QByteArray());
+        tunnelled("inner frame one byte short", bytes("0A0301") + inner, ZEMP_ERR_CHECKSUM, QByteArray());
         tunnelled("outer device error", bytes("84030113"), 0x13, QByteArray());
     }
 
