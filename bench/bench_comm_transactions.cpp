@@ -1,13 +1,13 @@
 // Point reads per second over TCP loopback and over a pty against the
 // in-process simulator, each set against its floor: the pause before every
 // read plus the time the frames need on the wire at the paced rate.
-#include "BenchWorker.h"
 #include "comm/RYXConnection.h"
 #include "comm/TransferContext.h"
 #include "comm/ZEMPRSPort.h"
 #include "comm/ZEMPTCPPort.h"
 #include "model/RYXObject.h"
 
+#include "BenchWorker.h"
 #include "SimCatalog.h"
 #include "SimPtyServer.h"
 #include "SimThread.h"

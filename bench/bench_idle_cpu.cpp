@@ -2,9 +2,9 @@
 // each connected over TCP loopback to its own in-process simulator, sit
 // online for ten seconds. Prints the process CPU time as a share of one
 // core (simulators included).
-#include "app/RYXHeadlessReceiver.h"
 #include "comm/RYXConnection.h"
 #include "comm/ZEMPTCPPort.h"
+#include "model/RYXHeadlessReceiver.h"
 #include "stations/EIModuleObject.h"
 
 #include "SimThread.h"
@@ -15,10 +15,9 @@
 #include <QtCore/QTimer>
 #include <QtWidgets/QApplication>
 
-#include <sys/resource.h>
-
 #include <cstdio>
 #include <memory>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {

@@ -4,17 +4,18 @@
 // paced at 57600 baud. Each run is set against its floor: the pause before
 // every paced point read plus, on the serial line, the time the frames
 // need on the wire.
-#include "BenchWorker.h"
-#include "app/RYXHeadlessReceiver.h"
+#include "app/RYXClassTable.h"
 #include "comm/CVELException.h"
 #include "comm/RYXConnection.h"
 #include "comm/TransferContext.h"
 #include "comm/ZEMPRSPort.h"
 #include "comm/ZEMPTCPPort.h"
-#include "io/RYXChannel.h"
-#include "io/RYXIOModule.h"
+#include "devices/RYXChannel.h"
+#include "devices/RYXIOModule.h"
+#include "model/RYXHeadlessReceiver.h"
 #include "stations/EIModuleObject.h"
 
+#include "BenchWorker.h"
 #include "SimCatalog.h"
 #include "SimPtyServer.h"
 #include "SimStation.h"
@@ -212,6 +213,8 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The module type table names the bench modules.
+    RYXClassTable::registerAll();
     std::printf("Station with %d modules of %d channels, median of %d runs each\n", Modules, Channels, Runs);
     report("TCP loopback", true);
     report("pty at 57600 baud", false);

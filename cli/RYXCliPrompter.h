@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/RYXScriptedPrompter.h"
+#include "core/RYXScriptedPrompter.h"
 
 class QTextStream;
 

@@ -1,16 +1,17 @@
 #include "RYXCliRunner.h"
 
-#include "app/RYXHeadlessReceiver.h"
+#include "app/RYXClassTable.h"
 #include "comm/RYXConnection.h"
 #include "comm/TransferContext.h"
 #include "comm/ZEMPRSPort.h"
 #include "comm/ZEMPTCPPort.h"
-#include "database/RYXObjectFactory.h"
-#include "database/VELXmlHandler.h"
-#include "database/VELXmlWriter.h"
+#include "devices/RYXClassRegistry.h"
+#include "devices/RYXInterfaceModule.h"
+#include "model/RYXHeadlessReceiver.h"
+#include "model/RYXObjectFactory.h"
 #include "model/RYXSysManager.h"
-#include "stations/RYXClassRegistry.h"
-#include "stations/RYXInterfaceModule.h"
+#include "model/VELXmlHandler.h"
+#include "model/VELXmlWriter.h"
 
 #include <QtCore/QEventLoop>
 #include <QtCore/QFile>
@@ -83,7 +84,7 @@ RYXCliRunner::~RYXCliRunner()
 
 int RYXCliRunner::run()
 {
-    RYXClassRegistry::registerAll();
+    RYXClassTable::registerAll();
     QString error;
     m_station = createStation(error);
     if (!m_station) {
@@ -92,7 +93,8 @@ int RYXCliRunner::run()
     }
     m_manager = std::make_unique<RYXSysManager>(m_receiver.get(), nullptr);
     m_manager->addDevice(m_station);
-    m_connection = m_manager->getConnections().constLast();
+    // A station is always reached through a connection to a real device.
+    m_connection = qobject_cast<RYXConnection *>(m_manager->getConnections().constLast());
     if (!attachPort(error)) {
         *m_output << "ryxcli: " << error << '\n' << RYXCliOptions::usage();
         return Usage;

@@ -1,8 +1,9 @@
 #include "app/RYXConfigWindow.h"
-#include "app/StartupFlags.h"
+#include "core/StartupFlags.h"
 
 #include <QtCore/QTextStream>
 #include <QtWidgets/QApplication>
+
 #include <cstdio>
 #include <exception>
 #include <memory>

@@ -1,7 +1,8 @@
 #include "app/AboutDialog.h"
 
-#include "app/RYXImages.h"
-#include "app/StartupFlags.h"
+#include "core/RYXImages.h"
+#include "core/StartupFlags.h"
+
 #include "ui_AboutForm.h"
 
 #include <QtCore/QEvent>

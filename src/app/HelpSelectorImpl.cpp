@@ -1,7 +1,8 @@
 #include "app/HelpSelectorImpl.h"
 
-#include "app/RYXImages.h"
-#include "app/RYXPrompter.h"
+#include "core/RYXImages.h"
+#include "core/RYXPrompter.h"
+
 #include "ui_HelpSelector.h"
 
 #include <QtCore/QCoreApplication>

@@ -1,25 +1,25 @@
 #include "app/RYXConfigWindow.h"
 
 #include "app/AboutDialog.h"
-#include "app/RYXChildCreator.h"
 #include "app/HelpSelectorImpl.h"
+#include "app/RYXClassTable.h"
 #include "app/RYXEventsBox.h"
 #include "app/RYXFileCommands.h"
-#include "app/RYXImages.h"
 #include "app/RYXListView.h"
-#include "app/RYXListViewItem.h"
 #include "app/RYXProgressDialog.h"
-#include "app/RYXPrompter.h"
 #include "app/RYXScrollView.h"
-#include "app/StartupFlags.h"
 #include "app/TreeLegendDialog.h"
-#include "comm/RYXConnection.h"
+#include "core/MessageRelay.h"
+#include "core/RYXImages.h"
+#include "core/RYXPrompter.h"
+#include "core/StartupFlags.h"
+#include "devices/RYXChildCreator.h"
+#include "devices/RYXClassRegistry.h"
 #include "dialogs/ConfigBaseDialog.h"
-#include "model/MessageRelay.h"
+#include "model/RYXConnectionBase.h"
+#include "model/RYXListViewItem.h"
 #include "model/RYXObject.h"
 #include "model/RYXSysManager.h"
-#include "stations/EIModuleObject.h"
-#include "stations/RYXClassRegistry.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
@@ -75,37 +75,6 @@ const ActionSpec actionTable[] = {
     {nullptr, "treelegend", "", QT_TRANSLATE_NOOP("RYXConfigWindow", "Tree Indicators Legend"), "", "treeLegend", true},
 };
 
-struct MenuEntry
-{
-    const char *text;
-    int id;
-};
-
-// The interface module popups: which lists an entry is in, and whether it
-// needs the extended mode.
-struct InterfaceModuleEntry
-{
-    const char *text;
-    int id;
-    bool inConnect;
-    bool inUpload;
-    bool extendedOnly;
-};
-
-const InterfaceModuleEntry interfaceModuleEntries[] = {
-    {"MIM", RYXConfigWindow::IdMIM, true, true, false},
-    {"EIM", RYXConfigWindow::IdEIM, true, true, false},
-    {"DORV / Ombra", RYXConfigWindow::IdCPS, true, true, false},
-    {"EMM", RYXConfigWindow::IdEMM, true, true, false},
-    {"MT Patcher", RYXConfigWindow::IdMTPatcher, false, false, true},
-    {"MODBUS Network", RYXConfigWindow::IdMODBUSNetwork, true, false, true},
-};
-
-const MenuEntry addModuleEntries[] = {
-    {"TIM (TI4)", 7}, {"AIM (AI4)", 11}, {"AOM (AO4)", 12}, {"ROM (RO8)", 14}, {"DIM (CC8)", 15},
-    {"DIM (LV8)", 16}, {"DIM (HV8)", 17}, {"CIM (CI4)", 8}, {"IIM (II4)", 9}, {"VIM (VI4)", 10},
-};
-
 // Connects the triggered action of a popup to a slot taking the entry's id.
 template <typename Slot>
 void connectIdMenu(QMenu *menu, RYXConfigWindow *window, Slot slot)
@@ -127,7 +96,7 @@ RYXConfigWindow::RYXConfigWindow(QWidget *parent, const QStringList &arguments)
     : QMainWindow(parent)
 {
     // Files and pastes can name every class from the start.
-    RYXClassRegistry::registerAll();
+    RYXClassTable::registerAll();
     setWindowTitle(tr("RYX Configuration Program V") + QLatin1String(RYXProgramVersion));
     setWindowIcon(RYXImages::icon(QStringLiteral("VEL")));
     statusBar()->setSizeGripEnabled(false);
@@ -289,57 +258,37 @@ void RYXConfigWindow::createToolBar()
     toolBar->addAction(whatsThis);
 }
 
-QMenu *RYXConfigWindow::createInterfaceModulePopup(bool connectList, bool uploadList)
+QMenu *RYXConfigWindow::createInterfaceModulePopup(RYXClassInfo::Menu list)
 {
     auto *menu = new QMenu(tr("Interface Module"), this);
-    for (const InterfaceModuleEntry &entry : interfaceModuleEntries) {
-        if (entry.extendedOnly && !ExtendedMode)
-            continue;
-        if ((connectList && !entry.inConnect) || (uploadList && !entry.inUpload))
-            continue;
-        addIdEntry(menu, QLatin1String(entry.text), entry.id);
+    for (const RYXClassInfo *row : RYXClassRegistry::classes()) {
+        if (RYXClassRegistry::isInterfaceModule(*row) && row->isOffered(list, ExtendedMode))
+            addIdEntry(menu, QLatin1String(row->menuText), row->kind);
     }
     return menu;
 }
 
 void RYXConfigWindow::createInterfaceModulePopups()
 {
-    m_newIMPopup = createInterfaceModulePopup(false, false);
+    m_newIMPopup = createInterfaceModulePopup(RYXClassInfo::NewMenu);
     m_newIMPopup->setObjectName(QStringLiteral("newInterfaceModulePopup"));
     connectIdMenu(m_newIMPopup, this, &RYXConfigWindow::newInterfaceModulePopupMenuActivatedSlot);
-    m_connectIMPopup = createInterfaceModulePopup(true, false);
+    m_connectIMPopup = createInterfaceModulePopup(RYXClassInfo::ConnectMenu);
     m_connectIMPopup->setObjectName(QStringLiteral("connectInterfaceModulePopup"));
     connectIdMenu(m_connectIMPopup, this, &RYXConfigWindow::connectInterfaceModulePopupMenuActivatedSlot);
-    m_uploadIMPopup = createInterfaceModulePopup(false, true);
+    m_uploadIMPopup = createInterfaceModulePopup(RYXClassInfo::UploadMenu);
     m_uploadIMPopup->setObjectName(QStringLiteral("uploadInterfaceModulePopup"));
     connectIdMenu(m_uploadIMPopup, this, &RYXConfigWindow::uploadInterfaceModulePopupMenuActivatedSlot);
 }
 
 QMenu *RYXConfigWindow::createIOModuleMenu(QWidget *parent)
 {
-    struct Entry
-    {
-        const char *text;
-        void (RYXConfigWindow::*slot)();
-        bool extendedOnly;
-    };
-    static const Entry entries[] = {
-        {"TIM (TI4)", &RYXConfigWindow::AddTIMSlot, false},
-        {"AIM (AI4)", &RYXConfigWindow::AddAIMSlot, false},
-        {"AOM (AO4)", &RYXConfigWindow::AddAOMSlot, false},
-        {"ROM (RO4)", &RYXConfigWindow::AddROMSlot, true},
-        {"ROM (RO8)", &RYXConfigWindow::AddROM8Slot, false},
-        {"DIM (CC8)", &RYXConfigWindow::AddDIMCCSlot, false},
-        {"DIM (LV8)", &RYXConfigWindow::AddDIMVLSlot, false},
-        {"DIM (HV8)", &RYXConfigWindow::AddDIMVHSlot, false},
-        {"CIM (CI4)", &RYXConfigWindow::AddCIMASlot, false},
-        {"IIM (II4)", &RYXConfigWindow::AddCIMBSlot, false},
-        {"VIM (VI4)", &RYXConfigWindow::AddCIMCSlot, false},
-    };
     auto *menu = new QMenu(tr("I/O Module"), parent);
-    for (const Entry &entry : entries) {
-        if (!entry.extendedOnly || ExtendedMode)
-            menu->addAction(QLatin1String(entry.text), this, entry.slot);
+    for (const RYXClassInfo *row : RYXClassRegistry::classes()) {
+        if (row->level != RYXObjectFactory::ModuleLevel || !row->isOffered(RYXClassInfo::NewMenu, ExtendedMode))
+            continue;
+        const int kind = row->kind;
+        menu->addAction(QLatin1String(row->menuText), this, [this, kind] { addCreatedRoot(createModule(kind)); });
     }
     return menu;
 }
@@ -376,8 +325,10 @@ void RYXConfigWindow::createMenuBar()
     m_editMenu->addAction(m_deleteAction);
     m_addModulePopup = new QMenu(tr("Add Module"), this);
     m_addModulePopup->setObjectName(QStringLiteral("addModulePopup"));
-    for (const MenuEntry &entry : addModuleEntries)
-        addIdEntry(m_addModulePopup, QLatin1String(entry.text), entry.id);
+    for (const RYXClassInfo *row : RYXClassRegistry::classes()) {
+        if (row->level == RYXObjectFactory::ModuleLevel && row->isOffered(RYXClassInfo::AddModuleMenu, ExtendedMode))
+            addIdEntry(m_addModulePopup, QLatin1String(row->menuText), row->kind);
+    }
     connectIdMenu(m_addModulePopup, this, &RYXConfigWindow::addModulePopupMenuActivatedSlot);
     m_addModuleMenuAction = m_editMenu->addMenu(m_addModulePopup);
     m_addModuleMenuAction->setData(int(AddModuleMenuId));
@@ -412,13 +363,9 @@ void RYXConfigWindow::createTreePopup()
     m_treePopup = new QMenu(this);
     m_treePopup->setObjectName(QStringLiteral("treePopup"));
     QMenu *newMenu = m_treePopup->addMenu(tr("New"));
-    auto *interfaceModules = new QMenu(tr("Interface Module"), newMenu);
-    interfaceModules->addAction(QStringLiteral("MIM"), this, &RYXConfigWindow::AddMIMSlot);
-    interfaceModules->addAction(QStringLiteral("EIM"), this, &RYXConfigWindow::AddEIMSlot);
-    interfaceModules->addAction(QStringLiteral("DORV / Ombra"), this, &RYXConfigWindow::AddCPSSlot);
-    interfaceModules->addAction(QStringLiteral("EMM"), this, &RYXConfigWindow::AddEMMSlot);
-    if (ExtendedMode)
-        interfaceModules->addAction(QStringLiteral("MT Patcher"), this, &RYXConfigWindow::AddMTPatcherSlot);
+    QMenu *interfaceModules = createInterfaceModulePopup(RYXClassInfo::TreePopupMenu);
+    interfaceModules->setParent(newMenu, interfaceModules->windowFlags());
+    connectIdMenu(interfaceModules, this, &RYXConfigWindow::newInterfaceModulePopupMenuActivatedSlot);
     fillNewMenu(newMenu, interfaceModules);
     m_treePopup->addSeparator();
     m_treePopup->addAction(m_openAction);
@@ -683,8 +630,9 @@ void RYXConfigWindow::addModulePopupMenuActivatedSlot(int id)
     RYXObject *station = RYXListView::objectOf(item);
     if (!station || !station->inherits("RYXInterfaceModule"))
         return;
-    // 13 (the four-relay module) is offered only in the New menu.
-    RYXObject *module = id == 13 ? nullptr : createModule(id);
+    // Only the kinds this menu offers (not the four-relay module of File > New).
+    const RYXClassInfo *row = RYXClassRegistry::findKind(RYXObjectFactory::ModuleLevel, id);
+    RYXObject *module = row && row->isOffered(RYXClassInfo::AddModuleMenu, ExtendedMode) ? createModule(id) : nullptr;
     if (!module)
         return;
     if (RYXChildCreator::addModule(station, module))
@@ -696,13 +644,7 @@ void RYXConfigWindow::addModulePopupMenuActivatedSlot(int id)
 
 RYXObject *RYXConfigWindow::createInterfaceModule(int id)
 {
-    // The other station classes join here as they are built.
-    switch (id) {
-    case IdEIM:
-        return new EIModuleObject;
-    default:
-        return nullptr;
-    }
+    return RYXClassRegistry::createInterfaceModule(id);
 }
 
 void RYXConfigWindow::addCreatedRoot(RYXObject *object)
@@ -718,7 +660,7 @@ void RYXConfigWindow::newInterfaceModulePopupMenuActivatedSlot(int id)
 
 void RYXConfigWindow::startConnection(RYXObject *object, bool upload)
 {
-    RYXConnection *connection = nullptr;
+    RYXConnectionBase *connection = nullptr;
     if (object && object->getConnection(nullptr, connection) && connection)
         connection->connectSlot(upload);
 }
@@ -767,7 +709,7 @@ void RYXConfigWindow::doConnect(bool upload)
 
 void RYXConfigWindow::GoOfflineSlot()
 {
-    RYXConnection *connection = nullptr;
+    RYXConnectionBase *connection = nullptr;
     RYXObject *object = currentObject();
     if (object && object->getConnection(nullptr, connection) && connection)
         connection->disconnectSlot();
@@ -775,7 +717,7 @@ void RYXConfigWindow::GoOfflineSlot()
 
 void RYXConfigWindow::ConfigureCommsSlot()
 {
-    RYXConnection *connection = nullptr;
+    RYXConnectionBase *connection = nullptr;
     RYXObject *object = currentObject();
     if (object && object->getConnection(nullptr, connection) && connection)
         connection->configureCommsSlot();
@@ -828,24 +770,24 @@ void RYXConfigWindow::treeLegendSlot()
 
 // --- object creation slots ------------------------------------------------
 
-void RYXConfigWindow::AddMIMSlot() { addCreatedRoot(createInterfaceModule(IdMIM)); }
-void RYXConfigWindow::AddCPSSlot() { addCreatedRoot(createInterfaceModule(IdCPS)); }
-void RYXConfigWindow::AddEIMSlot() { addCreatedRoot(createInterfaceModule(IdEIM)); }
-void RYXConfigWindow::AddEMMSlot() { addCreatedRoot(createInterfaceModule(IdEMM)); }
-void RYXConfigWindow::AddMTPatcherSlot() { addCreatedRoot(createInterfaceModule(IdMTPatcher)); }
-void RYXConfigWindow::AddMODBUSNetworkSlot() { addCreatedRoot(createInterfaceModule(IdMODBUSNetwork)); }
-void RYXConfigWindow::AddTIMSlot() { addCreatedRoot(createModule(7)); }
-void RYXConfigWindow::AddCIMASlot() { addCreatedRoot(createModule(8)); }
-void RYXConfigWindow::AddCIMBSlot() { addCreatedRoot(createModule(9)); }
-void RYXConfigWindow::AddCIMCSlot() { addCreatedRoot(createModule(10)); }
-void RYXConfigWindow::AddAIMSlot() { addCreatedRoot(createModule(11)); }
-void RYXConfigWindow::AddAOMSlot() { addCreatedRoot(createModule(12)); }
-void RYXConfigWindow::AddROMSlot() { addCreatedRoot(createModule(13)); }
-void RYXConfigWindow::AddROM8Slot() { addCreatedRoot(createModule(14)); }
-void RYXConfigWindow::AddDIMCCSlot() { addCreatedRoot(createModule(15)); }
-void RYXConfigWindow::AddDIMVLSlot() { addCreatedRoot(createModule(16)); }
-void RYXConfigWindow::AddDIMVHSlot() { addCreatedRoot(createModule(17)); }
-void RYXConfigWindow::AddUndeterminedSlot() { addCreatedRoot(createModule(0)); }
+void RYXConfigWindow::AddMIMSlot() { addCreatedRoot(createInterfaceModule(RYXClassRegistry::IdMIM)); }
+void RYXConfigWindow::AddCPSSlot() { addCreatedRoot(createInterfaceModule(RYXClassRegistry::IdCPS)); }
+void RYXConfigWindow::AddEIMSlot() { addCreatedRoot(createInterfaceModule(RYXClassRegistry::IdEIM)); }
+void RYXConfigWindow::AddEMMSlot() { addCreatedRoot(createInterfaceModule(RYXClassRegistry::IdEMM)); }
+void RYXConfigWindow::AddMTPatcherSlot() { addCreatedRoot(createInterfaceModule(RYXClassRegistry::IdMTPatcher)); }
+void RYXConfigWindow::AddMODBUSNetworkSlot() { addCreatedRoot(createInterfaceModule(RYXClassRegistry::IdMODBUSNetwork)); }
+void RYXConfigWindow::AddTIMSlot() { addCreatedRoot(createModule(RYXClassRegistry::KindTIM)); }
+void RYXConfigWindow::AddCIMASlot() { addCreatedRoot(createModule(RYXClassRegistry::KindCIMA)); }
+void RYXConfigWindow::AddCIMBSlot() { addCreatedRoot(createModule(RYXClassRegistry::KindCIMB)); }
+void RYXConfigWindow::AddCIMCSlot() { addCreatedRoot(createModule(RYXClassRegistry::KindCIMC)); }
+void RYXConfigWindow::AddAIMSlot() { addCreatedRoot(createModule(RYXClassRegistry::KindAIM)); }
+void RYXConfigWindow::AddAOMSlot() { addCreatedRoot(createModule(RYXClassRegistry::KindAOM)); }
+void RYXConfigWindow::AddROMSlot() { addCreatedRoot(createModule(RYXClassRegistry::KindROM)); }
+void RYXConfigWindow::AddROM8Slot() { addCreatedRoot(createModule(RYXClassRegistry::KindROM8)); }
+void RYXConfigWindow::AddDIMCCSlot() { addCreatedRoot(createModule(RYXClassRegistry::KindDIMCC)); }
+void RYXConfigWindow::AddDIMVLSlot() { addCreatedRoot(createModule(RYXClassRegistry::KindDIMVL)); }
+void RYXConfigWindow::AddDIMVHSlot() { addCreatedRoot(createModule(RYXClassRegistry::KindDIMVH)); }
+void RYXConfigWindow::AddUndeterminedSlot() { addCreatedRoot(createModule(RYXClassRegistry::KindUndetermined)); }
 // Single channels are created by the channel classes when they are built.
 void RYXConfigWindow::AddTISlot() {}
 void RYXConfigWindow::AddAISlot() {}
@@ -936,9 +878,4 @@ int RYXConfigWindow::askRetryAfterSeekFailure()
     RYXPrompter::information(this, QStringLiteral("Warning"),
                              QStringLiteral("The communications resource has been taken offline (i.e. port closed.)"));
     return 0;
-}
-
-void RYXConfigWindow::createChildObject(RYXObject *parent, int kind)
-{
-    RYXChildCreator::createChild(parent, kind);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/RYXClassInfo.h"
 #include "model/RYXEventReceiver.h"
 
 #include <QtCore/QPointer>
@@ -44,8 +45,6 @@ public:
         EnableConfigureComms = 1u << 12,
     };
 
-    // Ids of the interface module popups.
-    enum InterfaceModuleId { IdMIM = 1, IdCPS = 2, IdEIM = 3, IdEMM = 4, IdMTPatcher = 5, IdMODBUSNetwork = 6 };
     // Id of the Edit menu's "Add Module" entry.
     enum { AddModuleMenuId = 2048 };
 
@@ -95,7 +94,6 @@ public:
     void addProgressResult(const QString &iconName, const QString &text) override;
     void showWarningMessage(const QString &text) override;
     int askRetryAfterSeekFailure() override;
-    void createChildObject(RYXObject *parent, int kind) override;
 
 public Q_SLOTS:
     void selectionChangedSlot(QTreeWidgetItem *item);
@@ -168,7 +166,8 @@ private:
     void applyLanguageFromCommandLine(const QStringList &arguments);
     QMenu *createIOModuleMenu(QWidget *parent);
     QMenu *createChannelMenu(QWidget *parent);
-    QMenu *createInterfaceModulePopup(bool connectList, bool uploadList);
+    /// The interface modules that \a list offers, with their ids as action data.
+    QMenu *createInterfaceModulePopup(RYXClassInfo::Menu list);
     void fillNewMenu(QMenu *menu, QMenu *interfaceModuleMenu);
     void applyEnableMask(unsigned mask);
     QTreeWidgetItem *currentTreeItem() const;

@@ -1,8 +1,8 @@
 #include "app/RYXEventsBox.h"
 
-#include "app/RYXPrompter.h"
-#include "model/RYXEventReceiver.h"
+#include "core/RYXPrompter.h"
 #include "model/events/addToEventBoxEvent.h"
+#include "model/RYXEventReceiver.h"
 
 #include <QtCore/QMutexLocker>
 #include <QtGui/QAction>

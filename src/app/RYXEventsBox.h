@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/VerboseLevel.h"
+#include "core/VerboseLevel.h"
 
 #include <QtCore/QDateTime>
 #include <QtCore/QMutex>

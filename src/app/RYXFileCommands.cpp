@@ -1,13 +1,13 @@
 #include "app/RYXFileCommands.h"
 
 #include "app/RYXListView.h"
-#include "app/RYXPrompter.h"
-#include "database/VELXmlHandler.h"
+#include "core/RYXPrompter.h"
+#include "core/RYXSaveNamePrompt.h"
 #include "model/RYXObject.h"
 #include "model/RYXSysManager.h"
+#include "model/VELXmlHandler.h"
 
 #include <QtCore/QFile>
-#include <QtCore/QFileInfo>
 
 namespace {
 
@@ -24,14 +24,6 @@ RYXFileCommands::RYXFileCommands(QWidget *window, RYXListView *listView,
                                  RYXSysManager *sysManager)
     : m_window(window), m_listView(listView), m_sysManager(sysManager)
 {
-}
-
-QString RYXFileCommands::withDefaultExtension(const QString &name)
-{
-    // Only the file's own name counts: a dot in a folder name is no extension.
-    if (QFileInfo(name).fileName().contains(QLatin1Char('.')))
-        return name;
-    return name + QStringLiteral(".xml");
 }
 
 void RYXFileCommands::open()
@@ -73,7 +65,7 @@ void RYXFileCommands::save()
     if (isTopLevel(object))
         fileName = object->getFileName();
     if (fileName.isEmpty())
-        fileName = askSaveName(m_window);
+        fileName = RYXSaveNamePrompt::askSaveName(m_window);
     if (!fileName.isEmpty())
         write(object, fileName);
 }
@@ -83,7 +75,7 @@ void RYXFileCommands::saveAs()
     RYXObject *object = requireCurrentObject();
     if (!object)
         return;
-    const QString fileName = askSaveAsName(m_window);
+    const QString fileName = RYXSaveNamePrompt::askSaveAsName(m_window);
     if (!fileName.isEmpty())
         write(object, fileName);
 }
@@ -100,23 +92,6 @@ RYXObject *RYXFileCommands::requireCurrentObject() const
         RYXPrompter::information(m_window, QStringLiteral("Warning"),
                                  QStringLiteral("Please select a device from the tree first"));
     return object;
-}
-
-QString RYXFileCommands::askSaveName(QWidget *parent)
-{
-    const QString name = RYXPrompter::saveFileName(parent, FileFilter);
-    return name.isEmpty() ? name : withDefaultExtension(name);
-}
-
-QString RYXFileCommands::askSaveAsName(QWidget *parent)
-{
-    const QString name = askSaveName(parent);
-    if (name.isEmpty() || !QFileInfo::exists(name))
-        return name;
-    const bool overwrite = RYXPrompter::warningYesNo(
-        parent, QStringLiteral("RYX Config"),
-        QStringLiteral("This file already exists, would you like to overwrite it?"));
-    return overwrite ? name : QString();
 }
 
 bool RYXFileCommands::write(RYXObject *object, const QString &fileName) const

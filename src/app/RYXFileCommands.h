@@ -27,14 +27,6 @@ public:
     /// Saves the current object under a name always asked for.
     void saveAs();
 
-    /// \a name with ".xml" appended when its file name part has no ".".
-    static QString withDefaultExtension(const QString &name);
-    /// Asks for the file to save to (".xml" added); empty when cancelled.
-    static QString askSaveName(QWidget *parent);
-    /// askSaveName, then asks before an existing file is overwritten;
-    /// empty when cancelled or declined.
-    static QString askSaveAsName(QWidget *parent);
-
 private:
     RYXObject *currentObject() const;
     /// The current object, or null after telling the user to select one.

@@ -1,6 +1,6 @@
 #include "app/RYXListView.h"
 
-#include "app/RYXListViewItem.h"
+#include "model/RYXListViewItem.h"
 #include "model/RYXObject.h"
 
 #include <QtGui/QDragEnterEvent>

@@ -1,6 +1,7 @@
 #include "app/RYXProgressDialog.h"
 
-#include "app/RYXImages.h"
+#include "core/RYXImages.h"
+
 #include "ui_RYXProgressForm.h"
 
 #include <QtCore/QEvent>

@@ -1,7 +1,7 @@
 #include "app/RYXScrollView.h"
 
-#include "app/StartupFlags.h"
 #include "app/VELWidget.h"
+#include "core/StartupFlags.h"
 
 RYXScrollView::RYXScrollView(QWidget *parent)
     : QScrollArea(parent), m_inner(new VELWidget)

@@ -1,6 +1,7 @@
 #include "app/TreeLegendDialog.h"
 
-#include "app/RYXImages.h"
+#include "core/RYXImages.h"
+
 #include "ui_treeLegendForm.h"
 
 #include <QtCore/QEvent>

@@ -1,6 +1,6 @@
 #include "app/VELWidget.h"
 
-#include "app/StartupFlags.h"
+#include "core/StartupFlags.h"
 
 #include <QtGui/QResizeEvent>
 

@@ -1,12 +1,12 @@
 #include "comm/CommsSetup.h"
 
-#include "app/RYXPrompter.h"
 #include "comm/CommsConfigDialog.h"
 #include "comm/RYXConnection.h"
 #include "comm/ZEMPRSPort.h"
 #include "comm/ZEMPTCPPort.h"
+#include "core/RYXPrompter.h"
 #include "model/RYXEventReceiver.h"
-#include "stations/RYXInterfaceModule.h"
+#include "model/RYXObject.h"
 
 #include <QtCore/QSettings>
 
@@ -49,7 +49,7 @@ void CommsSetup::setDialogHook(DialogHook hook)
     dialogHook() = std::move(hook);
 }
 
-CommsSetup::CommsSetup(RYXConnection *connection, RYXInterfaceModule *station)
+CommsSetup::CommsSetup(RYXConnection *connection, RYXObject *station)
     : m_connection(connection), m_station(station)
 {
 }
@@ -92,11 +92,11 @@ void CommsSetup::present(CommsConfigDialog &dialog) const
     bool number = false;
     const int comPort = proposal.toInt(&number);
     const QString devicePath = number ? QString() : proposal.toString();
-    switch (m_station->getTransportMask() & (RYXInterfaceModule::TransportRS232 | RYXInterfaceModule::TransportTCPIP)) {
-    case RYXInterfaceModule::TransportRS232:
+    switch (m_station->getTransportMask() & (RYXObject::TransportRS232 | RYXObject::TransportTCPIP)) {
+    case RYXObject::TransportRS232:
         dialog.presentRS232(number ? comPort : -1, true, devicePath);
         break;
-    case RYXInterfaceModule::TransportTCPIP:
+    case RYXObject::TransportTCPIP:
         dialog.presentTCPIP(m_connection->ipAddress(), true);
         break;
     default:

@@ -7,7 +7,7 @@
 
 class CommsConfigDialog;
 class RYXConnection;
-class RYXInterfaceModule;
+class RYXObject;
 
 // The communication set-up of one connection: asks the user in
 // CommsConfigDialog how to reach the station, creates the matching port
@@ -27,7 +27,7 @@ public:
     static constexpr unsigned short StationTcpPort = 80;
     static constexpr int MaxRecentAddresses = 10;
 
-    CommsSetup(RYXConnection *connection, RYXInterfaceModule *station);
+    CommsSetup(RYXConnection *connection, RYXObject *station);
 
     /// Runs the dialog and creates the port; false when no port was created
     /// (cancelled, nothing chosen, an address that cannot be used).
@@ -47,5 +47,5 @@ private:
     bool createSerialPort(int comPort, const QString &devicePath);
 
     RYXConnection *m_connection;
-    RYXInterfaceModule *m_station;
+    RYXObject *m_station;
 };

@@ -1,19 +1,19 @@
 #include "comm/RYXConnectionThread.h"
 
-#include "app/StartupFlags.h"
+#include "comm/CommsConfigDialog.h"
 #include "comm/CVELException.h"
 #include "comm/CVELException_Cancel.h"
-#include "comm/CommsConfigDialog.h"
 #include "comm/RYXConnection.h"
 #include "comm/TransferContext.h"
 #include "comm/ZEMPRSPort.h"
-#include "model/RYXEventReceiver.h"
-#include "model/RYXObject.h"
+#include "core/StartupFlags.h"
 #include "model/events/Event_ShowSeekFailure.h"
 #include "model/events/progressShowDialogEvent.h"
 #include "model/events/setTreeItemPixEvent.h"
 #include "model/events/setTreeItemTextEvent.h"
 #include "model/events/showMessageBoxSynchEvent.h"
+#include "model/RYXEventReceiver.h"
+#include "model/RYXObject.h"
 
 namespace {
 

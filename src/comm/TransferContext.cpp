@@ -1,20 +1,20 @@
 #include "comm/TransferContext.h"
 
-#include "app/StartupFlags.h"
-#include "comm/CVELException_Cancel.h"
 #include "comm/CommLog.h"
+#include "comm/CVELException_Cancel.h"
 #include "comm/CVELException_ExcessiveRetries.h"
-#include "comm/RYXConnection.h"
-#include "comm/ZEMPPort.h"
 #include "comm/ZempCodec.h"
+#include "comm/ZEMPPort.h"
 #include "comm/ZempTransaction.h"
-#include "model/MessageRelay.h"
-#include "model/RYXEventReceiver.h"
-#include "model/RYXObject.h"
+#include "core/MessageRelay.h"
+#include "core/StartupFlags.h"
 #include "model/events/progressAddResultEvent.h"
 #include "model/events/progressSetStepEvent.h"
 #include "model/events/progressSetTitleEvent.h"
 #include "model/events/progressShowDialogEvent.h"
+#include "model/RYXConnectionBase.h"
+#include "model/RYXEventReceiver.h"
+#include "model/RYXObject.h"
 
 #include <QtCore/QAtomicInt>
 #include <QtCore/QElapsedTimer>
@@ -38,7 +38,7 @@ TransferContext::TransferContext(bool showSteps, RYXObject *object, bool quiet)
     : m_showSteps(showSteps), m_object(object), m_quiet(quiet), m_ownerId(g_nextOwnerId.fetchAndAddRelaxed(1))
 {
     if (object) {
-        RYXConnection *found = nullptr;
+        RYXConnectionBase *found = nullptr;
         if (object->getConnection(object, found))
             m_connection = found;
         unsigned tunnel = 0;
@@ -51,7 +51,7 @@ TransferContext::TransferContext(bool showSteps, RYXObject *object, bool quiet)
     start();
 }
 
-TransferContext::TransferContext(bool showSteps, RYXConnection *connection, bool quiet)
+TransferContext::TransferContext(bool showSteps, RYXConnectionBase *connection, bool quiet)
     : m_showSteps(showSteps), m_connection(connection), m_quiet(quiet), m_ownerId(g_nextOwnerId.fetchAndAddRelaxed(1))
 {
     if (connection)

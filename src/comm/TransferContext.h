@@ -4,7 +4,7 @@
 #include <QtCore/QString>
 
 class QAsyncCustomEvent;
-class RYXConnection;
+class RYXConnectionBase;
 class RYXEventReceiver;
 class RYXObject;
 class ZEMPPort;
@@ -33,7 +33,7 @@ public:
     /// the tunnel address are asked from the object.
     TransferContext(bool showSteps, RYXObject *object, bool quiet = false);
     /// A context for the connection's own steps (no object, no points).
-    TransferContext(bool showSteps, RYXConnection *connection, bool quiet = false);
+    TransferContext(bool showSteps, RYXConnectionBase *connection, bool quiet = false);
     ~TransferContext();
     TransferContext(const TransferContext &) = delete;
     TransferContext &operator=(const TransferContext &) = delete;
@@ -65,7 +65,7 @@ public:
     int attempts() const { return m_attempts; }
     unsigned short tunnelAddress() const { return m_tunnel; }
     void setTunnelAddress(unsigned short tunnel) { m_tunnel = tunnel; }
-    RYXConnection *connection() const { return m_connection; }
+    RYXConnectionBase *connection() const { return m_connection; }
     RYXObject *object() const { return m_object; }
     ZEMPPort *port() const { return m_port; }
 
@@ -83,7 +83,7 @@ private:
     bool m_active = true;
     int m_skipped = 0;
     unsigned short m_tunnel = 0;
-    QPointer<RYXConnection> m_connection;
+    QPointer<RYXConnectionBase> m_connection;
     QPointer<RYXObject> m_object;
     ZEMPPort *m_port = nullptr;
     RYXEventReceiver *m_receiver = nullptr;

@@ -1,8 +1,8 @@
 #include "comm/ZEMPTCPPort.h"
 
 #include "comm/CommLog.h"
+#include "comm/sendViaSocketEvent.h"
 #include "model/RYXEventReceiver.h"
-#include "model/events/sendViaSocketEvent.h"
 
 #include <QtCore/QMutexLocker>
 #include <QtNetwork/QTcpSocket>

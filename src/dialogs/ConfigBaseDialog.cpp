@@ -1,10 +1,10 @@
 #include "dialogs/ConfigBaseDialog.h"
 
-#include "app/RYXListViewItem.h"
-#include "app/StartupFlags.h"
+#include "core/StartupFlags.h"
 #include "dialogs/ComboBoxCtl.h"
 #include "dialogs/PopupHelpLoader.h"
 #include "dialogs/RYXLineEdit.h"
+#include "model/RYXListViewItem.h"
 #include "model/RYXObject.h"
 
 #include <QtCore/QRegularExpression>

@@ -2,16 +2,19 @@
 
 #include "comm/RYXConnection.h"
 #include "comm/TransferContext.h"
+#include "devices/RYXClassRegistry.h"
+#include "devices/RYXInterfaceModule.h"
 #include "io/UndeterminedModuleDialog.h"
 #include "model/events/addToEventBoxEvent.h"
-#include "stations/RYXInterfaceModule.h"
+
+const RYXClassInfo UndeterminedModuleObject::Info = {
+    RYXObjectFactory::ModuleLevel, "UNDETERMINED", "UNK", RYXInterfaceModule::UndeterminedType,
+    RYXClassRegistry::KindUndetermined, "Undetermined Module", "Undetermined", nullptr,
+    RYXClassInfo::StationMenu, 0, &RYXClassInfo::make<UndeterminedModuleObject>};
 
 UndeterminedModuleObject::UndeterminedModuleObject(QObject *parent) : RYXIOModule(parent)
 {
-    moduleType = RYXInterfaceModule::UndeterminedType;
-    RYXInterfaceModule::moduleTypeName(moduleType, name);
-    family = QStringLiteral("UNK");
-    xmlTag = QStringLiteral("UNDETERMINED");
+    applyClassInfo(Info);
     const QString olive = QStringLiteral("SmallOliveLED");
     eventPixmap = olive;
     currentPixmap = olive;

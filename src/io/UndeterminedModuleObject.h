@@ -1,6 +1,7 @@
 #pragma once
 
-#include "io/RYXIOModule.h"
+#include "devices/RYXIOModule.h"
+#include "model/RYXClassInfo.h"
 
 // Stands in the tree for an I/O module whose type is not known: no
 // configuration, no channels, no points of its own, and it refuses transfers.
@@ -8,6 +9,8 @@ class UndeterminedModuleObject : public RYXIOModule
 {
     Q_OBJECT
 public:
+    static const RYXClassInfo Info;
+
     explicit UndeterminedModuleObject(QObject *parent = nullptr);
 
     QWidget *createDialog(QWidget *parent, QWidget *currentDialog, bool *created) override;

@@ -2,8 +2,15 @@
 
 #include "model/events/QAsyncCustomEvent.h"
 #include "model/events/QSyncCustomEvent.h"
+#include "model/RYXObject.h"
 
 RYXEventReceiver::~RYXEventReceiver() = default;
+
+void RYXEventReceiver::createChildObject(RYXObject *parent, int kind)
+{
+    if (parent)
+        parent->addChildOfKind(kind);
+}
 
 bool RYXEventReceiver::dispatchEvent(QEvent *event)
 {

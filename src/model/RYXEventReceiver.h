@@ -37,8 +37,9 @@ public:
     virtual void showWarningMessage(const QString &text) = 0;
     /// The connect-retry question; 1 to retry, 0 to give up.
     virtual int askRetryAfterSeekFailure() = 0;
-    /// Creates the module of \a kind under the station \a parent.
-    virtual void createChildObject(RYXObject *parent, int kind) = 0;
+    /// Creates the module of \a kind under the station \a parent (the
+    /// station's own addChildOfKind).
+    virtual void createChildObject(RYXObject *parent, int kind);
 
     /// Runs a custom event of type 1050 or 1051; false for any other event.
     bool dispatchEvent(QEvent *event);

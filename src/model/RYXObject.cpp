@@ -1,32 +1,33 @@
 #include "model/RYXObject.h"
 
-#include "app/RYXImages.h"
-#include "app/RYXListViewItem.h"
-#include "app/RYXFileCommands.h"
-#include "app/RYXPrompter.h"
-#include "comm/RYXConnection.h"
-#include "comm/TransferContext.h"
+#include "core/MessageRelay.h"
+#include "core/RYXImages.h"
+#include "core/RYXPrompter.h"
+#include "core/RYXSaveNamePrompt.h"
+#include "core/StartupFlags.h"
 #include "database/RYXDatabase.h"
-#include "database/VELXmlHandler.h"
-#include "database/VELXmlWriter.h"
-#include "model/MessageRelay.h"
-#include "model/RYXEventReceiver.h"
-#include "model/RYXSysManager.h"
 #include "model/events/addToEventBoxEvent.h"
 #include "model/events/createTreeItemEvent.h"
 #include "model/events/destroyTreeItemEvent.h"
 #include "model/events/setTreeItemPixEvent.h"
 #include "model/events/updateDialogEvent.h"
 #include "model/events/updateUIEnableStateEvent.h"
+#include "model/RYXClassInfo.h"
+#include "model/RYXConnectionBase.h"
+#include "model/RYXEventReceiver.h"
+#include "model/RYXListViewItem.h"
+#include "model/RYXSysManager.h"
+#include "model/VELXmlHandler.h"
+#include "model/VELXmlWriter.h"
 
 #include <QtCore/QDebug>
 #include <QtCore/QDir>
 #include <QtCore/QFile>
-#include <QtCore/QTextStream>
 #include <QtCore/QHash>
 #include <QtCore/QMimeData>
 #include <QtCore/QMutexLocker>
 #include <QtCore/QRandomGenerator>
+#include <QtCore/QTextStream>
 #include <QtCore/QThread>
 #include <QtGui/QAction>
 #include <QtGui/QClipboard>
@@ -137,6 +138,30 @@ RYXObject::~RYXObject()
     delete database;
     database = nullptr;
     children.clear();
+}
+
+void RYXObject::applyClassInfo(const RYXClassInfo &info)
+{
+    xmlTag = QLatin1String(info.element);
+    name = QLatin1String(info.displayName);
+    family = QLatin1String(info.family);
+    if (info.level == RYXObjectFactory::ModuleLevel)
+        moduleType = info.typeCode;
+    else
+        typeCode = info.typeCode;
+    setObjectName(name);
+    if (!info.pixmapFamily)
+        return;
+    const QString prefix = QLatin1String(info.pixmapFamily);
+    eventPixmap = prefix + QStringLiteral("_OK");
+    if (!TypeIcons)
+        return;
+    currentPixmap = eventPixmap;
+    offlinePixmap = eventPixmap;
+    notCurrentPixmap = prefix + QStringLiteral("_DIRTY");
+    errorPixmap = prefix + QStringLiteral("_ERR");
+    childNotCurrentPixmap = prefix + QStringLiteral("_CHILDDIRTY");
+    childErrorPixmap = prefix + QStringLiteral("_CHILDERR");
 }
 
 RYXObject *RYXObject::getParentObject() const
@@ -674,16 +699,16 @@ void RYXObject::getMenuItemMask(unsigned &mask)
     mask = 0;
     if (connection) {
         const int state = connection->state();
-        if (state == 0 || state == RYXConnection::Offline)
+        if (state == 0 || state == RYXConnectionBase::Offline)
             mask |= MenuConnect | MenuConfigureComms;
-        else if (state == RYXConnection::Online)
+        else if (state == RYXConnectionBase::Online)
             mask |= MenuDisconnect;
     }
     if (isOnline()) {
         mask |= MenuUpload;
     } else if (deletable) {
-        RYXConnection *found = nullptr;
-        if (getConnection(this, found) && found->state() == RYXConnection::Offline)
+        RYXConnectionBase *found = nullptr;
+        if (getConnection(this, found) && found->state() == RYXConnectionBase::Offline)
             mask |= MenuDelete;
     }
     if (isOnline() && !(statusFlags & ConfigError))
@@ -876,7 +901,7 @@ QString RYXObject::getXmlEndTag()
 
 void RYXObject::saveAsSlot()
 {
-    const QString fileName = RYXFileCommands::askSaveAsName(nullptr);
+    const QString fileName = RYXSaveNamePrompt::askSaveAsName(nullptr);
     if (!fileName.isEmpty())
         saveToFile(fileName);
 }
@@ -936,6 +961,25 @@ bool RYXObject::getPort(RYXObject *requester, ZEMPPort *&port, unsigned &tunnel)
     return parentObject && parentObject->getPort(requester, port, tunnel);
 }
 
+RYXConnectionBase *RYXObject::createConnection(QObject *parent)
+{
+    return new RYXConnectionBase(this, parent);
+}
+
+unsigned RYXObject::getTransportMask() const
+{
+    return 0;
+}
+
+int RYXObject::getComPort() const
+{
+    return -1;
+}
+
+void RYXObject::setComPort(int)
+{
+}
+
 bool RYXObject::hasConnection()
 {
     if (connection)
@@ -954,7 +998,7 @@ bool RYXObject::getSysManager(RYXObject *requester, RYXSysManager *&sysManager)
     return parentObject && parentObject->getSysManager(requester, sysManager);
 }
 
-bool RYXObject::getConnection(RYXObject *requester, RYXConnection *&found)
+bool RYXObject::getConnection(RYXObject *requester, RYXConnectionBase *&found)
 {
     if (connection) {
         found = connection;
@@ -989,7 +1033,7 @@ int RYXObject::executeOperation(const QString &op, bool topLevel)
 
 bool RYXObject::requestOperation(const QString &op)
 {
-    RYXConnection *found = nullptr;
+    RYXConnectionBase *found = nullptr;
     if (!getConnection(this, found))
         return false;
     found->setPendingOperation(this, op);
@@ -1041,15 +1085,18 @@ void RYXObject::showPage(int)
 {
 }
 
-int RYXObject::verifyDevice(ZEMPPort *port)
+// Only the device classes have a device to compare with.
+int RYXObject::verifyDevice(ZEMPPort *)
 {
-    // The context reaches the port and tunnel address through this object.
-    Q_UNUSED(port);
-    TransferContext context(false, this, true);
-    return context.verifyType(typeCode, false);
+    return 0;
 }
 
 bool RYXObject::deleteChild(RYXObject *)
+{
+    return false;
+}
+
+bool RYXObject::addChildOfKind(int)
 {
     return false;
 }

@@ -19,7 +19,8 @@ class QMimeData;
 class QTextStream;
 class QTreeWidgetItem;
 class QWidget;
-class RYXConnection;
+class RYXConnectionBase;
+struct RYXClassInfo;
 class RYXDatabase;
 class RYXEventReceiver;
 class RYXListViewItem;
@@ -76,6 +77,9 @@ public:
         MenuAddModule = 0x0800,
         MenuConfigureComms = 0x1000
     };
+
+    // Transports a device supports (bits of getTransportMask).
+    enum Transport : unsigned { TransportRS232 = 0x1, TransportTCPIP = 0x2 };
 
     explicit RYXObject(QObject *parent = nullptr);
     ~RYXObject() override;
@@ -162,7 +166,15 @@ public:
     virtual bool getPort(RYXObject *requester, ZEMPPort *&port, unsigned &tunnel);
     virtual bool hasConnection();
     virtual bool getSysManager(RYXObject *requester, RYXSysManager *&sysManager);
-    virtual bool getConnection(RYXObject *requester, RYXConnection *&connection);
+    virtual bool getConnection(RYXObject *requester, RYXConnectionBase *&connection);
+    /// The link to the device that the system manager gives this object as a
+    /// root of the tree; the base link never leaves the offline state.
+    virtual RYXConnectionBase *createConnection(QObject *parent);
+    /// The transports over which this object can be connected to (0: none).
+    virtual unsigned getTransportMask() const;
+    /// The COM port last chosen for this device; -1 when none was.
+    virtual int getComPort() const;
+    virtual void setComPort(int port);
     /// The receiver of this tree's events (the main window); false when none.
     virtual bool getMainWindow(RYXObject *requester, RYXEventReceiver *&mainWindow);
 
@@ -181,6 +193,9 @@ public:
     virtual void showPage(int page);
     virtual int verifyDevice(ZEMPPort *port);
     virtual bool deleteChild(RYXObject *child);
+    /// Creates a child of the module kind \a kind and adds it (GUI thread);
+    /// false when this object holds no modules.
+    virtual bool addChildOfKind(int kind);
     virtual QString getPropertiesHtml();
     virtual QString getExtraPropertiesHtml();
 
@@ -206,8 +221,8 @@ public:
     QString getFamily() const { return family; }
     QString getXmlTag() const { return xmlTag; }
     QString getEventPixmap() const { return eventPixmap; }
-    RYXConnection *getOwnConnection() const { return connection; }
-    void setConnection(RYXConnection *c) { connection = c; }
+    RYXConnectionBase *getOwnConnection() const { return connection; }
+    void setConnection(RYXConnectionBase *c) { connection = c; }
     bool isDeletable() const { return deletable; }
     void setDeletable(bool d) { deletable = d; }
     bool isShownInTree() const { return showInTree; }
@@ -255,6 +270,9 @@ public Q_SLOTS:
     void downloadSlot();
 
 protected:
+    /// Takes the element, names, type code and icons of this object's class
+    /// from its row; constructors call it before creating their points.
+    void applyClassInfo(const RYXClassInfo &info);
     /// Recomputes bit 2 from the database and modifiedWhileOnline.
     void updateNotCurrentBit();
     /// Refreshes the tree LED when the flags changed since the last refresh.
@@ -302,7 +320,7 @@ protected:
     int typeCode = -1;
     unsigned statusFlags = 0;
     unsigned shownStatusFlags = ~0u;
-    RYXConnection *connection = nullptr;
+    RYXConnectionBase *connection = nullptr;
     QList<RYXObject *> children;
     bool suppressIndicatorRefresh = false;
     bool showInTree = true;

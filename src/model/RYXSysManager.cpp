@@ -1,8 +1,8 @@
 #include "model/RYXSysManager.h"
 
-#include "app/RYXListViewItem.h"
-#include "comm/RYXConnection.h"
+#include "model/RYXConnectionBase.h"
 #include "model/RYXEventReceiver.h"
+#include "model/RYXListViewItem.h"
 #include "model/RYXObject.h"
 
 #include <QtCore/QEventLoop>
@@ -36,15 +36,15 @@ void RYXSysManager::addDevice(RYXObject *device)
     // The manager holds the top-level objects.
     if (!device->parent())
         device->setParent(this);
-    auto *connection = new RYXConnection(device, this);
+    auto *connection = device->createConnection(this);
     device->setConnection(connection);
     device->setDeletable(true);
     registerConnection(connection);
 }
 
-void RYXSysManager::registerConnection(RYXConnection *connection)
+void RYXSysManager::registerConnection(RYXConnectionBase *connection)
 {
-    connect(connection, &RYXConnection::DebugMessage, this, &RYXSysManager::DebugMessage);
+    connect(connection, &RYXConnectionBase::DebugMessage, this, &RYXSysManager::DebugMessage);
     connection->setSysManager(this);
     connection->setEventReceiver(m_mainWindow);
     connection->attachDeviceToTree();
@@ -67,7 +67,7 @@ void RYXSysManager::addRootObject(RYXObject *device)
     }
 }
 
-void RYXSysManager::removeConnection(RYXConnection *connection)
+void RYXSysManager::removeConnection(RYXConnectionBase *connection)
 {
     if (connections.removeOne(connection))
         delete connection;
@@ -83,14 +83,14 @@ int RYXSysManager::checkOperation(int op) const
 
 // The worker takes the connection offline; the GUI thread keeps handling
 // events meanwhile (a TCP transaction of the worker needs it).
-void RYXSysManager::waitForOffline(RYXConnection *connection)
+void RYXSysManager::waitForOffline(RYXConnectionBase *connection)
 {
-    QPointer<RYXConnection> guard(connection);
+    QPointer<RYXConnectionBase> guard(connection);
     while (guard && !guard->isOffline()) {
         Q_EMIT DebugMessage(QStringLiteral("Waiting to go offline...."));
         QEventLoop loop;
         QTimer::singleShot(OfflinePollMs, &loop, &QEventLoop::quit);
-        connect(guard, &RYXConnection::stateChanged, &loop, &QEventLoop::quit);
+        connect(guard, &RYXConnectionBase::stateChanged, &loop, &QEventLoop::quit);
         connect(guard, &QObject::destroyed, &loop, &QEventLoop::quit);
         loop.exec();
     }
@@ -104,12 +104,12 @@ void RYXSysManager::DeleteSlot()
     QTreeWidgetItem *current = m_listView->currentItem();
     auto *item = dynamic_cast<RYXListViewItem *>(current);
     RYXObject *object = item ? item->object() : nullptr;
-    RYXConnection *connection = nullptr;
+    RYXConnectionBase *connection = nullptr;
     if (!object || !object->getConnection(object, connection))
         return;
 
     m_deleting = true;
-    QPointer<RYXConnection> guard(connection);
+    QPointer<RYXConnectionBase> guard(connection);
     connection->requestDisconnect();
     waitForOffline(connection);
     m_deleting = false;

@@ -6,7 +6,7 @@
 #include <QtCore/QString>
 #include <QtWidgets/QTreeWidget>
 
-class RYXConnection;
+class RYXConnectionBase;
 class RYXEventReceiver;
 class RYXObject;
 
@@ -23,22 +23,22 @@ public:
 
     /// Gives \a device its connection and attaches it to the tree.
     void addDevice(RYXObject *device);
-    void registerConnection(RYXConnection *connection);
+    void registerConnection(RYXConnectionBase *connection);
     /// Adds \a device at the root of the tree, selects it and scrolls to it.
     void addRootObject(RYXObject *device);
     /// Takes \a connection out of the list and deletes it.
-    void removeConnection(RYXConnection *connection);
+    void removeConnection(RYXConnectionBase *connection);
     int checkOperation(int op) const;
 
     QTreeWidget *listView() const { return m_listView; }
     RYXEventReceiver *mainWindow() const { return m_mainWindow; }
-    const QList<RYXConnection *> &getConnections() const { return connections; }
+    const QList<RYXConnectionBase *> &getConnections() const { return connections; }
 
     bool isCancelRequested() const { return cancelRequested; }
     void setCancelRequested(bool cancel) { cancelRequested = cancel; }
 
     /// Waits, with the event loop running, until \a connection is offline.
-    void waitForOffline(RYXConnection *connection);
+    void waitForOffline(RYXConnectionBase *connection);
 
 public Q_SLOTS:
     /// Removes the device of the tree's current item.
@@ -49,7 +49,7 @@ Q_SIGNALS:
 
 private:
     QPointer<QTreeWidget> m_listView;
-    QList<RYXConnection *> connections;
+    QList<RYXConnectionBase *> connections;
     bool cancelRequested = false;
     RYXEventReceiver *m_mainWindow;
     bool m_deleting = false;

@@ -2,6 +2,7 @@
 
 #include "model/RYXObject.h"
 #include "plugins/EIMConfigurationObjectPlugin.h"
+
 #include "ui_EIMConfigurationForm.h"
 
 EIMConfigurationDialog::EIMConfigurationDialog(EIMConfigurationObjectPlugin *plugin, QWidget *parent)

@@ -1,8 +1,8 @@
 #include "plugins/EIMConfigurationObjectPlugin.h"
 
 #include "database/DataPoint.h"
+#include "dialogs/PluginDialogFactory.h"
 #include "plugins/EIMConfigurationDialog.h"
-#include "plugins/PluginDialogFactory.h"
 
 #include <QtCore/QRegularExpression>
 
@@ -12,13 +12,13 @@ constexpr int descriptorLimit = 24;
 constexpr int serverLocationLimit = 32;
 } // namespace
 
+const RYXClassInfo EIMConfigurationObjectPlugin::Info = {
+    RYXObjectFactory::PluginLevel, "EIMCONFIGPLUGIN", "Configuration", -1, -1, "Configuration", "Configuration", nullptr, 0, 0, &RYXClassInfo::make<EIMConfigurationObjectPlugin>};
+
 EIMConfigurationObjectPlugin::EIMConfigurationObjectPlugin(RYXObject *host)
     : RYXObjectPlugin(host)
 {
-    name = QStringLiteral("Configuration");
-    family = name;
-    xmlTag = QStringLiteral("EIMCONFIGPLUGIN");
-    setObjectName(name);
+    applyClassInfo(Info);
     InsertPoint(QStringLiteral("descriptor"), QStringLiteral("0"), DataPoint::Attributes(0),
                 0x000C, 16, ZEMP_TEXT);
     validate();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/RYXClassInfo.h"
 #include "model/RYXObjectPlugin.h"
 
 #include <QtCore/QPointer>
@@ -13,6 +14,8 @@ class EIMConfigurationObjectPlugin : public RYXObjectPlugin
 {
     Q_OBJECT
 public:
+    static const RYXClassInfo Info;
+
     explicit EIMConfigurationObjectPlugin(RYXObject *host = nullptr);
 
     QWidget *createDialog(QWidget *parent, QWidget *currentDialog, bool *reused) override;

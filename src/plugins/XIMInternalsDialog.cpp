@@ -1,6 +1,7 @@
 #include "plugins/XIMInternalsDialog.h"
 
 #include "plugins/XIMInternalsObjectPlugin.h"
+
 #include "ui_XIMInternalsForm.h"
 
 XIMInternalsDialog::XIMInternalsDialog(XIMInternalsObjectPlugin *plugin, QWidget *parent)

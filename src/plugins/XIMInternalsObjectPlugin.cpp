@@ -1,14 +1,14 @@
 #include "plugins/XIMInternalsObjectPlugin.h"
 
-#include "plugins/PluginDialogFactory.h"
+#include "dialogs/PluginDialogFactory.h"
 #include "plugins/XIMInternalsDialog.h"
+
+const RYXClassInfo XIMInternalsObjectPlugin::Info = {
+    RYXObjectFactory::PluginLevel, "XIMINTERNALSPLUGIN", "Internals", -1, -1, "Internals", "Internals", nullptr, 0, 0, &RYXClassInfo::make<XIMInternalsObjectPlugin>};
 
 XIMInternalsObjectPlugin::XIMInternalsObjectPlugin(RYXObject *host) : RYXObjectPlugin(host)
 {
-    name = QStringLiteral("Internals");
-    family = name;
-    xmlTag = QStringLiteral("XIMINTERNALSPLUGIN");
-    setObjectName(name);
+    applyClassInfo(Info);
     currentPixmap = QStringLiteral("SmallYellowLED");
     errorPixmap = QStringLiteral("SmallRedLED");
     connectToHost(this, SIGNAL(GetScanModeButtonClickedSignal()), host,

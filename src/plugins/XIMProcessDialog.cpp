@@ -1,8 +1,9 @@
 #include "plugins/XIMProcessDialog.h"
 
-#include "app/RYXImages.h"
+#include "core/RYXImages.h"
 #include "dialogs/ComboBoxCtl.h"
 #include "plugins/XIMProcessObjectPlugin.h"
+
 #include "ui_XIMProcessForm.h"
 
 namespace {

@@ -1,18 +1,18 @@
 #include "plugins/XIMProcessObjectPlugin.h"
 
-#include "app/RYXImages.h"
-#include "model/RYXEventReceiver.h"
+#include "core/RYXImages.h"
+#include "dialogs/PluginDialogFactory.h"
 #include "model/events/QAsyncCustomEvent.h"
 #include "model/events/setTreeItemPixEvent.h"
-#include "plugins/PluginDialogFactory.h"
+#include "model/RYXEventReceiver.h"
 #include "plugins/XIMProcessDialog.h"
+
+const RYXClassInfo XIMProcessObjectPlugin::Info = {
+    RYXObjectFactory::PluginLevel, "XIMPROCESSPLUGIN", "Process Data", -1, -1, "Process Data", "Process Data", nullptr, 0, 0, &RYXClassInfo::make<XIMProcessObjectPlugin>};
 
 XIMProcessObjectPlugin::XIMProcessObjectPlugin(RYXObject *host) : RYXObjectPlugin(host)
 {
-    name = QStringLiteral("Process Data");
-    family = name;
-    xmlTag = QStringLiteral("XIMPROCESSPLUGIN");
-    setObjectName(name);
+    applyClassInfo(Info);
     connectToHost(this, SIGNAL(monitorEnableButtonToggledSignal(bool)), host,
                   SLOT(monitorEnableToggledSlot(bool)));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/RYXClassInfo.h"
 #include "model/RYXObjectPlugin.h"
 
 #include <QtCore/QList>
@@ -24,6 +25,8 @@ public:
         QString statusIconName;
         QString statusText;
     };
+
+    static const RYXClassInfo Info;
 
     explicit XIMProcessObjectPlugin(RYXObject *host = nullptr);
 

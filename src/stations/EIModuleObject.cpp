@@ -1,27 +1,27 @@
 #include "stations/EIModuleObject.h"
 
-#include "app/RYXListViewItem.h"
-#include "app/RYXPrompter.h"
-#include "app/StartupFlags.h"
 #include "comm/CVELException_ExcessiveRetries.h"
 #include "comm/RYXConnection.h"
 #include "comm/TransferContext.h"
+#include "core/RYXPrompter.h"
+#include "core/StartupFlags.h"
 #include "database/DataPoint.h"
 #include "database/RYXDatabase.h"
-#include "io/RYXIOModule.h"
-#include "model/RYXEventReceiver.h"
-#include "model/events/QAsyncCustomEvent.h"
+#include "devices/RYXClassRegistry.h"
+#include "devices/RYXIOModule.h"
+#include "dialogs/PluginDialogFactory.h"
 #include "model/events/addToEventBoxEvent.h"
 #include "model/events/createChildObjectSynchEvent.h"
 #include "model/events/progressShowDialogEvent.h"
+#include "model/events/QAsyncCustomEvent.h"
 #include "model/events/showMessageBoxSynchEvent.h"
+#include "model/RYXEventReceiver.h"
+#include "model/RYXListViewItem.h"
 #include "plugins/EIMConfigurationObjectPlugin.h"
-#include "plugins/PluginDialogFactory.h"
 #include "plugins/XIMInternalsObjectPlugin.h"
 #include "plugins/XIMProcessDialog.h"
 #include "plugins/XIMProcessObjectPlugin.h"
 #include "stations/MIModuleDialog.h"
-#include "stations/RYXClassRegistry.h"
 
 #include <QtCore/QDateTime>
 #include <QtCore/QDebug>
@@ -68,40 +68,16 @@ const char *const peerToPeerTexts[] = {
 constexpr unsigned BatteryFailedBit = 1u << 12;
 constexpr unsigned OnBatteryBit = 1u << 13;
 
-// The Add Module menu: entry text and the slot that creates the module.
-struct ModuleMenuEntry
-{
-    const char *text;
-    void (EIModuleObject::*slot)();
-};
-
-const ModuleMenuEntry moduleMenuEntries[] = {
-    { "TIM (TI4)", &EIModuleObject::AddTIMSlot },
-    { "AIM (AI4)", &EIModuleObject::AddAIMSlot },
-    { "AOM (AO4)", &EIModuleObject::AddAOMSlot },
-    { "ROM (RO4)", &EIModuleObject::AddROMSlot },
-    { "ROM (RO8)", &EIModuleObject::AddROM8Slot },
-    { "DIM (CC8)", &EIModuleObject::AddDIMCCSlot },
-    { "DIM (LV8)", &EIModuleObject::AddDIMVLSlot },
-    { "DIM (HV8)", &EIModuleObject::AddDIMVHSlot },
-    { "CIM (CI4)", &EIModuleObject::AddCIMASlot },
-    { "IIM (II4)", &EIModuleObject::AddCIMBSlot },
-    { "VIM (VI4)", &EIModuleObject::AddCIMCSlot },
-    { "Undetermined", &EIModuleObject::AddUndeterminedSlot },
-};
-
-// The kind given to the module factory for a module whose type is undetermined.
-constexpr int UndeterminedKind = 0;
-
 } // namespace
+
+const RYXClassInfo EIModuleObject::Info = {
+    RYXObjectFactory::StationLevel, "EIM", "EIM", 28, RYXClassRegistry::IdEIM, "EIM", "EIM", nullptr,
+    RYXClassInfo::NewMenu | RYXClassInfo::TreePopupMenu | RYXClassInfo::ConnectMenu | RYXClassInfo::UploadMenu, 0,
+    &RYXClassInfo::make<EIModuleObject>};
 
 EIModuleObject::EIModuleObject(QObject *parent) : RYXInterfaceModule(parent)
 {
-    name = QStringLiteral("EIM");
-    family = name;
-    xmlTag = QStringLiteral("EIM");
-    setObjectName(name);
-    typeCode = 28;
+    applyClassInfo(Info);
     offlinePixmap = QStringLiteral("OliveLED");
     eventPixmap = QStringLiteral("VEL16");
     m_monitorInterval.start();
@@ -160,8 +136,12 @@ bool EIModuleObject::createPopupMenu()
     delete m_moduleMenu;
     m_moduleMenu = new QMenu(tr("Add Module"));
     m_moduleMenu->setObjectName(QStringLiteral("Module Menu"));
-    for (const ModuleMenuEntry &entry : moduleMenuEntries)
-        m_moduleMenu->addAction(QString::fromLatin1(entry.text), this, entry.slot);
+    for (const RYXClassInfo *row : RYXClassRegistry::classes()) {
+        if (row->level != RYXObjectFactory::ModuleLevel || !row->isOffered(RYXClassInfo::StationMenu, ExtendedMode))
+            continue;
+        const int kind = row->kind;
+        m_moduleMenu->addAction(QString::fromLatin1(row->menuText), this, [this, kind] { addModuleOfKind(kind); });
+    }
     popupMenu->insertSeparator(popupMenu->actions().value(0));
     popupMenu->insertMenu(popupMenu->actions().value(0), m_moduleMenu);
     m_moduleMenu->menuAction()->setData(unsigned(MenuAddModule));
@@ -188,7 +168,7 @@ void EIModuleObject::AddROM8Slot() { addModuleOfKind(RYXClassRegistry::KindROM8)
 void EIModuleObject::AddDIMCCSlot() { addModuleOfKind(RYXClassRegistry::KindDIMCC); }
 void EIModuleObject::AddDIMVLSlot() { addModuleOfKind(RYXClassRegistry::KindDIMVL); }
 void EIModuleObject::AddDIMVHSlot() { addModuleOfKind(RYXClassRegistry::KindDIMVH); }
-void EIModuleObject::AddUndeterminedSlot() { addModuleOfKind(UndeterminedKind); }
+void EIModuleObject::AddUndeterminedSlot() { addModuleOfKind(RYXClassRegistry::KindUndetermined); }
 
 // A refused module is scheduled for deletion rather than deleted at once,
 // so a caller still holding it does not touch freed memory.
@@ -355,7 +335,7 @@ int EIModuleObject::createModulesFromDevice(TransferContext &context)
     getMainWindow(this, receiver);
     m_creatingFromDevice = true;
     for (int i = 0; i < qBound(0, count, int(MaxModules)); ++i) {
-        int kind = UndeterminedKind;
+        int kind = RYXClassRegistry::KindUndetermined;
         RYXClassRegistry::kindForTypeCode(types[i], kind);
         QSyncCustomEvent::postAndWait(receiver ? receiver->eventTarget() : nullptr,
                                       new createChildObjectSynchEvent(this, kind));
@@ -520,7 +500,7 @@ int EIModuleObject::monitorStep()
         if (getMainWindow(this, receiver))
             QSyncCustomEvent::postAndWait(receiver->eventTarget(), new showMessageBoxSynchEvent(QStringLiteral(
                 "Disconnecting because:\n\nCommunication with the device was lost.\n\nYou must reconnect once the problem is resolved.")));
-        if (RYXConnection *own = getOwnConnection())
+        if (RYXConnectionBase *own = getOwnConnection())
             own->requestDisconnect();
         setValue(QStringLiteral("monitormessage"), QStringLiteral("IDLE"));
         setValue(QStringLiteral("monitorisidle"), true);

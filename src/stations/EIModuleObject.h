@@ -1,6 +1,7 @@
 #pragma once
 
-#include "stations/RYXInterfaceModule.h"
+#include "devices/RYXInterfaceModule.h"
+#include "model/RYXClassInfo.h"
 
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QPair>
@@ -27,6 +28,8 @@ class EIModuleObject : public RYXInterfaceModule
 public:
     /// One line of a status report: the image name and the text.
     using StatusLine = QPair<QString, QString>;
+
+    static const RYXClassInfo Info;
 
     explicit EIModuleObject(QObject *parent = nullptr);
 

@@ -1,6 +1,7 @@
 #include "stations/MIModuleDialog.h"
 
-#include "app/StartupFlags.h"
+#include "core/StartupFlags.h"
+
 #include "ui_MIModuleForm.h"
 
 MIModuleDialog::MIModuleDialog(RYXObject *station, QWidget *parent)

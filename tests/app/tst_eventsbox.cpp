@@ -1,10 +1,10 @@
 #include "app/RYXEventsBox.h"
-#include "app/RYXHeadlessReceiver.h"
+#include "model/RYXHeadlessReceiver.h"
 
 #include <QtGui/QAction>
+#include <QtTest/QtTest>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QScrollBar>
-#include <QtTest/QtTest>
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "app/RYXConfigWindow.h"
 #include "app/RYXListView.h"
-#include "app/RYXListViewItem.h"
-#include "app/RYXScriptedPrompter.h"
-#include "database/RYXObjectFactory.h"
-#include "database/VELXmlWriter.h"
+#include "core/RYXScriptedPrompter.h"
+#include "model/RYXListViewItem.h"
 #include "model/RYXObject.h"
+#include "model/RYXObjectFactory.h"
 #include "model/RYXSysManager.h"
+#include "model/VELXmlWriter.h"
 
 #include <QtCore/QTemporaryDir>
 #include <QtCore/QTextStream>

@@ -1,13 +1,13 @@
 #include "app/AboutDialog.h"
 #include "app/HelpSelectorImpl.h"
-#include "app/RYXImages.h"
-#include "app/RYXScriptedPrompter.h"
 #include "app/TreeLegendDialog.h"
+#include "core/RYXImages.h"
+#include "core/RYXScriptedPrompter.h"
 
 #include <QtCore/QTemporaryDir>
+#include <QtTest/QtTest>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
-#include <QtTest/QtTest>
 
 static void touch(const QString &path)
 {

@@ -1,4 +1,4 @@
-#include "app/RYXImages.h"
+#include "core/RYXImages.h"
 
 #include <QtGui/QPainter>
 #include <QtTest/QtTest>

@@ -1,22 +1,23 @@
 #include "app/RYXConfigWindow.h"
 #include "app/RYXEventsBox.h"
 #include "app/RYXProgressDialog.h"
-#include "app/RYXScriptedPrompter.h"
-#include "app/StartupFlags.h"
-#include "model/RYXObject.h"
-#include "model/events/Event_ShowSeekFailure.h"
+#include "core/RYXScriptedPrompter.h"
+#include "core/StartupFlags.h"
 #include "model/events/addToEventBoxEvent.h"
+#include "model/events/Event_ShowSeekFailure.h"
 #include "model/events/progressAddResultEvent.h"
 #include "model/events/progressSetTitleEvent.h"
 #include "model/events/progressShowDialogEvent.h"
 #include "model/events/setTimerEvent.h"
 #include "model/events/showMessageBoxSynchEvent.h"
+#include "model/RYXObject.h"
 
 #include <QtCore/QThread>
 #include <QtCore/QTranslator>
 #include <QtTest/QtTest>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QMenuBar>
+
 #include <memory>
 
 // The real main window, except that ending the program is recorded: a real

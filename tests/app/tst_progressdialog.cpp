@@ -1,10 +1,10 @@
 #include "app/RYXProgressDialog.h"
 
+#include <QtTest/QtTest>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QListWidget>
 #include <QtWidgets/QProgressBar>
 #include <QtWidgets/QPushButton>
-#include <QtTest/QtTest>
 
 // One step of a scripted run: a mode and an owner id, or Fill (a title line
 // "Title" and one result line).

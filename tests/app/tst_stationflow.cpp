@@ -1,16 +1,17 @@
-#include "SimThread.h"
-#include "SimStation.h"
 #include "app/RYXConfigWindow.h"
-#include "app/RYXImages.h"
 #include "app/RYXListView.h"
 #include "app/RYXProgressDialog.h"
-#include "app/RYXScriptedPrompter.h"
 #include "app/RYXScrollView.h"
-#include "app/StartupFlags.h"
 #include "comm/CommsConfigDialog.h"
 #include "comm/CommsSetup.h"
 #include "comm/RYXConnection.h"
+#include "core/RYXImages.h"
+#include "core/RYXScriptedPrompter.h"
+#include "core/StartupFlags.h"
 #include "model/RYXObject.h"
+
+#include "SimStation.h"
+#include "SimThread.h"
 
 #include <QtCore/QStandardPaths>
 #include <QtTest/QtTest>
@@ -19,6 +20,7 @@
 #include <QtWidgets/QListWidget>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QRadioButton>
+
 #include <memory>
 
 // The whole way a user goes with a new Ethernet station: create it, set up
@@ -111,7 +113,7 @@ private Q_SLOTS:
         // Connect: the station reads the device, creates its modules, goes
         // online and shows the green LED.
         m_window->GoOnlineSlot();
-        RYXConnection *connection = nullptr;
+        RYXConnectionBase *connection = nullptr;
         QVERIFY(station->getConnection(nullptr, connection) && connection);
         QTRY_COMPARE_WITH_TIMEOUT(connection->state(), int(RYXConnection::Online), 20000);
         QTRY_VERIFY_WITH_TIMEOUT(stationItem->text(0).endsWith(", online"), 10000);

@@ -6,10 +6,10 @@
 #include <QtCore/QTranslator>
 #include <QtCore/QXmlStreamReader>
 #include <QtGui/QAction>
+#include <QtTest/QtTest>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QMenu>
-#include <QtTest/QtTest>
 
 namespace {
 

@@ -1,13 +1,13 @@
 // The communication settings: the dialog's choices, the port the set-up
 // creates from them and what it remembers in the settings.
-#include "app/RYXHeadlessReceiver.h"
-#include "app/RYXScriptedPrompter.h"
 #include "comm/CommsConfigDialog.h"
 #include "comm/CommsSetup.h"
 #include "comm/RYXConnection.h"
 #include "comm/ZEMPRSPort.h"
 #include "comm/ZEMPTCPPort.h"
-#include "stations/RYXInterfaceModule.h"
+#include "core/RYXScriptedPrompter.h"
+#include "devices/RYXInterfaceModule.h"
+#include "model/RYXHeadlessReceiver.h"
 
 #include <QtCore/QSettings>
 #include <QtCore/QTemporaryDir>

@@ -1,14 +1,14 @@
 // The connection thread against a station class whose operations answer
 // from a script, and against the simulator over loopback TCP.
-#include "app/RYXHeadlessReceiver.h"
-#include "app/RYXScriptedPrompter.h"
-#include "comm/CVELException_Cancel.h"
 #include "comm/CommsConfigDialog.h"
 #include "comm/CommsSetup.h"
+#include "comm/CVELException_Cancel.h"
 #include "comm/RYXConnection.h"
 #include "comm/TransferContext.h"
 #include "comm/ZEMPTCPPort.h"
-#include "stations/RYXInterfaceModule.h"
+#include "core/RYXScriptedPrompter.h"
+#include "devices/RYXInterfaceModule.h"
+#include "model/RYXHeadlessReceiver.h"
 
 #include "SimStation.h"
 #include "SimThread.h"

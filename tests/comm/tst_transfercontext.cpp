@@ -1,14 +1,14 @@
-#include "ScriptedPort.h"
-
-#include "app/RYXHeadlessReceiver.h"
-#include "app/StartupFlags.h"
 #include "comm/CVELException_Cancel.h"
 #include "comm/CVELException_ExcessiveRetries.h"
 #include "comm/RYXConnection.h"
 #include "comm/TransferContext.h"
+#include "core/MessageRelay.h"
+#include "core/StartupFlags.h"
 #include "database/RYXDatabase.h"
-#include "model/MessageRelay.h"
+#include "model/RYXHeadlessReceiver.h"
 #include "model/RYXObject.h"
+
+#include "ScriptedPort.h"
 
 #include <QtCore/QHash>
 #include <QtCore/QRegularExpression>

@@ -1,5 +1,4 @@
 #include "comm/ZEMPTCPPort.h"
-
 #include "support/RunOnWorker.h"
 
 #include <QtCore/QElapsedTimer>

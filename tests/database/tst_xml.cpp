@@ -1,9 +1,9 @@
+#include "core/MessageRelay.h"
 #include "database/RYXDatabase.h"
-#include "database/RYXObjectFactory.h"
-#include "database/VELXmlHandler.h"
-#include "database/VELXmlWriter.h"
-#include "model/MessageRelay.h"
 #include "model/RYXObject.h"
+#include "model/RYXObjectFactory.h"
+#include "model/VELXmlHandler.h"
+#include "model/VELXmlWriter.h"
 
 #include <QtTest/QtTest>
 

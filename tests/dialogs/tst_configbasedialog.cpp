@@ -1,9 +1,9 @@
-#include "app/RYXListViewItem.h"
 #include "database/DataPoint.h"
 #include "dialogs/ComboBoxCtl.h"
 #include "dialogs/ConfigBaseDialog.h"
 #include "dialogs/PopupHelpLoader.h"
 #include "dialogs/RYXLineEdit.h"
+#include "model/RYXListViewItem.h"
 #include "model/RYXObject.h"
 
 #include <QtTest/QtTest>

@@ -2,10 +2,10 @@
 
 // Small tree classes and a recording event receiver shared by the model tests.
 
-#include "app/RYXHeadlessReceiver.h"
-#include "app/RYXListViewItem.h"
-#include "database/RYXObjectFactory.h"
+#include "model/RYXHeadlessReceiver.h"
+#include "model/RYXListViewItem.h"
 #include "model/RYXObject.h"
+#include "model/RYXObjectFactory.h"
 
 #include <QtCore/QList>
 #include <QtCore/QPair>

@@ -1,9 +1,9 @@
-#include "ModelTestSupport.h"
+#include "core/MessageRelay.h"
+#include "core/RYXScriptedPrompter.h"
+#include "model/RYXConnectionBase.h"
+#include "model/VELXmlWriter.h"
 
-#include "app/RYXScriptedPrompter.h"
-#include "comm/RYXConnection.h"
-#include "database/VELXmlWriter.h"
-#include "model/MessageRelay.h"
+#include "ModelTestSupport.h"
 
 #include <QtCore/QMimeData>
 #include <QtCore/QTemporaryDir>
@@ -40,7 +40,7 @@ struct Station
     RecordingReceiver receiver;
     TestNode root;
     TestNode *child = new TestNode(QStringLiteral("TEST"), &root, QStringLiteral("TESTCHILD"));
-    RYXConnection connection{ &root };
+    RYXConnectionBase connection{ &root };
 
     Station()
     {

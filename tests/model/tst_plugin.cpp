@@ -1,8 +1,8 @@
-#include "ModelTestSupport.h"
-
 #include "database/RYXDatabase.h"
-#include "database/VELXmlWriter.h"
 #include "model/RYXObjectPlugin.h"
+#include "model/VELXmlWriter.h"
+
+#include "ModelTestSupport.h"
 
 #include <QtTest/QtTest>
 

@@ -1,10 +1,10 @@
-#include "ModelTestSupport.h"
-
 #include "app/RYXListView.h"
-#include "app/RYXScriptedPrompter.h"
-#include "comm/RYXConnection.h"
-#include "database/VELXmlWriter.h"
+#include "core/RYXScriptedPrompter.h"
+#include "model/RYXConnectionBase.h"
 #include "model/RYXSysManager.h"
+#include "model/VELXmlWriter.h"
+
+#include "ModelTestSupport.h"
 
 #include <QtCore/QMimeData>
 #include <QtCore/QTemporaryDir>
@@ -79,7 +79,7 @@ private Q_SLOTS:
         QPointer<RYXObject> module = doomed->childAt(0);
         m_manager->addRootObject(keep);
         m_manager->addRootObject(doomed);
-        QPointer<RYXConnection> connection = doomed->getOwnConnection();
+        QPointer<RYXConnectionBase> connection = doomed->getOwnConnection();
 
         // The object's own Delete on a station root removes the whole device.
         doomed->deleteSlot();
@@ -100,9 +100,9 @@ private Q_SLOTS:
     {
         TestNode *station = makeStation("Online");
         m_manager->addRootObject(station);
-        RYXConnection *connection = station->getOwnConnection();
+        RYXConnectionBase *connection = station->getOwnConnection();
         connection->setWorkerAttached(true);
-        connection->setState(RYXConnection::Online);
+        connection->setState(RYXConnectionBase::Online);
         station->setOnline(true);
         QVERIFY(station->childAt(0)->isOnline());
 
@@ -136,12 +136,12 @@ private Q_SLOTS:
     void connectionRequests()
     {
         TestNode station;
-        RYXConnection connection(&station);
+        RYXConnectionBase connection(&station);
         // Without a worker a disconnect is done at once.
-        connection.setState(RYXConnection::Online);
+        connection.setState(RYXConnectionBase::Online);
         station.setOnline(true);
         connection.disconnectSlot();
-        QCOMPARE(connection.state(), int(RYXConnection::Offline));
+        QCOMPARE(connection.state(), int(RYXConnectionBase::Offline));
         QVERIFY(!station.isOnline());
 
         // A disconnect replaces a connect request; with a worker it waits for

@@ -1,8 +1,8 @@
 // The HTTP front of the simulator, spoken to over a real loopback socket.
+#include "sim/SimTestFrames.h"
+
 #include "SimHttpServer.h"
 #include "SimStation.h"
-
-#include "sim/SimTestFrames.h"
 
 #include <QtCore/QElapsedTimer>
 #include <QtNetwork/QTcpSocket>

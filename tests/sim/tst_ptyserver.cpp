@@ -1,11 +1,11 @@
 // The pseudo-terminal front of the simulator, driven by a peer on the slave
 // side as a serial client would be.
+#include "sim/SimTestFrames.h"
+
 #include "SimOptions.h"
 #include "SimPtyServer.h"
 #include "SimStation.h"
 #include "SimThread.h"
-
-#include "sim/SimTestFrames.h"
 
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QFile>

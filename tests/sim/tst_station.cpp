@@ -1,9 +1,9 @@
 // The station engine: frames in, frames out, without any transport.
+#include "sim/SimTestFrames.h"
+
 #include "SimCatalog.h"
 #include "SimOptions.h"
 #include "SimStation.h"
-
-#include "sim/SimTestFrames.h"
 
 #include <QtTest/QtTest>
 

@@ -2,16 +2,17 @@
 // shared by the station, module and channel tests.
 #pragma once
 
-#include "app/RYXChildCreator.h"
-#include "app/RYXHeadlessReceiver.h"
+#include "app/RYXClassTable.h"
 #include "comm/RYXConnection.h"
 #include "comm/TransferContext.h"
 #include "comm/ZEMPRSPort.h"
 #include "comm/ZEMPTCPPort.h"
-#include "io/RYXChannel.h"
-#include "io/RYXIOModule.h"
+#include "devices/RYXChannel.h"
+#include "devices/RYXChildCreator.h"
+#include "devices/RYXInterfaceModule.h"
+#include "devices/RYXIOModule.h"
 #include "io/UndeterminedModuleObject.h"
-#include "stations/RYXInterfaceModule.h"
+#include "model/RYXHeadlessReceiver.h"
 #include "support/RunOnWorker.h"
 
 #include "SimCatalog.h"
@@ -26,6 +27,13 @@
 #include <memory>
 
 namespace rig {
+
+// The program's class table names the test modules after their module types.
+inline void installClasses()
+{
+    static const bool installed = (RYXClassTable::registerAll(), true);
+    Q_UNUSED(installed);
+}
 
 // Called with the module and the operation each time a test module runs one.
 inline std::function<void(RYXIOModule *, const QString &)> &operationHook()
@@ -59,6 +67,7 @@ public:
 
     explicit TestModule(int code = RYXInterfaceModule::TIMType)
     {
+        installClasses();
         moduleType = code;
         RYXInterfaceModule::moduleTypeName(code, name);
         RYXInterfaceModule::moduleTypeElement(code, family);

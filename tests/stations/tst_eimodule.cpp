@@ -1,15 +1,16 @@
 // The Ethernet interface module: module rules and menu, status texts, and
 // its device operations against the simulator over loopback TCP.
-#include "StationTestRig.h"
-
-#include "app/RYXListViewItem.h"
-#include "app/RYXScriptedPrompter.h"
-#include "app/StartupFlags.h"
+#include "app/RYXClassTable.h"
+#include "core/RYXScriptedPrompter.h"
+#include "core/StartupFlags.h"
+#include "devices/RYXClassRegistry.h"
+#include "model/RYXListViewItem.h"
 #include "plugins/EIMConfigurationObjectPlugin.h"
 #include "plugins/XIMInternalsObjectPlugin.h"
 #include "plugins/XIMProcessObjectPlugin.h"
 #include "stations/EIModuleObject.h"
-#include "stations/RYXClassRegistry.h"
+
+#include "StationTestRig.h"
 
 #include <QtWidgets/QGroupBox>
 #include <QtWidgets/QMenu>
@@ -25,7 +26,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         RYXPrompter::setInstance(&m_prompter);
-        RYXClassRegistry::registerAll();
+        RYXClassTable::registerAll();
     }
     void cleanup() { m_prompter.clear(); }
 

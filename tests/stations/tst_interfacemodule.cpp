@@ -1,11 +1,12 @@
 // The station base against the simulator over loopback TCP: the device
 // check, the station upload and download sequences with their result lines,
 // the save handshake, module deletion and the add-module command.
-#include "StationTestRig.h"
+#include "app/RYXClassTable.h"
+#include "core/RYXScriptedPrompter.h"
+#include "devices/RYXClassRegistry.h"
+#include "model/RYXObjectFactory.h"
 
-#include "app/RYXScriptedPrompter.h"
-#include "database/RYXObjectFactory.h"
-#include "stations/RYXClassRegistry.h"
+#include "StationTestRig.h"
 
 using namespace rig;
 
@@ -200,8 +201,8 @@ private Q_SLOTS:
     void registryCreatesUndeterminedModules()
     {
         RYXObjectFactory::unregisterClass("UNDETERMINED");
-        RYXClassRegistry::registerAll();
-        RYXClassRegistry::registerAll();
+        RYXClassTable::registerAll();
+        RYXClassTable::registerAll();
         RYXObjectFactory::Level level;
         QVERIFY(RYXObjectFactory::levelOf("UNDETERMINED", level));
         QCOMPARE(level, RYXObjectFactory::ModuleLevel);

@@ -1,7 +1,7 @@
-#include "app/RYXHeadlessReceiver.h"
-#include "app/RYXScriptedPrompter.h"
 #include "comm/RYXConnection.h"
 #include "comm/ZEMPRSPort.h"
+#include "core/RYXScriptedPrompter.h"
+#include "model/RYXHeadlessReceiver.h"
 #include "stations/EIModuleObject.h"
 
 #include "SimStation.h"

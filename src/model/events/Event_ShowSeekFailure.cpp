@@ -1,6 +1,6 @@
 #include "model/events/Event_ShowSeekFailure.h"
 
-#include "app/StartupFlags.h"
+#include "core/StartupFlags.h"
 #include "model/RYXEventReceiver.h"
 
 Event_ShowSeekFailure::Event_ShowSeekFailure() = default;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/events/QAsyncCustomEvent.h"
+
 #include <QtCore/QPointer>
 
 class RYXObject;

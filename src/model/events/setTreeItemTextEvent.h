@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/events/QAsyncCustomEvent.h"
+
 #include <QtCore/QPointer>
 #include <QtCore/QString>
 

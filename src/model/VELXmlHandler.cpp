@@ -1,8 +1,8 @@
-#include "database/VELXmlHandler.h"
+#include "model/VELXmlHandler.h"
 
-#include "database/RYXObjectFactory.h"
-#include "model/MessageRelay.h"
+#include "core/MessageRelay.h"
 #include "model/RYXObject.h"
+#include "model/RYXObjectFactory.h"
 
 #include <QtCore/QByteArray>
 #include <QtCore/QDebug>

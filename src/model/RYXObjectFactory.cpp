@@ -1,4 +1,4 @@
-#include "database/RYXObjectFactory.h"
+#include "model/RYXObjectFactory.h"
 
 #include <QtCore/QHash>
 #include <QtCore/QMutex>

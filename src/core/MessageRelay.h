@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/VerboseLevel.h"
+#include "core/VerboseLevel.h"
 
 #include <QtCore/QObject>
 #include <QtCore/QString>

@@ -1,16 +1,16 @@
-#include "io/RYXIOModule.h"
+#include "devices/RYXIOModule.h"
 
-#include "app/RYXListViewItem.h"
-#include "app/StartupFlags.h"
 #include "comm/CVELException_ExcessiveRetries.h"
 #include "comm/RYXConnection.h"
 #include "comm/TransferContext.h"
-#include "comm/ZEMPPort.h"
 #include "comm/ZempCodec.h"
+#include "comm/ZEMPPort.h"
 #include "comm/ZempTransaction.h"
+#include "core/StartupFlags.h"
 #include "database/DataPoint.h"
-#include "io/RYXChannel.h"
-#include "stations/RYXInterfaceModule.h"
+#include "devices/RYXChannel.h"
+#include "devices/RYXInterfaceModule.h"
+#include "model/RYXListViewItem.h"
 
 #include <QtWidgets/QTreeWidget>
 

@@ -1,6 +1,4 @@
-#include "app/RYXHeadlessReceiver.h"
-
-#include "app/RYXChildCreator.h"
+#include "model/RYXHeadlessReceiver.h"
 
 #include <QtCore/QTextStream>
 
@@ -86,5 +84,5 @@ void RYXHeadlessReceiver::createChildObject(RYXObject *parent, int kind)
     if (m_childFactory)
         m_childFactory(parent, kind);
     else
-        RYXChildCreator::createChild(parent, kind);
+        RYXEventReceiver::createChildObject(parent, kind);
 }

@@ -1,55 +1,23 @@
-#include "stations/RYXInterfaceModule.h"
+#include "devices/RYXInterfaceModule.h"
 
-#include "app/RYXPrompter.h"
-#include "app/StartupFlags.h"
 #include "comm/CVELException_ExcessiveRetries.h"
 #include "comm/RYXConnection.h"
 #include "comm/TransferContext.h"
 #include "comm/ZEMPPort.h"
 #include "comm/ZempTransaction.h"
+#include "core/RYXPrompter.h"
+#include "core/StartupFlags.h"
 #include "database/DataPoint.h"
-#include "io/RYXIOModule.h"
+#include "devices/RYXChildCreator.h"
+#include "devices/RYXClassRegistry.h"
+#include "devices/RYXIOModule.h"
 
 #include <QtCore/QByteArray>
 
+#include <algorithm>
 #include <cstring>
 #include <iterator>
 
-namespace {
-
-struct ModuleTypeEntry
-{
-    int code;
-    const char *displayName;
-    const char *element;
-};
-
-// Codes absent from this table have no name: a module of such a type matches nothing.
-constexpr ModuleTypeEntry ModuleTypes[] = {
-    {0, "Undetermined Module", "UNDETERMINED"},
-    {1, "AOM Analog Output (AO4) Module", "AO4"},
-    {2, "TIM Temperature Input (TI4) Module", "TI4"},
-    {3, "CIM Cathodic Input (CI4) Module", "CI4"},
-    {4, "IIM Current Input (II4) Module", "II4"},
-    {5, "VIM Voltage Input (VI4) Module", "VI4"},
-    {7, "AIM Analog Input (AI4) Module", "AI4"},
-    {23, "DIM Discrete Input (CC8) Module", "CC8"},
-    {25, "ROM Relay Output (RO4) Module", "RO4"},
-    {100, "DIM Discrete Input (LV8) Module", "LV8"},
-    {101, "DIM Discrete Input (HV8) Module", "HV8"},
-    {102, "ROM Relay Output (RO8) Module", "RO8"},
-};
-
-const ModuleTypeEntry *findModuleType(int code)
-{
-    for (const ModuleTypeEntry &entry : ModuleTypes) {
-        if (entry.code == code)
-            return &entry;
-    }
-    return nullptr;
-}
-
-} // namespace
 
 RYXInterfaceModule::RYXInterfaceModule(QObject *parent) : RYXObject(parent)
 {
@@ -70,34 +38,35 @@ RYXInterfaceModule::RYXInterfaceModule(QObject *parent) : RYXObject(parent)
 
 bool RYXInterfaceModule::moduleTypeName(int code, QString &name)
 {
-    const ModuleTypeEntry *entry = findModuleType(code);
-    name = entry ? QString::fromLatin1(entry->displayName) : QString();
-    return entry != nullptr;
+    const RYXClassInfo *row = RYXClassRegistry::findModuleType(code);
+    name = row ? QString::fromLatin1(row->displayName) : QString();
+    return row != nullptr;
 }
 
 bool RYXInterfaceModule::moduleTypeElement(int code, QString &element)
 {
-    const ModuleTypeEntry *entry = findModuleType(code);
-    element = entry ? QString::fromLatin1(entry->element) : QString();
-    return entry != nullptr;
+    const RYXClassInfo *row = RYXClassRegistry::findModuleType(code);
+    element = row ? QString::fromLatin1(row->element) : QString();
+    return row != nullptr;
 }
 
 bool RYXInterfaceModule::moduleTypeForElement(const QString &element, int &code)
 {
-    for (const ModuleTypeEntry &entry : ModuleTypes) {
-        if (element == QLatin1String(entry.element)) {
-            code = entry.code;
-            return true;
-        }
-    }
-    return false;
+    const RYXClassInfo *row = RYXClassRegistry::findElement(element);
+    if (!row || row->level != RYXObjectFactory::ModuleLevel)
+        return false;
+    code = row->typeCode;
+    return true;
 }
 
 QList<int> RYXInterfaceModule::moduleTypeCodes()
 {
     QList<int> codes;
-    for (const ModuleTypeEntry &entry : ModuleTypes)
-        codes.append(entry.code);
+    for (const RYXClassInfo *row : RYXClassRegistry::classes()) {
+        if (row->level == RYXObjectFactory::ModuleLevel)
+            codes.append(row->typeCode);
+    }
+    std::sort(codes.begin(), codes.end());
     return codes;
 }
 
@@ -145,8 +114,13 @@ RYXObject *RYXInterfaceModule::configurationPlugin()
 
 bool RYXInterfaceModule::isConnectionOffline()
 {
-    RYXConnection *found = nullptr;
-    return !getConnection(this, found) || found->state() == RYXConnection::Offline;
+    RYXConnectionBase *found = nullptr;
+    return !getConnection(this, found) || found->state() == RYXConnectionBase::Offline;
+}
+
+RYXConnectionBase *RYXInterfaceModule::createConnection(QObject *parent)
+{
+    return new RYXConnection(this, parent);
 }
 
 unsigned RYXInterfaceModule::getTransportMask() const
@@ -172,6 +146,11 @@ bool RYXInterfaceModule::deleteChild(RYXObject *child)
     renumberModules();
     setStatus(RecomputeChildStatus);
     return true;
+}
+
+bool RYXInterfaceModule::addChildOfKind(int kind)
+{
+    return RYXChildCreator::createChild(this, kind);
 }
 
 void RYXInterfaceModule::getMenuItemMask(unsigned &mask)

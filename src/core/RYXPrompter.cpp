@@ -1,6 +1,6 @@
-#include "app/RYXPrompter.h"
+#include "core/RYXPrompter.h"
 
-#include "app/RYXWidgetPrompter.h"
+#include "core/RYXWidgetPrompter.h"
 
 namespace {
 RYXPrompter *installedPrompter = nullptr;

@@ -19,9 +19,6 @@ class RYXInterfaceModule : public RYXObject
 {
     Q_OBJECT
 public:
-    // Transports a station class supports (bits of getTransportMask).
-    enum Transport : unsigned { TransportRS232 = 0x1, TransportTCPIP = 0x2 };
-
     // Module type codes of the device's module list.
     enum ModuleTypeCode {
         UndeterminedType = 0,
@@ -70,6 +67,7 @@ public:
     int upload(bool topLevel) override;
     int download(bool topLevel) override;
     bool deleteChild(RYXObject *child) override;
+    bool addChildOfKind(int kind) override;
     void getMenuItemMask(unsigned &mask) override;
     QString getExtraPropertiesHtml() override;
 
@@ -104,10 +102,11 @@ public:
     /// The I/O modules among the children, in position order.
     QList<RYXIOModule *> modules() const;
     /// The transports this station class supports (TransportRS232 | TransportTCPIP).
-    virtual unsigned getTransportMask() const;
-    /// The COM port last chosen for this station; -1 when none was.
-    int getComPort() const { return m_comPort; }
-    void setComPort(int port) { m_comPort = port; }
+    unsigned getTransportMask() const override;
+    int getComPort() const override { return m_comPort; }
+    void setComPort(int port) override { m_comPort = port; }
+    /// A station is reached through a connection with its own worker thread.
+    RYXConnectionBase *createConnection(QObject *parent) override;
 
 protected:
     /// Appends \a module as the last module (position moduleCount + 1) and

@@ -1,11 +1,11 @@
-#include "io/RYXChannel.h"
+#include "devices/RYXChannel.h"
 
-#include "app/RYXListViewItem.h"
 #include "comm/CVELException_ExcessiveRetries.h"
 #include "comm/RYXConnection.h"
 #include "comm/TransferContext.h"
-#include "io/RYXIOModule.h"
-#include "stations/RYXInterfaceModule.h"
+#include "devices/RYXInterfaceModule.h"
+#include "devices/RYXIOModule.h"
+#include "model/RYXListViewItem.h"
 
 RYXChannel::RYXChannel(QObject *parent) : RYXObject(parent)
 {

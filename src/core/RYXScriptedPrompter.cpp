@@ -1,4 +1,4 @@
-#include "app/RYXScriptedPrompter.h"
+#include "core/RYXScriptedPrompter.h"
 
 #include <QtCore/QThread>
 

@@ -1,6 +1,6 @@
-#include "app/StartupFlags.h"
+#include "core/StartupFlags.h"
 
-#include "model/MessageRelay.h"
+#include "core/MessageRelay.h"
 
 #include <QtCore/QDebug>
 #include <QtCore/QStringList>

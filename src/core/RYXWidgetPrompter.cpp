@@ -1,4 +1,4 @@
-#include "app/RYXWidgetPrompter.h"
+#include "core/RYXWidgetPrompter.h"
 
 #include <QtWidgets/QFileDialog>
 

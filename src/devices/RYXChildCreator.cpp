@@ -1,8 +1,8 @@
-#include "app/RYXChildCreator.h"
+#include "devices/RYXChildCreator.h"
 
-#include "app/RYXListViewItem.h"
+#include "devices/RYXClassRegistry.h"
+#include "model/RYXListViewItem.h"
 #include "model/RYXObject.h"
-#include "stations/RYXClassRegistry.h"
 
 bool RYXChildCreator::addModule(RYXObject *station, RYXObject *module)
 {
@@ -24,10 +24,6 @@ bool RYXChildCreator::createChild(RYXObject *station, int kind)
 
 RYXObject *RYXChildCreator::createMenuModule(int kind)
 {
-    RYXObject *module = RYXClassRegistry::createModuleForKind(kind);
-    if (module && kind != 0 && module->inherits("UndeterminedModuleObject")) {
-        delete module;
-        return nullptr;
-    }
-    return module;
+    const RYXClassInfo *row = RYXClassRegistry::findKind(RYXObjectFactory::ModuleLevel, kind);
+    return row && row->create ? row->create(0) : nullptr;
 }

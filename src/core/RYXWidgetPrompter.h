@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/RYXPrompter.h"
+#include "core/RYXPrompter.h"
 
 // Shows real message boxes and file dialogs.
 class RYXWidgetPrompter : public RYXPrompter

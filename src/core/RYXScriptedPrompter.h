@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/RYXPrompter.h"
+#include "core/RYXPrompter.h"
 
 #include <QtCore/QList>
 #include <QtCore/QQueue>

@@ -1,4 +1,4 @@
-#include "model/events/sendViaSocketEvent.h"
+#include "comm/sendViaSocketEvent.h"
 
 #include "comm/ZEMPTCPPort.h"
 

@@ -1,6 +1,6 @@
-#include "app/RYXListViewItem.h"
+#include "model/RYXListViewItem.h"
 
-#include "app/RYXImages.h"
+#include "core/RYXImages.h"
 #include "model/RYXObject.h"
 
 // QTreeWidgetItem appends to its parent, so new items land below their

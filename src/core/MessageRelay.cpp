@@ -1,4 +1,4 @@
-#include "model/MessageRelay.h"
+#include "core/MessageRelay.h"
 
 MessageRelay *MessageRelay::instance()
 {

@@ -4,6 +4,7 @@
 
 #include <QtCore/QObject>
 #include <QtCore/QStringList>
+
 #include <functional>
 
 class QTextStream;

@@ -1,4 +1,4 @@
-#include "database/VELXmlWriter.h"
+#include "model/VELXmlWriter.h"
 
 #include "database/RYXDatabase.h"
 #include "model/RYXObject.h"

@@ -1,0 +1,78 @@
+#include "app/RYXClassTable.h"
+
+#include "devices/RYXClassRegistry.h"
+#include "devices/RYXInterfaceModule.h"
+#include "io/UndeterminedModuleObject.h"
+#include "plugins/EIMConfigurationObjectPlugin.h"
+#include "plugins/XIMInternalsObjectPlugin.h"
+#include "plugins/XIMProcessObjectPlugin.h"
+#include "stations/EIModuleObject.h"
+
+namespace {
+
+using Info = RYXClassInfo;
+using Registry = RYXClassRegistry;
+using Station = RYXInterfaceModule;
+constexpr auto StationLevel = RYXObjectFactory::StationLevel;
+constexpr auto ModuleLevel = RYXObjectFactory::ModuleLevel;
+
+constexpr unsigned ModuleMenus = Info::NewMenu | Info::AddModuleMenu | Info::StationMenu;
+constexpr unsigned StationMenus = Info::NewMenu | Info::TreePopupMenu | Info::ConnectMenu | Info::UploadMenu;
+
+// Device types whose classes are not built yet: they name their modules and
+// fill the menus, and create nothing.
+const Info MIM = {StationLevel, "MIM", "MIM", 27, Registry::IdMIM, "MIM", "MIM", nullptr, StationMenus, 0, nullptr};
+const Info CPS = {StationLevel, "DORV", "DORV", 55, Registry::IdCPS, "DORV", "DORV / Ombra", nullptr,
+                  StationMenus, 0, nullptr};
+const Info EMM = {StationLevel, "EMM", "EMM", 89, Registry::IdEMM, "EMM", "EMM", nullptr, StationMenus, 0, nullptr};
+const Info MTPatcher = {StationLevel, "MTPatcher", "MTPatcher", -1, Registry::IdMTPatcher, "MT Patcher",
+                        "MT Patcher", nullptr, Info::NewMenu | Info::TreePopupMenu,
+                        Info::NewMenu | Info::TreePopupMenu, nullptr};
+const Info Network = {RYXObjectFactory::NetworkLevel, "MODBUSNET", "MODBUSNET", -1, Registry::IdMODBUSNetwork,
+                      "MODBUS Network", "MODBUS Network", nullptr, Info::NewMenu | Info::ConnectMenu,
+                      Info::NewMenu | Info::ConnectMenu, nullptr};
+
+const Info TIM = {ModuleLevel, "TI4", "TI4", Station::TIMType, Registry::KindTIM,
+                  "TIM Temperature Input (TI4) Module", "TIM (TI4)", "TIM", ModuleMenus, 0, nullptr};
+const Info AIM = {ModuleLevel, "AI4", "AI4", Station::AIMType, Registry::KindAIM,
+                  "AIM Analog Input (AI4) Module", "AIM (AI4)", "AIM", ModuleMenus, 0, nullptr};
+const Info AOM = {ModuleLevel, "AO4", "AO4", Station::AOMType, Registry::KindAOM,
+                  "AOM Analog Output (AO4) Module", "AOM (AO4)", "AOM", ModuleMenus, 0, nullptr};
+// The four-relay module is offered by File > New only in extended mode, and
+// never by Edit > Add Module.
+const Info RO4 = {ModuleLevel, "RO4", "RO4", Station::ROM4Type, Registry::KindROM,
+                  "ROM Relay Output (RO4) Module", "ROM (RO4)", "ROM", Info::NewMenu | Info::StationMenu,
+                  Info::NewMenu, nullptr};
+const Info RO8 = {ModuleLevel, "RO8", "RO8", Station::ROM8Type, Registry::KindROM8,
+                  "ROM Relay Output (RO8) Module", "ROM (RO8)", "ROM8", ModuleMenus, 0, nullptr};
+const Info CC8 = {ModuleLevel, "CC8", "CC8", Station::DIMCC8Type, Registry::KindDIMCC,
+                  "DIM Discrete Input (CC8) Module", "DIM (CC8)", "DIM", ModuleMenus, 0, nullptr};
+const Info LV8 = {ModuleLevel, "LV8", "LV8", Station::DIMLV8Type, Registry::KindDIMVL,
+                  "DIM Discrete Input (LV8) Module", "DIM (LV8)", "DIMV", ModuleMenus, 0, nullptr};
+const Info HV8 = {ModuleLevel, "HV8", "HV8", Station::DIMHV8Type, Registry::KindDIMVH,
+                  "DIM Discrete Input (HV8) Module", "DIM (HV8)", "DIMV", ModuleMenus, 0, nullptr};
+const Info CI4 = {ModuleLevel, "CI4", "CI4", Station::CIMType, Registry::KindCIMA,
+                  "CIM Cathodic Input (CI4) Module", "CIM (CI4)", "AIM", ModuleMenus, 0, nullptr};
+const Info II4 = {ModuleLevel, "II4", "II4", Station::IIMType, Registry::KindCIMB,
+                  "IIM Current Input (II4) Module", "IIM (II4)", "AIM", ModuleMenus, 0, nullptr};
+const Info VI4 = {ModuleLevel, "VI4", "VI4", Station::VIMType, Registry::KindCIMC,
+                  "VIM Voltage Input (VI4) Module", "VIM (VI4)", "AIM", ModuleMenus, 0, nullptr};
+
+} // namespace
+
+QList<const RYXClassInfo *> RYXClassTable::rows()
+{
+    return {
+        // Stations, in the order of the interface module popups.
+        &MIM, &EIModuleObject::Info, &CPS, &EMM, &MTPatcher, &Network,
+        // Modules, in the order of the Add Module menus.
+        &TIM, &AIM, &AOM, &RO4, &RO8, &CC8, &LV8, &HV8, &CI4, &II4, &VI4, &UndeterminedModuleObject::Info,
+        // Plug-ins.
+        &EIMConfigurationObjectPlugin::Info, &XIMProcessObjectPlugin::Info, &XIMInternalsObjectPlugin::Info,
+    };
+}
+
+void RYXClassTable::registerAll()
+{
+    RYXClassRegistry::install(rows());
+}
