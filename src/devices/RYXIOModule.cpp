@@ -8,6 +8,7 @@
 #include "comm/ZempTransaction.h"
 #include "core/StartupFlags.h"
 #include "database/DataPoint.h"
+#include "devices/PointSpec.h"
 #include "devices/RYXChannel.h"
 #include "devices/RYXInterfaceModule.h"
 #include "model/RYXListViewItem.h"
@@ -43,13 +44,13 @@ RYXIOModule::RYXIOModule(QObject *parent) : RYXObject(parent)
 
 void RYXIOModule::insertIdentityPoints(RYXObject *object)
 {
-    const DataPoint::Attributes identity(3);
-    const DataPoint::Attributes shadow(7);
-    object->InsertPoint(QStringLiteral("moduletype"), QStringLiteral("0"), identity, 0x13, ZEMP_UINT8);
-    object->InsertPoint(QStringLiteral("devicetype"), QStringLiteral("0"), identity, 0x64, ZEMP_UINT16);
-    object->InsertPoint(QStringLiteral("synch_fwversion"), QStringLiteral("X.Y"), shadow, 0x68, ZEMP_UINT16);
-    object->InsertPoint(QStringLiteral("synch_serialnumber"), QStringLiteral("Unknown"), shadow, 0x6A,
-                ZEMP_UINT24);
+    static const PointSpec identity[] = {
+        {"moduletype", "0", 3, 0x13, ZEMP_UINT8},
+        {"devicetype", "0", 3, 0x64, ZEMP_UINT16},
+        {"synch_fwversion", "X.Y", 7, 0x68, ZEMP_UINT16},
+        {"synch_serialnumber", "Unknown", 7, 0x6A, ZEMP_UINT24},
+    };
+    PointSpec::insertAll(object, identity);
 }
 
 // ------------------------------------------------------------ addresses

@@ -10,6 +10,7 @@
 #include "database/DataPoint.h"
 #include "devices/RYXChildCreator.h"
 #include "devices/RYXClassRegistry.h"
+#include "devices/PointSpec.h"
 #include "devices/RYXIOModule.h"
 
 #include <QtCore/QByteArray>
@@ -19,19 +20,24 @@
 #include <iterator>
 
 
+namespace {
+
+// The identity of the device behind every station.
+const PointSpec StationPoints[] = {
+    {"devicetype", "0", 3, 0x64, ZEMP_UINT16},
+    {"mim_nummodules", "0", 3, 0x102, ZEMP_UINT8},
+    {"mim_moduletypes", "0", 3, 0x103, ZEMP_BINARY, RYXInterfaceModule::MaxModules},
+    {"synch_fwversion", "X.Y", 7, 0x68, ZEMP_UINT16},
+    {"synch_serialnumber", "Unknown", 7, 0x6A, ZEMP_UINT24},
+};
+
+} // namespace
+
 RYXInterfaceModule::RYXInterfaceModule(QObject *parent) : RYXObject(parent)
 {
     showFirmwareVersion = true;
     showSerialNumber = true;
-    const DataPoint::Attributes identity(3);
-    InsertPoint(QStringLiteral("devicetype"), QStringLiteral("0"), identity, 0x64, ZEMP_UINT16);
-    InsertPoint(QStringLiteral("mim_nummodules"), QStringLiteral("0"), identity, 0x102, ZEMP_UINT8);
-    InsertPoint(QStringLiteral("mim_moduletypes"), QStringLiteral("0"), identity, 0x103, MaxModules,
-                ZEMP_BINARY);
-    const DataPoint::Attributes shadow(7);
-    InsertPoint(QStringLiteral("synch_fwversion"), QStringLiteral("X.Y"), shadow, 0x68, ZEMP_UINT16);
-    InsertPoint(QStringLiteral("synch_serialnumber"), QStringLiteral("Unknown"), shadow, 0x6A,
-                ZEMP_UINT24);
+    PointSpec::insertAll(this, StationPoints);
 }
 
 // ------------------------------------------------------------ module type table

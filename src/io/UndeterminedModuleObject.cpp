@@ -4,6 +4,7 @@
 #include "comm/TransferContext.h"
 #include "devices/RYXClassRegistry.h"
 #include "devices/RYXInterfaceModule.h"
+#include "dialogs/PropertyDialogProvider.h"
 #include "io/UndeterminedModuleDialog.h"
 #include "model/events/addToEventBoxEvent.h"
 
@@ -15,6 +16,7 @@ const RYXClassInfo UndeterminedModuleObject::Info = {
 UndeterminedModuleObject::UndeterminedModuleObject(QObject *parent) : RYXIOModule(parent)
 {
     applyClassInfo(Info);
+    setDialogProvider(new PropertyDialogProvider<UndeterminedModuleDialog, RYXObject>);
     const QString olive = QStringLiteral("SmallOliveLED");
     eventPixmap = olive;
     currentPixmap = olive;
@@ -24,15 +26,6 @@ UndeterminedModuleObject::UndeterminedModuleObject(QObject *parent) : RYXIOModul
     childNotCurrentPixmap = olive;
     childErrorPixmap = olive;
     setObjectName(numberedName());
-}
-
-QWidget *UndeterminedModuleObject::createDialog(QWidget *parent, QWidget *, bool *created)
-{
-    if (created)
-        *created = false;
-    auto *dialog = new UndeterminedModuleDialog(this, parent);
-    dialog->setObjectName(QStringLiteral("PropDialog"));
-    return dialog;
 }
 
 bool UndeterminedModuleObject::addToEventBox(int)

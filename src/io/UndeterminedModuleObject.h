@@ -13,7 +13,6 @@ public:
 
     explicit UndeterminedModuleObject(QObject *parent = nullptr);
 
-    QWidget *createDialog(QWidget *parent, QWidget *currentDialog, bool *created) override;
     bool addToEventBox(int decimals = 2) override;
     int upload(bool topLevel) override;
     int download(bool topLevel) override;

@@ -14,6 +14,7 @@
 #include "model/events/updateUIEnableStateEvent.h"
 #include "model/RYXClassInfo.h"
 #include "model/RYXConnectionBase.h"
+#include "model/RYXDialogProvider.h"
 #include "model/RYXEventReceiver.h"
 #include "model/RYXListViewItem.h"
 #include "model/RYXSysManager.h"
@@ -219,8 +220,10 @@ QString RYXObject::getShortName()
     return family;
 }
 
-QWidget *RYXObject::createDialog(QWidget *parent, QWidget *, bool *created)
+QWidget *RYXObject::createDialog(QWidget *parent, QWidget *currentDialog, bool *created)
 {
+    if (m_dialogProvider)
+        return m_dialogProvider->createDialog(this, parent, currentDialog, created);
     if (created)
         *created = false;
     auto *placeholder = new QPushButton(QStringLiteral("I am a RYX Module"), parent);
@@ -759,8 +762,27 @@ bool RYXObject::addToEventBox(int decimals)
     return ok;
 }
 
+// Off the object's thread (the connection thread) the refresh is posted to
+// the GUI thread, which calls updateDialog() again there.
 void RYXObject::updateDialog()
 {
+    if (!m_dialogProvider)
+        return;
+    if (QThread::currentThread() != thread()) {
+        postUpdateDialog();
+        return;
+    }
+    m_dialogProvider->refresh(this);
+}
+
+void RYXObject::setDialogProvider(RYXDialogProvider *provider)
+{
+    m_dialogProvider.reset(provider);
+}
+
+QWidget *RYXObject::propertyDialog() const
+{
+    return m_dialogProvider ? m_dialogProvider->dialog() : nullptr;
 }
 
 // ---------------------------------------------------------- life in the tree

@@ -9,6 +9,8 @@
 #include <QtCore/QString>
 #include <QtGui/QPixmap>
 
+#include <memory>
+
 class QAsyncCustomEvent;
 class QAction;
 class QByteArray;
@@ -22,6 +24,7 @@ class QWidget;
 class RYXConnectionBase;
 struct RYXClassInfo;
 class RYXDatabase;
+class RYXDialogProvider;
 class RYXEventReceiver;
 class RYXListViewItem;
 class RYXSysManager;
@@ -232,6 +235,11 @@ public:
     bool isTrackChangesDisabled() const { return trackChangesDisabled; }
     bool isModifiedWhileOnline() const { return modifiedWhileOnline; }
     QMenu *getPopupMenu() const { return popupMenu; }
+    /// Gives this object the maker of its property dialog (owned), which the
+    /// base createDialog and updateDialog use.
+    void setDialogProvider(RYXDialogProvider *provider);
+    /// The property dialog last made or re-targeted for this class's objects, if any.
+    QWidget *propertyDialog() const;
     /// The per-object lock (dialog refreshes take it with tryLock).
     QMutex *getMutex() { return &mutex; }
     /// The unique drag identity of this object within the running program.
@@ -339,4 +347,5 @@ protected:
 
 private:
     quint64 m_identity = 0;
+    std::unique_ptr<RYXDialogProvider> m_dialogProvider;
 };

@@ -98,3 +98,9 @@ void RYXObjectPlugin::writeXml(QTextStream &stream, int indent)
                "**************************");
     RYXObject::writeXml(stream, indent);
 }
+
+void RYXObjectPlugin::connectToHost(QObject *sender, const char *signal, QObject *host, const char *slot)
+{
+    if (host && host->metaObject()->indexOfSlot(QMetaObject::normalizedSignature(slot + 1)) >= 0)
+        QObject::connect(sender, signal, host, slot);
+}

@@ -33,6 +33,11 @@ public:
     /// The plug-in's keys whose host value differs from its reference, in key order.
     QStringList modifiedPluginKeys() const { return modifiedKeys.keys(); }
 
+protected:
+    /// Connects \a signal of \a sender to \a slot of \a host when the host has
+    /// that slot (every interface module has the plug-ins' slots).
+    static void connectToHost(QObject *sender, const char *signal, QObject *host, const char *slot);
+
 private:
     void trackModification(const QString &key);
     /// Bit 2 follows the plug-in's own keys, not its own database.

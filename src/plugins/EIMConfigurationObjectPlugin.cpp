@@ -1,7 +1,8 @@
 #include "plugins/EIMConfigurationObjectPlugin.h"
 
 #include "database/DataPoint.h"
-#include "dialogs/PluginDialogFactory.h"
+#include "devices/PointSpec.h"
+#include "dialogs/PropertyDialogProvider.h"
 #include "plugins/EIMConfigurationDialog.h"
 
 #include <QtCore/QRegularExpression>
@@ -19,15 +20,12 @@ EIMConfigurationObjectPlugin::EIMConfigurationObjectPlugin(RYXObject *host)
     : RYXObjectPlugin(host)
 {
     applyClassInfo(Info);
-    InsertPoint(QStringLiteral("descriptor"), QStringLiteral("0"), DataPoint::Attributes(0),
-                0x000C, 16, ZEMP_TEXT);
+    setDialogProvider(new PropertyDialogProvider<EIMConfigurationDialog, EIMConfigurationObjectPlugin>);
+    static const PointSpec points[] = {
+        {"descriptor", "0", 0, 0x000C, ZEMP_TEXT, 16},
+    };
+    PointSpec::insertAll(this, points);
     validate();
-}
-
-QWidget *EIMConfigurationObjectPlugin::createDialog(QWidget *parent, QWidget *currentDialog,
-                                                    bool *reused)
-{
-    return createOrReuseDialog(this, parent, currentDialog, reused, m_dialog);
 }
 
 int EIMConfigurationObjectPlugin::executeOperation(const QString &op, bool topLevel)
@@ -43,7 +41,7 @@ int EIMConfigurationObjectPlugin::executeOperation(const QString &op, bool topLe
 void EIMConfigurationObjectPlugin::updateDialog()
 {
     validate();
-    refreshObjectDialog(this, m_dialog);
+    RYXObjectPlugin::updateDialog();
 }
 
 bool EIMConfigurationObjectPlugin::isValidDescriptor(const QString &text, int maxLength)

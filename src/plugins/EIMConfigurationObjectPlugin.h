@@ -3,9 +3,6 @@
 #include "model/RYXClassInfo.h"
 #include "model/RYXObjectPlugin.h"
 
-#include <QtCore/QPointer>
-
-class EIMConfigurationDialog;
 
 // The "Configuration" child of an Ethernet interface module: station name,
 // station location and the MODBUS float word order, all held in the
@@ -18,7 +15,6 @@ public:
 
     explicit EIMConfigurationObjectPlugin(RYXObject *host = nullptr);
 
-    QWidget *createDialog(QWidget *parent, QWidget *currentDialog, bool *reused) override;
     int executeOperation(const QString &op, bool topLevel = true) override;
     /// Validates the station identification, then refreshes the open dialog.
     void updateDialog() override;
@@ -31,7 +27,4 @@ public:
     /// The longest text the host's ZEMP_TEXT point \a key can carry (its
     /// field holds the terminating zero too), capped at \a limit.
     int textCapacity(const QString &key, int limit);
-
-private:
-    QPointer<EIMConfigurationDialog> m_dialog;
 };

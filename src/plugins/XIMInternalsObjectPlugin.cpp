@@ -1,6 +1,6 @@
 #include "plugins/XIMInternalsObjectPlugin.h"
 
-#include "dialogs/PluginDialogFactory.h"
+#include "dialogs/PropertyDialogProvider.h"
 #include "plugins/XIMInternalsDialog.h"
 
 const RYXClassInfo XIMInternalsObjectPlugin::Info = {
@@ -9,23 +9,13 @@ const RYXClassInfo XIMInternalsObjectPlugin::Info = {
 XIMInternalsObjectPlugin::XIMInternalsObjectPlugin(RYXObject *host) : RYXObjectPlugin(host)
 {
     applyClassInfo(Info);
+    setDialogProvider(new PropertyDialogProvider<XIMInternalsDialog, XIMInternalsObjectPlugin>);
     currentPixmap = QStringLiteral("SmallYellowLED");
     errorPixmap = QStringLiteral("SmallRedLED");
     connectToHost(this, SIGNAL(GetScanModeButtonClickedSignal()), host,
                   SLOT(GetScanModeButtonClickedSlot()));
     connectToHost(this, SIGNAL(SetScanModeButtonClickedSignal()), host,
                   SLOT(SetScanModeButtonClickedSlot()));
-}
-
-QWidget *XIMInternalsObjectPlugin::createDialog(QWidget *parent, QWidget *currentDialog,
-                                                bool *reused)
-{
-    return createOrReuseDialog(this, parent, currentDialog, reused, m_dialog);
-}
-
-void XIMInternalsObjectPlugin::updateDialog()
-{
-    refreshObjectDialog(this, m_dialog);
 }
 
 // Nothing of the station's configuration lives here.

@@ -3,9 +3,6 @@
 #include "model/RYXClassInfo.h"
 #include "model/RYXObjectPlugin.h"
 
-#include <QtCore/QPointer>
-
-class XIMInternalsDialog;
 
 // The "Internals" child of an interface module: the scan mode commands.
 // Its dialog's buttons become signals that the station answers by asking
@@ -18,8 +15,6 @@ public:
 
     explicit XIMInternalsObjectPlugin(RYXObject *host = nullptr);
 
-    QWidget *createDialog(QWidget *parent, QWidget *currentDialog, bool *reused) override;
-    void updateDialog() override;
     int executeOperation(const QString &op, bool topLevel = true) override;
 
     void getScanModeClicked() { emit GetScanModeButtonClickedSignal(); }
@@ -30,7 +25,4 @@ Q_SIGNALS:
     void GetScanModeButtonClickedSignal();
     void SetScanModeButtonClickedSignal();
     void SetScanLinesButtonClickedSignal();
-
-private:
-    QPointer<XIMInternalsDialog> m_dialog;
 };

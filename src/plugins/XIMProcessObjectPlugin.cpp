@@ -1,7 +1,7 @@
 #include "plugins/XIMProcessObjectPlugin.h"
 
 #include "core/RYXImages.h"
-#include "dialogs/PluginDialogFactory.h"
+#include "dialogs/PropertyDialogProvider.h"
 #include "model/events/QAsyncCustomEvent.h"
 #include "model/events/setTreeItemPixEvent.h"
 #include "model/RYXEventReceiver.h"
@@ -13,24 +13,21 @@ const RYXClassInfo XIMProcessObjectPlugin::Info = {
 XIMProcessObjectPlugin::XIMProcessObjectPlugin(RYXObject *host) : RYXObjectPlugin(host)
 {
     applyClassInfo(Info);
+    setDialogProvider(new PropertyDialogProvider<XIMProcessDialog, XIMProcessObjectPlugin>);
     connectToHost(this, SIGNAL(monitorEnableButtonToggledSignal(bool)), host,
                   SLOT(monitorEnableToggledSlot(bool)));
 }
 
-QWidget *XIMProcessObjectPlugin::createDialog(QWidget *parent, QWidget *currentDialog, bool *reused)
-{
-    return createOrReuseDialog(this, parent, currentDialog, reused, m_dialog);
-}
-
 XIMProcessDialog *XIMProcessObjectPlugin::dialog() const
 {
-    return m_dialog && m_dialog->object() == this ? m_dialog.data() : nullptr;
+    auto *shown = qobject_cast<XIMProcessDialog *>(propertyDialog());
+    return shown && shown->object() == this ? shown : nullptr;
 }
 
 void XIMProcessObjectPlugin::updateDialog()
 {
     setStatus(ClearConfigError);
-    refreshObjectDialog(this, m_dialog);
+    RYXObjectPlugin::updateDialog();
 }
 
 void XIMProcessObjectPlugin::setOnline(bool online)

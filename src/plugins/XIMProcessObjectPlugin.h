@@ -5,7 +5,6 @@
 
 #include <QtCore/QList>
 #include <QtCore/QMutex>
-#include <QtCore/QPointer>
 
 class XIMProcessDialog;
 
@@ -30,7 +29,6 @@ public:
 
     explicit XIMProcessObjectPlugin(RYXObject *host = nullptr);
 
-    QWidget *createDialog(QWidget *parent, QWidget *currentDialog, bool *reused) override;
     void updateDialog() override;
     void setOnline(bool online) override;
     QString getStatusPixmapName(unsigned flags) override;
@@ -60,5 +58,4 @@ private:
     QMutex m_listMutex;
     QList<ProcessValue> m_values;
     bool m_dataCurrent = false;
-    QPointer<XIMProcessDialog> m_dialog;
 };

@@ -7,9 +7,10 @@
 #include "core/StartupFlags.h"
 #include "database/DataPoint.h"
 #include "database/RYXDatabase.h"
+#include "devices/PointSpec.h"
 #include "devices/RYXClassRegistry.h"
 #include "devices/RYXIOModule.h"
-#include "dialogs/PluginDialogFactory.h"
+#include "dialogs/PropertyDialogProvider.h"
 #include "model/events/addToEventBoxEvent.h"
 #include "model/events/createChildObjectSynchEvent.h"
 #include "model/events/progressShowDialogEvent.h"
@@ -65,6 +66,28 @@ const char *const peerToPeerTexts[] = {
     "Could not join network, duplicate address.",
 };
 
+// The station's own points; the configuration plug-in presents descriptor,
+// serverlocation and floatorder, the process data plug-in the monitoring points.
+const PointSpec StationPoints[] = {
+    {"status", "0", 1, 0x210, ZEMP_UINT16},
+    {"p2pstatus", "0", 1, 0x130, ZEMP_UINT16},
+    {"disablescan", "0", 1, 0x100, ZEMP_UINT8},
+    {"scanlinecontrol", "0", 1, 0x101, ZEMP_UINT8},
+    {"descriptor", "EIM", 0, 0x00C, ZEMP_TEXT, 12},
+    {"descriptorisvalid", "true", 3, 0, ZEMP_NONE},
+    {"serverlocation", "", 0, 0x214, ZEMP_TEXT, 32},
+    {"serverlocationisvalid", "true", 3, 0, ZEMP_NONE},
+    {"floatorder", "0", 0, 0x200, ZEMP_UINT8},
+    {"clocktime", "0", 1, 0x213, ZEMP_UINT32},
+    {"monitorisidle", "true", 3, 0, ZEMP_NONE},
+    {"monitormessage", "IDLE", 3, 0, ZEMP_NONE},
+    {"lastupdate", "<n/a>", 3, 0, ZEMP_NONE},
+    {"updatefreq", "5", 3, 0, ZEMP_NONE},
+    {"analogprecision", "3", 3, 0, ZEMP_NONE},
+    {"ximconfigisvalid", "true", 3, 0, ZEMP_NONE},
+    {"synch_descriptor", "0", 7, 0x00C, ZEMP_TEXT, 12},
+};
+
 constexpr unsigned BatteryFailedBit = 1u << 12;
 constexpr unsigned OnBatteryBit = 1u << 13;
 
@@ -78,31 +101,12 @@ const RYXClassInfo EIModuleObject::Info = {
 EIModuleObject::EIModuleObject(QObject *parent) : RYXInterfaceModule(parent)
 {
     applyClassInfo(Info);
+    setDialogProvider(new PropertyDialogProvider<MIModuleDialog, RYXObject>);
     offlinePixmap = QStringLiteral("OliveLED");
     eventPixmap = QStringLiteral("VEL16");
     m_monitorInterval.start();
 
-    const DataPoint::Attributes none(0);
-    const DataPoint::Attributes notSaved(1);
-    const DataPoint::Attributes programOnly(3);
-    const DataPoint::Attributes identity(7);
-    InsertPoint(QStringLiteral("status"), 0, notSaved, 0x210, ZEMP_UINT16);
-    InsertPoint(QStringLiteral("p2pstatus"), 0, notSaved, 0x130, ZEMP_UINT16);
-    InsertPoint(QStringLiteral("disablescan"), 0, notSaved, 0x100, ZEMP_UINT8);
-    InsertPoint(QStringLiteral("scanlinecontrol"), 0, notSaved, 0x101, ZEMP_UINT8);
-    InsertPoint(QStringLiteral("descriptor"), QStringLiteral("EIM"), none, 0x00C, 12, ZEMP_TEXT);
-    InsertPoint(QStringLiteral("descriptorisvalid"), QStringLiteral("true"), programOnly, 0, ZEMP_NONE);
-    InsertPoint(QStringLiteral("serverlocation"), QString(), none, 0x214, 32, ZEMP_TEXT);
-    InsertPoint(QStringLiteral("serverlocationisvalid"), QStringLiteral("true"), programOnly, 0, ZEMP_NONE);
-    InsertPoint(QStringLiteral("floatorder"), 0, none, 0x200, ZEMP_UINT8);
-    InsertPoint(QStringLiteral("clocktime"), 0, notSaved, 0x213, ZEMP_UINT32);
-    InsertPoint(QStringLiteral("monitorisidle"), QStringLiteral("true"), programOnly, 0, ZEMP_NONE);
-    InsertPoint(QStringLiteral("monitormessage"), QStringLiteral("IDLE"), programOnly, 0, ZEMP_NONE);
-    InsertPoint(QStringLiteral("lastupdate"), QStringLiteral("<n/a>"), programOnly, 0, ZEMP_NONE);
-    InsertPoint(QStringLiteral("updatefreq"), QStringLiteral("5"), programOnly, 0, ZEMP_NONE);
-    InsertPoint(QStringLiteral("analogprecision"), QStringLiteral("3"), programOnly, 0, ZEMP_NONE);
-    InsertPoint(QStringLiteral("ximconfigisvalid"), QStringLiteral("true"), programOnly, 0, ZEMP_NONE);
-    InsertPoint(QStringLiteral("synch_descriptor"), QStringLiteral("0"), identity, 0x00C, 12, ZEMP_TEXT);
+    PointSpec::insertAll(this, StationPoints);
 
     // The plug-ins present points of this object, so they come after them.
     m_configuration = new EIMConfigurationObjectPlugin(this);
@@ -115,11 +119,6 @@ EIModuleObject::EIModuleObject(QObject *parent) : RYXInterfaceModule(parent)
 }
 
 // --- tree and menus -----------------------------------------------------------
-
-QWidget *EIModuleObject::createDialog(QWidget *parent, QWidget *currentDialog, bool *reused)
-{
-    return createOrReuseDialog(this, parent, currentDialog, reused, m_dialog);
-}
 
 bool EIModuleObject::initialize(QTreeWidgetItem *parentItem)
 {
@@ -236,7 +235,7 @@ void EIModuleObject::updateDialog()
 {
     if (!mutex.tryLock())
         return;
-    refreshObjectDialog(this, m_dialog);
+    RYXInterfaceModule::updateDialog();
     validateConfiguration();
     mutex.unlock();
 }

@@ -5,13 +5,11 @@
 
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QPair>
-#include <QtCore/QPointer>
 #include <QtCore/QStringList>
 
 #include <atomic>
 
 class EIMConfigurationObjectPlugin;
-class MIModuleDialog;
 class QMenu;
 class XIMInternalsObjectPlugin;
 class XIMProcessObjectPlugin;
@@ -34,7 +32,6 @@ public:
     explicit EIModuleObject(QObject *parent = nullptr);
 
     // --- overrides -------------------------------------------------------------
-    QWidget *createDialog(QWidget *parent, QWidget *currentDialog, bool *reused) override;
     /// Adds an I/O module at the end (refused online or beyond 16); plug-ins go straight in.
     bool addChild(RYXObject *child) override;
     bool initialize(QTreeWidgetItem *parentItem) override;
@@ -118,7 +115,6 @@ private:
     XIMProcessObjectPlugin *m_process = nullptr;
     XIMInternalsObjectPlugin *m_internals = nullptr;
     QMenu *m_moduleMenu = nullptr;
-    QPointer<MIModuleDialog> m_dialog;
     std::atomic<bool> m_monitoring { false };
     std::atomic<bool> m_refreshNow { false };
     std::atomic<int> m_monitorPasses { 0 };

@@ -1,0 +1,3 @@
+#include "model/RYXDialogProvider.h"
+
+RYXDialogProvider::~RYXDialogProvider() = default;
