@@ -14,6 +14,7 @@
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QButtonGroup>
 #include <QtWidgets/QCheckBox>
+#include <QtWidgets/QComboBox>
 #include <QtWidgets/QTreeWidget>
 
 namespace {
@@ -96,6 +97,129 @@ void ConfigBaseDialog::bindPageButton(QAbstractButton *button, const QString &na
 {
     bindControl(button, name);
     connect(button, &QAbstractButton::clicked, this, &ConfigBaseDialog::PageButtonClickedSlot);
+}
+
+// --- binding tables ------------------------------------------------------------
+
+void ConfigBaseDialog::bindControls(const ControlBinding *table, std::size_t rows)
+{
+    for (std::size_t i = 0; i < rows; ++i) {
+        if (bindRow(table[i]))
+            continue;
+        m_missingControls.append(QLatin1String(table[i].control));
+        qCDebug(lcDialogs).noquote() << QLatin1String("bindControls failed to find control named:")
+                                            + QLatin1String(table[i].control);
+    }
+}
+
+bool ConfigBaseDialog::bindRow(const ControlBinding &row)
+{
+    QWidget *widget = findChild<QWidget *>(QLatin1String(row.control));
+    const QString key = QLatin1String(row.key);
+    auto *edit = qobject_cast<RYXLineEdit *>(widget);
+    auto *button = qobject_cast<QAbstractButton *>(widget);
+    ComboBoxCtl *combo = nullptr;
+    switch (row.kind) {
+    case ControlBinding::Text:
+    case ControlBinding::Float:
+        if (!edit)
+            return false;
+        row.kind == ControlBinding::Text ? bindText(edit, key) : bindFloat(edit, key);
+        break;
+    case ControlBinding::CheckBox:
+        if (!qobject_cast<QCheckBox *>(widget))
+            return false;
+        bindCheckBox(static_cast<QCheckBox *>(widget), key);
+        break;
+    case ControlBinding::Combo:
+        if (!qobject_cast<QComboBox *>(widget))
+            return false;
+        combo = new ComboBoxCtl(this);
+        combo->attach(static_cast<QComboBox *>(widget));
+        bindCombo(combo, key);
+        break;
+    case ControlBinding::Radio:
+        if (!button)
+            return false;
+        bindRadioButton(button, key, QLatin1String(row.value));
+        break;
+    case ControlBinding::Page:
+        if (!button)
+            return false;
+        bindPageButton(button, key);
+        break;
+    }
+    if (row.slot)
+        redirectChanges(row, combo ? static_cast<QObject *>(combo) : widget);
+    m_bound.append({&row, widget, combo});
+    return true;
+}
+
+// A row with a slot of its own: the control's change reaches that slot of
+// the dialog instead of the binder's.
+void ConfigBaseDialog::redirectChanges(const ControlBinding &row, QObject *control)
+{
+    const char *signal = SIGNAL(clicked());
+    switch (row.kind) {
+    case ControlBinding::Text:
+    case ControlBinding::Float:
+        signal = SIGNAL(signalDataChange());
+        break;
+    case ControlBinding::Combo:
+        signal = SIGNAL(ValueChanged());
+        break;
+    case ControlBinding::Radio:
+        signal = SIGNAL(toggled(bool));
+        break;
+    case ControlBinding::CheckBox:
+    case ControlBinding::Page:
+        break;
+    }
+    disconnect(control, nullptr, this, nullptr);
+    connect(control, signal, this, row.slot);
+}
+
+ComboBoxCtl *ConfigBaseDialog::boundCombo(const QString &key) const
+{
+    for (const BoundControl &bound : m_bound) {
+        if (bound.combo && key == QLatin1String(bound.row->key))
+            return bound.combo;
+    }
+    return nullptr;
+}
+
+void ConfigBaseDialog::showBound(const BoundControl &bound)
+{
+    const ControlBinding &row = *bound.row;
+    const QString key = QLatin1String(row.key);
+    QObject *control = bound.control;
+    if (!control)
+        return;
+    switch (row.kind) {
+    case ControlBinding::Text:
+        static_cast<RYXLineEdit *>(control)->setText(readText(key));
+        break;
+    case ControlBinding::Float:
+        if (row.format)
+            showFloat(static_cast<RYXLineEdit *>(control), key, row.format);
+        else
+            showFloat(static_cast<RYXLineEdit *>(control), key);
+        break;
+    case ControlBinding::CheckBox:
+        showCheckBox(static_cast<QCheckBox *>(control), key);
+        break;
+    case ControlBinding::Combo:
+        if (row.choices)
+            showCombo(key, row.choices, bound.combo);
+        else if (bound.combo->choices())
+            bound.combo->selectValue(readInt(key));
+        break;
+    case ControlBinding::Radio:
+        showRadio(static_cast<QAbstractButton *>(control), QLatin1String(row.value), key);
+        break;
+    case ControlBinding::Page:
+        break;
+    }
 }
 
 // --- loading -----------------------------------------------------------------
@@ -194,6 +318,7 @@ int ConfigBaseDialog::showCombo(const QString &key, const ComboChoice *table,
 
 int ConfigBaseDialog::loadHelpPopups(const QString &name)
 {
+    m_helpPages.append(name);
     return PopupHelpLoader::load(this, name);
 }
 
@@ -202,6 +327,10 @@ void ConfigBaseDialog::requestUpdate()
     if (m_refreshing)
         return;
     QScopedValueRollback<bool> refreshing(m_refreshing, true);
+    if (m_object) {
+        for (const BoundControl &bound : std::as_const(m_bound))
+            showBound(bound);
+    }
     updateControls();
 }
 

@@ -1,10 +1,16 @@
 #pragma once
 
+#include "dialogs/ControlBinding.h"
 #include "dialogs/RYXConfigDialog.h"
 
 #include <QtCore/QHash>
+#include <QtCore/QList>
+#include <QtCore/QPointer>
 #include <QtCore/QString>
+#include <QtCore/QStringList>
 #include <QtWidgets/QDialog>
+
+#include <cstddef>
 
 class ComboBoxCtl;
 class QAbstractButton;
@@ -34,6 +40,23 @@ public:
     /// \a name is the decimal page number handed to the object's showPage().
     void bindPageButton(QAbstractButton *button, const QString &name);
 
+    /// Binds the controls named in \a table (by their form names), each with
+    /// the binder of its kind, in the table's order; every refresh then loads
+    /// them from their points. A row whose control the form lacks is
+    /// recorded (missingControls()).
+    void bindControls(const ControlBinding *table, std::size_t rows);
+    template<std::size_t N>
+    void bindControls(const ControlBinding (&table)[N])
+    {
+        bindControls(table, N);
+    }
+    /// The combo box controller made for the combo row of \a key; null when none.
+    ComboBoxCtl *boundCombo(const QString &key) const;
+    /// The form names of table rows whose control was not found or is of the wrong type.
+    const QStringList &missingControls() const { return m_missingControls; }
+    /// The help pages this dialog loaded, in order.
+    const QStringList &helpPages() const { return m_helpPages; }
+
     /// The name \a control had before a binder gave it its point key.
     static QString formName(const QObject *control);
 
@@ -56,7 +79,8 @@ public:
     /// Applies the embedded help page \a name; returns how many entries found their control.
     int loadHelpPopups(const QString &name);
 
-    /// Reloads the dialog unless a reload is already running. Use it, not
+    /// Reloads the dialog unless a reload is already running: the controls
+    /// bound from a table, then updateControls(). Use it, not
     /// updateControls(), to refresh from outside.
     void requestUpdate();
 
@@ -75,9 +99,22 @@ public Q_SLOTS:
     void PreviousButtonClickedSlot();
 
 private:
+    struct BoundControl
+    {
+        const ControlBinding *row;
+        QPointer<QObject> control;
+        ComboBoxCtl *combo;
+    };
+
+    bool bindRow(const ControlBinding &row);
+    void redirectChanges(const ControlBinding &row, QObject *control);
+    void showBound(const BoundControl &bound);
     void bindControl(QObject *control, const QString &key);
     /// Stores \a value under the sender's key, then reloads the dialog.
     void storeFromSender(const QString &value);
 
     QHash<const QAbstractButton *, QString> m_radioValues;
+    QList<BoundControl> m_bound;
+    QStringList m_missingControls;
+    QStringList m_helpPages;
 };

@@ -5,19 +5,27 @@
 
 #include "ui_EIMConfigurationForm.h"
 
+namespace {
+
+const ControlBinding Bindings[] = {
+    {"DescriptorEdit", ControlBinding::Text, "descriptor", nullptr, nullptr, nullptr,
+     SLOT(DescriptorEditChangeSlot())},
+    {"serverLocationEdit", ControlBinding::Text, "serverlocation", nullptr, nullptr, nullptr,
+     SLOT(ServerLocationEditChangeSlot())},
+    {"LSWRadioButton", ControlBinding::Radio, "floatorder", "0", nullptr, nullptr,
+     SLOT(LSWRadioButtonChangeSlot(bool))},
+    {"MSWRadioButton", ControlBinding::Radio, "floatorder", "1", nullptr, nullptr,
+     SLOT(MSWRadioButtonChangeSlot(bool))},
+};
+
+} // namespace
+
 EIMConfigurationDialog::EIMConfigurationDialog(EIMConfigurationObjectPlugin *plugin, QWidget *parent)
     : ConfigBaseDialog(parent), m_ui(std::make_unique<Ui::EIMConfigurationForm>())
 {
     m_ui->setupUi(this);
     setObject(plugin);
-    connect(m_ui->DescriptorEdit, &RYXLineEdit::signalDataChange, this,
-            &EIMConfigurationDialog::DescriptorEditChangeSlot);
-    connect(m_ui->serverLocationEdit, &RYXLineEdit::signalDataChange, this,
-            &EIMConfigurationDialog::ServerLocationEditChangeSlot);
-    connect(m_ui->LSWRadioButton, &QAbstractButton::toggled, this,
-            &EIMConfigurationDialog::LSWRadioButtonChangeSlot);
-    connect(m_ui->MSWRadioButton, &QAbstractButton::toggled, this,
-            &EIMConfigurationDialog::MSWRadioButtonChangeSlot);
+    bindControls(Bindings);
     loadHelpPopups(QStringLiteral("popuphelp/popuphelp_eim.html"));
     loadHelpPopups(QStringLiteral("popuphelp/popuphelp_common.html"));
     requestUpdate();
@@ -25,34 +33,26 @@ EIMConfigurationDialog::EIMConfigurationDialog(EIMConfigurationObjectPlugin *plu
 
 EIMConfigurationDialog::~EIMConfigurationDialog() = default;
 
-void EIMConfigurationDialog::store(const QString &key, const QString &value)
-{
-    if (m_refreshing || !object())
-        return;
-    object()->setValue(key, value, true);
-    requestUpdate();
-}
-
+// The bound edits and buttons report here; each stores its point through
+// the plug-in and refreshes the dialog.
 void EIMConfigurationDialog::DescriptorEditChangeSlot()
 {
-    store(QStringLiteral("descriptor"), m_ui->DescriptorEdit->text());
+    ValueChangedSlot();
 }
 
 void EIMConfigurationDialog::ServerLocationEditChangeSlot()
 {
-    store(QStringLiteral("serverlocation"), m_ui->serverLocationEdit->text());
+    ValueChangedSlot();
 }
 
 void EIMConfigurationDialog::LSWRadioButtonChangeSlot(bool on)
 {
-    if (on)
-        store(QStringLiteral("floatorder"), QStringLiteral("0"));
+    RadioButtonChangedSlot(on);
 }
 
 void EIMConfigurationDialog::MSWRadioButtonChangeSlot(bool on)
 {
-    if (on)
-        store(QStringLiteral("floatorder"), QStringLiteral("1"));
+    RadioButtonChangedSlot(on);
 }
 
 void EIMConfigurationDialog::updateControls()
@@ -61,8 +61,6 @@ void EIMConfigurationDialog::updateControls()
     if (!plugin)
         return;
     plugin->validate();
-    m_ui->DescriptorEdit->setText(readText(QStringLiteral("descriptor")));
-    m_ui->serverLocationEdit->setText(readText(QStringLiteral("serverlocation")));
     showValidity(m_ui->descriptorLabel, QStringLiteral("descriptorisvalid"));
     showValidity(m_ui->serverLocationLabel, QStringLiteral("serverlocationisvalid"));
     RYXObject *station = plugin->getHost() ? plugin->getHost() : plugin;
@@ -74,6 +72,4 @@ void EIMConfigurationDialog::updateControls()
         m_ui->versionEdit->clear();
         m_ui->serialNumberEdit->clear();
     }
-    showRadio(m_ui->LSWRadioButton, QStringLiteral("0"), QStringLiteral("floatorder"));
-    showRadio(m_ui->MSWRadioButton, QStringLiteral("1"), QStringLiteral("floatorder"));
 }

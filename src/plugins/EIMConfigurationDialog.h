@@ -28,8 +28,5 @@ public Q_SLOTS:
     void MSWRadioButtonChangeSlot(bool on);
 
 private:
-    /// Stores \a value under \a key through the plug-in, then refreshes.
-    void store(const QString &key, const QString &value);
-
     std::unique_ptr<Ui::EIMConfigurationForm> m_ui;
 };

@@ -4,14 +4,22 @@
 
 #include "ui_XIMInternalsForm.h"
 
+namespace {
+
+const ControlBinding Bindings[] = {
+    {"EnableScanRadioButton", ControlBinding::Radio, "disablescan", "0"},
+    {"DisableScanRadioButton", ControlBinding::Radio, "disablescan", "1"},
+    {"ScanLineControlEdit", ControlBinding::Text, "scanlinecontrol"},
+};
+
+} // namespace
+
 XIMInternalsDialog::XIMInternalsDialog(XIMInternalsObjectPlugin *plugin, QWidget *parent)
     : ConfigBaseDialog(parent), m_ui(std::make_unique<Ui::XIMInternalsForm>())
 {
     m_ui->setupUi(this);
     setObject(plugin);
-    bindRadioButton(m_ui->EnableScanRadioButton, QStringLiteral("disablescan"), QStringLiteral("0"));
-    bindRadioButton(m_ui->DisableScanRadioButton, QStringLiteral("disablescan"), QStringLiteral("1"));
-    bindText(m_ui->ScanLineControlEdit, QStringLiteral("scanlinecontrol"));
+    bindControls(Bindings);
     connect(m_ui->GetScanModeButton, &QPushButton::clicked, this,
             &XIMInternalsDialog::GetScanModeButtonClickedSlot);
     connect(m_ui->SetScanModeButton, &QPushButton::clicked, this,
@@ -47,13 +55,4 @@ void XIMInternalsDialog::SetScanLinesButtonClickedSlot()
     if (XIMInternalsObjectPlugin *target = plugin())
         target->setScanLinesClicked();
     requestUpdate();
-}
-
-void XIMInternalsDialog::updateControls()
-{
-    if (!plugin())
-        return;
-    m_ui->ScanLineControlEdit->setText(readText(QStringLiteral("scanlinecontrol")));
-    showRadio(m_ui->EnableScanRadioButton, QStringLiteral("0"), QStringLiteral("disablescan"));
-    showRadio(m_ui->DisableScanRadioButton, QStringLiteral("1"), QStringLiteral("disablescan"));
 }

@@ -18,7 +18,6 @@ public:
     explicit XIMInternalsDialog(XIMInternalsObjectPlugin *plugin, QWidget *parent = nullptr);
     ~XIMInternalsDialog() override;
 
-    void updateControls() override;
 
 public Q_SLOTS:
     void GetScanModeButtonClickedSlot();

@@ -14,6 +14,11 @@ const ComboChoice precisions[] = {
     { "0", 0 }, { "1", 1 }, { "2", 2 }, { "3", 3 }, { "4", 4 }, { "5", 5 }, { "6", 6 }, { nullptr, 0 }
 };
 
+const ControlBinding Bindings[] = {
+    {"updateFreqComboBox", ControlBinding::Combo, "updatefreq", nullptr, updateRates},
+    {"analogPrecisionComboBox", ControlBinding::Combo, "analogprecision", nullptr, precisions},
+};
+
 QTableWidgetItem *tableItem(const QString &iconName, const QString &text)
 {
     auto *item = new QTableWidgetItem(text);
@@ -24,17 +29,11 @@ QTableWidgetItem *tableItem(const QString &iconName, const QString &text)
 } // namespace
 
 XIMProcessDialog::XIMProcessDialog(XIMProcessObjectPlugin *plugin, QWidget *parent)
-    : ConfigBaseDialog(parent),
-      m_ui(std::make_unique<Ui::XIMProcessForm>()),
-      m_updateFreqCtl(new ComboBoxCtl(this)),
-      m_precisionCtl(new ComboBoxCtl(this))
+    : ConfigBaseDialog(parent), m_ui(std::make_unique<Ui::XIMProcessForm>())
 {
     m_ui->setupUi(this);
     setObject(plugin);
-    m_updateFreqCtl->attach(m_ui->updateFreqComboBox);
-    m_precisionCtl->attach(m_ui->analogPrecisionComboBox);
-    bindCombo(m_updateFreqCtl, QStringLiteral("updatefreq"));
-    bindCombo(m_precisionCtl, QStringLiteral("analogprecision"));
+    bindControls(Bindings);
     connect(m_ui->MonitorCheckBox, &QCheckBox::toggled, this,
             &XIMProcessDialog::monitorEnableButtonToggledSlot);
     loadHelpPopups(QStringLiteral("popuphelp/popuphelp_ximprocess.html"));
@@ -63,8 +62,6 @@ void XIMProcessDialog::updateControls()
                               static_cast<QWidget *>(m_ui->updateFreqComboBox),
                               static_cast<QWidget *>(m_ui->analogPrecisionComboBox) })
         control->setEnabled(online);
-    showCombo(QStringLiteral("updatefreq"), updateRates, m_updateFreqCtl);
-    showCombo(QStringLiteral("analogprecision"), precisions, m_precisionCtl);
     m_ui->statusText->setText(readText(QStringLiteral("monitormessage")));
     setValidColour(m_ui->statusText, readBool(QStringLiteral("monitorisidle")));
     m_ui->lastUpdateText->setText(readText(QStringLiteral("lastupdate")));

@@ -7,7 +7,6 @@
 namespace Ui {
 class XIMProcessForm;
 }
-class ComboBoxCtl;
 class XIMProcessObjectPlugin;
 
 // The property dialog of the "Process Data" plug-in: the monitoring switch,
@@ -30,6 +29,4 @@ private:
     void refreshTable(XIMProcessObjectPlugin *plugin);
 
     std::unique_ptr<Ui::XIMProcessForm> m_ui;
-    ComboBoxCtl *m_updateFreqCtl;
-    ComboBoxCtl *m_precisionCtl;
 };

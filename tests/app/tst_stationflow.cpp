@@ -8,6 +8,7 @@
 #include "core/RYXImages.h"
 #include "core/RYXScriptedPrompter.h"
 #include "core/StartupFlags.h"
+#include "dialogs/PopupHelpLoader.h"
 #include "model/RYXObject.h"
 
 #include "SimStation.h"
@@ -135,7 +136,10 @@ private Q_SLOTS:
         QVERIFY(configItem);
         m_window->listView()->setCurrentItem(configItem);
         QLineEdit *edit = nullptr;
-        QTRY_VERIFY(edit = m_window->propertyPane()->currentDialog()->findChild<QLineEdit *>("DescriptorEdit"));
+        // Bound controls carry their point key as object name; the help lookup
+        // also knows their form names.
+        QTRY_VERIFY(edit = qobject_cast<QLineEdit *>(
+                        PopupHelpLoader::findControl(m_window->propertyPane()->currentDialog(), "DescriptorEdit")));
         edit->setFocus();
         edit->selectAll();
         QTest::keyClicks(edit, "Tank_7");
