@@ -13,10 +13,13 @@
 #include "model/events/updateDialogEvent.h"
 #include "model/events/updateUIEnableStateEvent.h"
 #include "model/RYXClassInfo.h"
+#include "model/RYXConfigurationText.h"
 #include "model/RYXConnectionBase.h"
 #include "model/RYXDialogProvider.h"
+#include "model/RYXDragIdentity.h"
 #include "model/RYXEventReceiver.h"
 #include "model/RYXListViewItem.h"
+#include "model/RYXObjectMenu.h"
 #include "model/RYXSysManager.h"
 #include "model/VELXmlHandler.h"
 #include "model/VELXmlWriter.h"
@@ -42,67 +45,11 @@
 
 namespace {
 
-const QString ReplaceQuestion = QStringLiteral(
-    "Are you sure you want to replace the existing configuration (this is not reversable)?");
-
-// Drag identities: a random per-process half and a running counter, so a
-// header copied from another program never names an object here, and a
-// registry to find the object a header names without trusting an address.
-struct IdentityRegistry
-{
-    QMutex mutex;
-    QHash<quint64, RYXObject *> objects;
-    quint64 salt = quint64(QRandomGenerator::system()->generate() | 1u) << 32;
-    quint32 counter = 0;
-};
-
-IdentityRegistry &identities()
-{
-    static IdentityRegistry registry;
-    return registry;
-}
-
-quint64 registerIdentity(RYXObject *object)
-{
-    IdentityRegistry &r = identities();
-    QMutexLocker lock(&r.mutex);
-    const quint64 id = r.salt | ++r.counter;
-    r.objects.insert(id, object);
-    return id;
-}
-
-void unregisterIdentity(quint64 id)
-{
-    IdentityRegistry &r = identities();
-    QMutexLocker lock(&r.mutex);
-    r.objects.remove(id);
-}
-
-RYXObject *objectForIdentity(quint64 id)
-{
-    IdentityRegistry &r = identities();
-    QMutexLocker lock(&r.mutex);
-    return r.objects.value(id, nullptr);
-}
-
 QClipboard *clipboard()
 {
     return qobject_cast<QGuiApplication *>(QCoreApplication::instance())
                ? QGuiApplication::clipboard()
                : nullptr;
-}
-
-void relay(const QString &text)
-{
-    MessageRelay::instance()->relay(text);
-}
-
-// The header line of a drag or clipboard text and the XML after it.
-void splitDragText(const QString &text, QString &header, QString &body)
-{
-    const int newline = text.indexOf(QLatin1Char('\n'));
-    header = newline < 0 ? text : text.left(newline);
-    body = newline < 0 ? QString() : text.mid(newline + 1);
 }
 
 QString row(const QString &label, const QString &value)
@@ -126,16 +73,14 @@ RYXObject::RYXObject(QObject *parent)
       name(QStringLiteral("RYX Object")),
       family(QStringLiteral("RYX"))
 {
-    m_identity = registerIdentity(this);
+    m_identity = RYXDragIdentity::add(this);
 }
 
 // The tree item is not touched here: it is removed with destroyTreeItem
 // while the view still exists; the view may already be gone now.
 RYXObject::~RYXObject()
 {
-    unregisterIdentity(m_identity);
-    // The menu has no widget parent: the object is no widget.
-    delete popupMenu;
+    RYXDragIdentity::remove(m_identity);
     delete database;
     database = nullptr;
     children.clear();
@@ -272,9 +217,7 @@ bool RYXObject::replaceChild(RYXObject *newChild, unsigned index)
 
 QMimeData *RYXObject::makeDragObject()
 {
-    auto *data = new QMimeData;
-    data->setText(QString::number(dragIdentity()) + QLatin1Char('\n') + VELXmlWriter::toXml(*this));
-    return data;
+    return RYXConfigurationText::mimeData(*this);
 }
 
 bool RYXObject::parseXml(const QByteArray &xml, RYXObject *&result)
@@ -334,14 +277,7 @@ bool RYXObject::startDrag()
 
 bool RYXObject::acceptsDragText(const QString &text) const
 {
-    QString header, body;
-    splitDragText(text, header, body);
-    bool ok = false;
-    const quint64 id = header.toULongLong(&ok);
-    if (!ok || id == 0)
-        return false;
-    const RYXObject *source = objectForIdentity(id);
-    return source && source->isSameFamilyAs(*this);
+    return RYXConfigurationText::accepts(*this, text);
 }
 
 void RYXObject::handleDragEnter(QDragEnterEvent *event)
@@ -360,43 +296,7 @@ void RYXObject::handleDrop(QDropEvent *event)
         return;
     }
     event->acceptProposedAction();
-    importDragText(event->mimeData()->text(), QStringLiteral("Drag and Drop onto "), true);
-}
-
-void RYXObject::importDragText(const QString &text, const QString &prefix, bool isDrop)
-{
-    QString header, body;
-    splitDragText(text, header, body);
-    if (isDrop && header.toULongLong() == dragIdentity()) {
-        relay(prefix + getName() + QStringLiteral(" ignored, source and destination are the same."));
-        return;
-    }
-    RYXObject *parsed = nullptr;
-    if (!parseXml(body.toUtf8(), parsed)) {
-        delete parsed;
-        const QString message =
-            prefix + getName() + QStringLiteral(" failed, the data was deemed incompatible.");
-        relay(message);
-        RYXPrompter::information(nullptr, QStringLiteral("Warning"), message);
-        return;
-    }
-    replaceConfigurationFrom(parsed, prefix, !isDrop);
-}
-
-void RYXObject::replaceConfigurationFrom(RYXObject *parsed, const QString &prefix,
-                                         bool postRefresh)
-{
-    const bool replace =
-        RYXPrompter::warningYesNo(nullptr, QStringLiteral("RYXConfig"), ReplaceQuestion);
-    if (replace) {
-        copyDataFrom(parsed);
-        if (postRefresh)
-            postUpdateDialog();
-    }
-    if (!prefix.isEmpty())
-        relay(prefix + getName()
-              + (replace ? QStringLiteral(" succeeded.") : QStringLiteral(" was aborted.")));
-    delete parsed;
+    RYXConfigurationText::import(*this, event->mimeData()->text(), QStringLiteral("Drag and Drop onto "), true);
 }
 
 void RYXObject::copySlot()
@@ -410,7 +310,7 @@ void RYXObject::pasteSlot()
     QClipboard *board = clipboard();
     if (!board)
         return;
-    importDragText(board->text(), QStringLiteral("Paste into "), false);
+    RYXConfigurationText::import(*this, board->text(), QStringLiteral("Paste into "), false);
 }
 
 // ---------------------------------------------------------------- points
@@ -787,44 +687,8 @@ QWidget *RYXObject::propertyDialog() const
 
 // ---------------------------------------------------------- life in the tree
 
-QAction *RYXObject::makeAction(const QString &menuText, const QString &iconName,
-                               const QString &objectName, void (RYXObject::*slot)())
-{
-    auto *action = new QAction(RYXImages::icon(iconName), menuText, this);
-    action->setToolTip(iconName);
-    action->setObjectName(objectName);
-    connect(action, &QAction::triggered, this, slot);
-    return action;
-}
-
-void RYXObject::createActions()
-{
-    if (copyAction)
-        return;
-    openFileAction = makeAction(QStringLiteral("&Open"), QStringLiteral("Open"),
-                                QStringLiteral("open"), &RYXObject::openSlot);
-    saveAsAction = makeAction(QStringLiteral("&Save As"), QStringLiteral("SaveAs"),
-                              QStringLiteral("save as"), &RYXObject::saveAsSlot);
-    copyAction = makeAction(QStringLiteral("Copy"), QStringLiteral("Copy"),
-                            QStringLiteral("copy"), &RYXObject::copySlot);
-    pasteAction = makeAction(QStringLiteral("Paste"), QStringLiteral("Paste"),
-                             QStringLiteral("paste"), &RYXObject::pasteSlot);
-    deleteAction = makeAction(QStringLiteral("Delete"), QStringLiteral("Delete"),
-                              QStringLiteral("delete"), &RYXObject::deleteSlot);
-    uploadAction = makeAction(QStringLiteral("&Upload"), QStringLiteral("Upload"),
-                              QStringLiteral("upload"), &RYXObject::uploadSlot);
-    downloadAction = makeAction(QStringLiteral("&Download"), QStringLiteral("Download"),
-                                QStringLiteral("download"), &RYXObject::downloadSlot);
-    copyAction->setData(unsigned(MenuCopy));
-    pasteAction->setData(unsigned(MenuPaste));
-    deleteAction->setData(unsigned(MenuDelete));
-    uploadAction->setData(unsigned(MenuUpload));
-    downloadAction->setData(unsigned(MenuDownload));
-}
-
 bool RYXObject::initialize(QTreeWidgetItem *parentItem)
 {
-    createActions();
     attachToTree(parentItem);
     createPopupMenu();
     updateDialog();
@@ -833,41 +697,22 @@ bool RYXObject::initialize(QTreeWidgetItem *parentItem)
 
 bool RYXObject::createPopupMenu()
 {
-    createActions();
-    delete popupMenu;
-    popupMenu = new QMenu;
-    popupMenu->setObjectName(QStringLiteral("Main Popup"));
-    popupMenu->addAction(copyAction);
-    popupMenu->addAction(pasteAction);
-    if (deletable)
-        popupMenu->addAction(deleteAction);
-    popupMenu->addSeparator();
-    popupMenu->addAction(openFileAction);
-    popupMenu->addAction(saveAsAction);
-    if (deviceClass != 0 || !connection) {
-        popupMenu->addSeparator();
-        popupMenu->addAction(uploadAction);
-        popupMenu->addAction(downloadAction);
-    }
+    if (!m_menu)
+        m_menu = std::make_unique<RYXObjectMenu>(this);
+    m_menu->rebuild(deletable, deviceClass != 0 || !connection);
     return true;
+}
+
+QMenu *RYXObject::getPopupMenu() const
+{
+    return m_menu ? m_menu->menu() : nullptr;
 }
 
 void RYXObject::applyMenuItemMask(unsigned mask)
 {
-    static const unsigned ids[] = { MenuCopy,     MenuPaste,    MenuConnect,
-                                    MenuDisconnect, MenuConfigureComms, MenuUpload,
-                                    MenuDownload, MenuAddModule, MenuDelete };
-    if (!popupMenu)
+    if (!getPopupMenu())
         createPopupMenu();
-    const QList<QAction *> actions = popupMenu->actions();
-    for (QAction *action : actions) {
-        bool isId = false;
-        const unsigned id = action->data().toUInt(&isId);
-        if (!isId || !std::count(std::begin(ids), std::end(ids), id))
-            continue;
-        action->setEnabled(mask & id);
-    }
-    deleteAction->setEnabled(mask & MenuDelete);
+    m_menu->applyMask(mask);
 }
 
 void RYXObject::showContextMenu(const QPoint &point)
@@ -875,7 +720,7 @@ void RYXObject::showContextMenu(const QPoint &point)
     unsigned mask = 0;
     getMenuItemMask(mask);
     applyMenuItemMask(mask);
-    popupMenu->exec(point);
+    getPopupMenu()->exec(point);
 }
 
 void RYXObject::attachToTree(QTreeWidgetItem *parentItem)
@@ -923,52 +768,17 @@ QString RYXObject::getXmlEndTag()
 
 void RYXObject::saveAsSlot()
 {
-    const QString fileName = RYXSaveNamePrompt::askSaveAsName(nullptr);
-    if (!fileName.isEmpty())
-        saveToFile(fileName);
+    RYXConfigurationText::saveAs(*this);
 }
 
 bool RYXObject::saveToFile(const QString &fileName, QWidget *parent)
 {
-    QString error;
-    if (VELXmlWriter::saveToFile(*this, fileName, &error))
-        return true;
-    RYXPrompter::information(parent, QStringLiteral("Error"),
-                             QStringLiteral("The file could not be written:\n\n%1\n\n%2")
-                                 .arg(QDir::toNativeSeparators(fileName), error));
-    return false;
+    return RYXConfigurationText::save(*this, fileName, parent);
 }
 
 void RYXObject::openSlot()
 {
-    const QString fileName = RYXPrompter::openFileName(nullptr, QStringLiteral("*.xml"));
-    if (fileName.isEmpty())
-        return;
-    QFile file(fileName);
-    RYXObject *parsed = nullptr;
-    if (file.open(QIODevice::ReadOnly))
-        parseXml(file.readAll(), parsed);
-    if (!parsed) {
-        RYXPrompter::information(nullptr, QStringLiteral("Error"),
-                                 QStringLiteral("Failed to parse the input file."));
-        return;
-    }
-    if (isSameFamily(parsed)) {
-        replaceConfigurationFrom(parsed, QString(), true);
-        return;
-    }
-    const bool create = RYXPrompter::questionYesNo(
-        nullptr, QStringLiteral("RYXConfig"),
-        QStringLiteral("The information in the file is incompatible with \nthe device it was "
-                       "loaded into. Would you like to create \na new device to contain this "
-                       "information?"));
-    RYXSysManager *manager = nullptr;
-    if (create && getSysManager(this, manager)) {
-        parsed->setFileName(fileName);
-        manager->addRootObject(parsed);
-        return;
-    }
-    delete parsed;
+    RYXConfigurationText::open(*this);
 }
 
 // ---------------------------------------------------- lookups up the tree

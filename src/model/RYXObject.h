@@ -27,6 +27,7 @@ class RYXDatabase;
 class RYXDialogProvider;
 class RYXEventReceiver;
 class RYXListViewItem;
+class RYXObjectMenu;
 class RYXSysManager;
 class TransferContext;
 class ZEMPPort;
@@ -234,7 +235,8 @@ public:
     int getTypeCode() const { return typeCode; }
     bool isTrackChangesDisabled() const { return trackChangesDisabled; }
     bool isModifiedWhileOnline() const { return modifiedWhileOnline; }
-    QMenu *getPopupMenu() const { return popupMenu; }
+    /// The context menu built by createPopupMenu(); null before.
+    QMenu *getPopupMenu() const;
     /// Gives this object the maker of its property dialog (owned), which the
     /// base createDialog and updateDialog use.
     void setDialogProvider(RYXDialogProvider *provider);
@@ -287,28 +289,19 @@ protected:
     void refreshIndicator();
     /// Posts \a event to this tree's receiver; false (event deleted) when none.
     bool postToMainWindow(QAsyncCustomEvent *event);
-    /// The shared flow of Paste, Drop and Open: replace this object's
-    /// configuration with \a parsed after asking. Takes ownership of \a parsed.
-    void replaceConfigurationFrom(RYXObject *parsed, const QString &prefix, bool postRefresh);
-    /// Paste and Drop: \a text is the header line and the XML.
-    void importDragText(const QString &text, const QString &prefix, bool isDrop);
     /// The item neighbouring the current tree item (above or below), opened.
     void selectNeighbourItem(bool below);
-    void createActions();
     void watchChild(RYXObject *child);
     bool isCurrentTreeItemOrUnknown() const;
     template<typename T, typename Convert>
     bool convertedValue(const QString &key, T &value, Convert convert);
     void forgetTreeItems();
     QString firmwareVersionRow();
-    QAction *makeAction(const QString &menuText, const QString &iconName,
-                        const QString &objectName, void (RYXObject::*slot)());
 
     // Fields, in the order of their meaning; subclasses set them in their
     // constructors.
     RYXDatabase *database;
     bool modifiedWhileOnline = false;
-    QMenu *popupMenu = nullptr;
     RYXListViewItem *treeItem = nullptr;
     QString eventPixmap;
     QString currentPixmap;
@@ -337,15 +330,9 @@ protected:
     bool showFirmwareVersion = false;
     bool threePartFirmwareVersion = false;
     bool showSerialNumber = false;
-    QAction *copyAction = nullptr;
-    QAction *pasteAction = nullptr;
-    QAction *deleteAction = nullptr;
-    QAction *openFileAction = nullptr;
-    QAction *saveAsAction = nullptr;
-    QAction *uploadAction = nullptr;
-    QAction *downloadAction = nullptr;
 
 private:
     quint64 m_identity = 0;
     std::unique_ptr<RYXDialogProvider> m_dialogProvider;
+    std::unique_ptr<RYXObjectMenu> m_menu;
 };

@@ -141,6 +141,7 @@ bool EIModuleObject::createPopupMenu()
         const int kind = row->kind;
         m_moduleMenu->addAction(QString::fromLatin1(row->menuText), this, [this, kind] { addModuleOfKind(kind); });
     }
+    QMenu *popupMenu = getPopupMenu();
     popupMenu->insertSeparator(popupMenu->actions().value(0));
     popupMenu->insertMenu(popupMenu->actions().value(0), m_moduleMenu);
     m_moduleMenu->menuAction()->setData(unsigned(MenuAddModule));

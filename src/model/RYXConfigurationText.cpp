@@ -1,0 +1,133 @@
+#include "model/RYXConfigurationText.h"
+
+#include "core/MessageRelay.h"
+#include "core/RYXPrompter.h"
+#include "core/RYXSaveNamePrompt.h"
+#include "model/RYXDragIdentity.h"
+#include "model/RYXObject.h"
+#include "model/RYXSysManager.h"
+#include "model/VELXmlWriter.h"
+
+#include <QtCore/QDir>
+#include <QtCore/QFile>
+#include <QtCore/QMimeData>
+
+namespace {
+
+const QString ReplaceQuestion = QStringLiteral(
+    "Are you sure you want to replace the existing configuration (this is not reversable)?");
+
+void relay(const QString &text)
+{
+    MessageRelay::instance()->relay(text);
+}
+
+// The header line of a drag or clipboard text and the XML after it.
+void splitText(const QString &text, QString &header, QString &body)
+{
+    const int newline = text.indexOf(QLatin1Char('\n'));
+    header = newline < 0 ? text : text.left(newline);
+    body = newline < 0 ? QString() : text.mid(newline + 1);
+}
+
+} // namespace
+
+QMimeData *RYXConfigurationText::mimeData(RYXObject &object)
+{
+    auto *data = new QMimeData;
+    data->setText(QString::number(object.dragIdentity()) + QLatin1Char('\n') + VELXmlWriter::toXml(object));
+    return data;
+}
+
+bool RYXConfigurationText::accepts(const RYXObject &target, const QString &text)
+{
+    QString header, body;
+    splitText(text, header, body);
+    bool ok = false;
+    const quint64 id = header.toULongLong(&ok);
+    if (!ok || id == 0)
+        return false;
+    const RYXObject *source = RYXDragIdentity::find(id);
+    return source && source->isSameFamilyAs(target);
+}
+
+void RYXConfigurationText::import(RYXObject &target, const QString &text, const QString &prefix, bool isDrop)
+{
+    QString header, body;
+    splitText(text, header, body);
+    if (isDrop && header.toULongLong() == target.dragIdentity()) {
+        relay(prefix + target.getName() + QStringLiteral(" ignored, source and destination are the same."));
+        return;
+    }
+    RYXObject *parsed = nullptr;
+    if (!target.parseXml(body.toUtf8(), parsed)) {
+        delete parsed;
+        const QString message = prefix + target.getName() + QStringLiteral(" failed, the data was deemed incompatible.");
+        relay(message);
+        RYXPrompter::information(nullptr, QStringLiteral("Warning"), message);
+        return;
+    }
+    replace(target, parsed, prefix, !isDrop);
+}
+
+void RYXConfigurationText::replace(RYXObject &target, RYXObject *parsed, const QString &prefix, bool postRefresh)
+{
+    const bool accepted = RYXPrompter::warningYesNo(nullptr, QStringLiteral("RYXConfig"), ReplaceQuestion);
+    if (accepted) {
+        target.copyDataFrom(parsed);
+        if (postRefresh)
+            target.postUpdateDialog();
+    }
+    if (!prefix.isEmpty())
+        relay(prefix + target.getName() + (accepted ? QStringLiteral(" succeeded.") : QStringLiteral(" was aborted.")));
+    delete parsed;
+}
+
+void RYXConfigurationText::open(RYXObject &target)
+{
+    const QString fileName = RYXPrompter::openFileName(nullptr, QStringLiteral("*.xml"));
+    if (fileName.isEmpty())
+        return;
+    QFile file(fileName);
+    RYXObject *parsed = nullptr;
+    if (file.open(QIODevice::ReadOnly))
+        target.parseXml(file.readAll(), parsed);
+    if (!parsed) {
+        RYXPrompter::information(nullptr, QStringLiteral("Error"), QStringLiteral("Failed to parse the input file."));
+        return;
+    }
+    if (target.isSameFamily(parsed)) {
+        replace(target, parsed, QString(), true);
+        return;
+    }
+    const bool create = RYXPrompter::questionYesNo(
+        nullptr, QStringLiteral("RYXConfig"),
+        QStringLiteral("The information in the file is incompatible with \nthe device it was "
+                       "loaded into. Would you like to create \na new device to contain this "
+                       "information?"));
+    RYXSysManager *manager = nullptr;
+    if (create && target.getSysManager(&target, manager)) {
+        parsed->setFileName(fileName);
+        manager->addRootObject(parsed);
+        return;
+    }
+    delete parsed;
+}
+
+void RYXConfigurationText::saveAs(RYXObject &object)
+{
+    const QString fileName = RYXSaveNamePrompt::askSaveAsName(nullptr);
+    if (!fileName.isEmpty())
+        save(object, fileName, nullptr);
+}
+
+bool RYXConfigurationText::save(RYXObject &object, const QString &fileName, QWidget *parent)
+{
+    QString error;
+    if (VELXmlWriter::saveToFile(object, fileName, &error))
+        return true;
+    RYXPrompter::information(parent, QStringLiteral("Error"),
+                             QStringLiteral("The file could not be written:\n\n%1\n\n%2")
+                                 .arg(QDir::toNativeSeparators(fileName), error));
+    return false;
+}
