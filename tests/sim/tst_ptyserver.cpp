@@ -1,11 +1,10 @@
 // The pseudo-terminal front of the simulator, driven by a peer on the slave
 // side as a serial client would be.
+#include "SimFrame.h"
 #include "SimOptions.h"
 #include "SimPtyServer.h"
 #include "SimStation.h"
 #include "SimThread.h"
-
-#include "sim/SimTestFrames.h"
 
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QFile>
@@ -16,11 +15,10 @@
 
 #include <memory>
 
-using SimTestFrames::frame;
-
 namespace {
 
-const QByteArray DeviceTypeRequest = frame(false, 0x64);
+// Literal frames: the line format as the client reads it, byte for byte.
+const QByteArray DeviceTypeRequest = QByteArray::fromHex("03006499");
 const QByteArray DeviceTypeAnswer = QByteArray::fromHex("050064001C7B");
 
 // The client side: the slave end of the pty, opened as a serial port.
@@ -34,7 +32,7 @@ public:
     QByteArray readFrame(int quietMs)
     {
         QByteArray got = readAll();
-        while ((got.isEmpty() || got.size() < (quint8(got.at(0)) & 0x7F) + 1) && waitForReadyRead(quietMs))
+        while ((got.isEmpty() || got.size() < SimFrame::sizeAnnouncedBy(got.at(0))) && waitForReadyRead(quietMs))
             got += readAll();
         return got;
     }
