@@ -1,8 +1,7 @@
 #include "SimHttpServer.h"
 
+#include "SimFrame.h"
 #include "SimStation.h"
-
-#include "comm/ZEMPOpEnum.h"
 
 #include <QtCore/QTimer>
 #include <QtCore/QVariant>
@@ -108,7 +107,7 @@ int SimHttpServer::parseRequestLine(const QByteArray &line, QByteArray &frame)
         if (!item.startsWith(key))
             continue;
         const QByteArray hex = item.mid(key.size());
-        if (hex.isEmpty() || hex.size() % 2 || hex.size() > 2 * ZEMP_MAX_FRAME || !isHexText(hex))
+        if (hex.isEmpty() || hex.size() % 2 || hex.size() > 2 * SimFrame::MaxSize || !isHexText(hex))
             return 400;
         frame = QByteArray::fromHex(hex);
         return 200;

@@ -1,5 +1,6 @@
 #include "SimPtyServer.h"
 
+#include "SimFrame.h"
 #include "SimStation.h"
 
 #include <QtCore/QFile>
@@ -150,8 +151,8 @@ void SimPtyServer::readMaster()
 void SimPtyServer::takeFrames()
 {
     while (!m_buffer.isEmpty()) {
-        const int length = (quint8(m_buffer.at(0)) & 0x7F) + 1;
-        if (length < 4) {
+        const int length = SimFrame::sizeAnnouncedBy(m_buffer.at(0));
+        if (length < SimFrame::MinSize) {
             // No frame starts with this byte; skip it.
             m_buffer.remove(0, 1);
             continue;

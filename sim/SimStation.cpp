@@ -1,10 +1,9 @@
 #include "SimStation.h"
 
 #include "SimCatalog.h"
+#include "SimFrame.h"
 #include "SimLiveValues.h"
 #include "SimOptions.h"
-
-#include "comm/ZEMPPort.h"
 
 #include <QtCore/QDateTime>
 #include <QtCore/QMutexLocker>
@@ -18,22 +17,6 @@ constexpr int CommitSpan = 4 * SimCatalog::MaxModules;
 bool inRange(quint16 address, quint16 base, int span)
 {
     return address >= base && address < base + span;
-}
-
-// A request or tunnelled frame is usable when its length byte matches its
-// size and its bytes add up to zero.
-bool wellFormed(const QByteArray &frame)
-{
-    if (frame.size() < 4 || frame.size() > ZEMP_MAX_FRAME)
-        return false;
-    const auto *bytes = reinterpret_cast<const BYTE *>(frame.constData());
-    return (bytes[0] & 0x7F) + 1 == frame.size()
-           && ZEMPPort::frameChecksum(bytes, frame.size() - 1) == bytes[frame.size() - 1];
-}
-
-quint16 frameAddress(const QByteArray &frame)
-{
-    return quint16((quint8(frame.at(1)) << 8) | quint8(frame.at(2)));
 }
 
 } // namespace
@@ -75,16 +58,17 @@ SimReply SimStation::handleRequest(const QByteArray &frame)
         reply.outcome = SimReply::NoAnswer;
         return reply;
     }
-    if (!wellFormed(frame)) {
+    const SimFrame request = SimFrame::parse(frame);
+    if (!request.isValid()) {
         reply.outcome = SimReply::Invalid;
         return reply;
     }
-    const bool write = quint8(frame.at(0)) & 0x80;
-    const quint16 address = frameAddress(frame);
+    const bool write = request.isWrite();
+    const quint16 address = request.address();
     const int savesBefore = m_saves;
     Answer answer;
     if (!m_faults.deviceErrorFor(0, address, answer.error))
-        answer = dispatch(write, address, frame.mid(3, frame.size() - 4));
+        answer = dispatch(write, address, request.data());
     reply.frame = encode(address, answer);
     const bool saved = m_saves != savesBefore;
     locker.unlock();
@@ -119,14 +103,13 @@ SimStation::Answer SimStation::tunnel(quint16 tunnelAddr, bool write, const QByt
     if (!target)
         return Answer{ErrMissing, {}};
     // Only a write carries a frame to pass on.
-    if (!write || !wellFormed(inner))
+    const SimFrame request = SimFrame::parse(inner);
+    if (!write || !request.isValid())
         return Answer{ErrBadTunnelFrame, {}};
-    const bool innerWrite = quint8(inner.at(0)) & 0x80;
-    const quint16 innerAddress = frameAddress(inner);
     Answer innerAnswer;
-    if (!m_faults.deviceErrorFor(tunnelAddr, innerAddress, innerAnswer.error))
-        innerAnswer = targetAccess(*target, innerWrite, innerAddress, inner.mid(3, inner.size() - 4));
-    return Answer{0, encode(innerAddress, innerAnswer)};
+    if (!m_faults.deviceErrorFor(tunnelAddr, request.address(), innerAnswer.error))
+        innerAnswer = targetAccess(*target, request.isWrite(), request.address(), request.data());
+    return Answer{0, encode(request.address(), innerAnswer)};
 }
 
 SimStation::Answer SimStation::targetAccess(SimPointMap &map, bool write, quint16 address,
@@ -208,17 +191,9 @@ bool SimStation::modulePresent(int position) const
 
 QByteArray SimStation::encode(quint16 address, const Answer &answer)
 {
-    BYTE out[ZEMP_MAX_FRAME];
-    const BYTE code = BYTE(answer.error);
-    const QByteArray data = answer.error ? QByteArray(1, char(code)) : answer.data.left(ZEMP_MAX_DATA);
-    const int length = ZEMPPort::buildFrame(ZEMP_READ, address, data.size(),
-                                            reinterpret_cast<const BYTE *>(data.constData()), out);
-    if (answer.error) {
-        // An error response is flagged in bit 7 of its length byte.
-        out[0] |= 0x80;
-        out[length - 1] = ZEMPPort::frameChecksum(out, length - 1);
-    }
-    return QByteArray(reinterpret_cast<const char *>(out), length);
+    const SimFrame frame = answer.error ? SimFrame::error(address, quint8(answer.error))
+                                        : SimFrame::answer(address, answer.data);
+    return frame.bytes();
 }
 
 int SimStation::errorCode(SimPointMap::Result result)

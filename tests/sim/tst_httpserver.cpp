@@ -13,7 +13,8 @@
 
 namespace {
 
-const QByteArray DeviceTypeHex = SimTestFrames::frame(false, 0x64).toHex().toUpper();
+// A literal frame: the read of the device type, as the client sends it.
+const QByteArray DeviceTypeHex = "03006499";
 
 QByteArray get(const QByteArray &hex, const QByteArray &lineEnd = "\r\n")
 {
@@ -66,6 +67,8 @@ private Q_SLOTS:
         answered("with a version", {"GET /api/zempCommand?wrapperCmd=" + deviceType + " HTTP/1.0\r\nHost: x\r\n\r\n"});
         answered("lower-case hex", {get(deviceType.toLower())});
         answered("split request", {"GET /api/zemp", "Command?wrapperCmd=" + deviceType, "\r\n\r\n"});
+        // No module sits behind the tunnel: an error answer, bit 7 set.
+        answered("tunnelled read, error answer", {get("871000030013EA69")}, "841000422A");
         QByteArray badSum = deviceType;
         badSum[badSum.size() - 1] = badSum.back() == '0' ? '1' : '0';
         refused("other method", "POST /api/zempCommand?wrapperCmd=" + deviceType + "\r\n\r\n", "405 Method Not Allowed");

@@ -2,6 +2,8 @@
 // side as a serial client would be.
 #include "sim/SimTestFrames.h"
 
+#include "SimCatalog.h"
+#include "SimFrame.h"
 #include "SimOptions.h"
 #include "SimPtyServer.h"
 #include "SimStation.h"
@@ -16,11 +18,10 @@
 
 #include <memory>
 
-using SimTestFrames::frame;
-
 namespace {
 
-const QByteArray DeviceTypeRequest = frame(false, 0x64);
+// Literal frames: the line format as the client reads it, byte for byte.
+const QByteArray DeviceTypeRequest = QByteArray::fromHex("03006499");
 const QByteArray DeviceTypeAnswer = QByteArray::fromHex("050064001C7B");
 
 // The client side: the slave end of the pty, opened as a serial port.
@@ -34,7 +35,7 @@ public:
     QByteArray readFrame(int quietMs)
     {
         QByteArray got = readAll();
-        while ((got.isEmpty() || got.size() < (quint8(got.at(0)) & 0x7F) + 1) && waitForReadyRead(quietMs))
+        while ((got.isEmpty() || got.size() < SimFrame::sizeAnnouncedBy(got.at(0))) && waitForReadyRead(quietMs))
             got += readAll();
         return got;
     }
@@ -53,6 +54,7 @@ std::unique_ptr<SimThread> startStation(int baud = 0)
     SimOptions options;
     options.ptyEnabled = true;
     options.baud = baud;
+    SimCatalog::parseModuleList(QStringLiteral("TI4"), options.modules, nullptr); // module 1 behind tunnel 0x1000
     std::unique_ptr<SimThread> thread(new SimThread(options));
     if (!thread->startServing())
         qFatal("station: %s", qPrintable(thread->errorString()));
@@ -108,12 +110,31 @@ private Q_SLOTS:
         QByteArray badSum = request;
         badSum[3] = char(badSum.at(3) ^ 0x10);
         QTest::newRow("whole frame") << QList{request} << QList{answer} << 0 << quint64(1);
+        // One request, one answer, both written out: any fault in the
+        // station's checksum, length byte, bit 7 or tunnel framing shows.
+        const auto literal = [](const char *name, const char *sent, const char *answered) {
+            QTest::newRow(name) << QList{QByteArray::fromHex(sent)} << QList{QByteArray::fromHex(answered)}
+                                << 0 << quint64(1);
+        };
+        literal("write sets bit 7, its answer has no data", "84 01 01 05 75", "03 01 01 FB");
+        literal("error answer sets bit 7 and carries the code", "03 12 34 B7", "84 12 34 02 34");
+        literal("tunnelled read answers with the inner frame", "87 10 00 03 00 13 EA 69",
+                "08 10 00 04 00 13 02 E7 E8");
+        literal("tunnelled write of a full text field", "8F 10 00 8B 01 0E 41 42 43 44 45 46 47 48 42 61",
+                "07 10 00 03 01 0E EE E9");
+        literal("inner error inside a successful answer", "87 10 00 03 09 99 5B 69",
+                "08 10 00 84 09 99 02 D8 E8");
+        // Inner frames whose bytes add up to zero but whose length byte is wrong.
+        literal("inner length byte one too long", "87 10 00 04 00 13 E9 69", "84 10 00 05 67");
+        literal("inner length byte one too short", "88 10 00 03 00 13 EA 00 68", "84 10 00 05 67");
         QTest::newRow("paced to 1200 baud") << QList{request} << QList{answer} << 1200 << quint64(1);
         QTest::newRow("split frame") << QList{request.left(2), request.mid(2)} << QList{none, answer} << 0 << quint64(1);
         QTest::newRow("bytes that cannot start a frame are skipped")
             << QList{QByteArray("\x00\x01\x02", 3) + request} << QList{answer} << 0 << quint64(1);
         QTest::newRow("bad checksum gets no answer, the next frame does")
             << QList{badSum, request} << QList{none, answer} << 0 << quint64(2);
+        QTest::newRow("checksum one off gets no answer")
+            << QList{QByteArray::fromHex("0300649A"), request} << QList{none, answer} << 0 << quint64(2);
         QTest::newRow("partial frame discarded after silence")
             << QList{QByteArray("\x03\x00", 2), none, request} << QList{none, none, answer} << 0 << quint64(1);
     }
