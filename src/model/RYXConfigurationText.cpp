@@ -4,6 +4,7 @@
 #include "core/RYXPrompter.h"
 #include "core/RYXSaveNamePrompt.h"
 #include "model/RYXDragIdentity.h"
+#include "model/RYXListViewItem.h"
 #include "model/RYXObject.h"
 #include "model/RYXSysManager.h"
 #include "model/VELXmlWriter.h"
@@ -11,11 +12,22 @@
 #include <QtCore/QDir>
 #include <QtCore/QFile>
 #include <QtCore/QMimeData>
+#include <QtGui/QClipboard>
+#include <QtGui/QDrag>
+#include <QtGui/QDragEnterEvent>
+#include <QtGui/QDropEvent>
+#include <QtGui/QGuiApplication>
+#include <QtWidgets/QTreeWidget>
 
 namespace {
 
 const QString ReplaceQuestion = QStringLiteral(
     "Are you sure you want to replace the existing configuration (this is not reversable)?");
+
+QClipboard *clipboard()
+{
+    return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? QGuiApplication::clipboard() : nullptr;
+}
 
 void relay(const QString &text)
 {
@@ -37,6 +49,52 @@ QMimeData *RYXConfigurationText::mimeData(RYXObject &object)
     auto *data = new QMimeData;
     data->setText(QString::number(object.dragIdentity()) + QLatin1Char('\n') + VELXmlWriter::toXml(object));
     return data;
+}
+
+void RYXConfigurationText::copy(RYXObject &object)
+{
+    if (QClipboard *board = clipboard())
+        board->setMimeData(object.makeDragObject());
+}
+
+void RYXConfigurationText::paste(RYXObject &target)
+{
+    if (QClipboard *board = clipboard())
+        import(target, board->text(), QStringLiteral("Paste into "), false);
+}
+
+bool RYXConfigurationText::clipboardHasText()
+{
+    QClipboard *board = clipboard();
+    return board && !board->text().isEmpty();
+}
+
+void RYXConfigurationText::startDrag(RYXObject &object)
+{
+    QObject *source = &object;
+    if (object.getTreeItem() && object.getTreeItem()->treeWidget())
+        source = object.getTreeItem()->treeWidget();
+    auto *drag = new QDrag(source);
+    drag->setMimeData(object.makeDragObject());
+    drag->exec(Qt::CopyAction);
+}
+
+void RYXConfigurationText::dragEnter(RYXObject &target, QDragEnterEvent *event)
+{
+    if (event->mimeData() && event->mimeData()->hasText() && target.acceptsDragText(event->mimeData()->text()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void RYXConfigurationText::drop(RYXObject &target, QDropEvent *event)
+{
+    if (!event->mimeData() || !event->mimeData()->hasText()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    import(target, event->mimeData()->text(), QStringLiteral("Drag and Drop onto "), true);
 }
 
 bool RYXConfigurationText::accepts(const RYXObject &target, const QString &text)

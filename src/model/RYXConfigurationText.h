@@ -2,6 +2,8 @@
 
 #include <QtCore/QString>
 
+class QDragEnterEvent;
+class QDropEvent;
 class QMimeData;
 class QWidget;
 class RYXObject;
@@ -16,6 +18,16 @@ class RYXConfigurationText
 public:
     /// The drag and clipboard form of \a object.
     static QMimeData *mimeData(RYXObject &object);
+    /// Copy: puts \a object's text on the clipboard.
+    static void copy(RYXObject &object);
+    /// Paste: the clipboard's text into \a target, after asking.
+    static void paste(RYXObject &target);
+    static bool clipboardHasText();
+    /// Drags \a object's text from its tree view.
+    static void startDrag(RYXObject &object);
+    /// Accepts a drag of a live object of \a target's family.
+    static void dragEnter(RYXObject &target, QDragEnterEvent *event);
+    static void drop(RYXObject &target, QDropEvent *event);
     /// True when \a text (header line, then XML) names a live object of \a target's family.
     static bool accepts(const RYXObject &target, const QString &text);
     /// Paste and drop: replaces \a target's configuration with \a text after asking.

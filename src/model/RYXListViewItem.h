@@ -16,6 +16,13 @@ public:
 
     RYXObject *object() const { return m_object; }
 
+    /// Makes the item above or below the current item of \a item's view the
+    /// current one, opening the items it passes so that an opened item's
+    /// children come next.
+    static void selectNeighbour(QTreeWidgetItem *item, bool below);
+    /// True when \a item is its view's current item.
+    static bool isCurrent(const QTreeWidgetItem *item);
+
 private:
     void showStatus();
 

@@ -1,9 +1,6 @@
 #include "model/RYXObject.h"
 
-#include "core/MessageRelay.h"
 #include "core/RYXImages.h"
-#include "core/RYXPrompter.h"
-#include "core/RYXSaveNamePrompt.h"
 #include "core/StartupFlags.h"
 #include "database/RYXDatabase.h"
 #include "model/events/addToEventBoxEvent.h"
@@ -20,44 +17,15 @@
 #include "model/RYXEventReceiver.h"
 #include "model/RYXListViewItem.h"
 #include "model/RYXObjectMenu.h"
+#include "model/RYXPropertiesHtml.h"
 #include "model/RYXSysManager.h"
 #include "model/VELXmlHandler.h"
 #include "model/VELXmlWriter.h"
 
 #include <QtCore/QDebug>
-#include <QtCore/QDir>
-#include <QtCore/QFile>
-#include <QtCore/QHash>
-#include <QtCore/QMimeData>
-#include <QtCore/QMutexLocker>
-#include <QtCore/QRandomGenerator>
-#include <QtCore/QTextStream>
 #include <QtCore/QThread>
-#include <QtGui/QAction>
-#include <QtGui/QClipboard>
-#include <QtGui/QDrag>
-#include <QtGui/QDragEnterEvent>
-#include <QtGui/QDropEvent>
-#include <QtGui/QGuiApplication>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QPushButton>
-#include <QtWidgets/QTreeWidget>
-
-namespace {
-
-QClipboard *clipboard()
-{
-    return qobject_cast<QGuiApplication *>(QCoreApplication::instance())
-               ? QGuiApplication::clipboard()
-               : nullptr;
-}
-
-QString row(const QString &label, const QString &value)
-{
-    return QStringLiteral("<tr><td>%1</td><td>%2</td></tr>").arg(label, value);
-}
-
-} // namespace
 
 RYXObject::RYXObject(QObject *parent)
     : QObject(parent),
@@ -142,27 +110,12 @@ bool RYXObject::createTreeItem(QTreeWidgetItem *parentItem)
     return true;
 }
 
-bool RYXObject::onTreeItemCreated()
-{
-    return true;
-}
-
 bool RYXObject::initializeChildren()
 {
     bool ok = true;
     for (RYXObject *child : std::as_const(children))
         ok = child->initialize(nullptr) && ok;
     return ok;
-}
-
-QString RYXObject::getName()
-{
-    return name;
-}
-
-QString RYXObject::getShortName()
-{
-    return family;
 }
 
 QWidget *RYXObject::createDialog(QWidget *parent, QWidget *currentDialog, bool *created)
@@ -266,12 +219,7 @@ bool RYXObject::copyDataFrom(RYXObject *source)
 
 bool RYXObject::startDrag()
 {
-    QObject *source = this;
-    if (treeItem && treeItem->treeWidget())
-        source = treeItem->treeWidget();
-    auto *drag = new QDrag(source);
-    drag->setMimeData(makeDragObject());
-    drag->exec(Qt::CopyAction);
+    RYXConfigurationText::startDrag(*this);
     return true;
 }
 
@@ -282,35 +230,22 @@ bool RYXObject::acceptsDragText(const QString &text) const
 
 void RYXObject::handleDragEnter(QDragEnterEvent *event)
 {
-    if (event->mimeData() && event->mimeData()->hasText()
-        && acceptsDragText(event->mimeData()->text()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
+    RYXConfigurationText::dragEnter(*this, event);
 }
 
 void RYXObject::handleDrop(QDropEvent *event)
 {
-    if (!event->mimeData() || !event->mimeData()->hasText()) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    RYXConfigurationText::import(*this, event->mimeData()->text(), QStringLiteral("Drag and Drop onto "), true);
+    RYXConfigurationText::drop(*this, event);
 }
 
 void RYXObject::copySlot()
 {
-    if (QClipboard *board = clipboard())
-        board->setMimeData(makeDragObject());
+    RYXConfigurationText::copy(*this);
 }
 
 void RYXObject::pasteSlot()
 {
-    QClipboard *board = clipboard();
-    if (!board)
-        return;
-    RYXConfigurationText::import(*this, board->text(), QStringLiteral("Paste into "), false);
+    RYXConfigurationText::paste(*this);
 }
 
 // ---------------------------------------------------------------- points
@@ -324,105 +259,9 @@ bool RYXObject::setValue(const QString &key, const QString &value, bool updateUi
     return stored;
 }
 
-bool RYXObject::setValue(const QString &key, unsigned value, bool updateUi)
-{
-    return setValue(key, QString::number(value), updateUi);
-}
-
-bool RYXObject::setValue(const QString &key, int value, bool updateUi)
-{
-    return setValue(key, QString::number(value), updateUi);
-}
-
-bool RYXObject::setValue(const QString &key, bool value, bool updateUi)
-{
-    return setValue(key, value ? QStringLiteral("true") : QStringLiteral("false"), updateUi);
-}
-
-bool RYXObject::setValue(const QString &key, float value, bool updateUi)
-{
-    return setValue(key, QString::asprintf("%f", double(value)), updateUi);
-}
-
-bool RYXObject::setValue(const QString &key, const char *value, bool updateUi)
-{
-    return setValue(key, QString::fromUtf8(value), updateUi);
-}
-
-bool RYXObject::setValue(const QString &key, double value, bool updateUi)
-{
-    return setValue(key, float(value), updateUi);
-}
-
 bool RYXObject::getValue(const QString &key, QString &value)
 {
     return database->GetValue(key, value);
-}
-
-template<typename T, typename Convert>
-bool RYXObject::convertedValue(const QString &key, T &value, Convert convert)
-{
-    QString text;
-    if (!getValue(key, text))
-        return false;
-    value = convert(text);
-    return true;
-}
-
-bool RYXObject::getValue(const QString &key, unsigned &value)
-{
-    return convertedValue(key, value, [](const QString &text) { return text.toUInt(); });
-}
-
-bool RYXObject::getValue(const QString &key, int &value)
-{
-    return convertedValue(key, value, [](const QString &text) { return text.toInt(); });
-}
-
-bool RYXObject::getValue(const QString &key, bool &value)
-{
-    return convertedValue(key, value,
-                          [](const QString &text) { return text == QLatin1String("true"); });
-}
-
-bool RYXObject::getValue(const QString &key, float &value)
-{
-    return convertedValue(key, value, [](const QString &text) { return text.toFloat(); });
-}
-
-QString RYXObject::getString(const QString &key)
-{
-    QString value;
-    getValue(key, value);
-    return value;
-}
-
-float RYXObject::getFloat(const QString &key)
-{
-    float value = 0;
-    getValue(key, value);
-    return value;
-}
-
-int RYXObject::getInt(const QString &key)
-{
-    int value = 0;
-    getValue(key, value);
-    return value;
-}
-
-bool RYXObject::getBool(const QString &key)
-{
-    bool value = false;
-    getValue(key, value);
-    return value;
-}
-
-unsigned RYXObject::getUInt(const QString &key)
-{
-    unsigned value = 0;
-    getValue(key, value);
-    return value;
 }
 
 bool RYXObject::getDataPoint(const QString &key, DataPoint &point)
@@ -475,11 +314,6 @@ void RYXObject::updateNotCurrentBit()
         statusFlags &= ~unsigned(NotCurrent);
 }
 
-bool RYXObject::isNotCurrent()
-{
-    return statusFlags & NotCurrent;
-}
-
 void RYXObject::markNotCurrent()
 {
     if (trackChangesDisabled || !isOnline())
@@ -496,21 +330,11 @@ void RYXObject::markCurrent(const QString &key)
     updateNotCurrentBit();
 }
 
-bool RYXObject::isOnline()
-{
-    return statusFlags & Online;
-}
-
 void RYXObject::setOnline(bool online)
 {
     for (RYXObject *child : std::as_const(children))
         child->setOnline(online);
     setStatus(online ? WentOnline : WentOffline);
-}
-
-unsigned RYXObject::getStatusFlags()
-{
-    return statusFlags;
 }
 
 void RYXObject::setStatus(int event)
@@ -580,14 +404,7 @@ void RYXObject::refreshIndicator()
 // re-evaluates its actions anyway, which is harmless.
 bool RYXObject::isCurrentTreeItemOrUnknown() const
 {
-    if (QThread::currentThread() != thread())
-        return true;
-    return treeItem && treeItem->treeWidget() && treeItem->treeWidget()->currentItem() == treeItem;
-}
-
-void RYXObject::updateChildStatus()
-{
-    setStatus(RecomputeChildStatus);
+    return QThread::currentThread() != thread() || RYXListViewItem::isCurrent(treeItem);
 }
 
 void RYXObject::invalidateConfiguration()
@@ -599,27 +416,7 @@ void RYXObject::invalidateConfiguration()
 
 void RYXObject::getMenuItemMask(unsigned &mask)
 {
-    mask = 0;
-    if (connection) {
-        const int state = connection->state();
-        if (state == 0 || state == RYXConnectionBase::Offline)
-            mask |= MenuConnect | MenuConfigureComms;
-        else if (state == RYXConnectionBase::Online)
-            mask |= MenuDisconnect;
-    }
-    if (isOnline()) {
-        mask |= MenuUpload;
-    } else if (deletable) {
-        RYXConnectionBase *found = nullptr;
-        if (getConnection(this, found) && found->state() == RYXConnectionBase::Offline)
-            mask |= MenuDelete;
-    }
-    if (isOnline() && !(statusFlags & ConfigError))
-        mask |= MenuDownload;
-    mask |= MenuSaveAs | MenuPrintPreview | MenuPrint | MenuCopy;
-    QClipboard *board = clipboard();
-    if (board && !board->text().isEmpty())
-        mask |= MenuPaste;
+    mask = RYXObjectMenu::itemMask(*this);
 }
 
 QString RYXObject::getStatusPixmapName(unsigned flags)
@@ -756,16 +553,6 @@ void RYXObject::writeXml(QTextStream &stream, int indent)
     VELXmlWriter::writeObject(*this, stream, indent);
 }
 
-QString RYXObject::getXmlStartTag()
-{
-    return xmlTag;
-}
-
-QString RYXObject::getXmlEndTag()
-{
-    return xmlTag;
-}
-
 void RYXObject::saveAsSlot()
 {
     RYXConfigurationText::saveAs(*this);
@@ -796,20 +583,6 @@ bool RYXObject::getPort(RYXObject *requester, ZEMPPort *&port, unsigned &tunnel)
 RYXConnectionBase *RYXObject::createConnection(QObject *parent)
 {
     return new RYXConnectionBase(this, parent);
-}
-
-unsigned RYXObject::getTransportMask() const
-{
-    return 0;
-}
-
-int RYXObject::getComPort() const
-{
-    return -1;
-}
-
-void RYXObject::setComPort(int)
-{
 }
 
 bool RYXObject::hasConnection()
@@ -872,65 +645,16 @@ bool RYXObject::requestOperation(const QString &op)
     return true;
 }
 
-int RYXObject::upload(bool)
-{
-    return -1;
-}
-
-int RYXObject::uploadPoints(TransferContext &)
-{
-    return 0;
-}
-
 bool RYXObject::processUploadedData()
 {
     updateDialog();
     return true;
 }
 
-int RYXObject::download(bool)
-{
-    return -1;
-}
-
-int RYXObject::downloadPoints(TransferContext &)
-{
-    return 0;
-}
-
-bool RYXObject::prepareDownloadData()
-{
-    return true;
-}
-
-int RYXObject::synchronize()
-{
-    return 0;
-}
-
-int RYXObject::synchronizePoints(TransferContext &)
-{
-    return 0;
-}
-
-void RYXObject::showPage(int)
-{
-}
-
 // Only the device classes have a device to compare with.
 int RYXObject::verifyDevice(ZEMPPort *)
 {
     return 0;
-}
-
-bool RYXObject::deleteChild(RYXObject *)
-{
-    return false;
-}
-
-bool RYXObject::addChildOfKind(int)
-{
-    return false;
 }
 
 void RYXObject::deleteSlot()
@@ -956,55 +680,19 @@ void RYXObject::downloadSlot()
 
 QString RYXObject::getPropertiesHtml()
 {
-    QString html = QStringLiteral("<b>") + name + QStringLiteral("</b><br>")
-                   + QStringLiteral("<table border=1 width=0 cellspacing=0 cellpadding=0>");
-    const bool online = isOnline();
-    html += QStringLiteral("<tr><td width=150>Connection Status:</td><td width=150>%1</td></tr>")
-                .arg(online ? QStringLiteral("ONLINE") : QStringLiteral("OFFLINE"));
-    const QString dataStatus = QStringLiteral("Data Status:");
-    if (showDataStatus) {
-        if (statusFlags & ConfigError)
-            html += row(dataStatus, QStringLiteral("CONFIGURATION ERROR"));
-        else if (statusFlags & ChildError)
-            html += row(dataStatus, QStringLiteral("ERROR IN CHILD"));
-        else if (!online)
-            ;
-        else if (statusFlags & NotCurrent)
-            html += row(dataStatus, QStringLiteral("CONFIGURATION NOT CURRENT"));
-        else if (statusFlags & ChildNotCurrent)
-            html += row(dataStatus,
-                        QStringLiteral("CONFIGURATION NOT CURRENT IN ONE OR MORE CHILD"));
-        else
-            html += row(dataStatus, QStringLiteral("CONFIGURATION CURRENT"));
-    }
-    if (online) {
+    RYXPropertiesHtml html(name, isOnline(), statusFlags);
+    if (showDataStatus)
+        html.addDataStatus();
+    if (isOnline()) {
         if (showFirmwareVersion)
-            html += firmwareVersionRow();
+            html.addFirmwareVersion(threePartFirmwareVersion ? getInt(QStringLiteral("synch_newfwversion"))
+                                                             : getInt(QStringLiteral("synch_fwversion")),
+                                    threePartFirmwareVersion);
         if (showSerialNumber)
-            html += row(QStringLiteral("Serial Number:"),
-                        QString::asprintf(" %d", getInt(QStringLiteral("synch_serialnumber"))));
-        html += getExtraPropertiesHtml();
+            html.addSerialNumber(getInt(QStringLiteral("synch_serialnumber")));
+        html.addRows(getExtraPropertiesHtml());
     }
-    html += QStringLiteral("</table>");
-    return html;
-}
-
-QString RYXObject::firmwareVersionRow()
-{
-    QString version;
-    if (threePartFirmwareVersion) {
-        const int v = getInt(QStringLiteral("synch_newfwversion"));
-        version = QString::asprintf(" %d.%d.%02d", v >> 16 & 0xFF, v >> 8 & 0xFF, v & 0xFF);
-    } else {
-        const int v = getInt(QStringLiteral("synch_fwversion"));
-        version = QString::asprintf(" %d.%02d", v >> 8 & 0xFF, v & 0xFF);
-    }
-    return row(QStringLiteral("Firmware Version:"), version);
-}
-
-QString RYXObject::getExtraPropertiesHtml()
-{
-    return QString();
+    return html.text();
 }
 
 // -------------------------------------------------------------- helpers
@@ -1041,33 +729,12 @@ void RYXObject::setShowInTree(bool show)
     showInTree = show;
 }
 
-void RYXObject::selectNeighbourItem(bool below)
-{
-    QTreeWidget *view = treeItem ? treeItem->treeWidget() : nullptr;
-    QTreeWidgetItem *current = view ? view->currentItem() : nullptr;
-    if (!current)
-        return;
-    auto neighbour = [&]() { return below ? view->itemBelow(current) : view->itemAbove(current); };
-    QTreeWidgetItem *target = neighbour();
-    // Opening the item above can reveal its children, which then come
-    // before it: keep opening until the neighbour stays the same.
-    while (target) {
-        target->setExpanded(true);
-        QTreeWidgetItem *next = neighbour();
-        if (next == target)
-            break;
-        target = next;
-    }
-    if (target)
-        view->setCurrentItem(target);
-}
-
 void RYXObject::selectPreviousItem()
 {
-    selectNeighbourItem(false);
+    RYXListViewItem::selectNeighbour(treeItem, false);
 }
 
 void RYXObject::selectNextItem()
 {
-    selectNeighbourItem(true);
+    RYXListViewItem::selectNeighbour(treeItem, true);
 }

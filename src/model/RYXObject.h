@@ -90,10 +90,10 @@ public:
 
     // --- tree -------------------------------------------------------------
     virtual bool createTreeItem(QTreeWidgetItem *parentItem);
-    virtual bool onTreeItemCreated();
+    virtual bool onTreeItemCreated() { return true; }
     virtual bool initializeChildren();
-    virtual QString getName();
-    virtual QString getShortName();
+    virtual QString getName() { return name; }
+    virtual QString getShortName() { return family; }
     /// Executes the context menu at the global position \a point.
     virtual void showContextMenu(const QPoint &point);
     virtual QWidget *createDialog(QWidget *parent, QWidget *currentDialog, bool *created);
@@ -115,35 +115,67 @@ public:
     virtual bool isSameFamilyAs(const RYXObject &other) const;
 
     // --- points -----------------------------------------------------------
+    // Values are text; the typed forms convert to and from the text form
+    // ("true"/"false", decimal, "%f") around the text form.
     virtual bool setValue(const QString &key, const QString &value, bool updateUi = false);
-    virtual bool setValue(const QString &key, unsigned value, bool updateUi = false);
-    virtual bool setValue(const QString &key, int value, bool updateUi = false);
-    virtual bool setValue(const QString &key, bool value, bool updateUi = false);
-    virtual bool setValue(const QString &key, float value, bool updateUi = false);
+    virtual bool setValue(const QString &key, unsigned value, bool updateUi = false)
+    {
+        return setValue(key, QString::number(value), updateUi);
+    }
+    virtual bool setValue(const QString &key, int value, bool updateUi = false)
+    {
+        return setValue(key, QString::number(value), updateUi);
+    }
+    virtual bool setValue(const QString &key, bool value, bool updateUi = false)
+    {
+        return setValue(key, value ? QStringLiteral("true") : QStringLiteral("false"), updateUi);
+    }
+    virtual bool setValue(const QString &key, float value, bool updateUi = false)
+    {
+        return setValue(key, QString::asprintf("%f", double(value)), updateUi);
+    }
     // Literal strings and doubles would otherwise pick the bool or be ambiguous.
-    bool setValue(const QString &key, const char *value, bool updateUi = false);
-    bool setValue(const QString &key, double value, bool updateUi = false);
+    bool setValue(const QString &key, const char *value, bool updateUi = false)
+    {
+        return setValue(key, QString::fromUtf8(value), updateUi);
+    }
+    bool setValue(const QString &key, double value, bool updateUi = false)
+    {
+        return setValue(key, float(value), updateUi);
+    }
     virtual bool getValue(const QString &key, QString &value);
-    virtual bool getValue(const QString &key, unsigned &value);
-    virtual bool getValue(const QString &key, int &value);
-    virtual bool getValue(const QString &key, bool &value);
-    virtual bool getValue(const QString &key, float &value);
-    virtual QString getString(const QString &key);
-    virtual float getFloat(const QString &key);
-    virtual int getInt(const QString &key);
-    virtual bool getBool(const QString &key);
-    virtual unsigned getUInt(const QString &key);
+    virtual bool getValue(const QString &key, unsigned &value)
+    {
+        return convertedValue(key, value, [](const QString &text) { return text.toUInt(); });
+    }
+    virtual bool getValue(const QString &key, int &value)
+    {
+        return convertedValue(key, value, [](const QString &text) { return text.toInt(); });
+    }
+    virtual bool getValue(const QString &key, bool &value)
+    {
+        return convertedValue(key, value, [](const QString &text) { return text == QLatin1String("true"); });
+    }
+    virtual bool getValue(const QString &key, float &value)
+    {
+        return convertedValue(key, value, [](const QString &text) { return text.toFloat(); });
+    }
+    virtual QString getString(const QString &key) { return valueOr(key, QString()); }
+    virtual float getFloat(const QString &key) { return valueOr(key, 0.0f); }
+    virtual int getInt(const QString &key) { return valueOr(key, 0); }
+    virtual bool getBool(const QString &key) { return valueOr(key, false); }
+    virtual unsigned getUInt(const QString &key) { return valueOr(key, 0u); }
     virtual bool getDataPoint(const QString &key, DataPoint &point);
 
     // --- status -----------------------------------------------------------
-    virtual bool isNotCurrent();
+    virtual bool isNotCurrent() { return statusFlags & NotCurrent; }
     virtual void markNotCurrent();
     virtual void markCurrent(const QString &key);
-    virtual bool isOnline();
+    virtual bool isOnline() { return statusFlags & Online; }
     virtual void setOnline(bool online);
-    virtual unsigned getStatusFlags();
+    virtual unsigned getStatusFlags() { return statusFlags; }
     virtual void setStatus(int event);
-    virtual void updateChildStatus();
+    virtual void updateChildStatus() { setStatus(RecomputeChildStatus); }
     virtual void invalidateConfiguration();
     virtual void getMenuItemMask(unsigned &mask);
     virtual QPixmap getStatusPixmap(unsigned flags);
@@ -163,8 +195,8 @@ public:
 
     // --- configuration file -------------------------------------------------
     virtual void writeXml(QTextStream &stream, int indent);
-    virtual QString getXmlStartTag();
-    virtual QString getXmlEndTag();
+    virtual QString getXmlStartTag() { return xmlTag; }
+    virtual QString getXmlEndTag() { return xmlTag; }
 
     // --- lookups up the tree ----------------------------------------------
     virtual bool getPort(RYXObject *requester, ZEMPPort *&port, unsigned &tunnel);
@@ -175,10 +207,10 @@ public:
     /// root of the tree; the base link never leaves the offline state.
     virtual RYXConnectionBase *createConnection(QObject *parent);
     /// The transports over which this object can be connected to (0: none).
-    virtual unsigned getTransportMask() const;
+    virtual unsigned getTransportMask() const { return 0; }
     /// The COM port last chosen for this device; -1 when none was.
-    virtual int getComPort() const;
-    virtual void setComPort(int port);
+    virtual int getComPort() const { return -1; }
+    virtual void setComPort(int port) { Q_UNUSED(port); }
     /// The receiver of this tree's events (the main window); false when none.
     virtual bool getMainWindow(RYXObject *requester, RYXEventReceiver *&mainWindow);
 
@@ -186,22 +218,22 @@ public:
     virtual int executeOperation(const QString &op, bool topLevel = true);
     /// Hands \a op on this object to the station's connection thread.
     virtual bool requestOperation(const QString &op);
-    virtual int upload(bool topLevel);
-    virtual int uploadPoints(TransferContext &context);
+    virtual int upload(bool topLevel) { Q_UNUSED(topLevel); return -1; }
+    virtual int uploadPoints(TransferContext &context) { Q_UNUSED(context); return 0; }
     virtual bool processUploadedData();
-    virtual int download(bool topLevel);
-    virtual int downloadPoints(TransferContext &context);
-    virtual bool prepareDownloadData();
-    virtual int synchronize();
-    virtual int synchronizePoints(TransferContext &context);
-    virtual void showPage(int page);
+    virtual int download(bool topLevel) { Q_UNUSED(topLevel); return -1; }
+    virtual int downloadPoints(TransferContext &context) { Q_UNUSED(context); return 0; }
+    virtual bool prepareDownloadData() { return true; }
+    virtual int synchronize() { return 0; }
+    virtual int synchronizePoints(TransferContext &context) { Q_UNUSED(context); return 0; }
+    virtual void showPage(int page) { Q_UNUSED(page); }
     virtual int verifyDevice(ZEMPPort *port);
-    virtual bool deleteChild(RYXObject *child);
+    virtual bool deleteChild(RYXObject *child) { Q_UNUSED(child); return false; }
     /// Creates a child of the module kind \a kind and adds it (GUI thread);
     /// false when this object holds no modules.
-    virtual bool addChildOfKind(int kind);
+    virtual bool addChildOfKind(int kind) { Q_UNUSED(kind); return false; }
     virtual QString getPropertiesHtml();
-    virtual QString getExtraPropertiesHtml();
+    virtual QString getExtraPropertiesHtml() { return QString(); }
 
     // --- non-virtual helpers ------------------------------------------------
     bool isFirmwareAtLeast(int major, int minor);
@@ -289,14 +321,25 @@ protected:
     void refreshIndicator();
     /// Posts \a event to this tree's receiver; false (event deleted) when none.
     bool postToMainWindow(QAsyncCustomEvent *event);
-    /// The item neighbouring the current tree item (above or below), opened.
-    void selectNeighbourItem(bool below);
     void watchChild(RYXObject *child);
     bool isCurrentTreeItemOrUnknown() const;
     template<typename T, typename Convert>
-    bool convertedValue(const QString &key, T &value, Convert convert);
+    bool convertedValue(const QString &key, T &value, Convert convert)
+    {
+        QString text;
+        if (!getValue(key, text))
+            return false;
+        value = convert(text);
+        return true;
+    }
+    /// The value of \a key, or \a fallback when this object has no such point.
+    template<typename T>
+    T valueOr(const QString &key, T fallback)
+    {
+        getValue(key, fallback);
+        return fallback;
+    }
     void forgetTreeItems();
-    QString firmwareVersionRow();
 
     // Fields, in the order of their meaning; subclasses set them in their
     // constructors.

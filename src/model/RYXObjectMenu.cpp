@@ -1,6 +1,8 @@
 #include "model/RYXObjectMenu.h"
 
 #include "core/RYXImages.h"
+#include "model/RYXConfigurationText.h"
+#include "model/RYXConnectionBase.h"
 #include "model/RYXObject.h"
 
 #include <QtGui/QAction>
@@ -79,4 +81,29 @@ void RYXObjectMenu::applyMask(unsigned mask)
             action->setEnabled(mask & id);
     }
     m_delete->setEnabled(mask & RYXObject::MenuDelete);
+}
+
+unsigned RYXObjectMenu::itemMask(RYXObject &object)
+{
+    unsigned mask = 0;
+    if (RYXConnectionBase *own = object.getOwnConnection()) {
+        const int state = own->state();
+        if (state == 0 || state == RYXConnectionBase::Offline)
+            mask |= RYXObject::MenuConnect | RYXObject::MenuConfigureComms;
+        else if (state == RYXConnectionBase::Online)
+            mask |= RYXObject::MenuDisconnect;
+    }
+    if (object.isOnline()) {
+        mask |= RYXObject::MenuUpload;
+    } else if (object.isDeletable()) {
+        RYXConnectionBase *found = nullptr;
+        if (object.getConnection(&object, found) && found->state() == RYXConnectionBase::Offline)
+            mask |= RYXObject::MenuDelete;
+    }
+    if (object.isOnline() && !(object.getStatusFlags() & RYXObject::ConfigError))
+        mask |= RYXObject::MenuDownload;
+    mask |= RYXObject::MenuSaveAs | RYXObject::MenuPrintPreview | RYXObject::MenuPrint | RYXObject::MenuCopy;
+    if (RYXConfigurationText::clipboardHasText())
+        mask |= RYXObject::MenuPaste;
+    return mask;
 }

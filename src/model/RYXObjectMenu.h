@@ -21,6 +21,10 @@ public:
     QMenu *menu() const { return m_menu; }
     /// Enables the items whose identifiers are set in \a mask.
     void applyMask(unsigned mask);
+    /// The items a tree object offers in its state: connect or disconnect
+    /// for a root, upload and download online, delete offline, paste with
+    /// text on the clipboard, and the commands always offered.
+    static unsigned itemMask(RYXObject &object);
 
 private:
     QAction *makeAction(const QString &menuText, const QString &iconName, const QString &objectName,
