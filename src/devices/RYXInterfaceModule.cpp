@@ -22,11 +22,12 @@
 
 namespace {
 
-// The identity of the device behind every station.
+// The identity of the device behind every station. The module type list
+// starts empty: binary text is whole hex bytes, which "0" is not.
 const PointSpec StationPoints[] = {
     {"devicetype", "0", 3, 0x64, ZEMP_UINT16},
     {"mim_nummodules", "0", 3, 0x102, ZEMP_UINT8},
-    {"mim_moduletypes", "0", 3, 0x103, ZEMP_BINARY, RYXInterfaceModule::MaxModules},
+    {"mim_moduletypes", "", 3, 0x103, ZEMP_BINARY, RYXInterfaceModule::MaxModules},
     {"synch_fwversion", "X.Y", 7, 0x68, ZEMP_UINT16},
     {"synch_serialnumber", "Unknown", 7, 0x6A, ZEMP_UINT24},
 };

@@ -130,55 +130,34 @@ public:
     QList<QPair<RYXObject *, QString>> pixmaps;
 };
 
-// The simulator with the given modules, and a station of class Station
-// connected to it over loopback TCP or a pty; modules the connect check asks for are made as the main
-// window makes them, and their kinds recorded.
-template<class Station>
-class StationRig
+// A simulator and a connection to it over loopback TCP or a pty, for a
+// station the caller owns; modules the connect check asks for are made as
+// the main window makes them, and their kinds recorded. A second link may
+// share the first one's simulator, as a second program would.
+class SimLink
 {
+    // First: the connection below is built for it.
+    RYXObject &m_station;
+
 public:
-    /// \a treeModules are the type codes of test modules put in the tree.
-    explicit StationRig(const QString &deviceModules = QString(), const QList<int> &treeModules = {}, bool tcp = true)
+    SimLink(RYXObject &station, SimOptions options, bool tcp = true) : m_station(station)
     {
-        SimOptions options;
-        SimCatalog::parseModuleList(deviceModules, options.modules, nullptr);
         options.httpEnabled = tcp;
         options.ptyEnabled = !tcp;
-        sim = std::make_unique<SimThread>(options);
-        ok = sim->startServing();
-        ZEMPPort *port = nullptr;
-        if (tcp) {
-            port = new ZEMPTCPPort(QStringLiteral("127.0.0.1:%1").arg(sim->httpPort()));
-        } else {
-            auto *serial = new ZEMPRSPort;
-            serial->setDevicePath(sim->slavePath());
-            port = serial;
-        }
-        ok = ok && port->openPort();
-        port->setTimeout(300);
-        connection.setPort(port);
-        connection.setEventReceiver(&receiver);
-        station.setConnection(&connection);
-        receiver.setChildFactory([this](RYXObject *parent, int kind) {
-            kinds << kind;
-            RYXChildCreator::createChild(parent, kind);
-        });
-        for (int code : treeModules)
-            addModule(code);
+        sim = std::make_shared<SimThread>(options);
+        const bool serving = sim->startServing();
+        ok = openPort(tcp) && serving;
     }
-    ~StationRig()
+    SimLink(RYXObject &station, const SimLink &other) : m_station(station), sim(other.sim)
     {
-        operationHook() = nullptr;
-        station.setConnection(nullptr);
+        ok = openPort(true);
+    }
+    ~SimLink()
+    {
+        m_station.setConnection(nullptr);
         connection.getPort()->closePort();
     }
 
-    TestModule *addModule(int code = RYXInterfaceModule::TIMType)
-    {
-        auto *module = new TestModule(code);
-        station.addChild(module);
-        return module;
-    }
     void silence()
     {
         SimFaults faults = sim->station()->faults();
@@ -199,7 +178,7 @@ public:
     {
         return run([&] { return object->executeOperation(op, topLevel); });
     }
-    int operation(const QString &op) { return operation(&station, op); }
+    int operation(const QString &op) { return operation(&m_station, op); }
 
     /// The text the device holds at \a address behind \a tunnel, up to its
     /// terminating zero.
@@ -218,11 +197,72 @@ public:
     }
 
     bool ok = false;
-    std::unique_ptr<SimThread> sim;
+    std::shared_ptr<SimThread> sim;
     RecordingReceiver receiver;
-    Station station;
-    RYXConnection connection{&station};
+    RYXConnection connection{&m_station};
     QList<int> kinds;
+
+private:
+    bool openPort(bool tcp)
+    {
+        ZEMPPort *port = nullptr;
+        if (tcp) {
+            port = new ZEMPTCPPort(QStringLiteral("127.0.0.1:%1").arg(sim->httpPort()));
+        } else {
+            auto *serial = new ZEMPRSPort;
+            serial->setDevicePath(sim->slavePath());
+            port = serial;
+        }
+        const bool opened = port->openPort();
+        port->setTimeout(300);
+        connection.setPort(port);
+        connection.setEventReceiver(&receiver);
+        m_station.setConnection(&connection);
+        receiver.setChildFactory([this](RYXObject *parent, int kind) {
+            kinds << kind;
+            RYXChildCreator::createChild(parent, kind);
+        });
+        return opened;
+    }
+};
+
+// Holds the station of a StationRig, so that it is built before the link
+// that connects it and outlives it.
+template<class Station>
+struct StationHolder
+{
+    Station station;
+};
+
+// The simulator with the given modules, and a station of class Station
+// connected to it.
+template<class Station>
+class StationRig : public StationHolder<Station>, public SimLink
+{
+public:
+    /// \a treeModules are the type codes of test modules put in the tree.
+    explicit StationRig(const QString &deviceModules = QString(), const QList<int> &treeModules = {}, bool tcp = true)
+        : SimLink(this->station, withModules(deviceModules), tcp)
+    {
+        for (int code : treeModules)
+            addModule(code);
+    }
+    ~StationRig() { operationHook() = nullptr; }
+
+    TestModule *addModule(int code = RYXInterfaceModule::TIMType)
+    {
+        auto *module = new TestModule(code);
+        this->station.addChild(module);
+        return module;
+    }
+
+private:
+    static SimOptions withModules(const QString &deviceModules)
+    {
+        SimOptions options;
+        SimCatalog::parseModuleList(deviceModules, options.modules, nullptr);
+        return options;
+    }
 };
 
 using Rig = StationRig<TestStation>;
