@@ -32,82 +32,17 @@
 #include <QtWidgets/QToolBar>
 #include <QtWidgets/QWhatsThis>
 
-namespace {
-
-// One row of the action table. Texts marked for translation are looked up
-// in the "RYXConfigWindow" context; the others stay as written.
-struct ActionSpec
-{
-    QAction *RYXConfigWindow::*member;
-    const char *objectName;
-    const char *text;
-    const char *menuText;
-    const char *accel;
-    const char *icon;
-    bool translated;
-};
-
-// Shared accelerators of the original table are given to one action each
-// (New: Ctrl+N, Save As: Ctrl+A, Configure Comms: Ctrl+G); Save, About,
-// the legend and Print Setup have none.
-const ActionSpec actionTable[] = {
-    {nullptr, "new", QT_TRANSLATE_NOOP("RYXConfigWindow", "New"), QT_TRANSLATE_NOOP("RYXConfigWindow", "&New"), "Ctrl+N", "New", true},
-    {nullptr, "open", QT_TRANSLATE_NOOP("RYXConfigWindow", "Open"), QT_TRANSLATE_NOOP("RYXConfigWindow", "&Open"), "Ctrl+O", "Open", true},
-    {nullptr, "close", QT_TRANSLATE_NOOP("RYXConfigWindow", "Close"), QT_TRANSLATE_NOOP("RYXConfigWindow", "&Close"), "Ctrl+L", "Close", true},
-    {nullptr, "save", QT_TRANSLATE_NOOP("RYXConfigWindow", "Save"), QT_TRANSLATE_NOOP("RYXConfigWindow", "&Save"), "", "Save", true},
-    {nullptr, "save as", QT_TRANSLATE_NOOP("RYXConfigWindow", "SaveAs"), QT_TRANSLATE_NOOP("RYXConfigWindow", "&Save As"), "Ctrl+A", "SaveAs", true},
-    {nullptr, "print", QT_TRANSLATE_NOOP("RYXConfigWindow", "Print"), QT_TRANSLATE_NOOP("RYXConfigWindow", "&Print"), "Ctrl+P", "Print", true},
-    {nullptr, "print setup", QT_TRANSLATE_NOOP("RYXConfigWindow", "Print Setup"), QT_TRANSLATE_NOOP("RYXConfigWindow", "Print Setup"), "", "Print Setup", true},
-    {nullptr, "print preview", QT_TRANSLATE_NOOP("RYXConfigWindow", "Print Preview"), QT_TRANSLATE_NOOP("RYXConfigWindow", "Print Pre&view"), "Ctrl+V", "Print Preview", true},
-    {nullptr, "exit", QT_TRANSLATE_NOOP("RYXConfigWindow", "Exit"), QT_TRANSLATE_NOOP("RYXConfigWindow", "E&xit"), "Ctrl+X", "Exit", true},
-    {nullptr, "copy", QT_TRANSLATE_NOOP("RYXConfigWindow", "Copy"), QT_TRANSLATE_NOOP("RYXConfigWindow", "Copy"), "", "Copy", true},
-    {nullptr, "paste", QT_TRANSLATE_NOOP("RYXConfigWindow", "Paste"), QT_TRANSLATE_NOOP("RYXConfigWindow", "Paste"), "", "Paste", true},
-    {nullptr, "delete", QT_TRANSLATE_NOOP("RYXConfigWindow", "Delete"), QT_TRANSLATE_NOOP("RYXConfigWindow", "Delete"), "", "Delete", true},
-    {nullptr, "addmodule", QT_TRANSLATE_NOOP("RYXConfigWindow", "Add module..."), QT_TRANSLATE_NOOP("RYXConfigWindow", "Add Module..."), "", "Add", true},
-    {nullptr, "connect", "Connect", "&Connect", "Ctrl+C", "Connect", false},
-    {nullptr, "disconnect", "Disconnect", "&Disconnect", "Ctrl+F", "GoOffline", false},
-    {nullptr, "configure comms", "Configure Comms", "Confi&gure Comms", "Ctrl+G", "ConfigComms", false},
-    {nullptr, "upload", "Upload from device", "&Upload", "Ctrl+U", "Upload", false},
-    {nullptr, "download", "Download to device", "&Download", "Ctrl+D", "Download", false},
-    {nullptr, "synchronize", "Synchronize", "&Synchronize", "Ctrl+S", "Synchronize", false},
-    {nullptr, "help", "Help", "&Help", "Ctrl+H", "Question", false},
-    {nullptr, "about", "About RYXConfig", "&About", "", "About", false},
-    {nullptr, "treelegend", "", QT_TRANSLATE_NOOP("RYXConfigWindow", "Tree Indicators Legend"), "", "treeLegend", true},
-};
-
-// Connects the triggered action of a popup to a slot taking the entry's id.
-template <typename Slot>
-void connectIdMenu(QMenu *menu, RYXConfigWindow *window, Slot slot)
-{
-    QObject::connect(menu, &QMenu::triggered, window,
-                     [window, slot](QAction *action) { (window->*slot)(action->data().toInt()); });
-}
-
-QAction *addIdEntry(QMenu *menu, const QString &text, int id)
-{
-    QAction *action = menu->addAction(text);
-    action->setData(id);
-    return action;
-}
-
-} // namespace
-
 RYXConfigWindow::RYXConfigWindow(QWidget *parent, const QStringList &arguments)
     : QMainWindow(parent)
 {
     // Files and pastes can name every class from the start.
     RYXClassTable::registerAll();
-    setWindowTitle(tr("RYX Configuration Program V") + QLatin1String(RYXProgramVersion));
     setWindowIcon(RYXImages::icon(QStringLiteral("VEL")));
     statusBar()->setSizeGripEnabled(false);
 
     buildLayout();
     resize(800, 600);
-    createActions();
-    createToolBar();
-    createInterfaceModulePopups();
-    createMenuBar();
-    createTreePopup();
+    m_actions.setup(this);
 
     MessageRelay *relay = MessageRelay::instance();
     connect(relay, &MessageRelay::DebugMessage, m_eventsBox, &RYXEventsBox::AddEventItem);
@@ -159,218 +94,6 @@ void RYXConfigWindow::buildLayout()
     m_fileCommands = std::make_unique<RYXFileCommands>(this, m_listView, m_sysManager);
 }
 
-void RYXConfigWindow::createActions()
-{
-    QAction **members[] = {
-        &m_newAction, &m_openAction, &m_closeAction, &m_saveAction, &m_saveAsAction,
-        &m_printAction, &m_printSetupAction, &m_printPreviewAction, &m_exitAction,
-        &m_copyAction, &m_pasteAction, &m_deleteAction, &m_addModuleAction,
-        &m_connectAction, &m_disconnectAction, &m_configureCommsAction, &m_uploadAction,
-        &m_downloadAction, &m_synchronizeAction, &m_helpAction, &m_aboutAction,
-        &m_treeLegendAction,
-    };
-    static_assert(sizeof(members) / sizeof(members[0]) == sizeof(actionTable) / sizeof(actionTable[0]),
-                  "one member per action");
-    for (size_t i = 0; i < sizeof(actionTable) / sizeof(actionTable[0]); ++i) {
-        const ActionSpec &entry = actionTable[i];
-        auto *action = new QAction(this);
-        action->setObjectName(QLatin1String(entry.objectName));
-        action->setIcon(RYXImages::icon(QLatin1String(entry.icon)));
-        if (*entry.accel)
-            action->setShortcut(QKeySequence(QLatin1String(entry.accel)));
-        // Actions in no menu or tool bar still answer their keys.
-        addAction(action);
-        *members[i] = action;
-    }
-    retranslateUi();
-
-    connect(m_newAction, &QAction::triggered, this, &RYXConfigWindow::NewSlot);
-    connect(m_openAction, &QAction::triggered, this, &RYXConfigWindow::OpenSlot);
-    connect(m_closeAction, &QAction::triggered, this, &RYXConfigWindow::NotImplSlot);
-    connect(m_saveAction, &QAction::triggered, this, &RYXConfigWindow::SaveSlot);
-    connect(m_saveAsAction, &QAction::triggered, this, &RYXConfigWindow::SaveAsSlot);
-    connect(m_printAction, &QAction::triggered, this, &RYXConfigWindow::NotImplSlot);
-    connect(m_printSetupAction, &QAction::triggered, this, &RYXConfigWindow::NotImplSlot);
-    connect(m_printPreviewAction, &QAction::triggered, this, &RYXConfigWindow::NotImplSlot);
-    connect(m_exitAction, &QAction::triggered, this, &RYXConfigWindow::exitSlot);
-    connect(m_copyAction, &QAction::triggered, this, &RYXConfigWindow::copySlot);
-    connect(m_pasteAction, &QAction::triggered, this, &RYXConfigWindow::pasteSlot);
-    connect(m_deleteAction, &QAction::triggered, this, &RYXConfigWindow::deleteSlot);
-    connect(m_addModuleAction, &QAction::triggered, this, &RYXConfigWindow::addModuleSlot);
-    connect(m_connectAction, &QAction::triggered, this, &RYXConfigWindow::GoOnlineSlot);
-    connect(m_disconnectAction, &QAction::triggered, this, &RYXConfigWindow::GoOfflineSlot);
-    connect(m_configureCommsAction, &QAction::triggered, this, &RYXConfigWindow::ConfigureCommsSlot);
-    connect(m_uploadAction, &QAction::triggered, this, &RYXConfigWindow::UploadSlot);
-    connect(m_downloadAction, &QAction::triggered, this, &RYXConfigWindow::DownloadSlot);
-    connect(m_synchronizeAction, &QAction::triggered, this, &RYXConfigWindow::synchronizeSlot);
-    connect(m_helpAction, &QAction::triggered, this, &RYXConfigWindow::HelpSlot);
-    connect(m_aboutAction, &QAction::triggered, this, &RYXConfigWindow::aboutSlot);
-    connect(m_treeLegendAction, &QAction::triggered, this, &RYXConfigWindow::treeLegendSlot);
-}
-
-void RYXConfigWindow::retranslateUi()
-{
-    setWindowTitle(tr("RYX Configuration Program V") + QLatin1String(RYXProgramVersion));
-    for (const ActionSpec &entry : actionTable) {
-        QAction *action = findChild<QAction *>(QLatin1String(entry.objectName), Qt::FindDirectChildrenOnly);
-        if (!action)
-            continue;
-        const QString text = entry.translated ? tr(entry.text) : QString::fromLatin1(entry.text);
-        const QString menuText = entry.translated ? tr(entry.menuText) : QString::fromLatin1(entry.menuText);
-        action->setText(menuText);
-        action->setIconText(text);
-        action->setToolTip(text);
-    }
-    if (m_fileMenu) {
-        m_fileMenu->setTitle(tr("&File"));
-        m_newMenu->setTitle(tr("New"));
-        m_editMenu->setTitle(tr("&Edit"));
-        m_addModuleMenuAction->setText(tr("Add Module"));
-        m_commsMenu->setTitle(tr("&Communications"));
-        m_helpMenu->setTitle(tr("&Help"));
-    }
-    if (m_settingsMenu) {
-        m_settingsMenu->setTitle(tr("Settings"));
-        m_languagesPopup->setTitle(tr("Languages"));
-        const QList<QAction *> languages = m_languagesPopup->actions();
-        const char *names[] = {QT_TR_NOOP("English"), QT_TR_NOOP("Spanish"), QT_TR_NOOP("Chinese")};
-        for (int i = 0; i < languages.size() && i < 3; ++i)
-            languages[i]->setText(tr(names[i]));
-    }
-}
-
-void RYXConfigWindow::createToolBar()
-{
-    QToolBar *toolBar = addToolBar(tr("File"));
-    toolBar->setObjectName(QStringLiteral("File"));
-    toolBar->addAction(m_newAction);
-    toolBar->addAction(m_openAction);
-    toolBar->addAction(m_saveAction);
-    toolBar->addSeparator();
-    toolBar->addAction(m_connectAction);
-    toolBar->addAction(m_disconnectAction);
-    toolBar->addAction(m_configureCommsAction);
-    toolBar->addAction(m_uploadAction);
-    toolBar->addAction(m_downloadAction);
-    toolBar->addSeparator();
-    QAction *whatsThis = QWhatsThis::createAction(toolBar);
-    whatsThis->setObjectName(QStringLiteral("whatsThis"));
-    toolBar->addAction(whatsThis);
-}
-
-QMenu *RYXConfigWindow::createInterfaceModulePopup(RYXClassInfo::Menu list)
-{
-    auto *menu = new QMenu(tr("Interface Module"), this);
-    for (const RYXClassInfo *row : RYXClassRegistry::classes()) {
-        if (RYXClassRegistry::isInterfaceModule(*row) && row->isOffered(list, ExtendedMode))
-            addIdEntry(menu, QLatin1String(row->menuText), row->kind);
-    }
-    return menu;
-}
-
-void RYXConfigWindow::createInterfaceModulePopups()
-{
-    m_newIMPopup = createInterfaceModulePopup(RYXClassInfo::NewMenu);
-    m_newIMPopup->setObjectName(QStringLiteral("newInterfaceModulePopup"));
-    connectIdMenu(m_newIMPopup, this, &RYXConfigWindow::newInterfaceModulePopupMenuActivatedSlot);
-    m_connectIMPopup = createInterfaceModulePopup(RYXClassInfo::ConnectMenu);
-    m_connectIMPopup->setObjectName(QStringLiteral("connectInterfaceModulePopup"));
-    connectIdMenu(m_connectIMPopup, this, &RYXConfigWindow::connectInterfaceModulePopupMenuActivatedSlot);
-    m_uploadIMPopup = createInterfaceModulePopup(RYXClassInfo::UploadMenu);
-    m_uploadIMPopup->setObjectName(QStringLiteral("uploadInterfaceModulePopup"));
-    connectIdMenu(m_uploadIMPopup, this, &RYXConfigWindow::uploadInterfaceModulePopupMenuActivatedSlot);
-}
-
-QMenu *RYXConfigWindow::createIOModuleMenu(QWidget *parent)
-{
-    auto *menu = new QMenu(tr("I/O Module"), parent);
-    for (const RYXClassInfo *row : RYXClassRegistry::classes()) {
-        if (row->level != RYXObjectFactory::ModuleLevel || !row->isOffered(RYXClassInfo::NewMenu, ExtendedMode))
-            continue;
-        const int kind = row->kind;
-        menu->addAction(QLatin1String(row->menuText), this, [this, kind] { addCreatedRoot(createModule(kind)); });
-    }
-    return menu;
-}
-
-QMenu *RYXConfigWindow::createChannelMenu(QWidget *parent)
-{
-    auto *menu = new QMenu(tr("Channel"), parent);
-    menu->addAction(QStringLiteral("TI Channel"), this, &RYXConfigWindow::AddTISlot);
-    menu->addAction(QStringLiteral("AI Channel"), this, &RYXConfigWindow::AddAISlot);
-    menu->addAction(QStringLiteral("AO Channel"), this, &RYXConfigWindow::AddAOSlot);
-    return menu;
-}
-
-void RYXConfigWindow::fillNewMenu(QMenu *menu, QMenu *interfaceModuleMenu)
-{
-    menu->addMenu(interfaceModuleMenu);
-    menu->addMenu(createIOModuleMenu(menu));
-    menu->addMenu(createChannelMenu(menu));
-}
-
-void RYXConfigWindow::createMenuBar()
-{
-    m_fileMenu = menuBar()->addMenu(tr("&File"));
-    m_newMenu = m_fileMenu->addMenu(tr("New"));
-    fillNewMenu(m_newMenu, m_newIMPopup);
-    m_fileMenu->addAction(m_openAction);
-    m_fileMenu->addSeparator();
-    m_fileMenu->addAction(m_saveAction);
-    m_fileMenu->addAction(m_saveAsAction);
-
-    m_editMenu = menuBar()->addMenu(tr("&Edit"));
-    m_editMenu->addAction(m_copyAction);
-    m_editMenu->addAction(m_pasteAction);
-    m_editMenu->addAction(m_deleteAction);
-    m_addModulePopup = new QMenu(tr("Add Module"), this);
-    m_addModulePopup->setObjectName(QStringLiteral("addModulePopup"));
-    for (const RYXClassInfo *row : RYXClassRegistry::classes()) {
-        if (row->level == RYXObjectFactory::ModuleLevel && row->isOffered(RYXClassInfo::AddModuleMenu, ExtendedMode))
-            addIdEntry(m_addModulePopup, QLatin1String(row->menuText), row->kind);
-    }
-    connectIdMenu(m_addModulePopup, this, &RYXConfigWindow::addModulePopupMenuActivatedSlot);
-    m_addModuleMenuAction = m_editMenu->addMenu(m_addModulePopup);
-    m_addModuleMenuAction->setData(int(AddModuleMenuId));
-
-    if (ExtendedMode) {
-        m_settingsMenu = menuBar()->addMenu(tr("Settings"));
-        m_languagesPopup = m_settingsMenu->addMenu(tr("Languages"));
-        m_languagesPopup->setObjectName(QStringLiteral("languagesPopup"));
-        const char *names[] = {QT_TR_NOOP("English"), QT_TR_NOOP("Spanish"), QT_TR_NOOP("Chinese")};
-        for (int id = 0; id < 3; ++id)
-            addIdEntry(m_languagesPopup, tr(names[id]), id)->setCheckable(true);
-        connectIdMenu(m_languagesPopup, this, &RYXConfigWindow::setupLanguageActivatedSlot);
-    }
-
-    m_commsMenu = menuBar()->addMenu(tr("&Communications"));
-    m_commsMenu->addAction(m_connectAction);
-    m_commsMenu->addAction(m_disconnectAction);
-    m_commsMenu->addAction(m_configureCommsAction);
-    m_commsMenu->addSeparator();
-    m_commsMenu->addAction(m_uploadAction);
-    m_commsMenu->addAction(m_downloadAction);
-    m_commsMenu->addAction(m_synchronizeAction);
-
-    m_helpMenu = menuBar()->addMenu(tr("&Help"));
-    m_helpMenu->addAction(m_helpAction);
-    m_helpMenu->addAction(m_aboutAction);
-    m_helpMenu->addAction(m_treeLegendAction);
-}
-
-void RYXConfigWindow::createTreePopup()
-{
-    m_treePopup = new QMenu(this);
-    m_treePopup->setObjectName(QStringLiteral("treePopup"));
-    QMenu *newMenu = m_treePopup->addMenu(tr("New"));
-    QMenu *interfaceModules = createInterfaceModulePopup(RYXClassInfo::TreePopupMenu);
-    interfaceModules->setParent(newMenu, interfaceModules->windowFlags());
-    connectIdMenu(interfaceModules, this, &RYXConfigWindow::newInterfaceModulePopupMenuActivatedSlot);
-    fillNewMenu(newMenu, interfaceModules);
-    m_treePopup->addSeparator();
-    m_treePopup->addAction(m_openAction);
-}
-
 void RYXConfigWindow::applyLanguageFromCommandLine(const QStringList &args)
 {
     if (!ExtendedMode)
@@ -388,7 +111,7 @@ void RYXConfigWindow::applyLanguageFromCommandLine(const QStringList &args)
         applyLanguage(language);
         return;
     }
-    const QList<QAction *> entries = m_languagesPopup->actions();
+    const QList<QAction *> entries = m_actions.languagesPopup->actions();
     if (!entries.isEmpty())
         entries.first()->setChecked(true);
 }
@@ -400,8 +123,8 @@ void RYXConfigWindow::applyLanguage(int language)
         delete m_translator;
     }
     m_translator = new QTranslator(this);
-    if (m_languagesPopup) {
-        const QList<QAction *> entries = m_languagesPopup->actions();
+    if (m_actions.languagesPopup) {
+        const QList<QAction *> entries = m_actions.languagesPopup->actions();
         for (QAction *entry : entries)
             entry->setChecked(entry->data().toInt() == language);
     }
@@ -428,7 +151,7 @@ void RYXConfigWindow::applyLanguage(int language)
 void RYXConfigWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
-        retranslateUi();
+        m_actions.retranslate(this);
     QMainWindow::changeEvent(event);
 }
 
@@ -471,21 +194,7 @@ void RYXConfigWindow::updateUIEnableState()
 void RYXConfigWindow::applyEnableMask(unsigned mask)
 {
     m_enableMask = mask;
-    m_connectAction->setEnabled(mask & EnableConnect);
-    m_disconnectAction->setEnabled(mask & EnableDisconnect);
-    m_uploadAction->setEnabled(mask & EnableUpload);
-    m_downloadAction->setEnabled(mask & EnableDownload);
-    m_saveAsAction->setEnabled(mask & EnableSaveAs);
-    m_saveAction->setEnabled(mask & EnableSave);
-    m_printPreviewAction->setEnabled(mask & EnablePrintPreview);
-    m_printAction->setEnabled(mask & EnablePrint);
-    m_copyAction->setEnabled(mask & EnableCopy);
-    m_pasteAction->setEnabled(mask & EnablePaste);
-    m_deleteAction->setEnabled(mask & EnableDelete);
-    m_addModuleMenuAction->setEnabled(mask & EnableAddModule);
-    m_addModulePopup->setEnabled(mask & EnableAddModule);
-    m_configureCommsAction->setEnabled(mask & EnableConfigureComms);
-    m_synchronizeAction->setEnabled((mask & 0xFFu) != 0);
+    m_actions.applyEnableMask(mask);
 }
 
 // --- tree -----------------------------------------------------------------
@@ -544,7 +253,7 @@ void RYXConfigWindow::RButtonSlot(QTreeWidgetItem *item, const QPoint &point, in
             object->showContextMenu(point);
         return;
     }
-    m_treePopup->exec(point);
+    m_actions.treePopup->exec(point);
 }
 
 void RYXConfigWindow::mouseButtonPressed(int button, QTreeWidgetItem *item, const QPoint &, int)
@@ -564,7 +273,7 @@ void RYXConfigWindow::TreeClickedSlot(QTreeWidgetItem *)
 
 void RYXConfigWindow::NewSlot()
 {
-    m_newIMPopup->exec(QCursor::pos());
+    m_actions.newIMPopup->exec(QCursor::pos());
 }
 
 void RYXConfigWindow::OpenSlot()
@@ -616,7 +325,7 @@ void RYXConfigWindow::deleteSlot()
 
 void RYXConfigWindow::addModuleSlot()
 {
-    m_addModulePopup->exec(QCursor::pos());
+    m_actions.addModulePopup->exec(QCursor::pos());
 }
 
 RYXObject *RYXConfigWindow::createModule(int id)
@@ -701,7 +410,7 @@ void RYXConfigWindow::doConnect(bool upload)
 {
     RYXObject *object = selectedObject();
     if (!object) {
-        m_connectIMPopup->exec(QCursor::pos());
+        m_actions.connectIMPopup->exec(QCursor::pos());
         return;
     }
     startConnection(object, upload);
@@ -729,7 +438,7 @@ void RYXConfigWindow::UploadSlot()
         object->requestOperation(QStringLiteral("upload"));
         return;
     }
-    m_uploadIMPopup->exec(QCursor::pos());
+    m_actions.uploadIMPopup->exec(QCursor::pos());
 }
 
 void RYXConfigWindow::DownloadSlot()
@@ -870,12 +579,10 @@ void RYXConfigWindow::showWarningMessage(const QString &text)
     RYXPrompter::information(this, QStringLiteral("Warning"), text);
 }
 
-int RYXConfigWindow::askRetryAfterSeekFailure()
+int RYXConfigWindow::retryAfterSeekFailure()
 {
-    if (RYXPrompter::warningYesNo(this, QStringLiteral("RYX Config"),
-                                  QStringLiteral("Connect failed because:\n\nCommunications timed out.\n\nWould you like to retry?")))
-        return 1;
-    RYXPrompter::information(this, QStringLiteral("Warning"),
-                             QStringLiteral("The communications resource has been taken offline (i.e. port closed.)"));
-    return 0;
+    return RYXPrompter::warningYesNo(this, QStringLiteral("RYX Config"),
+                                     QStringLiteral("Connect failed because:\n\nCommunications timed out.\n\nWould you like to retry?"))
+        ? 1
+        : 0;
 }

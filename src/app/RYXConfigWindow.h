@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/RYXClassInfo.h"
+#include "app/RYXWindowActions.h"
 #include "model/RYXEventReceiver.h"
 
 #include <QtCore/QPointer>
@@ -46,7 +46,7 @@ public:
     };
 
     // Id of the Edit menu's "Add Module" entry.
-    enum { AddModuleMenuId = 2048 };
+    enum { AddModuleMenuId = RYXWindowActions::AddModuleMenuId };
 
     /// \a arguments are the command line scanned for the language switches
     /// (the application's arguments when empty).
@@ -71,12 +71,12 @@ public:
     static RYXObject *createModule(int id);
 
     /// The menus and popups, for tests and the context menus of objects.
-    QMenu *newInterfaceModulePopup() const { return m_newIMPopup; }
-    QMenu *connectInterfaceModulePopup() const { return m_connectIMPopup; }
-    QMenu *uploadInterfaceModulePopup() const { return m_uploadIMPopup; }
-    QMenu *addModulePopup() const { return m_addModulePopup; }
-    QMenu *treePopup() const { return m_treePopup; }
-    QMenu *languagesPopup() const { return m_languagesPopup; }
+    QMenu *newInterfaceModulePopup() const { return m_actions.newIMPopup; }
+    QMenu *connectInterfaceModulePopup() const { return m_actions.connectIMPopup; }
+    QMenu *uploadInterfaceModulePopup() const { return m_actions.uploadIMPopup; }
+    QMenu *addModulePopup() const { return m_actions.addModulePopup; }
+    QMenu *treePopup() const { return m_actions.treePopup; }
+    QMenu *languagesPopup() const { return m_actions.languagesPopup; }
     QTranslator *currentTranslator() const { return m_translator; }
 
     // RYXEventReceiver
@@ -93,7 +93,6 @@ public:
     void setProgressStep(int step) override;
     void addProgressResult(const QString &iconName, const QString &text) override;
     void showWarningMessage(const QString &text) override;
-    int askRetryAfterSeekFailure() override;
 
 public Q_SLOTS:
     void selectionChangedSlot(QTreeWidgetItem *item);
@@ -149,6 +148,7 @@ public Q_SLOTS:
     void NotImplSlot();
 
 protected:
+    int retryAfterSeekFailure() override;
     /// Ends the event loop with \a exitCode (tests observe it instead).
     virtual void quitApplication(int exitCode);
     void customEvent(QEvent *event) override;
@@ -157,18 +157,7 @@ protected:
 
 private:
     void buildLayout();
-    void createActions();
-    void createToolBar();
-    void createInterfaceModulePopups();
-    void createMenuBar();
-    void createTreePopup();
-    void retranslateUi();
     void applyLanguageFromCommandLine(const QStringList &arguments);
-    QMenu *createIOModuleMenu(QWidget *parent);
-    QMenu *createChannelMenu(QWidget *parent);
-    /// The interface modules that \a list offers, with their ids as action data.
-    QMenu *createInterfaceModulePopup(RYXClassInfo::Menu list);
-    void fillNewMenu(QMenu *menu, QMenu *interfaceModuleMenu);
     void applyEnableMask(unsigned mask);
     QTreeWidgetItem *currentTreeItem() const;
     RYXObject *currentObject() const;
@@ -187,40 +176,5 @@ private:
     QTranslator *m_translator = nullptr;
     unsigned m_enableMask = 0;
 
-    QAction *m_newAction = nullptr;
-    QAction *m_openAction = nullptr;
-    QAction *m_closeAction = nullptr;
-    QAction *m_saveAction = nullptr;
-    QAction *m_saveAsAction = nullptr;
-    QAction *m_printAction = nullptr;
-    QAction *m_printSetupAction = nullptr;
-    QAction *m_printPreviewAction = nullptr;
-    QAction *m_exitAction = nullptr;
-    QAction *m_copyAction = nullptr;
-    QAction *m_pasteAction = nullptr;
-    QAction *m_deleteAction = nullptr;
-    QAction *m_addModuleAction = nullptr;
-    QAction *m_connectAction = nullptr;
-    QAction *m_disconnectAction = nullptr;
-    QAction *m_configureCommsAction = nullptr;
-    QAction *m_uploadAction = nullptr;
-    QAction *m_downloadAction = nullptr;
-    QAction *m_synchronizeAction = nullptr;
-    QAction *m_helpAction = nullptr;
-    QAction *m_aboutAction = nullptr;
-    QAction *m_treeLegendAction = nullptr;
-
-    QMenu *m_fileMenu = nullptr;
-    QMenu *m_newMenu = nullptr;
-    QMenu *m_newIMPopup = nullptr;
-    QMenu *m_connectIMPopup = nullptr;
-    QMenu *m_uploadIMPopup = nullptr;
-    QMenu *m_treePopup = nullptr;
-    QMenu *m_editMenu = nullptr;
-    QMenu *m_addModulePopup = nullptr;
-    QAction *m_addModuleMenuAction = nullptr;
-    QMenu *m_settingsMenu = nullptr;
-    QMenu *m_languagesPopup = nullptr;
-    QMenu *m_commsMenu = nullptr;
-    QMenu *m_helpMenu = nullptr;
+    RYXWindowActions m_actions;
 };

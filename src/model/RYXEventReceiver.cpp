@@ -6,6 +6,14 @@
 
 RYXEventReceiver::~RYXEventReceiver() = default;
 
+int RYXEventReceiver::askRetryAfterSeekFailure()
+{
+    const int answer = retryAfterSeekFailure();
+    if (answer == 0)
+        showWarningMessage(QStringLiteral("The communications resource has been taken offline (i.e. port closed.)"));
+    return answer;
+}
+
 void RYXEventReceiver::createChildObject(RYXObject *parent, int kind)
 {
     if (parent)

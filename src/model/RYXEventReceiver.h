@@ -35,12 +35,17 @@ public:
 
     /// Information box "Warning" with \a text.
     virtual void showWarningMessage(const QString &text) = 0;
-    /// The connect-retry question; 1 to retry, 0 to give up.
-    virtual int askRetryAfterSeekFailure() = 0;
+    /// The connect-retry question: 1 to retry, 0 to give up (the user is
+    /// then told that the port was closed).
+    int askRetryAfterSeekFailure();
     /// Creates the module of \a kind under the station \a parent (the
     /// station's own addChildOfKind).
     virtual void createChildObject(RYXObject *parent, int kind);
 
     /// Runs a custom event of type 1050 or 1051; false for any other event.
     bool dispatchEvent(QEvent *event);
+
+protected:
+    /// Asks whether to retry a connect that timed out: 1 yes, 0 no.
+    virtual int retryAfterSeekFailure() = 0;
 };

@@ -71,11 +71,9 @@ void RYXHeadlessReceiver::showWarningMessage(const QString &text)
     write(text);
 }
 
-int RYXHeadlessReceiver::askRetryAfterSeekFailure()
+int RYXHeadlessReceiver::retryAfterSeekFailure()
 {
     ++m_retryQuestions;
-    if (m_retryAnswer == 0)
-        showWarningMessage(QStringLiteral("The communications resource has been taken offline (i.e. port closed.)"));
     return m_retryAnswer;
 }
 

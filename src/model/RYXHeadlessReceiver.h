@@ -49,7 +49,6 @@ public:
     void setProgressStep(int step) override;
     void addProgressResult(const QString &iconName, const QString &text) override;
     void showWarningMessage(const QString &text) override;
-    int askRetryAfterSeekFailure() override;
     void createChildObject(RYXObject *parent, int kind) override;
 
 Q_SIGNALS:
@@ -58,6 +57,7 @@ Q_SIGNALS:
     void logLineAdded(const QString &text);
 
 protected:
+    int retryAfterSeekFailure() override;
     void customEvent(QEvent *event) override;
 
 private:
