@@ -5,7 +5,6 @@
 #include "comm/TransferContext.h"
 #include "core/RYXPrompter.h"
 #include "core/StartupFlags.h"
-#include "database/DataPoint.h"
 #include "database/RYXDatabase.h"
 #include "devices/PointSpec.h"
 #include "devices/RYXClassRegistry.h"
@@ -13,58 +12,18 @@
 #include "dialogs/PropertyDialogProvider.h"
 #include "model/events/addToEventBoxEvent.h"
 #include "model/events/createChildObjectSynchEvent.h"
-#include "model/events/progressShowDialogEvent.h"
-#include "model/events/QAsyncCustomEvent.h"
-#include "model/events/showMessageBoxSynchEvent.h"
 #include "model/RYXEventReceiver.h"
 #include "model/RYXListViewItem.h"
 #include "plugins/EIMConfigurationObjectPlugin.h"
 #include "plugins/XIMInternalsObjectPlugin.h"
-#include "plugins/XIMProcessDialog.h"
 #include "plugins/XIMProcessObjectPlugin.h"
 #include "stations/MIModuleDialog.h"
 
 #include <QtCore/QDateTime>
 #include <QtCore/QDebug>
-#include <QtCore/QThread>
 #include <QtWidgets/QMenu>
-#include <QtWidgets/QTreeWidgetItem>
 
 namespace {
-
-constexpr int TimeoutStatus = 128;
-// Progress dialog mode that closes the dialog.
-constexpr int ProgressClose = 1;
-
-const QString Green = QStringLiteral("TinyGreenLED");
-const QString Red = QStringLiteral("TinyRedLED");
-
-const char *const statusBitTexts[] = {
-    "An error occurred in one of the attached I/O modules.",
-    "RAM test error or no RAM found.",
-    "File system initialization error.",
-    "File system was formatted (possibly due to corrupted file system.)",
-    "Missing system configuration file.",
-    "Bad clock battery.",
-    "Missing or corrupted password file.  Default loaded.",
-    "I/O module port failure.",
-    "Failure to start one or more network services.",
-    "Data logger could not be initialized.",
-    "Data Logger failed to restore records from non-volatile ram.",
-    "File system full.",
-    "BBM battery failed.",
-    "Input power failed, running on BBM.",
-    "ISaGRAF Kernel has caused a system fault and has shut down.",
-};
-
-const char *const peerToPeerTexts[] = {
-    "Lost producer on MODBUS 1.",
-    "Lost producer on MODBUS 2.",
-    "Incompatible Module Type(s) on MODBUS 1.",
-    "Incompatible Module Type(s) on MODBUS 2.",
-    "Error in producer channel(s) or module(s).",
-    "Could not join network, duplicate address.",
-};
 
 // The station's own points; the configuration plug-in presents descriptor,
 // serverlocation and floatorder, the process data plug-in the monitoring points.
@@ -88,9 +47,6 @@ const PointSpec StationPoints[] = {
     {"synch_descriptor", "0", 7, 0x00C, ZEMP_TEXT, 12},
 };
 
-constexpr unsigned BatteryFailedBit = 1u << 12;
-constexpr unsigned OnBatteryBit = 1u << 13;
-
 } // namespace
 
 const RYXClassInfo EIModuleObject::Info = {
@@ -98,13 +54,12 @@ const RYXClassInfo EIModuleObject::Info = {
     RYXClassInfo::NewMenu | RYXClassInfo::TreePopupMenu | RYXClassInfo::ConnectMenu | RYXClassInfo::UploadMenu, 0,
     &RYXClassInfo::make<EIModuleObject>};
 
-EIModuleObject::EIModuleObject(QObject *parent) : RYXInterfaceModule(parent)
+EIModuleObject::EIModuleObject(QObject *parent) : RYXInterfaceModule(parent), m_monitor(this)
 {
     applyClassInfo(Info);
     setDialogProvider(new PropertyDialogProvider<MIModuleDialog, RYXObject>);
     offlinePixmap = QStringLiteral("OliveLED");
     eventPixmap = QStringLiteral("VEL16");
-    m_monitorInterval.start();
 
     PointSpec::insertAll(this, StationPoints);
 
@@ -253,7 +208,7 @@ void EIModuleObject::setOnline(bool online)
 {
     RYXInterfaceModule::setOnline(online);
     if (!online)
-        m_monitoring = false;
+        m_monitor.stop();
 }
 
 bool EIModuleObject::processUploadedData()
@@ -297,7 +252,7 @@ int EIModuleObject::executeOperation(const QString &op, bool topLevel)
     if (op == QLatin1String("synchronize"))
         return synchronize();
     if (op == QLatin1String("idle"))
-        return monitorStep();
+        return m_monitor.step();
     if (op == QLatin1String("uploadcore"))
         return uploadCore();
     if (op == QLatin1String("downloadcore"))
@@ -469,53 +424,7 @@ void EIModuleObject::SetScanLinesButtonClickedSlot()
 
 void EIModuleObject::monitorEnableToggledSlot(bool on)
 {
-    m_monitoring = on;
-    m_refreshNow = on;
-    if (!on)
-        return;
-    // Monitoring lasts as long as the dialog that switched it on.
-    if (QWidget *shown = m_process->dialog())
-        connect(shown, &QObject::destroyed, this, [this] { m_monitoring = false; });
-    else
-        m_monitoring = false;
-}
-
-int EIModuleObject::monitorStep()
-{
-    if (!m_monitoring)
-        return 0;
-    const qint64 interval = qint64(qMax(1, getInt(QStringLiteral("updatefreq")))) * 1000;
-    if (!m_refreshNow && m_monitorInterval.elapsed() < interval)
-        return 0;
-    m_refreshNow = false;
-    ++m_monitorPasses;
-    TransferContext context(false, this, true);
-    setValue(QStringLiteral("monitorisidle"), false);
-    setValue(QStringLiteral("monitormessage"), QStringLiteral("VERIFYING DEVICE"));
-    m_process->postUpdateDialog();
-    if (verifyDevice(context.port()) != 0) {
-        m_monitoring = false;
-        m_process->setDataCurrent(false);
-        RYXEventReceiver *receiver = nullptr;
-        if (getMainWindow(this, receiver))
-            QSyncCustomEvent::postAndWait(receiver->eventTarget(), new showMessageBoxSynchEvent(QStringLiteral(
-                "Disconnecting because:\n\nCommunication with the device was lost.\n\nYou must reconnect once the problem is resolved.")));
-        if (RYXConnectionBase *own = getOwnConnection())
-            own->requestDisconnect();
-        setValue(QStringLiteral("monitormessage"), QStringLiteral("IDLE"));
-        setValue(QStringLiteral("monitorisidle"), true);
-    } else {
-        setValue(QStringLiteral("monitormessage"), QStringLiteral("REFRESHING DATA"));
-        readProcessData(context);
-        if (RYXEventReceiver *receiver = context.connection() ? context.connection()->getEventReceiver() : nullptr)
-            QAsyncCustomEvent::post(receiver->eventTarget(), new progressShowDialogEvent(ProgressClose, 0));
-        setValue(QStringLiteral("monitorisidle"), true);
-        setValue(QStringLiteral("monitormessage"), QStringLiteral("IDLE"));
-        setValue(QStringLiteral("lastupdate"), QDateTime::currentDateTime().toString(QStringLiteral("hh:mm:ss")));
-    }
-    m_process->postUpdateDialog();
-    m_monitorInterval.restart();
-    return 0;
+    m_monitor.setEnabled(on);
 }
 
 void EIModuleObject::readProcessData(TransferContext &context)
@@ -527,7 +436,7 @@ void EIModuleObject::readProcessData(TransferContext &context)
         const QString word = QString::asprintf("0x%.4X", status);
         // The row's own LED tells at a glance whether any status bit is set.
         const QString icon = status ? QStringLiteral("TinyRedLED") : QStringLiteral("TinyGreenLED");
-        for (const StatusLine &line : statusLines(status))
+        for (const StatusWordText::Line &line : StatusWordText::InterfaceModuleStatus.lines(status))
             values.append({ icon, QStringLiteral("Interface Module Status"), word, line.first, line.second });
     }
     if (context.readPoint(QStringLiteral("clocktime"), true, true) == 0)
@@ -541,53 +450,15 @@ void EIModuleObject::readProcessData(TransferContext &context)
 
 // --- event log ------------------------------------------------------------------------
 
-QList<EIModuleObject::StatusLine> EIModuleObject::statusLines(unsigned status)
-{
-    QList<StatusLine> lines;
-    if (status == 0) {
-        lines.append({ Green, QStringLiteral("OK") });
-        return lines;
-    }
-    const int bits = int(sizeof statusBitTexts / sizeof statusBitTexts[0]);
-    const bool bbmDisconnected = (status & BatteryFailedBit) && (status & OnBatteryBit);
-    for (int bit = 0; bit < bits; ++bit) {
-        const unsigned mask = 1u << bit;
-        if (!(status & mask))
-            continue;
-        if (bbmDisconnected && (mask == BatteryFailedBit || mask == OnBatteryBit)) {
-            if (mask == BatteryFailedBit)
-                lines.append({ Red, QStringLiteral("BBM is disconnected.") });
-            continue;
-        }
-        lines.append({ Red, QString::fromLatin1(statusBitTexts[bit]) });
-    }
-    return lines;
-}
-
-QList<EIModuleObject::StatusLine> EIModuleObject::peerToPeerLines(unsigned status)
-{
-    QList<StatusLine> lines;
-    if (status == 0) {
-        lines.append({ Green, QStringLiteral("OK") });
-        return lines;
-    }
-    const int bits = int(sizeof peerToPeerTexts / sizeof peerToPeerTexts[0]);
-    for (int bit = 0; bit < bits; ++bit) {
-        if (status & (1u << bit))
-            lines.append({ Red, QString::fromLatin1(peerToPeerTexts[bit]) });
-    }
-    return lines;
-}
-
 void EIModuleObject::postEventLine(const QString &text)
 {
     postToMainWindow(new addToEventBoxEvent(text));
 }
 
-void EIModuleObject::postStatusLines(const QString &heading, const QList<StatusLine> &lines)
+void EIModuleObject::postStatusLines(const StatusWordText &word, unsigned value)
 {
-    postEventLine(heading);
-    for (const StatusLine &line : lines)
+    postEventLine(QString::fromLatin1(word.heading));
+    for (const StatusWordText::Line &line : word.lines(value))
         postEventLine(QStringLiteral("    ") + line.second);
 }
 
@@ -597,13 +468,13 @@ bool EIModuleObject::addToEventBox(int decimals)
     postEventLine(getName());
     TransferContext context(false, this, true);
     if (context.readPoint(QStringLiteral("status"), false, true) == 0)
-        postStatusLines(QStringLiteral("Interface Module Status"), statusLines(getUInt(QStringLiteral("status"))));
+        postStatusLines(StatusWordText::InterfaceModuleStatus, getUInt(QStringLiteral("status")));
     else
         postEventLine(QStringLiteral("    Failed to read Interface Module Status"));
     if (checkOperation(2) == 0 && context.readPoint(QStringLiteral("p2pstatus"), false, true) == 0) {
         const unsigned p2p = getUInt(QStringLiteral("p2pstatus"));
         postEventLine(QStringLiteral("MODBUS Peer to Peer Status Word (hex): ") + QString::asprintf("0x%.4X", p2p));
-        postStatusLines(QStringLiteral("MODBUS Peer to Peer Status"), peerToPeerLines(p2p));
+        postStatusLines(StatusWordText::PeerToPeerStatus, p2p);
     }
     if (checkOperation(7) == 0 && hasPoint(QStringLiteral("digitalinputs"))
         && context.readPoint(QStringLiteral("digitalinputs"), false, true) == 0) {

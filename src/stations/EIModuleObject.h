@@ -2,12 +2,10 @@
 
 #include "devices/RYXInterfaceModule.h"
 #include "model/RYXClassInfo.h"
+#include "stations/StationMonitor.h"
+#include "stations/StatusWordText.h"
 
-#include <QtCore/QElapsedTimer>
-#include <QtCore/QPair>
 #include <QtCore/QStringList>
-
-#include <atomic>
 
 class EIMConfigurationObjectPlugin;
 class QMenu;
@@ -24,9 +22,6 @@ class EIModuleObject : public RYXInterfaceModule
 {
     Q_OBJECT
 public:
-    /// One line of a status report: the image name and the text.
-    using StatusLine = QPair<QString, QString>;
-
     static const RYXClassInfo Info;
 
     explicit EIModuleObject(QObject *parent = nullptr);
@@ -55,19 +50,15 @@ public:
     /// Writes the station identification and the float order.
     virtual int downloadCore();
 
-    // --- helpers -----------------------------------------------------------------
-    /// The lines the status word \a status stands for (one green line when 0).
-    static QList<StatusLine> statusLines(unsigned status);
-    /// The lines of the peer-to-peer status word \a status (one green line when 0).
-    static QList<StatusLine> peerToPeerLines(unsigned status);
-
     EIMConfigurationObjectPlugin *configurationPluginObject() const { return m_configuration; }
     XIMProcessObjectPlugin *processPlugin() const { return m_process; }
     XIMInternalsObjectPlugin *internalsPlugin() const { return m_internals; }
-    bool isMonitoring() const { return m_monitoring; }
+    bool isMonitoring() const { return m_monitor.isEnabled(); }
     /// Monitoring passes that read the device since construction.
-    int monitorPasses() const { return m_monitorPasses; }
+    int monitorPasses() const { return m_monitor.passes(); }
     QMenu *moduleMenu() const { return m_moduleMenu; }
+    /// Fills the process data plug-in's list from the device (monitoring).
+    virtual void readProcessData(TransferContext &context);
 
 public Q_SLOTS:
     void AddCIMASlot();
@@ -93,8 +84,6 @@ protected:
     virtual QStringList corePoints() const;
     /// The identity points synchronize reads, in order (only those the class has).
     virtual QStringList identityPoints() const;
-    /// Fills the process data plug-in's list from the device.
-    virtual void readProcessData(TransferContext &context);
 
 private:
     /// Validates the configuration plug-in's values and sets this
@@ -103,22 +92,19 @@ private:
     int connectCheck();
     int createModulesFromDevice(TransferContext &context);
     int verifyQuietly();
-    int monitorStep();
     int scanModeTransfer(bool write);
     int runCore(bool download);
     void addModuleOfKind(int kind);
     bool hasPoint(const QString &key);
-    void postStatusLines(const QString &heading, const QList<StatusLine> &lines);
+    /// The heading of \a word, then one line per text \a value stands for.
+    void postStatusLines(const StatusWordText &word, unsigned value);
     void postEventLine(const QString &text);
 
     EIMConfigurationObjectPlugin *m_configuration = nullptr;
     XIMProcessObjectPlugin *m_process = nullptr;
     XIMInternalsObjectPlugin *m_internals = nullptr;
     QMenu *m_moduleMenu = nullptr;
-    std::atomic<bool> m_monitoring { false };
-    std::atomic<bool> m_refreshNow { false };
-    std::atomic<int> m_monitorPasses { 0 };
-    QElapsedTimer m_monitorInterval;
+    StationMonitor m_monitor;
     // Set while the connect check creates the device's modules: they are
     // added while the connection is still seeking.
     bool m_creatingFromDevice = false;

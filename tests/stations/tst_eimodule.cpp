@@ -34,11 +34,11 @@ private Q_SLOTS:
     // undefined bits not at all; anything but "OK" is red.
     void statusLines()
     {
-        using Lines = QList<EIModuleObject::StatusLine>;
+        using Lines = QList<StatusWordText::Line>;
         const QString red = QStringLiteral("TinyRedLED");
-        QCOMPARE(EIModuleObject::statusLines(0), (Lines{{"TinyGreenLED", "OK"}}));
-        QCOMPARE(EIModuleObject::statusLines(0x2000), (Lines{{red, "Input power failed, running on BBM."}}));
-        QCOMPARE(EIModuleObject::statusLines(0xF001),
+        QCOMPARE(StatusWordText::InterfaceModuleStatus.lines(0), (Lines{{"TinyGreenLED", "OK"}}));
+        QCOMPARE(StatusWordText::InterfaceModuleStatus.lines(0x2000), (Lines{{red, "Input power failed, running on BBM."}}));
+        QCOMPARE(StatusWordText::InterfaceModuleStatus.lines(0xF001),
                  (Lines{{red, "An error occurred in one of the attached I/O modules."},
                         {red, "BBM is disconnected."},
                         {red, "ISaGRAF Kernel has caused a system fault and has shut down."}}));
