@@ -23,10 +23,14 @@ RYXObject *createFrom(const RYXClassInfo *row)
     return row && row->create ? row->create(0) : nullptr;
 }
 
-// The stand-in for a module whose class is not available.
+// The stand-in for a module whose class is not available; the program's
+// class table always has one.
 RYXObject *createUndetermined()
 {
-    return createFrom(RYXClassRegistry::findModuleType(0));
+    const RYXClassInfo *row = RYXClassRegistry::findModuleType(0);
+    if (!row)
+        qWarning("RYXClassRegistry: no class table installed, no module can be created");
+    return createFrom(row);
 }
 
 } // namespace

@@ -142,6 +142,7 @@ class SimLink
 public:
     SimLink(RYXObject &station, SimOptions options, bool tcp = true) : m_station(station)
     {
+        installClasses();
         options.httpEnabled = tcp;
         options.ptyEnabled = !tcp;
         sim = std::make_shared<SimThread>(options);
