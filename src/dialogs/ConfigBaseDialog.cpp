@@ -114,7 +114,7 @@ void ConfigBaseDialog::bindControls(const ControlBinding *table, std::size_t row
 
 bool ConfigBaseDialog::bindRow(const ControlBinding &row)
 {
-    QWidget *widget = findChild<QWidget *>(QLatin1String(row.control));
+    QWidget *widget = PopupHelpLoader::findControl(this, QLatin1String(row.control));
     const QString key = QLatin1String(row.key);
     auto *edit = qobject_cast<RYXLineEdit *>(widget);
     auto *button = qobject_cast<QAbstractButton *>(widget);
