@@ -110,6 +110,13 @@ int RYXChannel::commitDeviceData()
 
 // ------------------------------------------------------------ transfers
 
+int RYXChannel::verifyDevice(ZEMPPort *)
+{
+    // The context reaches the port and tunnel address through this channel.
+    TransferContext context(false, this, true);
+    return context.verifyType(typeCode, false);
+}
+
 int RYXChannel::executeOperation(const QString &op, bool topLevel)
 {
     return RYXObject::executeOperation(op, topLevel);

@@ -40,6 +40,8 @@ public:
     int synchronize() override;
     int synchronizePoints(TransferContext &context) override;
     int executeOperation(const QString &op, bool topLevel = true) override;
+    /// The device's channel type ("devicetype" behind the channel's tunnel) against typeCode.
+    int verifyDevice(ZEMPPort *port) override;
 
 protected:
     int channelNumber = 0;

@@ -166,6 +166,19 @@ private Q_SLOTS:
         QCOMPARE(rig.deviceText(0x1003, RYXIOModule::TagPoint), QStringLiteral("TT_4"));
     }
 
+    // A channel checks the device's channel type before it moves anything.
+    void channelOfAnotherType()
+    {
+        Rig rig("AO4");
+        QVERIFY(rig.ok);
+        auto *channel = static_cast<RYXChannel *>(rig.addModule(RYXInterfaceModule::TIMType)->childAt(0));
+        channel->setValue("tag", "TT_1");
+        QCOMPARE(rig.operation(channel, "upload"), 4);
+        QCOMPARE(rig.operation(channel, "download"), 4);
+        QCOMPARE(rig.sim->station()->commitCount(1, 0), 0);
+        QCOMPARE(rig.deviceText(0x1000, RYXIOModule::TagPoint), QString());
+    }
+
     void moduleDownloadOfMissingModule()
     {
         Rig rig("TI4", {RYXInterfaceModule::TIMType});
