@@ -484,7 +484,10 @@ void RYXConfigWindow::AddCPSSlot() { addCreatedRoot(createInterfaceModule(RYXCla
 void RYXConfigWindow::AddEIMSlot() { addCreatedRoot(createInterfaceModule(RYXClassRegistry::IdEIM)); }
 void RYXConfigWindow::AddEMMSlot() { addCreatedRoot(createInterfaceModule(RYXClassRegistry::IdEMM)); }
 void RYXConfigWindow::AddMTPatcherSlot() { addCreatedRoot(createInterfaceModule(RYXClassRegistry::IdMTPatcher)); }
-void RYXConfigWindow::AddMODBUSNetworkSlot() { addCreatedRoot(createInterfaceModule(RYXClassRegistry::IdMODBUSNetwork)); }
+void RYXConfigWindow::AddMODBUSNetworkSlot()
+{
+    addCreatedRoot(createInterfaceModule(RYXClassRegistry::IdMODBUSNetwork));
+}
 void RYXConfigWindow::AddTIMSlot() { addCreatedRoot(createModule(RYXClassRegistry::KindTIM)); }
 void RYXConfigWindow::AddCIMASlot() { addCreatedRoot(createModule(RYXClassRegistry::KindCIMA)); }
 void RYXConfigWindow::AddCIMBSlot() { addCreatedRoot(createModule(RYXClassRegistry::KindCIMB)); }
@@ -581,8 +584,8 @@ void RYXConfigWindow::showWarningMessage(const QString &text)
 
 int RYXConfigWindow::retryAfterSeekFailure()
 {
-    return RYXPrompter::warningYesNo(this, QStringLiteral("RYX Config"),
-                                     QStringLiteral("Connect failed because:\n\nCommunications timed out.\n\nWould you like to retry?"))
-        ? 1
-        : 0;
+    const bool retry = RYXPrompter::warningYesNo(
+        this, QStringLiteral("RYX Config"),
+        QStringLiteral("Connect failed because:\n\nCommunications timed out.\n\nWould you like to retry?"));
+    return retry ? 1 : 0;
 }

@@ -14,7 +14,8 @@ constexpr int serverLocationLimit = 32;
 } // namespace
 
 const RYXClassInfo EIMConfigurationObjectPlugin::Info = {
-    RYXObjectFactory::PluginLevel, "EIMCONFIGPLUGIN", "Configuration", -1, -1, "Configuration", "Configuration", nullptr, 0, 0, &RYXClassInfo::make<EIMConfigurationObjectPlugin>};
+    RYXObjectFactory::PluginLevel, "EIMCONFIGPLUGIN", "Configuration", -1, -1, "Configuration", "Configuration",
+    nullptr, 0, 0, &RYXClassInfo::make<EIMConfigurationObjectPlugin>};
 
 EIMConfigurationObjectPlugin::EIMConfigurationObjectPlugin(RYXObject *host)
     : RYXObjectPlugin(host)

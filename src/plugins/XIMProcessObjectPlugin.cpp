@@ -8,7 +8,8 @@
 #include "plugins/XIMProcessDialog.h"
 
 const RYXClassInfo XIMProcessObjectPlugin::Info = {
-    RYXObjectFactory::PluginLevel, "XIMPROCESSPLUGIN", "Process Data", -1, -1, "Process Data", "Process Data", nullptr, 0, 0, &RYXClassInfo::make<XIMProcessObjectPlugin>};
+    RYXObjectFactory::PluginLevel, "XIMPROCESSPLUGIN", "Process Data", -1, -1, "Process Data", "Process Data",
+    nullptr, 0, 0, &RYXClassInfo::make<XIMProcessObjectPlugin>};
 
 XIMProcessObjectPlugin::XIMProcessObjectPlugin(RYXObject *host) : RYXObjectPlugin(host)
 {
