@@ -8,6 +8,8 @@
 #include <QtCore/QDateTime>
 #include <QtCore/QMutexLocker>
 
+#include <utility>
+
 namespace {
 
 constexpr int TunnelSpan = 4 * SimCatalog::MaxModules;   // 4 targets per module
@@ -66,9 +68,12 @@ SimReply SimStation::handleRequest(const QByteArray &frame)
     const bool write = request.isWrite();
     const quint16 address = request.address();
     const int savesBefore = m_saves;
+    // A save is the handshake: a read of the save point, then at once a write
+    // of it; any other request in between disarms it.
+    const bool saveArmed = std::exchange(m_saveArmed, false);
     Answer answer;
     if (!m_faults.deviceErrorFor(0, address, answer.error))
-        answer = dispatch(write, address, request.data());
+        answer = dispatch(write, address, request.data(), saveArmed);
     reply.frame = encode(address, answer);
     const bool saved = m_saves != savesBefore;
     locker.unlock();
@@ -86,7 +91,7 @@ SimReply SimStation::handleRequest(const QByteArray &frame)
     return reply;
 }
 
-SimStation::Answer SimStation::dispatch(bool write, quint16 address, const QByteArray &data)
+SimStation::Answer SimStation::dispatch(bool write, quint16 address, const QByteArray &data, bool saveArmed)
 {
     if (inRange(address, TunnelBase, TunnelSpan))
         return tunnel(address, write, data);
@@ -94,7 +99,15 @@ SimStation::Answer SimStation::dispatch(bool write, quint16 address, const QByte
         return registerAccess(write, address, data);
     if (inRange(address, CommitBase, CommitSpan))
         return commit(write, address);
-    return targetAccess(m_head, write, address, data);
+    const SimPointDef *def = m_head.definition(address);
+    if (!def || !(def->flags & SimPointDef::SavesStation))
+        return targetAccess(m_head, write, address, data);
+    const Answer answer = targetAccess(m_head, write, address, data);
+    if (answer.error == 0 && !write)
+        m_saveArmed = true;
+    else if (answer.error == 0 && saveArmed)
+        ++m_saves;
+    return answer;
 }
 
 SimStation::Answer SimStation::tunnel(quint16 tunnelAddr, bool write, const QByteArray &inner)
@@ -121,8 +134,6 @@ SimStation::Answer SimStation::targetAccess(SimPointMap &map, bool write, quint1
     Answer answer;
     if (write) {
         answer.error = errorCode(map.write(address, data));
-        if (answer.error == 0 && (def->flags & SimPointDef::SavesStation))
-            ++m_saves;
         return answer;
     }
     ++m_pointReads;

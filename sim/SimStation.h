@@ -68,7 +68,9 @@ public:
     /// Bytes of the requests answered and of their answers: what a serial
     /// line would have carried.
     quint64 frameBytes() const;
-    /// Number of times the head was told to store downloaded data.
+    /// Number of times the head was told to store downloaded data: a read of
+    /// the save point followed at once by a write of it (a plain write of the
+    /// float order, which shares the point, is no save).
     int saveCount() const;
     /// Number of commits to module \a module (1-based) at target \a index.
     int commitCount(int module, int index) const;
@@ -89,7 +91,7 @@ private:
         int error = 0; // device error code, 0 for success
         QByteArray data;
     };
-    Answer dispatch(bool write, quint16 address, const QByteArray &data);
+    Answer dispatch(bool write, quint16 address, const QByteArray &data, bool saveArmed);
     Answer tunnel(quint16 tunnelAddr, bool write, const QByteArray &inner);
     Answer targetAccess(SimPointMap &map, bool write, quint16 address, const QByteArray &data);
     Answer registerAccess(bool write, quint16 address, const QByteArray &data);
@@ -113,5 +115,6 @@ private:
     quint64 m_pointReads = 0;
     quint64 m_frameBytes = 0;
     int m_saves = 0;
+    bool m_saveArmed = false;
     QElapsedTimer m_started; // the clock of the live values
 };

@@ -143,6 +143,9 @@ private Q_SLOTS:
         QCOMPARE(rig.deviceText(0, 0x0C), QStringLiteral("Tank_1"));
         QCOMPARE(rig.deviceText(0, 0x214), QStringLiteral("Pump house 3"));
         QCOMPARE(rig.deviceText(0, 0x200), QStringLiteral("\x01"));
+        // One save, once everything is written.
+        QCOMPARE(rig.sim->station()->saveCount(), 1);
+        QVERIFY(rig.hasResult(QStringLiteral("Interface Module data saved successfully.")));
 
         for (const auto &[key, value] : values)
             rig.station.setValue(key, "");
@@ -152,6 +155,18 @@ private Q_SLOTS:
         QVERIFY(!rig.station.isNotCurrent());
         QVERIFY(rig.hasResult(QStringLiteral("EIM Download Configuration Data success!")));
         QVERIFY(rig.hasResult(QStringLiteral("EIM Upload Configuration Data success!")));
+    }
+
+    // A core point the station refuses ends the download at the retry limit,
+    // never with the core's success line.
+    void refusedConfigurationWrite()
+    {
+        Rig rig;
+        QVERIFY(rig.ok);
+        rig.failAt(0x214);
+        QCOMPARE(rig.operation("download"), 7);
+        QVERIFY(rig.hasResult(QStringLiteral("EIM download failure! Retry limit exceeded.")));
+        QVERIFY(!rig.hasResult(QStringLiteral("EIM Download Configuration Data success!")));
     }
 
     // A name the station's field cannot hold stops the download before any
