@@ -179,6 +179,32 @@ private Q_SLOTS:
         QCOMPARE(rig.deviceText(0x1000, RYXIOModule::TagPoint), QString());
     }
 
+    // A channel whose commit the station refuses has not taken its data.
+    void refusedChannelCommitFailsDownload()
+    {
+        Rig rig("TI4");
+        QVERIFY(rig.ok);
+        auto *channel = static_cast<RYXChannel *>(rig.addModule()->childAt(2));
+        rig.failAt(RYXIOModule::commitAddress(1, 2));
+        QCOMPARE(rig.operation(channel, "download", false), -1);
+        QVERIFY(rig.hasResult("Channel 3 download failure! Undetermined failure (please report.)"));
+        QVERIFY(!rig.hasResult("Channel 3...download success!"));
+    }
+
+    // A module that uploaded is current, its channels too.
+    void moduleUploadMarksCurrent()
+    {
+        Rig rig("TI4");
+        QVERIFY(rig.ok);
+        TestModule *module = rig.addModule();
+        rig.station.setOnline(true);
+        QVERIFY(module->isNotCurrent());
+        QCOMPARE(rig.operation(module, "upload"), 0);
+        QVERIFY(!module->isNotCurrent());
+        QVERIFY(!module->childAt(0)->isNotCurrent());
+        rig.station.setOnline(false);
+    }
+
     void moduleDownloadOfMissingModule()
     {
         Rig rig("TI4", {RYXInterfaceModule::TIMType});

@@ -254,6 +254,12 @@ private Q_SLOTS:
         QCOMPARE(plugin->processValues().first().value, QStringLiteral("0x0021"));
         QCOMPARE(plugin->processValues().first().iconName, QStringLiteral("TinyRedLED"));
 
+        // A status the device refuses leaves the values stale.
+        rig.failAt(SimCatalog::StatusPoint);
+        plugin->toggleMonitoring(true);
+        rig.operation("idle");
+        QVERIFY(!plugin->isDataCurrent());
+
         // Leaving the page ends the monitoring.
         dialog.reset();
         const int passes = rig.station.monitorPasses();
