@@ -25,6 +25,13 @@ const QString RedLED = QStringLiteral("SmallRedLED");
 const QString YellowLED = QStringLiteral("SmallYellowLED");
 const QString GreenLED = QStringLiteral("SmallGreenLED");
 
+// A synchronization that Cancel stopped: the result line and the box.
+const char SynchronizationInterruptedLine[] =
+    "Synhronization interrupted, Serial Number, Firmware Version and Process data may be invalid.";
+const char SynchronizationInterruptedBox[] =
+    "Synchronization interrupted, Serial Number, Firmware Version and Process data may be invalid.\n\n"
+    "Please resynchronize before viewing these items.";
+
 struct Failure
 {
     int code;
@@ -137,11 +144,8 @@ void RYXConnectionThread::connectSequence()
         try {
             connected = attemptConnect(context);
         } catch (const CVELException_Cancel &) {
-            context.addProgressResult(RedLED, QStringLiteral(
-                "Synhronization interrupted, Serial Number, Firmware Version and Process data may be invalid."));
-            showMessage(QStringLiteral(
-                "Synchronization interrupted, Serial Number, Firmware Version and Process data may be invalid.\n\n"
-                "Please resynchronize before viewing these items."));
+            context.addProgressResult(RedLED, QLatin1String(SynchronizationInterruptedLine));
+            showMessage(QLatin1String(SynchronizationInterruptedBox));
             context.addProgressResult(YellowLED, QStringLiteral("Connection was incomplete."));
         } catch (const CVELException &e) {
             debugPrint(e.message());
@@ -210,9 +214,19 @@ void RYXConnectionThread::runPendingOperation()
 {
     RYXObject *target = nullptr;
     const QString operation = m_connection->pendingOperation(&target);
+    bool cancelled = false;
     if (target) {
-        const int code = runGuarded([target, &operation] { return target->executeOperation(operation, true); });
-        if (const Failure *failure = failureOf(code)) {
+        const int code = runGuarded([target, &operation, &cancelled] {
+            try {
+                return target->executeOperation(operation, true);
+            } catch (const CVELException_Cancel &) {
+                cancelled = true;
+                return int(TransferContext::Success);
+            }
+        });
+        if (cancelled) {
+            reportCancelled(target, operation);
+        } else if (const Failure *failure = failureOf(code)) {
             showMessage(QLatin1String(failure->lostText));
             m_connection->requestDisconnect();
         } else if (code == TransferContext::RetryLimitExceeded) {
@@ -220,12 +234,32 @@ void RYXConnectionThread::runPendingOperation()
         } else if (code == TransferContext::GenericFailure) {
             debugPrint(QStringLiteral("Generic Xfer Failure"));
         }
-        if (code == TransferContext::DeviceMissing || code == TransferContext::GenericFailure
-            || code == TransferContext::RetryLimitExceeded)
+        if (!cancelled
+            && (code == TransferContext::DeviceMissing || code == TransferContext::GenericFailure
+                || code == TransferContext::RetryLimitExceeded))
             verifyAfterFailure();
     }
     post(new progressShowDialogEvent(ProgressFinishAny, 0));
     m_connection->clearPendingOperation();
+}
+
+// Cancel stopped the operation at its next transaction: what it moved so far
+// stays, so the tree shows the object not current and the lines say that the
+// operation did not complete (a download is never reported a success).
+void RYXConnectionThread::reportCancelled(RYXObject *target, const QString &operation)
+{
+    target->setStatus(RYXObject::InvalidateTree);
+    TransferContext context(false, m_connection, true);
+    if (operation == QLatin1String("synchronize")) {
+        context.addProgressResult(RedLED, QLatin1String(SynchronizationInterruptedLine));
+        showMessage(QLatin1String(SynchronizationInterruptedBox));
+        return;
+    }
+    context.addProgressResult(RedLED, target->getName() + QLatin1Char(' ') + operation + QStringLiteral(" cancelled!"));
+    if (operation == QLatin1String("download"))
+        context.addProgressResult(YellowLED, QStringLiteral("The device may hold only part of this configuration."));
+    else if (operation == QLatin1String("upload"))
+        context.addProgressResult(YellowLED, QStringLiteral("The configuration shown may be only partly uploaded."));
 }
 
 void RYXConnectionThread::verifyAfterFailure()

@@ -40,6 +40,7 @@ private:
     /// generic failure, a cancel as success.
     static int runGuarded(const std::function<int()> &operation);
     void runPendingOperation();
+    void reportCancelled(RYXObject *target, const QString &operation);
     void verifyAfterFailure();
     void refreshTreeItem();
     QString treeItemText() const;

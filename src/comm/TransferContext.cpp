@@ -63,7 +63,7 @@ void TransferContext::start()
 {
     if (m_connection) {
         m_receiver = m_connection->getEventReceiver();
-        m_connection->setCancelRequested(false);
+        m_connection->beginTransfer();
     }
     if (!m_quiet)
         post(new progressShowDialogEvent(ProgressOpen, m_ownerId));
@@ -72,6 +72,8 @@ void TransferContext::start()
 TransferContext::~TransferContext()
 {
     post(new progressShowDialogEvent(ProgressFinishOwn, m_ownerId));
+    if (m_connection)
+        m_connection->endTransfer();
     if (m_object)
         m_object->setSuppressIndicatorRefresh(false);
 }

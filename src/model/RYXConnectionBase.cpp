@@ -171,6 +171,20 @@ bool RYXConnectionBase::isCancelRequested() const
     return m_cancelRequested;
 }
 
+void RYXConnectionBase::beginTransfer()
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_transferDepth++ == 0)
+        m_cancelRequested = m_stopping;
+}
+
+void RYXConnectionBase::endTransfer()
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_transferDepth > 0 && --m_transferDepth == 0)
+        m_cancelRequested = m_stopping;
+}
+
 bool RYXConnectionBase::takeUiUpdate()
 {
     QMutexLocker lock(&m_mutex);

@@ -62,6 +62,11 @@ public:
     // The cancel indication of the progress dialog.
     void setCancelRequested(bool cancel);
     bool isCancelRequested() const;
+    /// A transfer context begins or ends on this connection. The outermost
+    /// one forgets a cancel pressed before it began and clears the cancel
+    /// when it ends, so that Cancel stops exactly the operation that runs.
+    void beginTransfer();
+    void endTransfer();
 
     bool takeUiUpdate();
     void requestUiUpdate();
@@ -127,6 +132,7 @@ private:
     bool m_uploadAfterConnect = false;
     QDateTime m_created;
     bool m_cancelRequested = false;
+    int m_transferDepth = 0;
     bool m_workerAttached = false;
     RYXSysManager *m_sysManager = nullptr;
     RYXEventReceiver *m_eventReceiver = nullptr;

@@ -42,6 +42,13 @@ void RYXSysManager::addDevice(RYXObject *device)
     registerConnection(connection);
 }
 
+void RYXSysManager::setCancelRequested(bool cancel)
+{
+    cancelRequested = cancel;
+    for (RYXConnectionBase *connection : std::as_const(connections))
+        connection->setCancelRequested(cancel);
+}
+
 void RYXSysManager::registerConnection(RYXConnectionBase *connection)
 {
     connect(connection, &RYXConnectionBase::DebugMessage, this, &RYXSysManager::DebugMessage);

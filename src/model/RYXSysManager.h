@@ -35,7 +35,8 @@ public:
     const QList<RYXConnectionBase *> &getConnections() const { return connections; }
 
     bool isCancelRequested() const { return cancelRequested; }
-    void setCancelRequested(bool cancel) { cancelRequested = cancel; }
+    /// The progress dialog's Cancel: stops the operation each connection runs.
+    void setCancelRequested(bool cancel);
 
     /// Waits, with the event loop running, until \a connection is offline.
     void waitForOffline(RYXConnectionBase *connection);
