@@ -4,7 +4,7 @@ QString RYXCliOptions::usage()
 {
     return QStringLiteral(
         "usage: ryxcli upload --type eim (--tcp HOST[:PORT] | --serial DEVICE) --out FILE\n"
-        "       ryxcli download FILE (--tcp HOST[:PORT] | --serial DEVICE)\n"
+        "       ryxcli download FILE (--tcp HOST[:PORT] | --serial DEVICE) [--no-verify]\n"
         "       ryxcli verify FILE (--tcp HOST[:PORT] | --serial DEVICE)\n");
 }
 
@@ -70,6 +70,8 @@ bool RYXCliOptions::parse(const QStringList &arguments, QString &error)
         } else if (argument == QLatin1String("--out") && command == Command::Upload) {
             if (!takeValue(arguments, i, out, error))
                 return false;
+        } else if (argument == QLatin1String("--no-verify") && command == Command::Download) {
+            readBack = false;
         } else if (!argument.startsWith(QLatin1Char('-')) && command != Command::Upload && file.isEmpty()) {
             file = argument;
         } else {

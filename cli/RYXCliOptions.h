@@ -22,6 +22,7 @@ public:
     QString file;      // download, verify: the configuration file
     QString out;       // upload: where to save
     QString address;   // "host[:port]" or the serial device
+    bool readBack = true; // download: read back and compare what was written
     bool help = false;
 
 private:

@@ -2,6 +2,7 @@
 
 #include "app/RYXClassTable.h"
 #include "comm/RYXConnection.h"
+#include "comm/RYXTransferSettings.h"
 #include "comm/TransferContext.h"
 #include "comm/ZEMPRSPort.h"
 #include "comm/ZEMPTCPPort.h"
@@ -40,7 +41,7 @@ const ConnectFailure ConnectFailures[] = {
 };
 
 constexpr int FirstCode = TransferContext::CommunicationLost;
-constexpr int LastCode = TransferContext::RetryLimitExceeded;
+constexpr int LastCode = TransferContext::NotAsDownloaded;
 
 int codeOfLine(const QString &line)
 {
@@ -85,6 +86,7 @@ RYXCliRunner::~RYXCliRunner()
 int RYXCliRunner::run()
 {
     RYXClassTable::registerAll();
+    RYXTransferSettings::overrideVerifyDownloads(m_options.readBack);
     QString error;
     m_station = createStation(error);
     if (!m_station) {

@@ -4,8 +4,15 @@
 # their library group, the simulator's headers to ryxsimlib, and Qt headers
 # (<QtSerialPort/...>) to their Qt module.
 function(ryx_collect_libraries file support_dir out_var)
+  get_filename_component(file "${file}" REALPATH)
   set(libs ${${out_var}})
   get_filename_component(dir ${file} DIRECTORY)
+  # A changed include changes what the target links: configure again then.
+  get_property(watched GLOBAL PROPERTY RYX_WATCHED_SOURCES)
+  if(NOT file IN_LIST watched)
+    set_property(GLOBAL APPEND PROPERTY RYX_WATCHED_SOURCES ${file})
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${file})
+  endif()
   file(STRINGS ${file} qt_includes REGEX "^#include <Qt[A-Za-z]+/")
   foreach(line ${qt_includes})
     string(REGEX REPLACE "^#include <Qt([A-Za-z]+)/.*" "Qt6::\\1" module "${line}")

@@ -17,6 +17,13 @@ public:
         quint16 tunnel = 0; // 0: a request addressed to the head
     };
 
+    // A point of the head (tunnel 0) or behind a tunnel address.
+    struct PointAddress
+    {
+        quint16 tunnel = 0;
+        quint16 address = 0;
+    };
+
     enum class Action {
         Answer,  // process and answer normally
         Drop,    // process, but send no answer
@@ -35,6 +42,10 @@ public:
     void setSilentAfter(int n) { m_silentAfter = n; }
     const QVector<DeviceError> &deviceErrors() const { return m_deviceErrors; }
     void addDeviceError(const DeviceError &error) { m_deviceErrors.append(error); }
+    /// Writes to \a point are answered as done and forgotten, as by a
+    /// station that restarts before it stores them.
+    void addForgottenWrite(const PointAddress &point) { m_forgottenWrites.append(point); }
+    bool forgetsWrite(quint16 tunnel, quint16 address) const;
 
     /// What to do with request number \a request (1-based).
     Action actionFor(quint64 request) const;
@@ -44,6 +55,8 @@ public:
     /// Parses "CODE@ADDRESS" or "CODE@TUNNEL:ADDRESS"; numbers in decimal
     /// or with a 0x prefix; CODE 1 to 127.
     static bool parseDeviceError(const QString &text, DeviceError &out, QString *error);
+    /// Parses "ADDRESS" or "TUNNEL:ADDRESS".
+    static bool parsePointAddress(const QString &text, PointAddress &out, QString *error);
 
 private:
     int m_dropEvery = 0;
@@ -51,4 +64,5 @@ private:
     int m_delayMs = 0;
     int m_silentAfter = -1;
     QVector<DeviceError> m_deviceErrors;
+    QVector<PointAddress> m_forgottenWrites;
 };

@@ -43,6 +43,8 @@ const OptionRow OptionRows[] = {
     {"corrupt-every", "N", "Answer every Nth request with a wrong checksum."},
     {"device-error", "CODE@ADDRESS",
      "Answer requests to ADDRESS (or TUNNEL:ADDRESS) with device error CODE; repeatable."},
+    {"forget-write", "ADDRESS",
+     "Answer writes to ADDRESS (or TUNNEL:ADDRESS) as done and keep the old value; repeatable."},
     {"delay-ms", "D", "Wait D milliseconds before every answer."},
     {"silent-after", "N", "Answer the first N requests, then nothing."},
 };
@@ -90,6 +92,12 @@ bool parseFaults(const QCommandLineParser &parser, SimFaults &faults, QString &m
         if (!SimFaults::parseDeviceError(text, error, &message))
             return false;
         faults.addDeviceError(error);
+    }
+    for (const QString &text : parser.values(QStringLiteral("forget-write"))) {
+        SimFaults::PointAddress point;
+        if (!SimFaults::parsePointAddress(text, point, &message))
+            return false;
+        faults.addForgottenWrite(point);
     }
     return true;
 }

@@ -72,7 +72,9 @@ SimReply SimStation::handleRequest(const QByteArray &frame)
     // of it; any other request in between disarms it.
     const bool saveArmed = std::exchange(m_saveArmed, false);
     Answer answer;
-    if (!m_faults.deviceErrorFor(0, address, answer.error))
+    if (m_faults.deviceErrorFor(0, address, answer.error) || (write && m_faults.forgetsWrite(0, address)))
+        ; // the fault's answer: a device error, or a write answered and not kept
+    else
         answer = dispatch(write, address, request.data(), saveArmed);
     reply.frame = encode(address, answer);
     const bool saved = m_saves != savesBefore;
@@ -120,7 +122,10 @@ SimStation::Answer SimStation::tunnel(quint16 tunnelAddr, bool write, const QByt
     if (!write || !request.isValid())
         return Answer{ErrBadTunnelFrame, {}};
     Answer innerAnswer;
-    if (!m_faults.deviceErrorFor(tunnelAddr, request.address(), innerAnswer.error))
+    if (m_faults.deviceErrorFor(tunnelAddr, request.address(), innerAnswer.error)
+        || (request.isWrite() && m_faults.forgetsWrite(tunnelAddr, request.address())))
+        ; // the fault's answer
+    else
         innerAnswer = targetAccess(*target, request.isWrite(), request.address(), request.data());
     return Answer{0, encode(request.address(), innerAnswer)};
 }

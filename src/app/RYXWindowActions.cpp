@@ -1,6 +1,7 @@
 #include "app/RYXWindowActions.h"
 
 #include "app/RYXConfigWindow.h"
+#include "comm/RYXTransferSettings.h"
 #include "core/RYXImages.h"
 #include "core/StartupFlags.h"
 #include "devices/RYXClassRegistry.h"
@@ -268,6 +269,12 @@ void RYXWindowActions::createMenuBar(RYXConfigWindow *window)
     commsMenu->addActions({connectAction, disconnectAction, configureCommsAction});
     commsMenu->addSeparator();
     commsMenu->addActions({uploadAction, downloadAction, synchronizeAction});
+    commsMenu->addSeparator();
+    readBackAction = commsMenu->addAction(QStringLiteral("Read Back Downloads"));
+    readBackAction->setObjectName(QStringLiteral("read back downloads"));
+    readBackAction->setCheckable(true);
+    readBackAction->setChecked(RYXTransferSettings::verifyDownloads());
+    QObject::connect(readBackAction, &QAction::toggled, window, &RYXTransferSettings::setVerifyDownloads);
 
     helpMenu = bar->addMenu(tr("&Help"));
     helpMenu->addActions({helpAction, aboutAction, treeLegendAction});

@@ -46,6 +46,8 @@ public:
     QAction *helpAction = nullptr;
     QAction *aboutAction = nullptr;
     QAction *treeLegendAction = nullptr;
+    /// Checked: a download reads back what it wrote (a choice kept between runs).
+    QAction *readBackAction = nullptr;
 
     QMenu *fileMenu = nullptr;
     QMenu *newMenu = nullptr;

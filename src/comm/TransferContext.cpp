@@ -233,6 +233,7 @@ QString TransferContext::failureMessage(int code)
     case ModuleCountDiffers: return QStringLiteral("The number of modules does not match.");
     case ModuleTypesDiffer: return QStringLiteral("The type(s) of the module(s) does not match.");
     case RetryLimitExceeded: return QStringLiteral("Retry limit exceeded.");
+    case NotAsDownloaded: return QStringLiteral("The device does not hold what was downloaded.");
     default: return QStringLiteral("Undetermined failure (please report.)");
     }
 }

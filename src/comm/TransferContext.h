@@ -26,7 +26,8 @@ public:
         DifferentDevice = 4,
         ModuleCountDiffers = 5,
         ModuleTypesDiffer = 6,
-        RetryLimitExceeded = 7
+        RetryLimitExceeded = 7,
+        NotAsDownloaded = 8 // the device, read back, does not hold what was downloaded
     };
 
     /// A context for the points of \a object; the connection, the port and

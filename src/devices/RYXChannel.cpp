@@ -169,10 +169,16 @@ int RYXChannel::runDownload(TransferContext &context, bool topLevel)
             RYXInterfaceModule::runSaveStep(context, getName(), [this] { return commitDeviceData(); });
         // A channel that did not take its commit has not taken its data either.
         code = RYXInterfaceModule::resultOfStatus(commit());
+        if (code == 0)
+            code = topLevel ? RYXInterfaceModule::verifyDownload(context, this) : 0;
+        else
+            context.reportFailure(code, QStringLiteral("download failure!"));
+    } else {
+        context.reportFailure(code, QStringLiteral("download failure!"));
     }
     if (code != 0) {
         setStatus(InvalidateTree);
-        return context.reportFailure(code, QStringLiteral("download failure!"));
+        return code;
     }
     context.addProgressResult(QStringLiteral("SmallGreenLED"), getName() + QStringLiteral("...download success!"));
     setStatus(ConfigurationDownloaded);

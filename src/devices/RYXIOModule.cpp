@@ -405,14 +405,16 @@ int RYXIOModule::runDownload(TransferContext &context, bool topLevel)
             return context.reportFailure(code, failure);
         }
     }
-    const int overall = RYXInterfaceModule::runOnChildren(this, QStringLiteral("download"));
+    int overall = RYXInterfaceModule::runOnChildren(this, QStringLiteral("download"));
     if (topLevel && checkOperation(1) == 0)
         RYXInterfaceModule::runSaveStep(context, getName(), [this] { return commitDeviceData(); });
+    if (topLevel && overall == 0)
+        overall = RYXInterfaceModule::verifyDownload(context, this);
     if (overall == 0)
         context.addProgressResult(QStringLiteral("SmallGreenLED"), getName() + QStringLiteral(" download success!"));
     else
         context.addProgressResult(QStringLiteral("SmallRedLED"), getName() + QStringLiteral(" download failure!"));
-    setStatus(ConfigurationDownloaded);
+    setStatus(overall == TransferContext::NotAsDownloaded ? InvalidateTree : ConfigurationDownloaded);
     return overall;
 }
 

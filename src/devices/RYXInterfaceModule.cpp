@@ -2,15 +2,17 @@
 
 #include "comm/CVELException_ExcessiveRetries.h"
 #include "comm/RYXConnection.h"
+#include "comm/RYXTransferSettings.h"
 #include "comm/TransferContext.h"
 #include "comm/ZEMPPort.h"
 #include "comm/ZempTransaction.h"
 #include "core/RYXPrompter.h"
 #include "core/StartupFlags.h"
 #include "database/DataPoint.h"
+#include "devices/DeviceComparison.h"
+#include "devices/PointSpec.h"
 #include "devices/RYXChildCreator.h"
 #include "devices/RYXClassRegistry.h"
-#include "devices/PointSpec.h"
 #include "devices/RYXIOModule.h"
 
 #include <QtCore/QByteArray>
@@ -249,6 +251,24 @@ void RYXInterfaceModule::runSaveStep(TransferContext &context, const QString &na
     context.progressStep();
 }
 
+int RYXInterfaceModule::verifyDownload(TransferContext &context, RYXObject *object)
+{
+    if (!RYXTransferSettings::verifyDownloads())
+        return 0;
+    QList<DeviceComparison::Difference> differences;
+    const int code = DeviceComparison::compare(object, differences);
+    if (code != 0)
+        return context.reportFailure(code, QStringLiteral("download failure!"),
+                                     QStringLiteral("What was downloaded could not be read back."));
+    for (const DeviceComparison::Difference &difference : std::as_const(differences))
+        context.addProgressResult(QStringLiteral("SmallRedLED"), DeviceComparison::describe(difference));
+    if (!differences.isEmpty())
+        return context.reportFailure(TransferContext::NotAsDownloaded, QStringLiteral("download failure!"));
+    context.addProgressResult(QStringLiteral("SmallGreenLED"),
+                              object->getName() + QStringLiteral(" read back: the device holds what was downloaded."));
+    return 0;
+}
+
 int RYXInterfaceModule::resultOfStatus(int status)
 {
     if (status == 0)
@@ -350,11 +370,13 @@ int RYXInterfaceModule::runDownload(TransferContext &context, bool topLevel)
     if (code != 0)
         return context.reportFailure(code, QStringLiteral("download failed!"));
     context.addProgressResult(QStringLiteral("SmallGreenLED"), getName() + QStringLiteral(" download success!"));
-    const int overall = runOnChildren(this, QStringLiteral("download"));
+    int overall = runOnChildren(this, QStringLiteral("download"));
     if (topLevel && checkOperation(1) == 0 && overall != TransferContext::CommunicationLost)
         runSaveStep(context, getName(), [this] { return commitDeviceData(); });
+    if (topLevel && overall == 0)
+        overall = verifyDownload(context, this);
     addOverallResult(context, QStringLiteral("download"), overall);
-    setStatus(ConfigurationDownloaded);
+    setStatus(overall == TransferContext::NotAsDownloaded ? InvalidateTree : ConfigurationDownloaded);
     return overall;
 }
 

@@ -81,6 +81,12 @@ public:
     static void runSaveStep(TransferContext &context, const QString &name,
                             const std::function<int()> &commit);
 
+    /// The check that ends a top-level download: reads \a object back from
+    /// the device (unless the user turned that off) and lists every point it
+    /// does not hold as written. 0, or the failure reported (NotAsDownloaded
+    /// when the device holds something else).
+    static int verifyDownload(TransferContext &context, RYXObject *object);
+
     /// A transaction status as a transfer result code (time-out: lost communication).
     static int resultOfStatus(int status);
     /// Runs the upload or download of \a object alone: the counting pass, the

@@ -155,6 +155,36 @@ private Q_SLOTS:
         QCOMPARE(last, code == 0 ? QStringLiteral("ryxcli: success") : QStringLiteral("ryxcli: ") + message);
     }
 
+    void readBackAfterDownload_data()
+    {
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("last");
+        QTest::newRow("read back") << QStringList{} << 8 << "ryxcli: The device does not hold what was downloaded.";
+        QTest::newRow("--no-verify") << QStringList{"--no-verify"} << 0 << "ryxcli: success";
+    }
+
+    // A station that answers a write and keeps its old value does not hold
+    // the file: the download says so, unless told not to read back.
+    void readBackAfterDownload()
+    {
+        QFETCH(QStringList, extra);
+        QFETCH(int, code);
+        QFETCH(QString, last);
+        auto sim = startSim(QString());
+        QVERIFY(sim);
+        SimFaults faults = sim->station()->faults();
+        faults.addForgottenWrite({0, 0x0C});
+        sim->station()->setFaults(faults);
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("station.xml"));
+        QVERIFY(writeFile(name, "<EIM>\n <VALUE key=\"descriptor\" value=\"PUMP7\" />\n</EIM>\n"));
+        const CliRun run = runCli(QStringList{"download", name, "--tcp", address(*sim)} + extra);
+        QVERIFY2(run.exitCode == code, qPrintable(run.errors));
+        QCOMPARE(run.errors.trimmed().section(QLatin1Char('\n'), -1), last);
+        QCOMPARE(run.errors.contains(QLatin1String("EIM: descriptor is \"PUMP7\", the device holds \"EIM\"")), code != 0);
+    }
+
     void unreadableFileFails()
     {
         QTemporaryDir dir;

@@ -160,6 +160,8 @@ private Q_SLOTS:
         QCOMPARE(rig.operation(channel, "download"), 0);
         QCOMPARE(rig.results(), (QStringList{"Please be patient, saving data in interface module...",
                                              "Interface Module data saved successfully.",
+                                             "TIM Temperature Input (TI4) Module 1, Channel 4 read back: the device holds "
+                                             "what was downloaded.",
                                              "TIM Temperature Input (TI4) Module 1, Channel 4...download success!"}));
         QCOMPARE(rig.sim->station()->commitCount(1, 3), 1);
         QCOMPARE(rig.sim->station()->saveCount(), 1);

@@ -13,6 +13,7 @@
 #include "devices/RYXIOModule.h"
 #include "io/UndeterminedModuleObject.h"
 #include "model/RYXHeadlessReceiver.h"
+#include "model/RYXObjectFactory.h"
 #include "support/RunOnWorker.h"
 
 #include "SimCatalog.h"
@@ -28,12 +29,9 @@
 
 namespace rig {
 
-// The program's class table names the test modules after their module types.
-inline void installClasses()
-{
-    static const bool installed = (RYXClassTable::registerAll(), true);
-    Q_UNUSED(installed);
-}
+// Installs the program's class table (which names the test modules after
+// their module types) and the test classes' elements.
+inline void installClasses();
 
 // Called with the module and the operation each time a test module runs one.
 inline std::function<void(RYXIOModule *, const QString &)> &operationHook()
@@ -49,6 +47,7 @@ public:
     TestChannel(int number, int deviceType)
     {
         name = QStringLiteral("Test Channel");
+        xmlTag = QStringLiteral("TESTCHANNEL");
         typeCode = deviceType;
         setChannelNumber(number);
         InsertPoint(QStringLiteral("tag"), QString(), 0x107, ZEMP_TEXT, 24);
@@ -69,6 +68,7 @@ public:
     {
         installClasses();
         moduleType = code;
+        xmlTag = QStringLiteral("TESTMODULE_%1").arg(code);
         RYXInterfaceModule::moduleTypeName(code, name);
         RYXInterfaceModule::moduleTypeElement(code, family);
         notCurrentPixmap = QStringLiteral("SmallYellowLED");
@@ -101,6 +101,7 @@ public:
     TestStation()
     {
         name = QStringLiteral("Test Station");
+        xmlTag = QStringLiteral("TESTSTATION");
         typeCode = 28;
         InsertPoint(descriptorKey(), QString(), DataPoint::Attributes(7), 0x0C, 12, ZEMP_TEXT);
     }
@@ -118,6 +119,24 @@ public:
     void setTypeCode(int code) { typeCode = code; }
     bool prepareSucceeds = true;
 };
+
+// A download's read-back copies the tree through its configuration text,
+// so the test classes have elements too.
+inline void installClasses()
+{
+    static const bool installed = [] {
+        RYXClassTable::registerAll();
+        RYXObjectFactory::registerClass(QStringLiteral("TESTSTATION"), RYXObjectFactory::StationLevel,
+                                        [](int) { return new TestStation; });
+        for (int code : RYXInterfaceModule::moduleTypeCodes())
+            RYXObjectFactory::registerClass(QStringLiteral("TESTMODULE_%1").arg(code), RYXObjectFactory::ModuleLevel,
+                                            [code](int) { return new TestModule(code); });
+        RYXObjectFactory::registerClass(QStringLiteral("TESTCHANNEL"), RYXObjectFactory::ChannelLevel,
+                                        [](int number) { return new TestChannel(number, 0); });
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
 
 // Records the LEDs the tree would show.
 class RecordingReceiver : public RYXHeadlessReceiver

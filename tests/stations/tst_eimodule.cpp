@@ -1,6 +1,7 @@
 // The Ethernet interface module: module rules and menu, status texts, and
 // its device operations against the simulator over loopback TCP.
 #include "app/RYXClassTable.h"
+#include "comm/RYXTransferSettings.h"
 #include "core/RYXScriptedPrompter.h"
 #include "core/StartupFlags.h"
 #include "devices/RYXClassRegistry.h"
@@ -155,6 +156,35 @@ private Q_SLOTS:
         QVERIFY(!rig.station.isNotCurrent());
         QVERIFY(rig.hasResult(QStringLiteral("EIM Download Configuration Data success!")));
         QVERIFY(rig.hasResult(QStringLiteral("EIM Upload Configuration Data success!")));
+    }
+
+    void readBack_data()
+    {
+        QTest::addColumn<bool>("verify");
+        QTest::addColumn<int>("code");
+        QTest::newRow("read back") << true << int(TransferContext::NotAsDownloaded);
+        QTest::newRow("read-back turned off") << false << 0;
+    }
+
+    // The download reads back what it wrote: a station that answered a write
+    // and kept its old value fails it, naming the point and both values.
+    void readBack()
+    {
+        QFETCH(bool, verify);
+        QFETCH(int, code);
+        RYXTransferSettings::overrideVerifyDownloads(verify);
+        Rig rig;
+        QVERIFY(rig.ok);
+        SimFaults faults = rig.sim->station()->faults();
+        faults.addForgottenWrite({0, 0x214});
+        rig.sim->station()->setFaults(faults);
+        rig.station.setValue("serverlocation", "Pump house 3");
+        QCOMPARE(rig.operation("download"), code);
+        RYXTransferSettings::overrideVerifyDownloads(true);
+        QCOMPARE(rig.hasResult("EIM: serverlocation is \"Pump house 3\", the device holds \"\""), verify);
+        QCOMPARE(rig.hasResult("EIM download failure! The device does not hold what was downloaded."), verify);
+        QCOMPARE(rig.hasResult("EIM overall download success!"), !verify);
+        QCOMPARE(rig.hasResult("EIM read back: the device holds what was downloaded."), false);
     }
 
     // A core point the station refuses ends the download at the retry limit,

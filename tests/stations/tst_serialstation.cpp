@@ -1,3 +1,4 @@
+#include "app/RYXClassTable.h"
 #include "comm/RYXConnection.h"
 #include "comm/ZEMPRSPort.h"
 #include "core/RYXScriptedPrompter.h"
@@ -29,6 +30,8 @@ void tst_SerialStation::connectUploadDownloadOverPty()
 {
     RYXScriptedPrompter prompter;
     RYXPrompter::setInstance(&prompter);
+    // The read-back after the download makes its copy of the station by class.
+    RYXClassTable::registerAll();
     SimOptions options;
     options.ptyEnabled = true;
     options.baud = 57600;
