@@ -1,6 +1,7 @@
 #include "database/RYXDatabase.h"
 
 #include <QtCore/QDebug>
+#include <QtCore/QMutexLocker>
 
 namespace {
 
@@ -35,6 +36,7 @@ void RYXDatabase::store(const QString &key, const QString &value, quint16 pointN
 
 bool RYXDatabase::InsertPoint(const QString &key, int value, quint16 pointNumber, int type)
 {
+    QMutexLocker lock(&m_lock);
     if (rejectSizedType(type))
         return false;
     store(key, QString::number(value), pointNumber, type, 0, 0);
@@ -44,6 +46,7 @@ bool RYXDatabase::InsertPoint(const QString &key, int value, quint16 pointNumber
 bool RYXDatabase::InsertPoint(const QString &key, const QString &value, quint16 pointNumber,
                               int type, int size)
 {
+    QMutexLocker lock(&m_lock);
     if (isSizedType(type) && size == -1)
         return false;
     store(key, value, pointNumber, type, size, 0);
@@ -52,6 +55,7 @@ bool RYXDatabase::InsertPoint(const QString &key, const QString &value, quint16 
 
 bool RYXDatabase::SetUntracked(const QString &key)
 {
+    QMutexLocker lock(&m_lock);
     auto it = points.find(key);
     if (it == points.end())
         return false;
@@ -63,6 +67,7 @@ bool RYXDatabase::InsertPoint(const QString &key, const QString &value,
                               DataPoint::Attributes attributes, quint16 pointNumber, int size,
                               int type)
 {
+    QMutexLocker lock(&m_lock);
     if (!isSizedType(type)) {
         qDebug("RYXDatabase::InsertPoint - you may only specify a size for ZEMP_TEXT and ZEMP_BINARY!");
         return false;
@@ -74,6 +79,7 @@ bool RYXDatabase::InsertPoint(const QString &key, const QString &value,
 bool RYXDatabase::InsertPoint(const QString &key, int value, DataPoint::Attributes attributes,
                               quint16 pointNumber, int type)
 {
+    QMutexLocker lock(&m_lock);
     if (rejectSizedType(type))
         return false;
     store(key, QString::number(value), pointNumber, type, -1, attributes.toInt());
@@ -83,6 +89,7 @@ bool RYXDatabase::InsertPoint(const QString &key, int value, DataPoint::Attribut
 bool RYXDatabase::InsertPoint(const QString &key, const QString &value,
                               DataPoint::Attributes attributes, quint16 pointNumber, int type)
 {
+    QMutexLocker lock(&m_lock);
     if (rejectSizedType(type))
         return false;
     store(key, value, pointNumber, type, -1, attributes.toInt());
@@ -91,6 +98,7 @@ bool RYXDatabase::InsertPoint(const QString &key, const QString &value,
 
 bool RYXDatabase::SetValue(const QString &key, const QString &value, bool /*flag*/)
 {
+    QMutexLocker lock(&m_lock);
     auto it = points.find(key);
     if (it == points.end()) {
         qDebug("SetValue %s Failed", qUtf8Printable(key));
@@ -110,6 +118,7 @@ bool RYXDatabase::SetValue(const QString &key, const QString &value, bool /*flag
 
 bool RYXDatabase::GetValue(const QString &key, QString &value)
 {
+    QMutexLocker lock(&m_lock);
     auto it = points.constFind(key);
     if (it == points.constEnd()) {
         qDebug("GetValue %s Failed, this point is not in the database", qUtf8Printable(key));
@@ -121,6 +130,7 @@ bool RYXDatabase::GetValue(const QString &key, QString &value)
 
 bool RYXDatabase::GetDataPoint(const QString &key, DataPoint &point)
 {
+    QMutexLocker lock(&m_lock);
     auto it = points.constFind(key);
     if (it == points.constEnd()) {
         qDebug("GetDataPoint of %s not found", qUtf8Printable(key));
@@ -132,6 +142,7 @@ bool RYXDatabase::GetDataPoint(const QString &key, DataPoint &point)
 
 void RYXDatabase::MarkCurrent(const QString &key)
 {
+    QMutexLocker lock(&m_lock);
     if (key.isEmpty()) {
         for (auto it = points.begin(); it != points.end(); ++it)
             it->referenceValue = it->value;
@@ -143,6 +154,24 @@ void RYXDatabase::MarkCurrent(const QString &key)
         modifiedKeys.remove(key);
     }
     updateModified();
+}
+
+bool RYXDatabase::contains(const QString &key) const
+{
+    QMutexLocker lock(&m_lock);
+    return points.contains(key);
+}
+
+QMap<QString, DataPoint> RYXDatabase::allPoints() const
+{
+    QMutexLocker lock(&m_lock);
+    return points;
+}
+
+QStringList RYXDatabase::modifiedPointKeys() const
+{
+    QMutexLocker lock(&m_lock);
+    return modifiedKeys.keys();
 }
 
 void RYXDatabase::updateModified()

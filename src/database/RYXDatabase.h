@@ -3,10 +3,13 @@
 #include "database/VELDatabase.h"
 
 #include <QtCore/QMap>
+#include <QtCore/QMutex>
 #include <QtCore/QStringList>
 
 // The point table of one tree object, ordered by key (plain QString order,
-// which is also the order of the points in a configuration file).
+// which is also the order of the points in a configuration file). The
+// connection thread and the GUI thread both read and write it: every access
+// takes the table's lock, and reads hand out copies.
 class RYXDatabase : public VELDatabase
 {
 public:
@@ -30,17 +33,18 @@ public:
     bool GetDataPoint(const QString &key, DataPoint &point) override;
     void MarkCurrent(const QString &key) override;
 
-    bool contains(const QString &key) const { return points.contains(key); }
-    /// Every point, in key order.
-    const QMap<QString, DataPoint> &allPoints() const { return points; }
+    bool contains(const QString &key) const;
+    /// Every point, in key order (a copy).
+    QMap<QString, DataPoint> allPoints() const;
     /// Keys whose value differs from the reference value, in key order.
-    QStringList modifiedPointKeys() const { return modifiedKeys.keys(); }
+    QStringList modifiedPointKeys() const;
 
 private:
     void store(const QString &key, const QString &value, quint16 pointNumber, int type,
                int size, int attributes);
     void updateModified();
 
+    mutable QMutex m_lock;
     QMap<QString, DataPoint> points;
     QMap<QString, QString> modifiedKeys;
 };

@@ -4,6 +4,8 @@
 
 #include <QtCore/QString>
 
+#include <atomic>
+
 // The point database interface: named text values with typed conversions.
 // Values are always text: decimal numbers, "true"/"false", "%f" floats,
 // upper-case hex for binary points. The typed forms only convert; a text
@@ -67,5 +69,5 @@ public:
     bool isModified() const { return modified; }
 
 protected:
-    bool modified = false;
+    std::atomic<bool> modified { false };
 };

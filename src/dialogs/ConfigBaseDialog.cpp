@@ -356,6 +356,11 @@ void ConfigBaseDialog::storeFromSender(const QString &value)
         return;
     // The object's own refresh may replace this dialog.
     const QPointer<ConfigBaseDialog> self(this);
+    if (m_object->refuseChangeWhileTransferred(this)) {
+        if (self)
+            requestUpdate(); // shows the value the object still holds
+        return;
+    }
     m_object->setValue(control->objectName(), value, true);
     if (self)
         requestUpdate();

@@ -130,6 +130,10 @@ void RYXConfigurationText::import(RYXObject &target, const QString &text, const 
 
 void RYXConfigurationText::replace(RYXObject &target, RYXObject *parsed, const QString &prefix, bool postRefresh)
 {
+    if (target.refuseChangeWhileTransferred(nullptr)) {
+        delete parsed;
+        return;
+    }
     const bool accepted = RYXPrompter::warningYesNo(nullptr, QStringLiteral("RYXConfig"), ReplaceQuestion);
     if (accepted) {
         target.copyDataFrom(parsed);

@@ -1,6 +1,7 @@
 #include "model/RYXObject.h"
 
 #include "core/RYXImages.h"
+#include "core/RYXPrompter.h"
 #include "core/StartupFlags.h"
 #include "database/RYXDatabase.h"
 #include "model/events/addToEventBoxEvent.h"
@@ -200,7 +201,7 @@ bool RYXObject::copyDataFrom(RYXObject *source)
 {
     if (!database || !source || !source->database)
         return false;
-    const QMap<QString, DataPoint> &points = source->database->allPoints();
+    const QMap<QString, DataPoint> points = source->database->allPoints();
     for (auto it = points.cbegin(); it != points.cend(); ++it) {
         DataPoint own;
         if (!getDataPoint(it.key(), own))
@@ -366,16 +367,20 @@ void RYXObject::setStatus(int event)
     case SetConfigError:
         statusFlags |= ConfigError;
         break;
-    case RecomputeChildStatus:
-        statusFlags &= ~unsigned(ChildError | ChildNotCurrent);
+    case RecomputeChildStatus: {
+        unsigned childBits = 0;
         for (RYXObject *child : std::as_const(children)) {
             const unsigned flags = child->getStatusFlags();
             if (flags & (ConfigError | ChildError))
-                statusFlags |= ChildError;
+                childBits |= ChildError;
             if (flags & (NotCurrent | ChildNotCurrent))
-                statusFlags |= ChildNotCurrent;
+                childBits |= ChildNotCurrent;
         }
+        unsigned flags = statusFlags;
+        while (!statusFlags.compare_exchange_weak(flags, (flags & ~unsigned(ChildError | ChildNotCurrent)) | childBits))
+            ;
         break;
+    }
     default:
         break;
     }
@@ -384,7 +389,8 @@ void RYXObject::setStatus(int event)
 
 void RYXObject::refreshIndicator()
 {
-    if (statusFlags == shownStatusFlags || suppressIndicatorRefresh)
+    const unsigned flags = statusFlags;
+    if (flags == shownStatusFlags || suppressIndicatorRefresh)
         return;
     if (RYXObject *parentObject = getParentObject())
         parentObject->updateChildStatus();
@@ -394,10 +400,10 @@ void RYXObject::refreshIndicator()
     // A station root shows its connection state instead.
     if (!connection)
         QAsyncCustomEvent::post(receiver->eventTarget(),
-                                new setTreeItemPixEvent(this, getStatusPixmapName(statusFlags)));
+                                new setTreeItemPixEvent(this, getStatusPixmapName(flags)));
     if (isCurrentTreeItemOrUnknown())
         QAsyncCustomEvent::post(receiver->eventTarget(), new updateUIEnableStateEvent(this));
-    shownStatusFlags = statusFlags;
+    shownStatusFlags = flags;
 }
 
 // The tree may only be read on the GUI thread; elsewhere the main window
@@ -634,6 +640,32 @@ int RYXObject::executeOperation(const QString &op, bool topLevel)
     if (op == QLatin1String("synchronize"))
         return synchronize();
     return 0;
+}
+
+bool RYXObject::isBeingTransferred()
+{
+    RYXConnectionBase *link = nullptr;
+    RYXObject *target = nullptr;
+    if (!getConnection(this, link) || link->pendingOperation(&target).isEmpty() || !target)
+        return false;
+    const auto descends = [](RYXObject *object, RYXObject *ancestor) {
+        for (RYXObject *at = object; at; at = at->getParentObject()) {
+            if (at == ancestor)
+                return true;
+        }
+        return false;
+    };
+    return descends(this, target) || descends(target, this);
+}
+
+bool RYXObject::refuseChangeWhileTransferred(QWidget *parent)
+{
+    if (!isBeingTransferred())
+        return false;
+    RYXPrompter::information(parent, QStringLiteral("RYX Config"),
+                             getName() + QStringLiteral(" is being transferred to or from the device. The change "
+                                                        "was not made; make it again when the transfer has ended."));
+    return true;
 }
 
 bool RYXObject::requestOperation(const QString &op)

@@ -9,6 +9,7 @@
 #include <QtCore/QString>
 #include <QtGui/QPixmap>
 
+#include <atomic>
 #include <memory>
 
 class QAsyncCustomEvent;
@@ -218,6 +219,13 @@ public:
     virtual int executeOperation(const QString &op, bool topLevel = true);
     /// Hands \a op on this object to the station's connection thread.
     virtual bool requestOperation(const QString &op);
+    /// True while the station's connection runs (or is about to run) an
+    /// operation on this object, one above it or one below it: its values
+    /// may be moving to or from the device, so the user may not change them.
+    bool isBeingTransferred();
+    /// When isBeingTransferred(), tells the user over \a parent that the
+    /// change was not made and returns true.
+    bool refuseChangeWhileTransferred(QWidget *parent);
     virtual int upload(bool topLevel) { Q_UNUSED(topLevel); return -1; }
     virtual int uploadPoints(TransferContext &context) { Q_UNUSED(context); return 0; }
     virtual bool processUploadedData();
@@ -344,7 +352,10 @@ protected:
     // Fields, in the order of their meaning; subclasses set them in their
     // constructors.
     RYXDatabase *database;
-    bool modifiedWhileOnline = false;
+    // The connection thread and the GUI thread both change the status: each
+    // change of bits is one atomic operation, so that no bit set by one
+    // thread is lost to the other.
+    std::atomic<bool> modifiedWhileOnline { false };
     RYXListViewItem *treeItem = nullptr;
     QString eventPixmap;
     QString currentPixmap;
@@ -362,11 +373,11 @@ protected:
     QString family;
     int moduleType = -1;
     int typeCode = -1;
-    unsigned statusFlags = 0;
-    unsigned shownStatusFlags = ~0u;
+    std::atomic<unsigned> statusFlags { 0 };
+    std::atomic<unsigned> shownStatusFlags { ~0u };
     RYXConnectionBase *connection = nullptr;
     QList<RYXObject *> children;
-    bool suppressIndicatorRefresh = false;
+    std::atomic<bool> suppressIndicatorRefresh { false };
     bool showInTree = true;
     bool deletable = true;
     bool showDataStatus = true;

@@ -27,7 +27,7 @@ void VELXmlWriter::writeStartTag(QTextStream &stream, int indent, const QString 
 void VELXmlWriter::writeValues(QTextStream &stream, int indent, const RYXDatabase &database)
 {
     const QString blanks(indent, QLatin1Char(' '));
-    const QMap<QString, DataPoint> &points = database.allPoints();
+    const QMap<QString, DataPoint> points = database.allPoints();
     for (auto it = points.cbegin(); it != points.cend(); ++it) {
         if (it->hasAttribute(DataPoint::NotSaved))
             continue;

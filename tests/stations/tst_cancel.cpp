@@ -1,76 +1,14 @@
 // Cancel on the progress dialog, against a slowed simulator: it stops the
 // operation that runs at its next transaction and says so, and nothing
 // after it; a connection that goes away stops transferring.
-#include "comm/RYXConnection.h"
-#include "comm/ZEMPTCPPort.h"
 #include "core/RYXScriptedPrompter.h"
-#include "model/RYXHeadlessReceiver.h"
-#include "model/RYXSysManager.h"
-#include "stations/EIModuleObject.h"
 
-#include "SimStation.h"
-#include "SimThread.h"
-
-#include <QtTest/QtTest>
-
-#include <memory>
+#include "ManagedStation.h"
 
 namespace {
 
-// Presses Cancel, as the main window does, once a progress title appears.
-class CancellingReceiver : public RYXHeadlessReceiver
-{
-public:
-    void setProgressTitle(const QString &text) override
-    {
-        titles << text;
-        if (manager && text == cancelOn)
-            manager->setCancelRequested(true);
-        RYXHeadlessReceiver::setProgressTitle(text);
-    }
-    RYXSysManager *manager = nullptr;
-    QString cancelOn;
-    QStringList titles;
-};
-
 const char Interrupted[] =
     "Synhronization interrupted, Serial Number, Firmware Version and Process data may be invalid.";
-
-// An Ethernet station of the system manager, connected over loopback TCP
-// to a simulator that takes 60 ms over each answer.
-struct Link
-{
-    Link() : sim(options())
-    {
-        ok = sim.startServing();
-        receiver.manager = &manager;
-        manager.addDevice(station);
-        connection = qobject_cast<RYXConnection *>(station->getOwnConnection());
-        const QString address = QStringLiteral("127.0.0.1:%1").arg(sim.httpPort());
-        auto *port = new ZEMPTCPPort(address);
-        port->setEventReceiver(&receiver);
-        port->setTimeout(3000);
-        connection->setComPortNumber(0);
-        connection->setIpAddress(address);
-        connection->setPort(port);
-    }
-    static SimOptions options()
-    {
-        SimOptions options;
-        options.httpEnabled = true;
-        options.faults.setDelayMs(60);
-        return options;
-    }
-    bool hasResult(const QString &text) const { return receiver.progressResults().contains(text); }
-    quint64 requests() const { return sim.station()->requestCount(); }
-
-    SimThread sim;
-    CancellingReceiver receiver;
-    RYXSysManager manager{&receiver, nullptr};
-    EIModuleObject *station = new EIModuleObject;
-    RYXConnection *connection = nullptr;
-    bool ok = false;
-};
 
 } // namespace
 
@@ -105,7 +43,7 @@ private Q_SLOTS:
         QFETCH(QString, title);
         QFETCH(QStringList, lines);
         QFETCH(QString, neverLine);
-        Link link;
+        ManagedStation link(60);
         QVERIFY(link.ok);
         if (operation.isEmpty())
             link.receiver.cancelOn = title;
@@ -132,10 +70,9 @@ private Q_SLOTS:
     // Taking a station away in the middle of a download stops its traffic.
     void connectionGoingAwayStopsTransferring()
     {
-        Link link;
+        ManagedStation link(60);
         QVERIFY(link.ok);
-        link.connection->connectSlot(false);
-        QTRY_VERIFY_WITH_TIMEOUT(link.hasResult("Connection was succesful."), 10000);
+        QVERIFY(link.connectStation());
         link.station->requestOperation(QStringLiteral("download"));
         QTRY_VERIFY_WITH_TIMEOUT(link.receiver.titles.contains("Downloading EIM"), 10000);
         link.manager.removeConnection(link.connection);
@@ -150,7 +87,7 @@ private Q_SLOTS:
     // (the worker would wake for it again and again).
     void disconnectWhileOfflineIsDone()
     {
-        Link link;
+        ManagedStation link(60);
         QVERIFY(link.ok);
         link.connection->requestDisconnect();
         QTRY_VERIFY(!link.connection->isDisconnectRequested());
