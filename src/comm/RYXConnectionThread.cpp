@@ -164,6 +164,7 @@ bool RYXConnectionThread::attemptConnect(TransferContext &context)
             break;
         if (code == TransferContext::CommunicationLost) {
             context.addProgressResult(RedLED, QStringLiteral("Failure: Timeout"));
+            context.addFailureCause();
             const int answer = askRetry();
             if (answer == 1)
                 continue;
@@ -181,6 +182,7 @@ bool RYXConnectionThread::attemptConnect(TransferContext &context)
     station->setOnline(true);
     if (station->executeOperation(QStringLiteral("synchronize"), true) == TransferContext::GenericFailure) {
         context.addProgressResult(RedLED, QStringLiteral("Connection with device failed during Synhronization."));
+        context.addFailureCause();
         showMessage(QStringLiteral("Connect failed because:\n\nCommunications were lost during Synchronization.\n\n"
                                    "You must reconnect once the problem is resolved."));
         m_connection->requestDisconnect();
@@ -243,6 +245,7 @@ void RYXConnectionThread::verifyAfterFailure()
         return;
     }
     context.addProgressResult(RedLED, QStringLiteral("Communication with the device has failed."));
+    context.addFailureCause();
     showMessage(QStringLiteral("Disconnecting because:\n\nCommunication with the device has failed.\n\n"
                                "You must reconnect once the problem is resolved."));
     m_connection->requestDisconnect();

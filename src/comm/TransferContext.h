@@ -53,8 +53,13 @@ public:
 
     int verifyDeviceType(int expected);
     int verifyType(int expected, bool module);
-    /// Shows the failure of \a code (or \a detail) as a red result line.
+    /// Shows the failure of \a code (or \a detail) as a red result line,
+    /// and under it the cause when the last transaction failed (not for a
+    /// missing device, whose message is the device's own answer).
     int reportFailure(int code, const QString &context, const QString &detail = QString());
+    /// A red "Cause: ..." result line when the port's last transaction
+    /// failed: its cause, point and address.
+    void addFailureCause();
     static QString failureMessage(int code);
 
     /// An inactive context skips (and counts) every transfer: the counting pass.

@@ -178,7 +178,7 @@ void ZEMPTCPPort::closedSlot()
     if (result == ReplyIncomplete)
         return;
     if (result == ReplyMalformed) {
-        processZEMPError(ZEMP_ERR_CHECKSUM);
+        failWith(ZEMP_ERR_CHECKSUM, QStringLiteral("malformed reply"));
         return;
     }
     processBytesSlot(reinterpret_cast<BYTE *>(frame.data()), int(frame.size()));
@@ -193,11 +193,11 @@ void ZEMPTCPPort::errorSlot(int error)
     // instead of after the full time-out (three attempts would take 90 s).
     case QAbstractSocket::ConnectionRefusedError:
         debugLine(QStringLiteral("ZEMP/TCP - QSocket: Error, Connection Refused"));
-        processZEMPError(ZEMP_ERR_TIMEOUT);
+        failWith(ZEMP_ERR_TIMEOUT, QStringLiteral("connection refused"));
         return;
     case QAbstractSocket::HostNotFoundError:
         debugLine(QStringLiteral("ZEMP/TCP - QSocket: Error, Host Not Found"));
-        processZEMPError(ZEMP_ERR_TIMEOUT);
+        failWith(ZEMP_ERR_TIMEOUT, QStringLiteral("host not found"));
         return;
     case QAbstractSocket::NetworkError:
         debugLine(QStringLiteral("ZEMP/TCP - QSocket: Error, Socket Read Failed"));
