@@ -28,6 +28,8 @@ public:
         ModuleTypesDiffer = 6,
         RetryLimitExceeded = 7
     };
+    /// Attempts per point transfer, and connect attempts without a verdict.
+    static constexpr int Attempts = 3;
 
     /// A context for the points of \a object; the connection, the port and
     /// the tunnel address are asked from the object.
@@ -84,7 +86,7 @@ private:
 
     bool m_showSteps;
     int m_step = 0;
-    int m_attempts = 3;
+    int m_attempts = Attempts;
     bool m_active = true;
     int m_skipped = 0;
     unsigned short m_tunnel = 0;
