@@ -3,9 +3,11 @@
 QString RYXCliOptions::usage()
 {
     return QStringLiteral(
-        "usage: ryxcli upload --type eim (--tcp HOST[:PORT] | --serial DEVICE) --out FILE\n"
-        "       ryxcli download FILE (--tcp HOST[:PORT] | --serial DEVICE) [--no-verify]\n"
-        "       ryxcli verify FILE (--tcp HOST[:PORT] | --serial DEVICE)\n");
+        "usage: ryxcli upload --type eim (--tcp HOST[:PORT] | --serial DEVICE) [--timeout SECONDS] --out FILE\n"
+        "       ryxcli download FILE (--tcp HOST[:PORT] | --serial DEVICE) [--timeout SECONDS] [--no-verify]\n"
+        "       ryxcli verify FILE (--tcp HOST[:PORT] | --serial DEVICE) [--timeout SECONDS]\n"
+        "--timeout: how long to wait for each reply (default 30 over TCP/IP, 2 over a serial line)\n"
+        "--no-verify: do not read back what a download wrote\n");
 }
 
 bool RYXCliOptions::takeValue(const QStringList &arguments, int &index, QString &value, QString &error)
@@ -32,6 +34,21 @@ bool RYXCliOptions::setTransport(Transport chosen, const QString &value, QString
     transport = chosen;
     address = value;
     return true;
+}
+
+bool RYXCliOptions::setTimeout(const QString &seconds, QString &error)
+{
+    bool ok = false;
+    const double value = seconds.toDouble(&ok);
+    // NaN fails both comparisons.
+    if (ok && value > 0 && value <= MaxTimeoutSeconds && qRound(value * 1000) > 0) {
+        timeoutMs = qRound(value * 1000);
+        return true;
+    }
+    error = QStringLiteral("--timeout needs a number of seconds above 0 and at most %1, not \"%2\"")
+                .arg(MaxTimeoutSeconds)
+                .arg(seconds);
+    return false;
 }
 
 bool RYXCliOptions::parse(const QStringList &arguments, QString &error)
@@ -63,6 +80,9 @@ bool RYXCliOptions::parse(const QStringList &arguments, QString &error)
             if (!takeValue(arguments, i, value, error)
                 || !setTransport(argument == QLatin1String("--tcp") ? Transport::Tcp : Transport::Serial,
                                  value, error))
+                return false;
+        } else if (argument == QLatin1String("--timeout")) {
+            if (!takeValue(arguments, i, m_timeoutText, error) || !setTimeout(m_timeoutText, error))
                 return false;
         } else if (argument == QLatin1String("--type") && command == Command::Upload) {
             if (!takeValue(arguments, i, type, error))

@@ -4,7 +4,8 @@
 #include <QtCore/QStringList>
 
 // The command line of ryxcli: one command, the station (a type or a
-// configuration file), one transport and, for an upload, the output file.
+// configuration file), one transport, optionally the reply time-out and,
+// for an upload, the output file.
 class RYXCliOptions
 {
 public:
@@ -22,10 +23,17 @@ public:
     QString file;      // download, verify: the configuration file
     QString out;       // upload: where to save
     QString address;   // "host[:port]" or the serial device
+    int timeoutMs = 0; // --timeout; 0: the transport's default
     bool readBack = true; // download: read back and compare what was written
     bool help = false;
+
+    /// The longest --timeout taken, in seconds.
+    static constexpr int MaxTimeoutSeconds = 3600;
 
 private:
     bool takeValue(const QStringList &arguments, int &index, QString &value, QString &error);
     bool setTransport(Transport transport, const QString &address, QString &error);
+    bool setTimeout(const QString &seconds, QString &error);
+
+    QString m_timeoutText; // as typed, so that a second --timeout is refused
 };

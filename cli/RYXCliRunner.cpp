@@ -158,14 +158,18 @@ bool RYXCliRunner::attachPort(QString &error)
                     .arg(m_station->getName(), tcp ? QStringLiteral("TCP/IP") : QStringLiteral("a serial line"));
         return false;
     }
+    ZEMPPort *port = nullptr;
     if (tcp) {
         m_connection->setIpAddress(m_options.address);
-        m_connection->setPort(new ZEMPTCPPort(m_options.address));
+        port = new ZEMPTCPPort(m_options.address);
     } else {
-        auto *port = new ZEMPRSPort;
-        port->setDevicePath(m_options.address);
-        m_connection->setPort(port);
+        auto *serial = new ZEMPRSPort;
+        serial->setDevicePath(m_options.address);
+        port = serial;
     }
+    if (m_options.timeoutMs > 0)
+        port->setTimeout(m_options.timeoutMs);
+    m_connection->setPort(port);
     return true;
 }
 
@@ -179,10 +183,25 @@ int RYXCliRunner::connectStation(bool uploadAfterConnect)
     waitUntil([this] {
         return m_connected || (m_connection->isOffline() && !m_connection->isConnectRequested());
     });
+    // A failure reported on the way counts even when the connect succeeded.
     if (m_connected && m_connection->state() == RYXConnection::Online)
-        return 0;
+        return codeFromResults(0);
+    return connectFailureCode();
+}
+
+int RYXCliRunner::connectFailureCode() const
+{
     const int code = codeFromResults(0);
-    return code > 1 ? code : TransferContext::CommunicationLost;
+    if (code > Failure)
+        return code;
+    // A line without a code of its own ("failed during Synhronization"):
+    // the station's last transaction tells a time-out or a missing device
+    // from any other failure.
+    const int status = m_connection->getPort()->lastFailure().status;
+    const int fromStatus = RYXInterfaceModule::resultOfStatus(status);
+    if (fromStatus > Failure)
+        return fromStatus;
+    return code == Failure ? Failure : int(TransferContext::CommunicationLost);
 }
 
 int RYXCliRunner::runOperation(const QString &operation)

@@ -35,6 +35,7 @@ private:
     bool attachPort(QString &error);
     /// Connects; returns 0 once online, otherwise the reason's code.
     int connectStation(bool uploadAfterConnect);
+    int connectFailureCode() const;
     /// Runs \a operation on the online station and waits for its end.
     int runOperation(const QString &operation);
     void disconnectStation();

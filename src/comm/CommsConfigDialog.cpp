@@ -111,3 +111,15 @@ QString CommsConfigDialog::chosenIPAddress() const
 {
     return m_ui->IPComboBox->currentText().trimmed();
 }
+
+void CommsConfigDialog::setReplyTimeouts(int serialMs, int tcpMs)
+{
+    m_ui->RSTimeoutSpinBox->setValue(serialMs / 1000.0);
+    m_ui->TCPTimeoutSpinBox->setValue(tcpMs / 1000.0);
+}
+
+int CommsConfigDialog::replyTimeout(bool tcp) const
+{
+    const QDoubleSpinBox *box = tcp ? m_ui->TCPTimeoutSpinBox : m_ui->RSTimeoutSpinBox;
+    return qRound(box->value() * 1000.0);
+}

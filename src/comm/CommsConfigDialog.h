@@ -11,7 +11,8 @@ class CommsConfigForm;
 
 // Asks how to reach a station: a serial port ("COM 1" to "COM 4", or any
 // other port number or device path under "Other") or a TCP/IP address
-// ("host" or "host:port") picked from the recent addresses or typed.
+// ("host" or "host:port") picked from the recent addresses or typed, each
+// with how long to wait for the station's reply.
 class CommsConfigDialog : public QDialog
 {
     Q_OBJECT
@@ -31,6 +32,8 @@ public:
     /// \a tcpOnly hides the physical selection and RS 232.
     void presentTCPIP(const QString &address, bool tcpOnly);
     void setRecentAddresses(const QStringList &addresses);
+    /// Shows the reply time-outs of RS 232 and TCP/IP, in milliseconds.
+    void setReplyTimeouts(int serialMs, int tcpMs);
 
     /// 0 for TCP/IP, -1 when nothing usable is chosen, otherwise the COM port
     /// number (DevicePathPort for a device path under "Other").
@@ -38,6 +41,8 @@ public:
     /// The device path typed under "Other"; empty when a number was typed.
     QString chosenDevicePath() const;
     QString chosenIPAddress() const;
+    /// The reply time-out given for TCP/IP or for RS 232, in milliseconds.
+    int replyTimeout(bool tcp) const;
 
 public Q_SLOTS:
     void RSClickedSlot();

@@ -17,6 +17,8 @@ namespace {
 const QString CommPortKey = QStringLiteral("/Comm Port");
 const QString RecentGroup = QStringLiteral("/RecentIPs");
 const QString RecentPrefix = QStringLiteral("IP");
+const QString SerialTimeoutKey = QStringLiteral("/ReplyTimeout/RS232");
+const QString TcpTimeoutKey = QStringLiteral("/ReplyTimeout/TCPIP");
 
 CommsSetup::DialogHook &dialogHook()
 {
@@ -84,6 +86,20 @@ QStringList CommsSetup::withRecentAddress(QStringList addresses, const QString &
     return addresses;
 }
 
+int CommsSetup::readReplyTimeout(bool tcp)
+{
+    bool ok = false;
+    const int stored = settings().value(tcp ? TcpTimeoutKey : SerialTimeoutKey).toInt(&ok);
+    if (ok && stored > 0)
+        return stored;
+    return tcp ? ZEMPTCPPort::DefaultTimeoutMs : ZEMPPort::DefaultTimeoutMs;
+}
+
+void CommsSetup::writeReplyTimeout(bool tcp, int milliseconds)
+{
+    settings().setValue(tcp ? TcpTimeoutKey : SerialTimeoutKey, milliseconds);
+}
+
 void CommsSetup::present(CommsConfigDialog &dialog) const
 {
     // The station's own choice first, then the last port that opened.
@@ -110,6 +126,7 @@ bool CommsSetup::run()
     CommsConfigDialog dialog;
     dialog.setModal(true);
     dialog.setRecentAddresses(readRecentAddresses());
+    dialog.setReplyTimeouts(readReplyTimeout(false), readReplyTimeout(true));
     present(dialog);
     const int result = dialogHook() ? dialogHook()(dialog) : dialog.exec();
     if (result != QDialog::Accepted)
@@ -118,15 +135,18 @@ bool CommsSetup::run()
     const int comPort = dialog.chosenComPort();
     if (comPort < 0)
         return false;
+    const bool tcp = comPort == 0;
+    const int timeout = dialog.replyTimeout(tcp);
+    writeReplyTimeout(tcp, timeout);
     if (ZEMPPort *old = m_connection->getPort())
         old->closePort();
     m_connection->setPort(nullptr);
-    if (comPort == 0)
-        return createTcpPort(dialog.chosenIPAddress());
-    return createSerialPort(comPort, dialog.chosenDevicePath());
+    if (tcp)
+        return createTcpPort(dialog.chosenIPAddress(), timeout);
+    return createSerialPort(comPort, dialog.chosenDevicePath(), timeout);
 }
 
-bool CommsSetup::createTcpPort(const QString &typed)
+bool CommsSetup::createTcpPort(const QString &typed, int timeoutMs)
 {
     const QString address = typed.isEmpty() ? QString::fromLatin1(DefaultStationAddress) : typed;
     QString host;
@@ -141,16 +161,18 @@ bool CommsSetup::createTcpPort(const QString &typed)
     m_connection->setComPortNumber(0);
     m_connection->setIpAddress(address);
     auto *tcp = new ZEMPTCPPort(address, StationTcpPort);
+    tcp->setTimeout(timeoutMs);
     QObject::connect(tcp, &ZEMPTCPPort::ZempDebug, m_connection, &RYXConnection::DebugMessage);
     tcp->setEventReceiver(m_connection->getEventReceiver());
     m_connection->setPort(tcp);
     return true;
 }
 
-bool CommsSetup::createSerialPort(int comPort, const QString &devicePath)
+bool CommsSetup::createSerialPort(int comPort, const QString &devicePath, int timeoutMs)
 {
     m_connection->setComPortNumber(comPort);
     auto *serial = new ZEMPRSPort;
+    serial->setTimeout(timeoutMs);
     if (devicePath.isEmpty()) {
         m_station->setComPort(comPort);
         serial->setComPort(comPort);

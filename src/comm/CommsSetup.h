@@ -12,7 +12,8 @@ class RYXObject;
 // The communication set-up of one connection: asks the user in
 // CommsConfigDialog how to reach the station, creates the matching port
 // and remembers the choice in the settings ("/Comm Port", the recent
-// addresses under "/RecentIPs"). Runs on the GUI thread while offline.
+// addresses under "/RecentIPs", the reply time-out of each transport under
+// "/ReplyTimeout"). Runs on the GUI thread while offline.
 class CommsSetup
 {
 public:
@@ -41,10 +42,15 @@ public:
     /// \a addresses with \a address moved (or added) to the front.
     static QStringList withRecentAddress(QStringList addresses, const QString &address);
 
+    /// The reply time-out stored for TCP/IP or RS 232, in milliseconds; the
+    /// transport's own default when none is stored.
+    static int readReplyTimeout(bool tcp);
+    static void writeReplyTimeout(bool tcp, int milliseconds);
+
 private:
     void present(CommsConfigDialog &dialog) const;
-    bool createTcpPort(const QString &typed);
-    bool createSerialPort(int comPort, const QString &devicePath);
+    bool createTcpPort(const QString &typed, int timeoutMs);
+    bool createSerialPort(int comPort, const QString &devicePath, int timeoutMs);
 
     RYXConnection *m_connection;
     RYXObject *m_station;

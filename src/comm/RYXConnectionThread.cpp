@@ -62,6 +62,15 @@ const Failure *failureOf(int code)
     return nullptr;
 }
 
+// What a connect attempt decides: success, no answer, or a device that is
+// not the one in the tree. Anything else is a station that answered badly.
+bool isVerdict(int code)
+{
+    const Failure *failure = failureOf(code);
+    return code == TransferContext::Success || code == TransferContext::CommunicationLost
+           || (failure && failure->connectText);
+}
+
 } // namespace
 
 RYXConnectionThread::RYXConnectionThread(RYXConnection *connection)
@@ -100,6 +109,9 @@ void RYXConnectionThread::pass()
 
     m_connection->serviceRequests();
     m_seekPause = false;
+    // A new connect request starts its attempts afresh.
+    if (m_connection->state() != RYXConnection::Seeking)
+        m_attemptsWithoutVerdict = 0;
     // Shows "seeking" before the connect sequence, which may take long.
     if (m_connection->takeUiUpdate())
         refreshTreeItem();
@@ -163,18 +175,22 @@ bool RYXConnectionThread::attemptConnect(TransferContext &context)
     if (!station)
         return false;
     for (;;) {
-        const int code = station->executeOperation(QStringLiteral("connect"), true);
+        int code = station->executeOperation(QStringLiteral("connect"), true);
+        if (!isVerdict(code)) {
+            // A station that answers badly is tried again after a pause;
+            // once the attempts are used up it counts as not answering.
+            if (++m_attemptsWithoutVerdict < TransferContext::Attempts) {
+                m_seekPause = true;
+                return false;
+            }
+            code = TransferContext::CommunicationLost;
+        }
+        m_attemptsWithoutVerdict = 0;
         if (code == TransferContext::Success)
             break;
         if (code == TransferContext::CommunicationLost) {
-            context.addProgressResult(RedLED, QStringLiteral("Failure: Timeout"));
-            const int answer = askRetry();
-            if (answer == 1)
+            if (askAfterTimeout(context))
                 continue;
-            if (answer == 0)
-                m_connection->requestDisconnect();
-            else
-                m_seekPause = true;
             return false;
         }
         reportConnectFailure(context, code);
@@ -185,6 +201,7 @@ bool RYXConnectionThread::attemptConnect(TransferContext &context)
     station->setOnline(true);
     if (station->executeOperation(QStringLiteral("synchronize"), true) == TransferContext::GenericFailure) {
         context.addProgressResult(RedLED, QStringLiteral("Connection with device failed during Synhronization."));
+        context.addFailureCause();
         showMessage(QStringLiteral("Connect failed because:\n\nCommunications were lost during Synchronization.\n\n"
                                    "You must reconnect once the problem is resolved."));
         m_connection->requestDisconnect();
@@ -195,14 +212,23 @@ bool RYXConnectionThread::attemptConnect(TransferContext &context)
     return true;
 }
 
+bool RYXConnectionThread::askAfterTimeout(TransferContext &context)
+{
+    context.addProgressResult(RedLED, QStringLiteral("Failure: Timeout"));
+    context.addFailureCause();
+    const int answer = askRetry();
+    if (answer == 1)
+        return true;
+    if (answer == 0)
+        m_connection->requestDisconnect();
+    else
+        m_seekPause = true;
+    return false;
+}
+
 void RYXConnectionThread::reportConnectFailure(TransferContext &context, int code)
 {
     const Failure *failure = failureOf(code);
-    if (!failure || !failure->connectText) {
-        // No verdict: the next pass tries again.
-        m_seekPause = true;
-        return;
-    }
     context.addProgressResult(RedLED, QLatin1String(failure->resultLine));
     showMessage(QLatin1String(failure->connectText));
     m_connection->requestDisconnect();
@@ -277,6 +303,7 @@ void RYXConnectionThread::verifyAfterFailure()
         return;
     }
     context.addProgressResult(RedLED, QStringLiteral("Communication with the device has failed."));
+    context.addFailureCause();
     showMessage(QStringLiteral("Disconnecting because:\n\nCommunication with the device has failed.\n\n"
                                "You must reconnect once the problem is resolved."));
     m_connection->requestDisconnect();

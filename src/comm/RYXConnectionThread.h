@@ -24,8 +24,11 @@ public:
     /// How long an online pass without requests waits before the next
     /// monitoring step; the station decides itself whether that step reads.
     static constexpr int IdleIntervalMs = 50;
-    /// The pause between connect attempts that ended without a verdict.
-    static constexpr int SeekRetryMs = 500;
+    /// The pause between connect attempts that ended without a verdict. A
+    /// station that answers badly gets TransferContext::Attempts attempts,
+    /// spread over at least twice this pause, before the connect ends as a
+    /// time-out.
+    static constexpr int SeekRetryMs = 700;
 
 protected:
     void run() override;
@@ -35,6 +38,8 @@ private:
     void connectSequence();
     /// One attempt of the connect sequence; false to keep seeking.
     bool attemptConnect(TransferContext &context);
+    /// "Failure: Timeout", its cause and the retry question: true to try again.
+    bool askAfterTimeout(TransferContext &context);
     void reportConnectFailure(TransferContext &context, int code);
     /// Runs a device operation; a transfer failure escaping it counts as a
     /// generic failure, a cancel as success.
@@ -54,4 +59,5 @@ private:
 
     RYXConnection *m_connection;
     bool m_seekPause = false; // the last connect attempt gave no verdict
+    int m_attemptsWithoutVerdict = 0; // of the current connect request
 };

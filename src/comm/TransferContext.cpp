@@ -166,6 +166,7 @@ int TransferContext::readPointOnce(const QString &name, bool retry)
         return GenericFailure;
     ZempTransaction t(ZEMP_READ, point.pointNumber);
     t.tunnelAddress = m_tunnel;
+    t.point = name;
     const int status = m_port->execute(t);
     if (status != 0) {
         checkCancel();
@@ -196,6 +197,7 @@ int TransferContext::writePointOnce(const QString &name, bool retry)
     ZempTransaction t(ZEMP_WRITE, point.pointNumber,
                       reinterpret_cast<const BYTE *>(bytes.constData()), int(bytes.size()));
     t.tunnelAddress = m_tunnel;
+    t.point = name;
     const int status = m_port->execute(t);
     if (status != 0)
         checkCancel();
@@ -241,7 +243,19 @@ QString TransferContext::failureMessage(int code)
 int TransferContext::reportFailure(int code, const QString &context, const QString &detail)
 {
     const QString message = detail.isEmpty() ? failureMessage(code) : detail;
-    if (!message.isEmpty())
+    if (!message.isEmpty()) {
         addProgressResult(QStringLiteral("SmallRedLED"), objectName() + QLatin1Char(' ') + context + QLatin1Char(' ') + message);
+        // "The device is missing or has failed." is already what the device
+        // answered (error 66), and the line names the object.
+        if (code != DeviceMissing)
+            addFailureCause();
+    }
     return code;
+}
+
+void TransferContext::addFailureCause()
+{
+    const ZempFailure failure = m_port ? m_port->lastFailure() : ZempFailure();
+    if (failure.isFailure())
+        addProgressResult(QStringLiteral("SmallRedLED"), QStringLiteral("Cause: ") + failure.text());
 }

@@ -29,6 +29,8 @@ public:
         RetryLimitExceeded = 7,
         NotAsDownloaded = 8 // the device, read back, does not hold what was downloaded
     };
+    /// Attempts per point transfer, and connect attempts without a verdict.
+    static constexpr int Attempts = 3;
 
     /// A context for the points of \a object; the connection, the port and
     /// the tunnel address are asked from the object.
@@ -54,8 +56,13 @@ public:
 
     int verifyDeviceType(int expected);
     int verifyType(int expected, bool module);
-    /// Shows the failure of \a code (or \a detail) as a red result line.
+    /// Shows the failure of \a code (or \a detail) as a red result line,
+    /// and under it the cause when the last transaction failed (not for a
+    /// missing device, whose message is the device's own answer).
     int reportFailure(int code, const QString &context, const QString &detail = QString());
+    /// A red "Cause: ..." result line when the port's last transaction
+    /// failed: its cause, point and address.
+    void addFailureCause();
     static QString failureMessage(int code);
 
     /// An inactive context skips (and counts) every transfer: the counting pass.
@@ -80,7 +87,7 @@ private:
 
     bool m_showSteps;
     int m_step = 0;
-    int m_attempts = 3;
+    int m_attempts = Attempts;
     bool m_active = true;
     int m_skipped = 0;
     unsigned short m_tunnel = 0;

@@ -28,7 +28,7 @@ bool ZEMPPort::openPort()
 bool ZEMPPort::closePort()
 {
     setPortOpen(false);
-    processZEMPError(ZEMP_ERR_TIMEOUT);
+    failWith(ZEMP_ERR_TIMEOUT, QStringLiteral("port closed"));
     return false;
 }
 
@@ -60,6 +60,12 @@ bool ZEMPPort::isAwaitingResponse() const
 {
     QMutexLocker lock(&m_stateMutex);
     return m_awaitingResponse;
+}
+
+ZempFailure ZEMPPort::lastFailure() const
+{
+    QMutexLocker lock(&m_stateMutex);
+    return m_lastFailure;
 }
 
 BYTE ZEMPPort::frameChecksum(const BYTE *bytes, int length)
@@ -124,7 +130,7 @@ void ZEMPPort::sendCommandSlot(ZEMPOpEnum command, unsigned short address, int c
         m_sentTime.start();
     }
     if (!writeFrame(frame, length))
-        fail(ZEMP_ERR_TIMEOUT, address);
+        fail(ZEMP_ERR_TIMEOUT, address, QStringLiteral("request not sent"));
 }
 
 void ZEMPPort::processBytesSlot(BYTE *buff, int count)
@@ -163,6 +169,7 @@ ZEMPPort::Outcome ZEMPPort::reassemble()
         outcome.done = true;
         outcome.status = ZEMP_ERR_TIMEOUT;
         outcome.signalAddress = m_pendingAddress;
+        outcome.cause = QStringLiteral("reply with a length byte of 0");
     } else if (m_receiveCount - 1 != (m_receiveBuffer[0] & 0x7F)) {
         return outcome; // incomplete, or more bytes than announced
     } else {
@@ -175,6 +182,7 @@ ZEMPPort::Outcome ZEMPPort::reassemble()
                                         &outcome.address, &outcome.count, outcome.data);
         // Device errors and checksum failures are reported without an address.
         outcome.signalAddress = outcome.status == ZEMP_SUCCESS ? outcome.address : 0;
+        outcome.cause = ZempFailure::causeOf(outcome.status);
     }
     m_awaitingResponse = false;
     m_receiveCount = 0;
@@ -183,25 +191,25 @@ ZEMPPort::Outcome ZEMPPort::reassemble()
 
 void ZEMPPort::timerEvent()
 {
-    unsigned short address;
-    {
-        QMutexLocker lock(&m_stateMutex);
-        address = m_pendingAddress;
-    }
-    fail(ZEMP_ERR_TIMEOUT, address);
+    failWith(ZEMP_ERR_TIMEOUT, ZempFailure::noAnswerIn(timeout()));
 }
 
 void ZEMPPort::processZEMPError(int errorCode)
+{
+    failWith(errorCode, ZempFailure::causeOf(errorCode));
+}
+
+void ZEMPPort::failWith(int status, const QString &cause)
 {
     unsigned short address;
     {
         QMutexLocker lock(&m_stateMutex);
         address = m_pendingAddress;
     }
-    fail(errorCode, address);
+    fail(status, address, cause);
 }
 
-void ZEMPPort::fail(int status, unsigned short address)
+void ZEMPPort::fail(int status, unsigned short address, const QString &cause)
 {
     {
         // Only a pending request can fail; a stray failure must not complete
@@ -215,6 +223,7 @@ void ZEMPPort::fail(int status, unsigned short address)
     Outcome outcome;
     outcome.done = true;
     outcome.status = status;
+    outcome.cause = cause;
     finish(outcome, address);
 }
 
@@ -230,6 +239,10 @@ void ZEMPPort::finish(const Outcome &outcome, unsigned short signalAddress)
     m_responseCount = outcome.status == ZEMP_SUCCESS ? outcome.count : 0;
     if (m_responseCount > 0)
         std::memcpy(m_responseData, outcome.data, size_t(m_responseCount));
+    m_lastFailure = ZempFailure();
+    m_lastFailure.status = outcome.status;
+    m_lastFailure.cause = outcome.cause;
+    m_lastFailure.address = m_pendingAddress;
     m_transactionComplete = true; // written last: the waiter reads the rest after it
     m_completedCondition.wakeAll();
 }
@@ -288,6 +301,32 @@ int ZEMPPort::writeCommand(unsigned short address, int *count, BYTE *buffer)
 }
 
 int ZEMPPort::execute(ZempTransaction &t)
+{
+    const int status = executeDirectOrTunnelled(t);
+    recordFailure(t, status);
+    return status;
+}
+
+// The port saw the outer transaction only: the failure is told in terms of
+// the caller's point, and an error of the inner device is recorded here.
+void ZEMPPort::recordFailure(const ZempTransaction &t, int status)
+{
+    QMutexLocker lock(&m_stateMutex);
+    if (status == ZEMP_SUCCESS) {
+        m_lastFailure = ZempFailure();
+        return;
+    }
+    if (m_lastFailure.status != status) {
+        m_lastFailure = ZempFailure();
+        m_lastFailure.status = status;
+        m_lastFailure.cause = ZempFailure::causeOf(status);
+    }
+    m_lastFailure.point = t.point;
+    m_lastFailure.address = t.address;
+    m_lastFailure.tunnel = t.tunnelAddress;
+}
+
+int ZEMPPort::executeDirectOrTunnelled(ZempTransaction &t)
 {
     t.responseCount = 0;
     if (t.tunnelAddress == 0) {

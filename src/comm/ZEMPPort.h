@@ -1,6 +1,7 @@
 #pragma once
 
 #include "comm/ZEMPOpEnum.h"
+#include "comm/ZempFailure.h"
 #include "comm/ZempTransaction.h"
 
 #include <QtCore/QElapsedTimer>
@@ -19,6 +20,9 @@ class ZEMPPort : public QObject
 {
     Q_OBJECT
 public:
+    /// The response time-out of a port until the settings give another.
+    static constexpr int DefaultTimeoutMs = 2000;
+
     explicit ZEMPPort(QObject *parent = nullptr);
     ~ZEMPPort() override;
 
@@ -52,6 +56,9 @@ public:
     int timeout() const;
     void setTimeout(int milliseconds);
     bool isAwaitingResponse() const;
+    /// Why the last transaction failed (status 0 when it succeeded); the
+    /// point is named when the transaction was run by execute.
+    ZempFailure lastFailure() const;
 
 public Q_SLOTS:
     /// The response time-out: fails the pending transaction with 128.
@@ -70,6 +77,8 @@ protected:
     using QObject::timerEvent;
     QTimer *responseTimer() const { return m_timer; }
     void setPortOpen(bool open);
+    /// Fails the pending transaction with \a status for the given cause.
+    void failWith(int status, const QString &cause);
 
 private:
     struct Outcome
@@ -80,11 +89,14 @@ private:
         unsigned short signalAddress = 0;
         int count = 0;
         BYTE data[ZEMP_MAX_FRAME];
+        QString cause; // of a failure
     };
     Outcome reassemble();
-    void fail(int status, unsigned short address);
+    void fail(int status, unsigned short address, const QString &cause);
     void finish(const Outcome &outcome, unsigned short signalAddress);
     int waitForCompletion();
+    int executeDirectOrTunnelled(ZempTransaction &transaction);
+    void recordFailure(const ZempTransaction &transaction, int status);
 
     QMutex m_transactMutex;         // one transaction at a time per port
     mutable QMutex m_stateMutex;    // everything below
@@ -92,7 +104,7 @@ private:
     BYTE m_receiveBuffer[ZEMP_RECEIVE_BUFFER];
     int m_receiveCount = 0;
     unsigned short m_pendingAddress = 0;
-    int m_timeout = 2000;
+    int m_timeout = DefaultTimeoutMs;
     QElapsedTimer m_sentTime;
     QTimer *m_timer = nullptr;
     bool m_awaitingResponse = false;
@@ -101,4 +113,5 @@ private:
     int m_status = 0;
     BYTE m_responseData[ZEMP_MAX_FRAME];
     int m_responseCount = 0;
+    ZempFailure m_lastFailure;
 };

@@ -16,21 +16,6 @@ bool isHexDigit(char c)
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
 }
 
-// Index just past the first "\r?\n\r?\n", or -1.
-int bodyStart(const QByteArray &reply)
-{
-    for (int i = 0; i < reply.size(); ++i) {
-        if (reply[i] != '\n')
-            continue;
-        int j = i + 1;
-        if (j < reply.size() && reply[j] == '\r')
-            ++j;
-        if (j < reply.size() && reply[j] == '\n')
-            return j + 1;
-    }
-    return -1;
-}
-
 } // namespace
 
 ZEMPTCPPort::ZEMPTCPPort(const QString &address, unsigned short defaultPort, QObject *parent)
@@ -41,7 +26,9 @@ ZEMPTCPPort::ZEMPTCPPort(const QString &address, unsigned short defaultPort, QOb
         m_host = address.trimmed();
         m_port = defaultPort;
     }
-    setTimeout(30000);
+    setTimeout(DefaultTimeoutMs);
+    // Qt's own buffer stays within the reply limit too.
+    m_socket->setReadBufferSize(ZempHttpReply::MaxBytes);
     connect(m_socket, &QTcpSocket::hostFound, this, &ZEMPTCPPort::hostFoundSlot);
     connect(m_socket, &QTcpSocket::connected, this, &ZEMPTCPPort::openedSlot);
     connect(m_socket, &QTcpSocket::disconnected, this, &ZEMPTCPPort::closedSlot);
@@ -93,7 +80,7 @@ bool ZEMPTCPPort::parseAddress(const QString &address, unsigned short defaultPor
 ZEMPTCPPort::ReplyResult ZEMPTCPPort::parseReply(const QByteArray &reply, QByteArray *frame)
 {
     frame->clear();
-    const int start = bodyStart(reply);
+    const int start = ZempHttpReply::bodyStart(reply);
     if (start < 0)
         return ReplyIncomplete;
     const QByteArray body = reply.mid(start).trimmed();
@@ -143,10 +130,11 @@ bool ZEMPTCPPort::event(QEvent *e)
 void ZEMPTCPPort::sendViaSocket(const QString &host, unsigned short port)
 {
     // A connection left over from an earlier request must not deliver its
-    // reply to this one; aborting it reports its close, so its text goes first.
-    m_reply.clear();
+    // reply to this one: its close, reported by the abort, is ignored.
+    m_replyTaken = true;
     m_socket->abort();
     m_reply.clear();
+    m_replyTaken = false;
     m_socket->connectToHost(host, port);
 }
 
@@ -163,22 +151,40 @@ void ZEMPTCPPort::openedSlot()
 
 void ZEMPTCPPort::readDataPendingSlot()
 {
-    if (m_socket->isReadable())
-        m_reply.append(m_socket->readAll());
+    if (m_replyTaken || !m_socket->isReadable())
+        return;
+    const ZempHttpReply::State state = m_reply.readFrom(*m_socket);
+    m_largestReply = qMax(m_largestReply, m_reply.size());
+    if (state == ZempHttpReply::Incomplete)
+        return;
+    // Whatever else the station sends belongs to no request.
+    m_replyTaken = true;
+    if (state == ZempHttpReply::Complete)
+        takeReply(m_reply.reply());
+    else
+        failWith(ZEMP_ERR_CHECKSUM, QStringLiteral("reply longer than %1 bytes").arg(ZempHttpReply::MaxBytes));
+    m_reply.clear();
+    m_socket->abort();
 }
 
 void ZEMPTCPPort::closedSlot()
 {
     readDataPendingSlot();
-    if (m_reply.isEmpty())
-        return; // the transaction ends by time-out
-    QByteArray frame;
-    const ReplyResult result = parseReply(m_reply, &frame);
+    if (m_replyTaken || m_reply.isEmpty())
+        return; // an empty reply ends by time-out
+    m_replyTaken = true;
+    takeReply(m_reply.reply());
     m_reply.clear();
+}
+
+void ZEMPTCPPort::takeReply(const QByteArray &reply)
+{
+    QByteArray frame;
+    const ReplyResult result = parseReply(reply, &frame);
     if (result == ReplyIncomplete)
         return;
     if (result == ReplyMalformed) {
-        processZEMPError(ZEMP_ERR_CHECKSUM);
+        failWith(ZEMP_ERR_CHECKSUM, QStringLiteral("malformed reply"));
         return;
     }
     processBytesSlot(reinterpret_cast<BYTE *>(frame.data()), int(frame.size()));
@@ -193,11 +199,11 @@ void ZEMPTCPPort::errorSlot(int error)
     // instead of after the full time-out (three attempts would take 90 s).
     case QAbstractSocket::ConnectionRefusedError:
         debugLine(QStringLiteral("ZEMP/TCP - QSocket: Error, Connection Refused"));
-        processZEMPError(ZEMP_ERR_TIMEOUT);
+        failWith(ZEMP_ERR_TIMEOUT, QStringLiteral("connection refused"));
         return;
     case QAbstractSocket::HostNotFoundError:
         debugLine(QStringLiteral("ZEMP/TCP - QSocket: Error, Host Not Found"));
-        processZEMPError(ZEMP_ERR_TIMEOUT);
+        failWith(ZEMP_ERR_TIMEOUT, QStringLiteral("host not found"));
         return;
     case QAbstractSocket::NetworkError:
         debugLine(QStringLiteral("ZEMP/TCP - QSocket: Error, Socket Read Failed"));

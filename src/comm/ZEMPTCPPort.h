@@ -1,6 +1,7 @@
 #pragma once
 
 #include "comm/ZEMPPort.h"
+#include "comm/ZempHttpReply.h"
 
 #include <QtCore/QByteArray>
 #include <QtCore/QMutex>
@@ -11,13 +12,18 @@ class RYXEventReceiver;
 
 // ZEMP frames carried over TCP: each request is an HTTP GET whose query holds
 // the frame in hex, on a connection of its own; the station answers with the
-// response frame in hex as the body and closes. The socket lives on the
-// port's (GUI) thread; the connection thread hands each request over with a
-// posted sendViaSocketEvent and waits in transact.
+// response frame in hex as the body and closes. A reply ends the request as
+// soon as it is complete, and one longer than ZempHttpReply::MaxBytes fails
+// it (malformed) and drops the connection. The socket lives on the port's
+// (GUI) thread; the connection thread hands each request over with a posted
+// sendViaSocketEvent and waits in transact.
 class ZEMPTCPPort : public ZEMPPort
 {
     Q_OBJECT
 public:
+    /// The response time-out over TCP until the settings give another.
+    static constexpr int DefaultTimeoutMs = 30000;
+
     /// \a address is "host" or "host:port"; \a defaultPort applies to the first.
     explicit ZEMPTCPPort(const QString &address, unsigned short defaultPort = 80,
                          QObject *parent = nullptr);
@@ -40,6 +46,8 @@ public:
     /// the port itself, which must then live on a thread with an event loop.
     void setEventReceiver(RYXEventReceiver *receiver);
     QString requestText() const;
+    /// The most reply bytes the port has held at once (on the port's thread).
+    qsizetype largestReplySize() const { return m_largestReply; }
 
     bool writeFrame(BYTE *frame, int length) override;
     /// Opens the connection for the prepared request (on the port's thread).
@@ -62,6 +70,8 @@ protected:
 
 private:
     void debugLine(const QString &text);
+    /// Ends the request with \a reply: its frame, or malformed.
+    void takeReply(const QByteArray &reply);
 
     QTcpSocket *m_socket;
     QString m_host;
@@ -69,5 +79,7 @@ private:
     RYXEventReceiver *m_receiver = nullptr;
     mutable QMutex m_textMutex; // request text is written by the waiting thread
     QString m_request;
-    QByteArray m_reply;
+    ZempHttpReply m_reply;
+    bool m_replyTaken = false; // the current request has had its answer
+    qsizetype m_largestReply = 0;
 };

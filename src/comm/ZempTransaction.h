@@ -2,6 +2,8 @@
 
 #include "comm/ZEMPOpEnum.h"
 
+#include <QtCore/QString>
+
 // One request and its response, run by ZEMPPort::execute. A non-zero tunnel
 // address sends the request as an inner frame through the interface module.
 struct ZempTransaction
@@ -18,4 +20,5 @@ struct ZempTransaction
     BYTE responseData[ZEMP_MAX_FRAME];
     BYTE frame[ZEMP_MAX_FRAME]; // the inner frame of a tunnelled request
     int frameLength = 0;
+    QString point; // the point's name, for the report of a failure
 };

@@ -1,13 +1,18 @@
 // ryxcli run as a process against the simulator over loopback TCP: usage
-// errors, an upload/download round trip, and connect checks that fail with
-// their result codes.
+// errors, an upload/download round trip, connect checks that fail with
+// their result codes, and failures of every kind mapped to their exit
+// status within a bound.
+#include "comm/RYXConnectionThread.h"
+
 #include "SimCatalog.h"
 #include "SimStation.h"
 #include "SimThread.h"
+#include "support/SimFaultRows.h"
 
 #include <QtCore/QFile>
 #include <QtCore/QProcess>
 #include <QtCore/QTemporaryDir>
+#include <QtNetwork/QTcpServer>
 #include <QtTest/QtTest>
 
 #include <memory>
@@ -18,20 +23,25 @@ struct CliRun
 {
     int exitCode = -1;
     QString errors; // standard error: progress, results, messages
+    qint64 ms = 0;
 };
 
 CliRun runCli(const QStringList &arguments)
 {
     QProcess process; // killed on return if it hangs
+    QElapsedTimer clock;
+    clock.start();
     process.start(QStringLiteral(RYX_BIN_DIR "/ryxcli"), arguments);
     const bool exited = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
-    return {exited ? process.exitCode() : -2, QString::fromLocal8Bit(process.readAllStandardError())};
+    return {exited ? process.exitCode() : -2, QString::fromLocal8Bit(process.readAllStandardError()),
+            clock.elapsed()};
 }
 
-std::unique_ptr<SimThread> startSim(const QString &modules)
+std::unique_ptr<SimThread> startSim(const QString &modules, const SimFaults &faults = SimFaults())
 {
     SimOptions options;
     SimCatalog::parseModuleList(modules, options.modules, nullptr);
+    options.faults = faults;
     options.httpEnabled = true;
     auto sim = std::make_unique<SimThread>(options);
     return sim->startServing() ? std::move(sim) : nullptr;
@@ -41,6 +51,17 @@ QString address(const SimThread &sim)
 {
     return QStringLiteral("127.0.0.1:%1").arg(sim.httpPort());
 }
+
+// A loopback address where nothing listens.
+QString closedAddress()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return QStringLiteral("127.0.0.1:%1").arg(probe.serverPort());
+}
+
+// The reply time-out given with --timeout where a case waits for replies.
+constexpr int ShortTimeoutMs = 300;
 
 QByteArray readFile(const QString &name)
 {
@@ -79,6 +100,16 @@ private Q_SLOTS:
         QTest::newRow("download takes no type")
             << QStringList{"download", "a.xml", "--type", "eim", "--tcp", "h"} << "unexpected argument \"--type\"";
         QTest::newRow("second file") << QStringList{"verify", "a.xml", "b.xml", "--tcp", "h"} << "unexpected argument \"b.xml\"";
+        const QString seconds = QStringLiteral("--timeout needs a number of seconds above 0 and at most 3600, not ");
+        QTest::newRow("timeout not a number")
+            << QStringList{"verify", "a.xml", "--tcp", "h", "--timeout", "soon"} << seconds + "\"soon\"";
+        QTest::newRow("timeout zero") << QStringList{"verify", "a.xml", "--tcp", "h", "--timeout", "0"} << seconds + "\"0\"";
+        QTest::newRow("timeout negative")
+            << QStringList{"verify", "a.xml", "--timeout", "-2", "--tcp", "h"} << seconds + "\"-2\"";
+        QTest::newRow("timeout too long")
+            << QStringList{"verify", "a.xml", "--tcp", "h", "--timeout", "1e9"} << seconds + "\"1e9\"";
+        QTest::newRow("timeout twice")
+            << QStringList{"verify", "a.xml", "--tcp", "h", "--timeout", "1", "--timeout", "2"} << "--timeout given twice";
         // The Ethernet station is reached over TCP/IP only.
         QTest::newRow("serial to an Ethernet station")
             << QStringList{"upload", "--type", "eim", "--serial", "/dev/null", "--out", "o.xml"}
@@ -171,11 +202,10 @@ private Q_SLOTS:
         QFETCH(QStringList, extra);
         QFETCH(int, code);
         QFETCH(QString, last);
-        auto sim = startSim(QString());
-        QVERIFY(sim);
-        SimFaults faults = sim->station()->faults();
+        SimFaults faults;
         faults.addForgottenWrite({0, 0x0C});
-        sim->station()->setFaults(faults);
+        auto sim = startSim(QString(), faults);
+        QVERIFY(sim);
         QTemporaryDir dir;
         const QString name = dir.filePath(QStringLiteral("station.xml"));
         QVERIFY(writeFile(name, "<EIM>\n <VALUE key=\"descriptor\" value=\"PUMP7\" />\n</EIM>\n"));
@@ -183,6 +213,79 @@ private Q_SLOTS:
         QVERIFY2(run.exitCode == code, qPrintable(run.errors));
         QCOMPARE(run.errors.trimmed().section(QLatin1Char('\n'), -1), last);
         QCOMPARE(run.errors.contains(QLatin1String("EIM: descriptor is \"PUMP7\", the device holds \"EIM\"")), code != 0);
+    }
+
+    // Failures of every kind end within their bound, with the exit status of
+    // their result code, the failure's line and the cause under it.
+    void failuresMapToExitStatus_data()
+    {
+        QTest::addColumn<QString>("command");   // verify, download or upload
+        QTest::addColumn<SimFaults>("faults");
+        QTest::addColumn<bool>("closed");       // no simulator: nothing listens
+        QTest::addColumn<QByteArray>("descriptor"); // in the file; "1st" is invalid
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("cause");
+        QTest::addColumn<int>("bound");         // milliseconds
+        QTest::addColumn<QString>("message");   // of the last line
+
+        using namespace faultrows;
+        const QString lost = QStringLiteral("Communication with the device was lost.");
+        const QString undetermined = QStringLiteral("Undetermined failure (please report.)");
+        // Starting the process, and everything that is not a wait for a reply.
+        const int slack = 8000;
+        const int seekPauses = 2 * RYXConnectionThread::SeekRetryMs;
+        QTest::newRow("corrupt every reply") << "verify" << corruptEvery(1) << false << QByteArray("EIM") << 2
+            << "Failure: Timeout" << "Cause: checksum fault in the reply; point devicetype, address 0x0064"
+            << seekPauses + slack << lost;
+        QTest::newRow("silent station") << "verify" << silentAfter(0) << false << QByteArray("EIM") << 2
+            << "Failure: Timeout" << "Cause: no answer in 0.3 s; point devicetype, address 0x0064"
+            << 3 * ShortTimeoutMs + slack << lost;
+        QTest::newRow("closed port") << "verify" << SimFaults() << true << QByteArray("EIM") << 2
+            << "Failure: Timeout" << "Cause: connection refused; point devicetype, address 0x0064" << slack << lost;
+        // A device error is not a lost connection.
+        QTest::newRow("device error at the descriptor") << "verify" << deviceError(5, 0x00C) << false
+            << QByteArray("EIM") << 1 << "Connection with device failed during Synhronization."
+            << "Cause: device error 5; point synch_descriptor, address 0x000C" << slack << undetermined;
+        QTest::newRow("retry limit exceeded") << "upload" << deviceError(5, 0x214) << false << QByteArray("EIM") << 7
+            << "EIM upload failure! Retry limit exceeded."
+            << "Cause: device error 5; point serverlocation, address 0x0214" << slack << "Retry limit exceeded.";
+        QTest::newRow("failure without a code") << "download" << SimFaults() << false << QByteArray("1st") << 1
+            << "EIM download aborted! Error in configuration." << QString() << slack << undetermined;
+    }
+
+    void failuresMapToExitStatus()
+    {
+        QFETCH(QString, command);
+        QFETCH(SimFaults, faults);
+        QFETCH(bool, closed);
+        QFETCH(QByteArray, descriptor);
+        QFETCH(int, code);
+        QFETCH(QString, line);
+        QFETCH(QString, cause);
+        QFETCH(int, bound);
+        QFETCH(QString, message);
+        const std::unique_ptr<SimThread> sim = closed ? nullptr : startSim(QString(), faults);
+        QVERIFY(sim || closed);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("station.xml"));
+        QVERIFY(writeFile(file, "<EIM>\n <VALUE key=\"descriptor\" value=\"" + descriptor + "\" />\n</EIM>\n"));
+        QStringList arguments{command};
+        arguments << (command == QLatin1String("upload") ? QStringList{"--type", "eim", "--out", file}
+                                                         : QStringList{file});
+        arguments << "--tcp" << (sim ? address(*sim) : closedAddress()) << "--timeout" << QString::number(ShortTimeoutMs / 1000.0);
+
+        const CliRun run = runCli(arguments);
+        qInfo("%s: exit %d after %lld ms (bound %d ms)", QTest::currentDataTag(), run.exitCode, run.ms, bound);
+        QVERIFY2(run.exitCode == code, qPrintable(run.errors));
+        QVERIFY2(run.ms < bound, qPrintable(QString::number(run.ms)));
+        const QStringList lines = run.errors.split(QLatin1Char('\n'));
+        const int at = int(lines.indexOf(line));
+        QVERIFY2(at >= 0, qPrintable(run.errors));
+        if (!cause.isEmpty())
+            QCOMPARE(lines.value(at + 1), cause);
+        const QString last = run.errors.trimmed().section(QLatin1Char('\n'), -1);
+        QCOMPARE(last, QStringLiteral("ryxcli: ") + message);
     }
 
     void unreadableFileFails()

@@ -13,6 +13,7 @@
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
 #include <QtWidgets/QComboBox>
+#include <QtWidgets/QDoubleSpinBox>
 #include <QtWidgets/QGroupBox>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QRadioButton>
@@ -242,6 +243,46 @@ private Q_SLOTS:
         QCOMPARE(proposedIndex, int(CommsConfigDialog::OtherIndex));
         QCOMPARE(proposed, m_slave);
         QCOMPARE(m_connection->getPort(), port); // cancelled: unchanged
+    }
+
+    // Each transport shows its own reply time-out (the stored one, else its
+    // default); the one chosen goes to the port and is stored.
+    void replyTimeouts_data()
+    {
+        QTest::addColumn<bool>("tcp");
+        QTest::addColumn<int>("stored"); // 0: none
+        QTest::addColumn<double>("typed"); // seconds; 0: left as shown
+        QTest::addColumn<double>("shown");
+        QTest::addColumn<int>("timeout");
+        QTest::newRow("TCP/IP default") << true << 0 << 0.0 << 30.0 << 30000;
+        QTest::newRow("serial default") << false << 0 << 0.0 << 2.0 << 2000;
+        QTest::newRow("TCP/IP typed") << true << 0 << 1.5 << 30.0 << 1500;
+        QTest::newRow("serial stored") << false << 500 << 0.0 << 0.5 << 500;
+        QTest::newRow("TCP/IP stored, typed") << true << 4000 << 0.3 << 4.0 << 300;
+    }
+
+    void replyTimeouts()
+    {
+        QFETCH(bool, tcp);
+        QFETCH(int, stored);
+        QFETCH(double, typed);
+        if (stored > 0)
+            CommsSetup::writeReplyTimeout(tcp, stored);
+        double shown = 0;
+        CommsSetup::setDialogHook([&](CommsConfigDialog &dialog) {
+            (tcp ? chooseAddress(QStringLiteral("127.0.0.1:1")) : choose(CommsConfigDialog::OtherIndex, m_slave))(dialog);
+            auto *box = child<QDoubleSpinBox>(dialog, tcp ? "TCPTimeoutSpinBox" : "RSTimeoutSpinBox");
+            shown = box->value();
+            if (typed > 0)
+                box->setValue(typed);
+            return int(QDialog::Accepted);
+        });
+        QVERIFY(CommsSetup(m_connection, m_station).run());
+        QTEST(shown, "shown");
+        QTEST(m_connection->getPort()->timeout(), "timeout");
+        QTEST(CommsSetup::readReplyTimeout(tcp), "timeout");
+        // The other transport keeps its default.
+        QCOMPARE(CommsSetup::readReplyTimeout(!tcp), tcp ? 2000 : 30000);
     }
 
     void recentAddressesMoveToTopAndKeepTen()

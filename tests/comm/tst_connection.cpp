@@ -4,6 +4,7 @@
 #include "comm/CommsSetup.h"
 #include "comm/CVELException_Cancel.h"
 #include "comm/RYXConnection.h"
+#include "comm/RYXConnectionThread.h"
 #include "comm/TransferContext.h"
 #include "comm/ZEMPTCPPort.h"
 #include "core/RYXScriptedPrompter.h"
@@ -233,6 +234,42 @@ private Q_SLOTS:
         QTRY_COMPARE(m_receiver->texts.last(), QStringLiteral("Station <127.0.0.1:1>, seeking"));
         m_connection->disconnectSlot();
         QTRY_COMPARE(m_connection->state(), int(RYXConnection::Offline));
+    }
+
+    // A station that keeps answering without a verdict gets the attempts of
+    // a point transfer, then the connect ends as a time-out.
+    void connectWithoutVerdictEndsAsTimeout_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::newRow("device missing") << 3;
+        QTest::newRow("generic failure") << -1;
+        QTest::newRow("retry limit") << 7;
+    }
+
+    void connectWithoutVerdictEndsAsTimeout()
+    {
+        QFETCH(int, code);
+        m_station->connectCode = code;
+        givePort();
+        QElapsedTimer clock;
+        clock.start();
+        m_connection->connectSlot(false);
+        const int bound = (TransferContext::Attempts - 1) * RYXConnectionThread::SeekRetryMs + 3000;
+        QTRY_VERIFY_WITH_TIMEOUT(hasResult(QStringLiteral("Failure: Timeout")), bound);
+        QTRY_COMPARE(m_connection->state(), int(RYXConnection::Offline));
+        QVERIFY2(clock.elapsed() >= (TransferContext::Attempts - 1) * RYXConnectionThread::SeekRetryMs,
+                 "attempts are paced");
+        QCOMPARE(int(m_station->recorded().count(QStringLiteral("connect"))), TransferContext::Attempts);
+        QCOMPARE(m_receiver->retryQuestions(), 1);
+
+        // Each new request gets its own attempts.
+        m_receiver->setRetryAnswer(1); // once: the retry starts a fresh round
+        m_connection->connectSlot(false);
+        QTRY_COMPARE_WITH_TIMEOUT(m_receiver->retryQuestions(), 2, bound);
+        m_receiver->setRetryAnswer(0);
+        QTRY_COMPARE_WITH_TIMEOUT(m_receiver->retryQuestions(), 3, bound);
+        QTRY_COMPARE(m_connection->state(), int(RYXConnection::Offline));
+        QCOMPARE(int(m_station->recorded().count(QStringLiteral("connect"))), 3 * TransferContext::Attempts);
     }
 
     void stationWithoutTransportCannotConnect()

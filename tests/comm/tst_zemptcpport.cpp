@@ -1,3 +1,4 @@
+#include "comm/ZempHttpReply.h"
 #include "comm/ZEMPTCPPort.h"
 #include "support/RunOnWorker.h"
 
@@ -11,11 +12,13 @@ namespace {
 
 // A station stand-in on loopback: answers request n with replies[n] (any
 // later request with the last one) and closes the connection, as the
-// stations do; with keepFirstOpen, the first connection is left open.
+// stations do; with keepFirstOpen, the first connection is left open, and
+// a filler is then sent after the first reply for as long as it stays open.
 class ReplyServer : public QTcpServer
 {
 public:
-    explicit ReplyServer(const QList<QByteArray> &replies, bool keepFirstOpen = false)
+    explicit ReplyServer(const QList<QByteArray> &replies, bool keepFirstOpen = false,
+                         const QByteArray &filler = QByteArray())
     {
         listen(QHostAddress::LocalHost);
         connect(this, &QTcpServer::newConnection, this, [=] {
@@ -29,10 +32,24 @@ public:
                 s->write(replies.value(requests.size() - 1, replies.last()));
                 if (!keepFirstOpen || requests.size() > 1)
                     s->disconnectFromHost();
+                else if (!filler.isEmpty())
+                    keepSending(s, filler);
             });
         });
     }
     QList<QByteArray> requests;
+
+private:
+    // Endless, but never more than a few chunks ahead of the reader.
+    static void keepSending(QTcpSocket *s, const QByteArray &filler)
+    {
+        const auto more = [s, filler] {
+            while (s->state() == QAbstractSocket::ConnectedState && s->bytesToWrite() < 4 * filler.size())
+                s->write(filler);
+        };
+        connect(s, &QTcpSocket::bytesWritten, s, more);
+        more();
+    }
 };
 
 struct Outcome
@@ -147,11 +164,70 @@ private Q_SLOTS:
         QCOMPARE(debug[0][0].toString(), QStringLiteral("ZEMP/TCP - QSocket: Error, Connection Refused"));
     }
 
+    // Stations that keep the connection open: a complete reply ends the
+    // request at once, a reply past the limit fails it at once; the port
+    // never holds more than the limit, and the next request gets its answer.
+    void repliesOnAnOpenConnection_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QByteArray>("filler"); // sent after the reply, endlessly
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("data");
+
+        const QByteArray frame = frameHex("051234ABCD");
+        QTest::newRow("endless headers") << QByteArray("HTTP/1.1 200 OK\r\n")
+                                         << "X-Filler: " + QByteArray(1000, 'a') + "\r\n" << ZEMP_ERR_CHECKSUM << QByteArray();
+        QTest::newRow("endless body") << QByteArray("HTTP/1.1 200 OK\r\n\r\n") << QByteArray(1000, '0')
+                                      << ZEMP_ERR_CHECKSUM << QByteArray();
+        QTest::newRow("length past the limit") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 100000000\r\n\r\n00")
+                                               << QByteArray() << ZEMP_ERR_CHECKSUM << QByteArray();
+        QTest::newRow("frame, no length") << "HTTP/1.1 200 OK\r\n\r\n" + frame << QByteArray() << 0
+                                          << QByteArray::fromHex("ABCD");
+        QTest::newRow("frame, then more") << "HTTP/1.1 200 OK\r\n\r\n" + frame << QByteArray(1000, ' ') << 0
+                                          << QByteArray::fromHex("ABCD");
+        QTest::newRow("length reached") << "HTTP/1.1 200 OK\r\ncontent-length:  12\r\n\r\n" + frame + "\r\n"
+                                        << QByteArray() << 0 << QByteArray::fromHex("ABCD");
+        // What the simulator answers to a request it cannot read.
+        QTest::newRow("bad frame") << QByteArray("HTTP/1.0 400 Bad Request\r\nContent-Length: 9\r\n\r\nBad frame")
+                                   << QByteArray() << ZEMP_ERR_CHECKSUM << QByteArray();
+        QTest::newRow("not hex, no length") << QByteArray("HTTP/1.1 200 OK\r\n\r\n<html>")
+                                            << QByteArray() << ZEMP_ERR_CHECKSUM << QByteArray();
+    }
+
+    void repliesOnAnOpenConnection()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(QByteArray, filler);
+        QFETCH(int, status);
+        const QByteArray good = "HTTP/1.1 200 OK\r\n\r\n" + frameHex("04123402");
+        ReplyServer server({reply, good}, true, filler);
+        ZEMPTCPPort port(QStringLiteral("127.0.0.1:%1").arg(server.serverPort()));
+        const int timeout = 20000;
+        port.setTimeout(timeout);
+
+        const Outcome first = readOn(port);
+        qInfo("%s: ended in %lld ms", QTest::currentDataTag(), first.ms);
+        QCOMPARE(first.status, status);
+        QTEST(first.data, "data");
+        QVERIFY2(first.ms < timeout / 10, qPrintable(QString::number(first.ms)));
+        QVERIFY2(port.largestReplySize() <= ZempHttpReply::MaxBytes, qPrintable(QString::number(port.largestReplySize())));
+        if (!filler.isEmpty() && status != 0) // the filler did reach the limit
+            QVERIFY(port.largestReplySize() > ZempHttpReply::MaxBytes / 2);
+        QCOMPARE(port.lastFailure().status, status);
+
+        const Outcome second = readOn(port);
+        QCOMPARE(second.status, 0);
+        QCOMPARE(second.data, QByteArray::fromHex("02"));
+        QCOMPARE(server.requests.size(), 2);
+    }
+
     void replyOfAnAbandonedConnectionIgnored()
     {
-        // The first reply is complete but its connection is never closed, so the
-        // transaction times out; the next request must get its own reply.
-        ReplyServer server({"HTTP/1.1 200 OK\r\n\r\n" + frameHex("04123401"), "HTTP/1.1 200 OK\r\n\r\n" + frameHex("04123402")},
+        // The first reply stops short of its frame and its connection is never
+        // closed, so the transaction times out (a complete frame would end it at
+        // once); the next request must get its own reply, not the rest of it.
+        ReplyServer server({"HTTP/1.1 200 OK\r\n\r\n" + frameHex("04123401").left(6),
+                            "HTTP/1.1 200 OK\r\n\r\n" + frameHex("04123402")},
                            true);
         ZEMPTCPPort port(QStringLiteral("127.0.0.1:%1").arg(server.serverPort()));
         port.setTimeout(300);

@@ -1,0 +1,44 @@
+#include "comm/ZempFailure.h"
+
+#include "comm/ZEMPOpEnum.h"
+
+namespace {
+
+QString hexAddress(unsigned short address)
+{
+    return QStringLiteral("0x") + QString::number(address, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+}
+
+} // namespace
+
+QString ZempFailure::text() const
+{
+    QString where = QStringLiteral("; ");
+    if (!point.isEmpty())
+        where += QStringLiteral("point ") + point + QStringLiteral(", ");
+    where += QStringLiteral("address ") + hexAddress(address);
+    if (tunnel != 0)
+        where += QStringLiteral(" behind ") + hexAddress(tunnel);
+    return cause + where;
+}
+
+QString ZempFailure::causeOf(int status)
+{
+    switch (status) {
+    case ZEMP_SUCCESS:
+        return QString();
+    case ZEMP_ERR_TIMEOUT:
+        return QStringLiteral("no answer");
+    case ZEMP_ERR_CHECKSUM:
+        return QStringLiteral("checksum fault in the reply");
+    case ZEMP_ERR_REQUEST:
+        return QStringLiteral("request too long to send");
+    default:
+        return QStringLiteral("device error %1").arg(status);
+    }
+}
+
+QString ZempFailure::noAnswerIn(int milliseconds)
+{
+    return QStringLiteral("no answer in %1 s").arg(QString::number(milliseconds / 1000.0));
+}

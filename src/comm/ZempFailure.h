@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QtCore/QString>
+
+// Why the last transaction of a port failed: its status, the cause as the
+// user reads it ("no answer in 2 s", "connection refused", "device error 5")
+// and the point it was for. A status of 0 means the last transaction
+// succeeded.
+struct ZempFailure
+{
+    int status = 0;
+    QString cause;
+    QString point;              // the point's name, when the caller gave one
+    unsigned short address = 0; // the point's address
+    unsigned short tunnel = 0;  // the tunnel it was reached through, 0 if none
+
+    bool isFailure() const { return status != 0; }
+    /// "device error 5; point descriptor, address 0x000C" and the like.
+    QString text() const;
+
+    /// The cause of a status when the transport knows no better.
+    static QString causeOf(int status);
+    /// "no answer in 2 s", "no answer in 0.3 s".
+    static QString noAnswerIn(int milliseconds);
+};
