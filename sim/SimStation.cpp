@@ -35,6 +35,16 @@ SimStation::SimStation(const SimStationClass &stationClass, const QVector<quint8
     m_head.set(SimCatalog::ModuleCountPoint, SimPointMap::integerBytes(codes.size(), 1));
     m_head.set(SimCatalog::ModuleTypesPoint,
                QByteArray(reinterpret_cast<const char *>(codes.constData()), codes.size()));
+    m_storedHead = m_head;
+    m_storedModules = m_modules;
+}
+
+void SimStation::restart()
+{
+    QMutexLocker locker(&m_mutex);
+    m_head = m_storedHead;
+    m_modules = m_storedModules;
+    m_saveArmed = false;
 }
 
 SimStation *SimStation::create(const QString &type, const QVector<quint8> &moduleCodes,
@@ -107,8 +117,11 @@ SimStation::Answer SimStation::dispatch(bool write, quint16 address, const QByte
     const Answer answer = targetAccess(m_head, write, address, data);
     if (answer.error == 0 && !write)
         m_saveArmed = true;
-    else if (answer.error == 0 && saveArmed)
+    else if (answer.error == 0 && saveArmed) {
         ++m_saves;
+        m_storedHead = m_head;
+        m_storedModules = m_modules;
+    }
     return answer;
 }
 

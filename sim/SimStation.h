@@ -62,6 +62,10 @@ public:
     bool setPoint(quint16 tunnel, quint16 address, const QByteArray &value);
     QByteArray registerValue(int module, int index, int j) const;
 
+    /// The station restarts: what it was not told to store is lost, its
+    /// points are again what the last save stored (its defaults before any).
+    void restart();
+
     quint64 requestCount() const;
     /// Point reads carried out, at the head or through a tunnel.
     quint64 pointReads() const;
@@ -108,6 +112,9 @@ private:
     SimStationClass m_class;
     SimPointMap m_head;
     QVector<SimModule> m_modules;
+    // What the last save stored, for a restart.
+    SimPointMap m_storedHead;
+    QVector<SimModule> m_storedModules;
     QMap<quint16, QByteArray> m_registers;
     QMap<quint16, int> m_commits;
     SimFaults m_faults;

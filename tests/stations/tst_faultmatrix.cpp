@@ -74,6 +74,7 @@ private Q_SLOTS:
     void cleanupTestCase() { RYXPrompter::setInstance(nullptr); }
     void faultEndsInBound_data();
     void faultEndsInBound();
+    void stationRestartedMidDownload();
 
 private:
     RYXScriptedPrompter m_prompter; // nothing here may ask the user
@@ -165,6 +166,26 @@ void tst_FaultMatrix::faultEndsInBound()
     // The retry question is asked exactly when the connect ends as a time-out.
     QCOMPARE(rig.receiver.retryQuestions(), line == QLatin1String("Failure: Timeout") ? 1 : 0);
     QVERIFY(m_prompter.prompts().isEmpty());
+}
+
+// A station that restarts in the middle of a download has lost what it was
+// written before: the read-back finds that, and the download is no success.
+void tst_FaultMatrix::stationRestartedMidDownload()
+{
+    Rig rig;
+    QVERIFY(rig.ok);
+    SimStation *sim = rig.sim->station();
+    // The restart comes right after the station name was written, before the save.
+    connect(sim, &SimStation::requestHandled, sim, [sim](quint16 address, bool write) {
+        if (write && address == 0x0C)
+            sim->restart();
+    }, Qt::DirectConnection);
+    rig.station.setValue("descriptor", "Pump_9");
+    rig.station.setValue("serverlocation", "North");
+    QCOMPARE(rig.operation("download"), int(TransferContext::NotAsDownloaded));
+    QVERIFY(rig.hasResult("EIM: descriptor is \"Pump_9\", the device holds \"EIM\""));
+    QVERIFY(!rig.hasResult("EIM overall download success!"));
+    QCOMPARE(sim->saveCount(), 1);
 }
 
 QTEST_MAIN(tst_FaultMatrix)
