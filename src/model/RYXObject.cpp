@@ -207,7 +207,10 @@ bool RYXObject::copyDataFrom(RYXObject *source)
             continue;
         if (own.hasAttribute(DataPoint::NotSaved) || own.hasAttribute(DataPoint::NotCopied))
             continue;
-        setValue(it.key(), it.value().value, false);
+        // Through the source's getValue: a plug-in's values live in its host.
+        QString value;
+        if (source->getValue(it.key(), value))
+            setValue(it.key(), value, false);
     }
     const int common = qMin(children.size(), source->children.size());
     for (int i = 0; i < common; ++i)
