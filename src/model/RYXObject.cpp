@@ -256,6 +256,8 @@ void RYXObject::pasteSlot()
 bool RYXObject::setValue(const QString &key, const QString &value, bool updateUi)
 {
     const bool stored = database->SetValue(key, value);
+    if (stored)
+        trackValueProblem(key);
     if (stored && updateUi)
         updateDialog();
     updateNotCurrentBit();
@@ -364,10 +366,9 @@ void RYXObject::setStatus(int event)
         markNotCurrent();
         break;
     case ClearConfigError:
-        statusFlags &= ~unsigned(ConfigError);
-        break;
     case SetConfigError:
-        statusFlags |= ConfigError;
+        m_validationError = event == SetConfigError;
+        applyConfigError();
         break;
     case RecomputeChildStatus:
         statusFlags &= ~unsigned(ChildError | ChildNotCurrent);
@@ -383,6 +384,49 @@ void RYXObject::setStatus(int event)
         break;
     }
     refreshIndicator();
+}
+
+void RYXObject::trackValueProblem(const QString &key)
+{
+    const QString problem = database->valueProblem(key);
+    if (problem == m_valueProblems.value(key))
+        return;
+    if (problem.isEmpty())
+        m_valueProblems.remove(key);
+    else
+        m_valueProblems.insert(key, problem);
+    applyConfigError();
+    refreshIndicator();
+}
+
+void RYXObject::applyConfigError()
+{
+    if (m_validationError || !m_valueProblems.isEmpty())
+        statusFlags |= ConfigError;
+    else
+        statusFlags &= ~unsigned(ConfigError);
+}
+
+QStringList RYXObject::valueProblems() const
+{
+    QStringList lines;
+    for (const QString &problem : m_valueProblems)
+        lines << QStringLiteral("%1, %2").arg(name, problem);
+    return lines;
+}
+
+QStringList RYXObject::valueProblemsInTree() const
+{
+    QStringList lines = valueProblems();
+    for (const RYXObject *child : children)
+        lines += child->valueProblemsInTree();
+    return lines;
+}
+
+QString RYXObject::configurationErrorText() const
+{
+    return m_valueProblems.isEmpty() ? QStringLiteral("Error in configuration.")
+                                     : valueProblems().join(QLatin1Char('\n'));
 }
 
 void RYXObject::refreshIndicator()
