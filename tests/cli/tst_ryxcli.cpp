@@ -4,29 +4,15 @@
 #include "SimCatalog.h"
 #include "SimStation.h"
 #include "SimThread.h"
+#include "support/CliProcess.h"
 
 #include <QtCore/QFile>
-#include <QtCore/QProcess>
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
 
 #include <memory>
 
 namespace {
-
-struct CliRun
-{
-    int exitCode = -1;
-    QString errors; // standard error: progress, results, messages
-};
-
-CliRun runCli(const QStringList &arguments)
-{
-    QProcess process; // killed on return if it hangs
-    process.start(QStringLiteral(RYX_BIN_DIR "/ryxcli"), arguments);
-    const bool exited = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
-    return {exited ? process.exitCode() : -2, QString::fromLocal8Bit(process.readAllStandardError())};
-}
 
 std::unique_ptr<SimThread> startSim(const QString &modules)
 {
@@ -46,12 +32,6 @@ QByteArray readFile(const QString &name)
 {
     QFile file(name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &name, const QByteArray &contents)
-{
-    QFile file(name);
-    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
 }
 
 } // namespace
