@@ -156,42 +156,51 @@ bool VELXmlHandler::checkRest(QXmlStreamReader &reader, const QByteArray *bytes,
     return checkFurtherElements(document, m_rootEnd);
 }
 
+// The rest is read as the content of a made-up element, so that one pass
+// checks any number of further elements; text of its own is refused.
 bool VELXmlHandler::checkFurtherElements(const QString &document, qint64 offset)
 {
-    // Each pass reads one further element and what follows it up to the
-    // next one; every pass starts further on, so the loop ends.
-    for (qint64 start = offset;;) {
-        QXmlStreamReader reader(QStringView(document).mid(start).toString());
-        int depth = 0;
-        qint64 end = -1;
-        QString name;
-        while (!reader.atEnd() && !reader.hasError()) {
-            const QXmlStreamReader::TokenType token = reader.readNext();
-            if (token == QXmlStreamReader::DTD)
-                reader.raiseError(QStringLiteral("document type declarations are not accepted"));
-            else if (token == QXmlStreamReader::StartElement && depth++ == 0)
-                name = reader.name().toString();
-            else if (token == QXmlStreamReader::EndElement && --depth == 0 && end < 0)
-                end = reader.characterOffset();
+    const QString open = QStringLiteral("<rest>");
+    QXmlStreamReader reader(open + document.mid(offset) + QStringLiteral("</rest>"));
+    auto position = [&](qint64 &line, qint64 &column) {
+        positionOf(document, offset + qMax(reader.characterOffset() - open.size(), qint64(0)), line, column);
+    };
+    int depth = 0;
+    int further = 0;
+    QString first;
+    qint64 firstLine = 0, column = 0;
+    while (!reader.atEnd() && !reader.hasError()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartElement:
+            if (++depth == 2 && ++further == 1) {
+                first = reader.name().toString();
+                position(firstLine, column);
+            }
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        case QXmlStreamReader::Characters:
+            if (depth == 1 && !reader.isWhitespace())
+                reader.raiseError(QStringLiteral("text after the device element"));
+            break;
+        default:
+            break;
         }
-        if (end >= 0) {
-            qint64 line = 0, column = 0;
-            positionOf(document, start, line, column);
-            note(QStringLiteral("A further top-level element <%1> after line %2 was ignored: "
-                                "a file holds one device.").arg(name).arg(line));
-        }
-        const bool another = end >= 0 && reader.error() == QXmlStreamReader::NotWellFormedError;
-        if (!reader.hasError() || another) {
-            if (!another)
-                return true;
-            start += end;
-            continue;
-        }
-        qint64 line = 0, column = 0;
-        positionOf(document, start + reader.characterOffset(), line, column);
+    }
+    if (reader.hasError()) {
+        qint64 line = 0;
+        position(line, column);
         fail(reader.errorString(), line, column);
         return false;
     }
+    if (further == 1)
+        note(QStringLiteral("A further top-level element <%1> on line %2 was ignored: a file holds one device.")
+                 .arg(first).arg(firstLine));
+    else if (further > 1)
+        note(QStringLiteral("%1 further top-level elements were ignored, the first <%2> on line %3: "
+                            "a file holds one device.").arg(further).arg(first).arg(firstLine));
+    return true;
 }
 
 bool VELXmlHandler::startDocument()

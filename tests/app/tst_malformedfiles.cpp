@@ -191,6 +191,8 @@ void addRows()
         QString(), "Extra_1");
     row("second top-level element", savedStation("First_1") + savedStation("Second_1"), Loaded,
         "further top-level element <EIM>", "First_1");
+    row("100000 further top-level elements", savedStation("Many_1") + QByteArray("<UNDETERMINED />").repeated(100000),
+        Loaded, "100000 further top-level elements were ignored, the first <UNDETERMINED>", "Many_1");
     row("UTF-8 mark", "\xEF\xBB\xBF" + savedStation("Bom_8"), Loaded, QString(), "Bom_8");
     row("UTF-16 with its mark", utf16WithBom(savedStation("Bom_16")), Loaded, QString(), "Bom_16");
     row("Latin-1 declared", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
