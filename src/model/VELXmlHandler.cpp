@@ -81,6 +81,7 @@ bool VELXmlHandler::run(QXmlStreamReader &reader, const QByteArray *bytes, const
     m_errorLine = m_errorColumn = 0;
     m_rootClosed = m_inValue = false;
     m_rootEnd = 0;
+    m_declaredEncoding.clear();
     m_notes.clear();
     m_valueProblems.clear();
 
@@ -108,6 +109,9 @@ bool VELXmlHandler::run(QXmlStreamReader &reader, const QByteArray *bytes, const
 bool VELXmlHandler::handleToken(QXmlStreamReader &reader)
 {
     switch (reader.tokenType()) {
+    case QXmlStreamReader::StartDocument:
+        m_declaredEncoding = reader.documentEncoding().toString();
+        return true;
     case QXmlStreamReader::StartElement:
         return startElement(reader.name().toString(), reader.attributes());
     case QXmlStreamReader::EndElement:
@@ -146,7 +150,7 @@ bool VELXmlHandler::checkRest(QXmlStreamReader &reader, const QByteArray *bytes,
     if (reader.error() == QXmlStreamReader::NotWellFormedError) {
         if (text)
             document = *text;
-        else if (!bytes || !decodeDocument(*bytes, reader.documentEncoding().toString(), document))
+        else if (!bytes || !decodeDocument(*bytes, m_declaredEncoding, document))
             document.clear();
     }
     if (document.isEmpty()) {

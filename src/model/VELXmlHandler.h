@@ -86,6 +86,7 @@ private:
     bool m_rootClosed = false;
     bool m_inValue = false;
     qint64 m_rootEnd = 0; // character offset just after the first top-level element
+    QString m_declaredEncoding; // of the XML declaration, if any
     QString m_errorString;
     qint64 m_errorLine = 0;
     qint64 m_errorColumn = 0;

@@ -198,6 +198,12 @@ void addRows()
     row("Latin-1 declared", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
                                 + withValue(savedStation("Latin_1"), "serverlocation", "Z\xFCrich"),
         Loaded, QString(), "Latin_1");
+    // What follows the first element is read again in the file's own encoding.
+    row("Latin-1 declared, a further element", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
+            + withValue(savedStation("Latin_2"), "serverlocation", "Z\xFCrich") + "<UNDETERMINED />\n",
+        Loaded, "A further top-level element <UNDETERMINED>", "Latin_2");
+    row("UTF-16, a further element", utf16WithBom(savedStation("Bom_16b") + "<UNDETERMINED />\n"), Loaded,
+        "A further top-level element <UNDETERMINED>", "Bom_16b");
     row("comments and instructions", "<!-- saved -->\n" + savedStation("Notes_1") + "<?done?>\n<!-- end -->\n",
         Loaded, QString(), "Notes_1");
 }
