@@ -83,7 +83,6 @@ bool VELXmlHandler::run(QXmlStreamReader &reader, const QByteArray *bytes, const
     m_rootEnd = 0;
     m_declaredEncoding.clear();
     m_notes.clear();
-    m_valueProblems.clear();
 
     m_reader = &reader;
     startDocument();
@@ -100,8 +99,8 @@ bool VELXmlHandler::run(QXmlStreamReader &reader, const QByteArray *bytes, const
     if (!checkRest(reader, bytes, text))
         return false;
     endDocument();
-    m_valueProblems = m_result->valueProblemsInTree();
-    for (const QString &problem : std::as_const(m_valueProblems))
+    const QStringList problems = m_result->valueProblemsInTree();
+    for (const QString &problem : problems)
         MessageRelay::instance()->relay(problem);
     return true;
 }

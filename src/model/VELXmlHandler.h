@@ -43,12 +43,10 @@ public:
     QString errorString() const { return m_errorString; }
     qint64 errorLine() const { return m_errorLine; }
     qint64 errorColumn() const { return m_errorColumn; }
-    /// The event log lines of the last parse other than its failure:
-    /// elements passed over and values the device could not take.
+    /// What the last parse passed over (ignored elements and VALUE
+    /// elements), as it went to the event log; not its failure, nor the
+    /// values the device cannot take (RYXObject::valueProblemsInTree).
     QStringList notes() const { return m_notes; }
-    /// The values of the tree read that the device could not take, one line
-    /// each naming the object, the point and the reason.
-    QStringList valueProblems() const { return m_valueProblems; }
 
     // Element callbacks, in the order the reader meets the elements.
     bool startDocument();
@@ -91,5 +89,4 @@ private:
     qint64 m_errorLine = 0;
     qint64 m_errorColumn = 0;
     QStringList m_notes;
-    QStringList m_valueProblems;
 };
