@@ -93,6 +93,8 @@ int RYXCliRunner::run()
         *m_output << "ryxcli: " << error << '\n';
         return Failure;
     }
+    if (m_options.command == RYXCliOptions::Command::Download && !refuseValueProblems())
+        return Failure;
     m_manager = std::make_unique<RYXSysManager>(m_receiver.get(), nullptr);
     m_manager->addDevice(m_station);
     // A station is always reached through a connection to a real device.
@@ -140,13 +142,31 @@ RYXInterfaceModule *RYXCliRunner::createStation(QString &error)
                         .arg(handler.errorColumn());
         else
             object = handler.takeFirstObject();
-        if (object)
+        for (const QString &note : handler.notes())
+            *m_output << "ryxcli: " << m_options.file << ": " << note << '\n';
+        if (object || error.isEmpty())
             error = QStringLiteral("%1 does not hold a station").arg(m_options.file);
     }
     auto *station = qobject_cast<RYXInterfaceModule *>(object);
     if (!station)
         delete object;
     return station;
+}
+
+// A value the device cannot take is never downloaded: the station is
+// refused before any connection, with the values named.
+bool RYXCliRunner::refuseValueProblems()
+{
+    const QStringList problems = m_station->valueProblemsInTree();
+    if (problems.isEmpty())
+        return true;
+    for (const QString &problem : problems)
+        *m_output << "ryxcli: " << problem << '\n';
+    *m_output << "ryxcli: " << m_options.file << " is not downloaded: the device cannot take these values\n";
+    m_output->flush();
+    delete m_station;
+    m_station = nullptr;
+    return false;
 }
 
 bool RYXCliRunner::attachPort(QString &error)

@@ -32,6 +32,9 @@ public:
 
 private:
     RYXInterfaceModule *createStation(QString &error);
+    /// False, after naming them, when the station read holds values its
+    /// device cannot take.
+    bool refuseValueProblems();
     bool attachPort(QString &error);
     /// Connects; returns 0 once online, otherwise the reason's code.
     int connectStation(bool uploadAfterConnect);

@@ -3,6 +3,7 @@
 #include "app/RYXListView.h"
 #include "core/RYXPrompter.h"
 #include "core/RYXSaveNamePrompt.h"
+#include "model/RYXConfigurationText.h"
 #include "model/RYXObject.h"
 #include "model/RYXSysManager.h"
 #include "model/VELXmlHandler.h"
@@ -54,6 +55,7 @@ void RYXFileCommands::open()
     RYXPrompter::information(m_window, QStringLiteral("Advisory"),
                              QStringLiteral("A new device was created from the data in the file "
                                             "and was added at the root level."));
+    RYXConfigurationText::reportValueProblems(*object, m_window);
 }
 
 void RYXFileCommands::save()

@@ -1,6 +1,7 @@
 #include "comm/ZempCodec.h"
 
 #include "database/DataPoint.h"
+#include "database/PointValueCheck.h"
 
 #include <cctype>
 #include <charconv>
@@ -24,29 +25,13 @@ quint32 readBigEndian(const BYTE *data, int width)
     return value;
 }
 
-bool encodeBinary(const QString &value, int size, QByteArray *out)
+// The value has passed the point's value rules: it fits its field.
+QByteArray fieldBytes(int type, int size, const QString &value)
 {
-    const QByteArray hex = value.toLatin1();
-    if (hex.size() % 2 != 0 || hex.size() > 2 * size)
-        return false;
-    for (char c : hex) {
-        if (!std::isxdigit(static_cast<unsigned char>(c)))
-            return false;
-    }
-    *out = QByteArray::fromHex(hex);
-    out->append(QByteArray(size - int(out->size()), '\0'));
-    return true;
-}
-
-bool encodeText(const QString &value, int size, QByteArray *out)
-{
-    // The field holds the text and its terminating zero; the rest is zeroed.
-    const QByteArray text = value.toLatin1();
-    if (text.size() + 1 > size)
-        return false;
-    *out = text;
-    out->append(QByteArray(size - int(text.size()), '\0'));
-    return true;
+    QByteArray bytes = type == ZEMP_TEXT ? value.toLatin1() : QByteArray::fromHex(value.toLatin1());
+    // A text field holds the text and its terminating zero; the rest is zeroed.
+    bytes.append(QByteArray(size - int(bytes.size()), '\0'));
+    return bytes;
 }
 
 } // namespace
@@ -79,26 +64,23 @@ double ZempCodec::leadingDouble(const QString &text)
 bool ZempCodec::encode(int type, int size, const QString &value, QByteArray *out)
 {
     out->clear();
-    if (type == ZEMP_TEXT || type == ZEMP_BINARY) {
-        if (size <= 0 || size > ZEMP_MAX_DATA)
-            return false;
-        const bool ok = type == ZEMP_TEXT ? encodeText(value, size, out)
-                                          : encodeBinary(value, size, out);
-        if (!ok)
-            out->clear();
-        return ok;
-    }
+    const bool sized = type == ZEMP_TEXT || type == ZEMP_BINARY;
     const int width = fixedWidth(type);
-    if (width == 0)
+    if (sized ? size <= 0 || size > ZEMP_MAX_DATA : width == 0)
         return false;
+    if (!PointValueCheck::problem(type, size, value).isEmpty())
+        return false;
+    if (sized) {
+        *out = fieldBytes(type, size, value);
+        return true;
+    }
     quint32 bits;
     if (type == ZEMP_FLOAT) {
-        const float f = float(leadingDouble(value));
+        const float f = float(value.toDouble());
         std::memcpy(&bits, &f, sizeof bits);
-    } else if (isSigned(type)) {
-        bits = quint32(value.toInt(nullptr, 10));
     } else {
-        bits = value.toUInt(nullptr, 10);
+        // In range for the type, so its two's complement fits the width.
+        bits = quint32(value.toLongLong(nullptr, 10));
     }
     appendBigEndian(out, bits, width);
     return true;

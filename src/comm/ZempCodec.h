@@ -16,8 +16,8 @@ public:
 
     /// Bytes of \a value for a point of \a type and \a size (the field width
     /// of text and binary points). Returns false, leaving \a out empty, for a
-    /// type that is never transferred, a text or binary value that does not
-    /// fit its field, or binary text that is not hex.
+    /// type that is never transferred and for a value the point value rules
+    /// refuse (PointValueCheck): nothing is cut short or replaced by 0.
     static bool encode(int type, int size, const QString &value, QByteArray *out);
     /// Value text of the \a count response bytes at \a data. Returns 0, or
     /// ShortResponse when a fixed-width value lacks bytes, or -1 for a type

@@ -1,5 +1,7 @@
 #include "database/RYXDatabase.h"
 
+#include "database/PointValueCheck.h"
+
 #include <QtCore/QDebug>
 #include <QtCore/QMutexLocker>
 
@@ -138,6 +140,21 @@ bool RYXDatabase::GetDataPoint(const QString &key, DataPoint &point)
     }
     point = *it;
     return true;
+}
+
+QString RYXDatabase::valueProblem(const QString &key) const
+{
+    QMutexLocker lock(&m_lock);
+    const auto it = points.constFind(key);
+    if (it == points.constEnd() || !PointValueCheck::isChecked(*it))
+        return QString();
+    const QString reason = PointValueCheck::problem(it->type, it->size, it->value);
+    if (reason.isEmpty())
+        return reason;
+    // A long value is shown by its start; the point keeps all of it.
+    constexpr int shown = 40;
+    const QString value = it->value.size() > shown ? it->value.left(shown - 3) + QStringLiteral("...") : it->value;
+    return QStringLiteral("point \"%1\": the value \"%2\" %3.").arg(key, value, reason);
 }
 
 void RYXDatabase::MarkCurrent(const QString &key)

@@ -38,6 +38,10 @@ public:
     QMap<QString, DataPoint> allPoints() const;
     /// Keys whose value differs from the reference value, in key order.
     QStringList modifiedPointKeys() const;
+    /// Why the value of \a key cannot travel to the device, naming the point,
+    /// the value and the reason (PointValueCheck); empty when it can, when
+    /// the point is not checked or when there is no such point.
+    QString valueProblem(const QString &key) const;
 
 private:
     void store(const QString &key, const QString &value, quint16 pointNumber, int type,

@@ -304,8 +304,7 @@ int RYXInterfaceModule::checkDownloadReady(TransferContext &context, RYXObject *
         return context.reportFailure(TransferContext::GenericFailure, aborted,
                                      QStringLiteral("Failed to prepare data for transfer."));
     if (object->getStatusFlags() & ConfigError)
-        return context.reportFailure(TransferContext::GenericFailure, aborted,
-                                     QStringLiteral("Error in configuration."));
+        return context.reportFailure(TransferContext::GenericFailure, aborted, object->configurationErrorText());
     return 0;
 }
 

@@ -139,6 +139,7 @@ void RYXConfigurationText::replace(RYXObject &target, RYXObject *parsed, const Q
         target.copyDataFrom(parsed);
         if (postRefresh)
             target.postUpdateDialog();
+        reportValueProblems(target, nullptr);
     }
     if (!prefix.isEmpty())
         relay(prefix + target.getName() + (accepted ? QStringLiteral(" succeeded.") : QStringLiteral(" was aborted.")));
@@ -171,9 +172,21 @@ void RYXConfigurationText::open(RYXObject &target)
     if (create && target.getSysManager(&target, manager)) {
         parsed->setFileName(fileName);
         manager->addRootObject(parsed);
+        reportValueProblems(*parsed, nullptr);
         return;
     }
     delete parsed;
+}
+
+void RYXConfigurationText::reportValueProblems(const RYXObject &root, QWidget *parent)
+{
+    const QStringList problems = root.valueProblemsInTree();
+    if (problems.isEmpty())
+        return;
+    RYXPrompter::information(parent, QStringLiteral("Warning"),
+                             QStringLiteral("These values cannot be sent to the device; the objects holding "
+                                            "them are marked in error until they are mended:\n\n")
+                                 + problems.join(QLatin1Char('\n')));
 }
 
 void RYXConfigurationText::saveAs(RYXObject &object)

@@ -42,4 +42,8 @@ public:
     /// Writes the subtree of \a object to \a fileName atomically; a failure is
     /// reported over \a parent and leaves any previous file intact.
     static bool save(RYXObject &object, const QString &fileName, QWidget *parent);
+    /// Tells the user, over \a parent, which values of \a root's subtree
+    /// cannot be sent to the device (those objects are marked in error);
+    /// nothing when all can.
+    static void reportValueProblems(const RYXObject &root, QWidget *parent);
 };

@@ -208,7 +208,10 @@ bool RYXObject::copyDataFrom(RYXObject *source)
             continue;
         if (own.hasAttribute(DataPoint::NotSaved) || own.hasAttribute(DataPoint::NotCopied))
             continue;
-        setValue(it.key(), it.value().value, false);
+        // Through the source's getValue: a plug-in's values live in its host.
+        QString value;
+        if (source->getValue(it.key(), value))
+            setValue(it.key(), value, false);
     }
     const int common = qMin(children.size(), source->children.size());
     for (int i = 0; i < common; ++i)
@@ -254,6 +257,8 @@ void RYXObject::pasteSlot()
 bool RYXObject::setValue(const QString &key, const QString &value, bool updateUi)
 {
     const bool stored = database->SetValue(key, value);
+    if (stored)
+        trackValueProblem(key);
     if (stored && updateUi)
         updateDialog();
     updateNotCurrentBit();
@@ -362,10 +367,9 @@ void RYXObject::setStatus(int event)
         markNotCurrent();
         break;
     case ClearConfigError:
-        statusFlags &= ~unsigned(ConfigError);
-        break;
     case SetConfigError:
-        statusFlags |= ConfigError;
+        m_validationError = event == SetConfigError;
+        applyConfigError();
         break;
     case RecomputeChildStatus: {
         unsigned childBits = 0;
@@ -385,6 +389,49 @@ void RYXObject::setStatus(int event)
         break;
     }
     refreshIndicator();
+}
+
+void RYXObject::trackValueProblem(const QString &key)
+{
+    const QString problem = database->valueProblem(key);
+    if (problem == m_valueProblems.value(key))
+        return;
+    if (problem.isEmpty())
+        m_valueProblems.remove(key);
+    else
+        m_valueProblems.insert(key, problem);
+    applyConfigError();
+    refreshIndicator();
+}
+
+void RYXObject::applyConfigError()
+{
+    if (m_validationError || !m_valueProblems.isEmpty())
+        statusFlags |= ConfigError;
+    else
+        statusFlags &= ~unsigned(ConfigError);
+}
+
+QStringList RYXObject::valueProblems() const
+{
+    QStringList lines;
+    for (const QString &problem : m_valueProblems)
+        lines << QStringLiteral("%1, %2").arg(name, problem);
+    return lines;
+}
+
+QStringList RYXObject::valueProblemsInTree() const
+{
+    QStringList lines = valueProblems();
+    for (const RYXObject *child : children)
+        lines += child->valueProblemsInTree();
+    return lines;
+}
+
+QString RYXObject::configurationErrorText() const
+{
+    return m_valueProblems.isEmpty() ? QStringLiteral("Error in configuration.")
+                                     : valueProblems().join(QLatin1Char('\n'));
 }
 
 void RYXObject::refreshIndicator()

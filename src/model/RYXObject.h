@@ -3,10 +3,12 @@
 #include "database/DataPoint.h"
 
 #include <QtCore/QList>
+#include <QtCore/QMap>
 #include <QtCore/QMutex>
 #include <QtCore/QObject>
 #include <QtCore/QPoint>
 #include <QtCore/QString>
+#include <QtCore/QStringList>
 #include <QtGui/QPixmap>
 
 #include <atomic>
@@ -180,6 +182,15 @@ public:
     virtual void invalidateConfiguration();
     virtual void getMenuItemMask(unsigned &mask);
     virtual QPixmap getStatusPixmap(unsigned flags);
+    /// One line per point of this object whose value its device field cannot
+    /// carry, naming the object, the point, the value and the reason; such a
+    /// value marks the object as in configuration error until it is mended.
+    QStringList valueProblems() const;
+    /// valueProblems() of this object and of every object below it, in tree order.
+    QStringList valueProblemsInTree() const;
+    /// Why a download of this object is refused: its valueProblems() one a
+    /// line, or "Error in configuration." when only its own validation failed.
+    QString configurationErrorText() const;
     /// The image name of the LED for \a flags (usable from any thread).
     virtual QString getStatusPixmapName(unsigned flags);
     virtual int checkOperation(int op);
@@ -348,6 +359,10 @@ protected:
         return fallback;
     }
     void forgetTreeItems();
+    /// Notes whether the value of \a key can travel to the device.
+    void trackValueProblem(const QString &key);
+    /// Bit 0 follows the class's own validation and the values' problems.
+    void applyConfigError();
 
     // Fields, in the order of their meaning; subclasses set them in their
     // constructors.
@@ -387,6 +402,8 @@ protected:
 
 private:
     quint64 m_identity = 0;
+    bool m_validationError = false;     // the class's own validation failed
+    QMap<QString, QString> m_valueProblems; // key -> why its value cannot travel
     std::unique_ptr<RYXDialogProvider> m_dialogProvider;
     std::unique_ptr<RYXObjectMenu> m_menu;
 };

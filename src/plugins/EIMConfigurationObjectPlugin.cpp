@@ -1,6 +1,6 @@
 #include "plugins/EIMConfigurationObjectPlugin.h"
 
-#include "database/DataPoint.h"
+#include "database/RYXDatabase.h"
 #include "devices/PointSpec.h"
 #include "dialogs/PropertyDialogProvider.h"
 #include "plugins/EIMConfigurationDialog.h"
@@ -51,16 +51,12 @@ bool EIMConfigurationObjectPlugin::isValidDescriptor(const QString &text, int ma
     return text.size() <= maxLength && rule.match(text).hasMatch();
 }
 
-int EIMConfigurationObjectPlugin::textCapacity(const QString &key, int limit)
+bool EIMConfigurationObjectPlugin::fitsDevice(const QString &key) const
 {
-    DataPoint point;
-    RYXObject *owner = getHost() ? getHost() : this;
-    if (!owner->getDataPoint(key, point) || point.type != ZEMP_TEXT || point.size <= 0)
-        return limit;
-    return qMin(limit, point.size - 1);
+    return getHost()->getDatabase()->valueProblem(key).isEmpty();
 }
 
-// A text that does not fit its device field is invalid here, before a
+// A value that does not fit its device field is invalid here, before a
 // download, rather than refused half way through the transfer.
 void EIMConfigurationObjectPlugin::validate()
 {
@@ -70,11 +66,12 @@ void EIMConfigurationObjectPlugin::validate()
     const QString descriptor = getString(QStringLiteral("descriptor"));
     const QString location = getString(QStringLiteral("serverlocation"));
     const bool descriptorOk =
-        isValidDescriptor(descriptor, textCapacity(QStringLiteral("descriptor"), descriptorLimit));
+        isValidDescriptor(descriptor, descriptorLimit) && fitsDevice(QStringLiteral("descriptor"));
     const bool locationOk =
-        location.size() <= textCapacity(QStringLiteral("serverlocation"), serverLocationLimit);
+        location.size() <= serverLocationLimit && fitsDevice(QStringLiteral("serverlocation"));
+    const bool valid = descriptorOk && locationOk && fitsDevice(QStringLiteral("floatorder"));
     setValue(QStringLiteral("descriptorisvalid"), descriptorOk, false);
     setValue(QStringLiteral("serverlocationisvalid"), locationOk, false);
-    setValue(QStringLiteral("ximconfigisvalid"), descriptorOk && locationOk, false);
-    setStatus(descriptorOk && locationOk ? ClearConfigError : SetConfigError);
+    setValue(QStringLiteral("ximconfigisvalid"), valid, false);
+    setStatus(valid ? ClearConfigError : SetConfigError);
 }

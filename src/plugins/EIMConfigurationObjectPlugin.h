@@ -24,7 +24,10 @@ public:
     static bool isValidDescriptor(const QString &text, int maxLength);
     /// Recomputes the three validity points and the configuration-error status.
     void validate();
-    /// The longest text the host's ZEMP_TEXT point \a key can carry (its
-    /// field holds the terminating zero too), capped at \a limit.
-    int textCapacity(const QString &key, int limit);
+
+private:
+    /// True when the station's value of \a key can travel to its device
+    /// field (the point value rules: fits with its terminating zero, Latin-1,
+    /// a number in range).
+    bool fitsDevice(const QString &key) const;
 };

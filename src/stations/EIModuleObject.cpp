@@ -363,8 +363,7 @@ int EIModuleObject::runCore(bool download)
     TransferContext context(false, this);
     context.setProgressTitle(title + getName());
     if (download && (!prepareDownloadData() || (getStatusFlags() & ConfigError)))
-        return context.reportFailure(-1, QStringLiteral("download aborted!"),
-                                     QStringLiteral("Error in configuration."));
+        return context.reportFailure(-1, QStringLiteral("download aborted!"), configurationErrorText());
     try {
         for (const QString &key : corePoints()) {
             if (download)

@@ -1,15 +1,21 @@
 #include "app/RYXConfigWindow.h"
 #include "app/RYXListView.h"
+#include "app/RYXScrollView.h"
 #include "core/RYXScriptedPrompter.h"
+#include "dialogs/PopupHelpLoader.h"
 #include "model/RYXListViewItem.h"
 #include "model/RYXObject.h"
 #include "model/RYXObjectFactory.h"
 #include "model/RYXSysManager.h"
 #include "model/VELXmlWriter.h"
+#include "support/TypeText.h"
 
 #include <QtCore/QTemporaryDir>
 #include <QtCore/QTextStream>
 #include <QtTest/QtTest>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QRadioButton>
 
 namespace {
 
@@ -88,6 +94,32 @@ class tst_FileCommands : public QObject
         tree()->setCurrentItem(station->getTreeItem());
         station->getTreeItem()->setSelected(true);
         return station;
+    }
+
+    // Selects the configuration plug-in of \a station and returns the dialog
+    // the property pane then shows.
+    QWidget *showConfiguration(RYXObject *station)
+    {
+        RYXObject *configuration = station->childAt(0);
+        // The plug-in's tree item is made by a posted event.
+        if (!configuration || !QTest::qWaitFor([&] { return configuration->getTreeItem() != nullptr; }, 5000))
+            return nullptr;
+        tree()->setCurrentItem(configuration->getTreeItem());
+        QWidget *dialog = nullptr;
+        const bool shown = QTest::qWaitFor([&] {
+            dialog = m_window->propertyPane()->currentDialog();
+            return dialog && PopupHelpLoader::findControl(dialog, "DescriptorEdit");
+        }, 5000);
+        return shown ? dialog : nullptr;
+    }
+
+    template<typename T>
+    static T *findControl(QWidget *dialog, const char *formName)
+    {
+        auto *control = qobject_cast<T *>(PopupHelpLoader::findControl(dialog, formName));
+        if (!control)
+            qFatal("no control %s", formName);
+        return control;
     }
 
     QStringList titles() const
@@ -189,6 +221,89 @@ private Q_SLOTS:
         QCOMPARE(station->getString("tag"), tag);
         QCOMPARE(station->childCount(), 1);
         QCOMPARE(station->getFileName(), selected ? QString() : path("open.xml"));
+    }
+
+    // The station name is held twice in the file, by the station and by its
+    // configuration plug-in; every way of reading it back keeps it.
+    void stationNameSurvivesOpen_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("File > Open") << "root";
+        QTest::newRow("the station's own Open") << "object";
+        QTest::newRow("Paste") << "paste";
+    }
+
+    void stationNameSurvivesOpen()
+    {
+        QFETCH(QString, way);
+        RYXObject *saved = RYXObjectFactory::create("EIM", 0);
+        saved->setValue("descriptor", "Pump_N1");
+        saved->setValue("serverlocation", "Hall 2");
+        m_window->sysManager()->addRootObject(saved);
+        const QByteArray text = VELXmlWriter::toXml(*saved).toUtf8();
+        writeFile(path("pump.xml"), text);
+        m_prompter.queueFileName(path("pump.xml"));
+        m_prompter.queueButton(QMessageBox::Yes);
+        RYXObject *target = nullptr;
+        if (way == "root") {
+            tree()->clearSelection();
+            m_window->OpenSlot();
+            target = RYXListView::objectOf(tree()->currentItem());
+        } else {
+            target = addSelectedStation(RYXObjectFactory::create("EIM", 0));
+            if (way == "object")
+                m_window->OpenSlot();
+            else
+            {
+                saved->copySlot();
+                target->pasteSlot();
+            }
+        }
+        QVERIFY(target && target != saved);
+        QCOMPARE(target->getString("descriptor"), QStringLiteral("Pump_N1"));
+        RYXObject *configuration = target->childAt(0);
+        QCOMPARE(configuration->getXmlTag(), QStringLiteral("EIMCONFIGPLUGIN"));
+        QVERIFY(!(configuration->getStatusFlags() & RYXObject::ConfigError));
+        QVERIFY(!(target->getStatusFlags() & RYXObject::ConfigError));
+        QCOMPARE(VELXmlWriter::toXml(*target).toUtf8(), text);
+    }
+
+    // Every field of the station's dialogs, typed into the real widgets, is
+    // saved, and a fresh main window that opens the file shows it again.
+    void dialogsShowSavedValues()
+    {
+        RYXObject *station = RYXObjectFactory::create("EIM", 0);
+        addSelectedStation(station);
+        QWidget *dialog = showConfiguration(station);
+        QVERIFY(dialog);
+        typeText(findControl<QLineEdit>(dialog, "DescriptorEdit"), QStringLiteral("Pump_N1"));
+        typeText(findControl<QLineEdit>(dialog, "serverLocationEdit"), QString::fromUtf8("Halle 2 \xC3\xB6stlich"));
+        findControl<QRadioButton>(dialog, "MSWRadioButton")->click();
+        QCOMPARE(station->getString("floatorder"), QStringLiteral("1"));
+
+        tree()->setCurrentItem(station->getTreeItem());
+        m_prompter.queueFileName(path("dialogs.xml"));
+        m_window->SaveSlot();
+        const QByteArray saved = readFile(path("dialogs.xml"));
+
+        delete m_window;
+        m_window = new RYXConfigWindow;
+        m_window->show();
+        m_prompter.queueFileName(path("dialogs.xml"));
+        m_window->OpenSlot();
+        RYXObject *opened = RYXListView::objectOf(tree()->currentItem());
+        QVERIFY(opened);
+        dialog = showConfiguration(opened);
+        QVERIFY(dialog);
+        QCOMPARE(findControl<QLineEdit>(dialog, "DescriptorEdit")->text(), QStringLiteral("Pump_N1"));
+        QCOMPARE(findControl<QLineEdit>(dialog, "serverLocationEdit")->text(),
+                 QString::fromUtf8("Halle 2 \xC3\xB6stlich"));
+        QVERIFY(findControl<QRadioButton>(dialog, "MSWRadioButton")->isChecked());
+        QVERIFY(!findControl<QRadioButton>(dialog, "LSWRadioButton")->isChecked());
+        for (const char *label : {"descriptorLabel", "serverLocationLabel"})
+            QCOMPARE(findControl<QLabel>(dialog, label)->palette().color(QPalette::WindowText), QColor(Qt::black));
+        QVERIFY(!(opened->getStatusFlags() & RYXObject::ConfigError));
+        QCOMPARE(VELXmlWriter::toXml(*opened).toUtf8(), saved);
     }
 
     void saveAsOntoExistingFileAsks_data()

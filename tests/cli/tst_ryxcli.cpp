@@ -7,10 +7,10 @@
 #include "SimCatalog.h"
 #include "SimStation.h"
 #include "SimThread.h"
+#include "support/CliProcess.h"
 #include "support/SimFaultRows.h"
 
 #include <QtCore/QFile>
-#include <QtCore/QProcess>
 #include <QtCore/QTemporaryDir>
 #include <QtNetwork/QTcpServer>
 #include <QtTest/QtTest>
@@ -18,24 +18,6 @@
 #include <memory>
 
 namespace {
-
-struct CliRun
-{
-    int exitCode = -1;
-    QString errors; // standard error: progress, results, messages
-    qint64 ms = 0;
-};
-
-CliRun runCli(const QStringList &arguments)
-{
-    QProcess process; // killed on return if it hangs
-    QElapsedTimer clock;
-    clock.start();
-    process.start(QStringLiteral(RYX_BIN_DIR "/ryxcli"), arguments);
-    const bool exited = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
-    return {exited ? process.exitCode() : -2, QString::fromLocal8Bit(process.readAllStandardError()),
-            clock.elapsed()};
-}
 
 std::unique_ptr<SimThread> startSim(const QString &modules, const SimFaults &faults = SimFaults())
 {
@@ -67,12 +49,6 @@ QByteArray readFile(const QString &name)
 {
     QFile file(name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &name, const QByteArray &contents)
-{
-    QFile file(name);
-    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
 }
 
 } // namespace

@@ -245,15 +245,31 @@ private Q_SLOTS:
         row("channel replaces only its position",
             "<TMOD>\n<TCHAN channel=\"3\">\n" + voltage + "\n</TCHAN>\n</TMOD>\n", module, 0);
 
+        row("truncated in the last end tag", "<TSTATION>\n</TSTATION", nullptr, 1);
+        row("NUL after the root", QByteArray("<TSTATION>\n</TSTATION>\n\0", 24), nullptr, 1);
+        row("text after the root", "<TSTATION>\n</TSTATION>\nx", nullptr, 1);
+        row("second top-level object cut short", "<TSTATION>\n</TSTATION>\n<TSTATION>\n", nullptr, 1);
+
+        // The further object is read to check it, and noted as ignored.
         row("only the first top-level object",
             "<TSTATION>\n</TSTATION>\n"
             "<TSTATION>\n <VALUE key=\"tag\" value=\"second\" />\n <TMOD>\n </TMOD>\n</TSTATION>\n",
-            new TestStation, 0);
-        row("attributes taken by position, only two",
+            new TestStation, 1);
+        auto *named = new TestStation;
+        named->setValue("tag", QString("T9"));
+        named->setValue("Zeta", QString("5"));
+        row("attributes read by name, in any order, others ignored",
             "<TSTATION>\n <VALUE value=\"T9\" key=\"tag\" />\n"
             " <VALUE key=\"Zeta\" value=\"5\" extra=\"x\" />\n"
             " <VALUE key=\"nosuchpoint\" value=\"1\" />\n</TSTATION>\n",
-            new TestStation, 0);
+            named, 0);
+        row("VALUE without key or value is noted",
+            "<TSTATION>\n <VALUE value=\"T9\" />\n <VALUE key=\"tag\" />\n</TSTATION>\n", new TestStation, 2);
+        auto *restored = new TestStation;
+        restored->childAt(0)->setValue("mirror", QString("m"));
+        row("plug-in element restores the host's plug-in",
+            "<TSTATION>\n <TPLUGIN>\n  <VALUE key=\"mirror\" value=\"m\" />\n </TPLUGIN>\n</TSTATION>\n",
+            restored, 0);
         auto *station = new TestStation;
         station->addChild(new TestModule);
         row("misplaced objects are not attached",

@@ -209,7 +209,8 @@ private Q_SLOTS:
     void xmlRoundTrip_data() { addRows(buildable); }
 
     // Every saved point holds a value other than its default, so a point the
-    // writer or the reader loses, or a default that hides a lost value, shows.
+    // writer, the reader or a copy loses, or a default that hides a lost
+    // value, shows.
     void xmlRoundTrip()
     {
         QFETCH(QString, element);
@@ -222,8 +223,13 @@ private Q_SLOTS:
         QVERIFY2(handler.parse(written), qPrintable(handler.errorString()));
         const Tree read(handler.takeFirstObject());
         QVERIFY(read);
+        // Paste and an object's Open copy what was read into a tree in place
+        // (before anything is written from it, as they do).
+        const Subject target = subjectOf(rowOf(element));
+        QVERIFY(target.tree->copyDataFrom(read.get()));
         QCOMPARE(savedValues(read.get()), savedValues(subject.tree.get()));
         QCOMPARE(VELXmlWriter::toXml(*read), written);
+        QCOMPARE(VELXmlWriter::toXml(*target.tree), written);
     }
 
     void defaultsEncode_data() { addRows(buildable); }

@@ -8,6 +8,7 @@
 #include "plugins/XIMProcessDialog.h"
 #include "plugins/XIMProcessObjectPlugin.h"
 #include "stations/EIModuleObject.h"
+#include "support/TypeText.h"
 
 #include <QtTest/QtTest>
 #include <QtWidgets/QCheckBox>
@@ -20,14 +21,6 @@
 #include <memory>
 
 namespace {
-
-void typeInto(RYXLineEdit *edit, const QString &text)
-{
-    edit->selectAll();
-    edit->del();
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Return);
-}
 
 // A control of \a dialog by the name it has in its form (bound controls
 // carry their point key as object name).
@@ -68,6 +61,9 @@ private Q_SLOTS:
         QTest::newRow("12 characters overflow the field") << QString(12, 'A') << "" << false << true;
         QTest::newRow("31-character location") << "T" << QString(31, 'x') << true << true;
         QTest::newRow("32-character location") << "T" << QString(32, 'x') << true << false;
+        // The device field holds Latin-1 only: nothing may arrive as "?".
+        QTest::newRow("location of 16 CJK characters") << "T" << QString(16, QChar(0x6C34)) << true << false;
+        QTest::newRow("Latin-1 location") << "T" << QString::fromUtf8("Z\xC3\xBCrich") << true << true;
     }
 
     // The station name and location typed into the dialog are stored; they must
@@ -83,8 +79,8 @@ private Q_SLOTS:
         EIMConfigurationObjectPlugin *plugin = station.configurationPluginObject();
         EIMConfigurationDialog dialog(plugin);
         dialog.show();
-        typeInto(control<RYXLineEdit>(&dialog, "DescriptorEdit"), descriptor);
-        typeInto(control<RYXLineEdit>(&dialog, "serverLocationEdit"), location);
+        typeText(control<RYXLineEdit>(&dialog, "DescriptorEdit"), descriptor);
+        typeText(control<RYXLineEdit>(&dialog, "serverLocationEdit"), location);
         QCOMPARE(station.getString("descriptor"), descriptor);
         QCOMPARE(station.getString("serverlocation"), location);
         QCOMPARE(isRed(control<QLabel>(&dialog, "descriptorLabel")), !descriptorValid);
@@ -136,7 +132,7 @@ private Q_SLOTS:
         QVERIFY(reused);
         auto *edit = control<RYXLineEdit>(dialog.get(), "DescriptorEdit");
         QCOMPARE(edit->text(), QStringLiteral("Second"));
-        typeInto(edit, QStringLiteral("Edited"));
+        typeText(edit, QStringLiteral("Edited"));
         QCOMPARE(second.getString("descriptor"), QStringLiteral("Edited"));
         QCOMPARE(first.getString("descriptor"), QStringLiteral("EIM"));
         std::unique_ptr<QWidget> process(first.processPlugin()->createDialog(nullptr, dialog.get(), &reused));
@@ -217,7 +213,7 @@ private Q_SLOTS:
         auto &dialog = *qobject_cast<XIMInternalsDialog *>(shown.get());
         control<QRadioButton>(&dialog, "DisableScanRadioButton")->click();
         QCOMPARE(station.getString("disablescan"), QStringLiteral("1"));
-        typeInto(control<RYXLineEdit>(&dialog, "ScanLineControlEdit"), QStringLiteral("7"));
+        typeText(control<RYXLineEdit>(&dialog, "ScanLineControlEdit"), QStringLiteral("7"));
         QCOMPARE(station.getString("scanlinecontrol"), QStringLiteral("7"));
 
         // Each button asks for its own device operation.

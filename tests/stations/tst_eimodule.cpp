@@ -200,7 +200,8 @@ private Q_SLOTS:
     }
 
     // A name the station's field cannot hold stops the download before any
-    // transfer, whether the station or its configuration plug-in is downloaded.
+    // transfer, whether the station or its configuration plug-in is
+    // downloaded, and the refusal names the point and the reason.
     void overlongNameIsNotDownloaded()
     {
         Rig rig;
@@ -208,7 +209,8 @@ private Q_SLOTS:
         rig.station.setValue("descriptor", "Twelve_chars");
         QCOMPARE(rig.operation("download"), -1);
         QCOMPARE(rig.operation(rig.station.configurationPluginObject(), "download"), -1);
-        QVERIFY(rig.hasResult(QStringLiteral("Error in configuration.")));
+        QVERIFY(rig.hasResult(QStringLiteral("download aborted! EIM, point \"descriptor\": the value \"Twelve_chars\" "
+                                             "is longer than the 11 characters the device field holds.")));
         QCOMPARE(rig.sim->station()->requestCount(), quint64(0));
         QCOMPARE(rig.deviceText(0, 0x0C), QStringLiteral("EIM"));
     }

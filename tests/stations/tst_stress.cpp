@@ -58,7 +58,7 @@ private Q_SLOTS:
             const QString name = QStringLiteral("Name_%1").arg(round);
             QCOMPARE(typeName(plugin, name), name);
             QVERIFY(station->isNotCurrent());
-            for (const QString operation : {QStringLiteral("download"), QStringLiteral("upload")}) {
+            for (const QString &operation : {QStringLiteral("download"), QStringLiteral("upload")}) {
                 const int mark = int(results.size());
                 const QString held = station->getString("descriptor");
                 const QString busyName = QStringLiteral("Busy_%1").arg(round);
