@@ -23,4 +23,6 @@ fi
 if [ ! -f "$build/build.ninja" ]; then
   cmake -S "$here" -B "$build" -G Ninja ${RYX_CMAKE_ARGS:-}
 fi
-cmake --build "$build" --parallel "$(nproc)"
+# RYX_BUILD_TARGETS narrows the build to the named targets (scripts/tsan.sh).
+# shellcheck disable=SC2086
+cmake --build "$build" --parallel "$(nproc)" ${RYX_BUILD_TARGETS:+--target $RYX_BUILD_TARGETS}

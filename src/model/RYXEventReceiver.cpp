@@ -1,5 +1,6 @@
 #include "model/RYXEventReceiver.h"
 
+#include "core/HappensBefore.h"
 #include "model/events/QAsyncCustomEvent.h"
 #include "model/events/QSyncCustomEvent.h"
 #include "model/RYXObject.h"
@@ -22,6 +23,7 @@ void RYXEventReceiver::createChildObject(RYXObject *parent, int kind)
 
 bool RYXEventReceiver::dispatchEvent(QEvent *event)
 {
+    HappensBefore::acquire(event);
     switch (int(event->type())) {
     case QAsyncCustomEvent::Type:
         static_cast<QAsyncCustomEvent *>(event)->execute(this);

@@ -1,5 +1,7 @@
 #include "model/events/QAsyncCustomEvent.h"
 
+#include "core/HappensBefore.h"
+
 #include <QtCore/QCoreApplication>
 
 QAsyncCustomEvent::QAsyncCustomEvent()
@@ -19,5 +21,6 @@ void QAsyncCustomEvent::post(QObject *target, QAsyncCustomEvent *event)
         delete event;
         return;
     }
+    HappensBefore::release(event);
     QCoreApplication::postEvent(target, event);
 }

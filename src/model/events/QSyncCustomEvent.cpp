@@ -1,5 +1,6 @@
 #include "model/events/QSyncCustomEvent.h"
 
+#include "core/HappensBefore.h"
 #include "model/RYXEventReceiver.h"
 
 #include <QtCore/QCoreApplication>
@@ -15,8 +16,10 @@ QSyncCustomEvent::~QSyncCustomEvent()
 {
     // Also reached when the target is destroyed with the event still
     // queued, so the poster never waits forever.
-    if (m_semaphore)
+    if (m_semaphore) {
+        HappensBefore::release(m_semaphore);
         m_semaphore->release();
+    }
 }
 
 void QSyncCustomEvent::execute(RYXEventReceiver *)
@@ -45,7 +48,9 @@ int QSyncCustomEvent::postAndWait(QObject *target, QSyncCustomEvent *event)
     QSemaphore semaphore(1);
     semaphore.acquire();
     event->m_semaphore = &semaphore;
+    HappensBefore::release(event);
     QCoreApplication::postEvent(target, event);
     semaphore.acquire();
+    HappensBefore::acquire(&semaphore);
     return result;
 }
