@@ -43,14 +43,18 @@ bool ZEMPRSReaderThread::writeFrame(const QByteArray &frame)
     QMutexLocker lock(&m_mutex);
     if (!m_serial)
         return false;
-    QSerialPort *serial = m_serial;
-    // Runs in the reader thread; dropped if the device goes away first.
-    return QMetaObject::invokeMethod(serial, [serial, frame] {
-        // flush() puts the bytes on the line now rather than on the next
-        // pass of the event loop.
-        if (serial->write(frame) != frame.size() || !serial->flush())
-            qCWarning(lcComm) << "ZEMPRSPort - write failed:" << serial->errorString();
-    }, Qt::QueuedConnection);
+    // Written by the reader thread (the connection made in run() is queued
+    // there); dropped if the device goes away first.
+    emit frameQueued(frame);
+    return true;
+}
+
+void ZEMPRSReaderThread::writeNow(QSerialPort &serial, const QByteArray &frame)
+{
+    // flush() puts the bytes on the line now rather than on the next pass
+    // of the event loop.
+    if (serial.write(frame) != frame.size() || !serial.flush())
+        qCWarning(lcComm) << "ZEMPRSPort - write failed:" << serial.errorString();
 }
 
 QString ZEMPRSReaderThread::errorString() const
@@ -88,6 +92,8 @@ void ZEMPRSReaderThread::run()
         return;
     }
     connect(&serial, &QSerialPort::readyRead, &serial, [this, &serial] { readAvailable(serial); });
+    connect(this, &ZEMPRSReaderThread::frameQueued, &serial,
+            [&serial](const QByteArray &frame) { writeNow(serial, frame); }, Qt::QueuedConnection);
     connect(&serial, &QSerialPort::errorOccurred, &serial, [&serial](QSerialPort::SerialPortError e) {
         if (e != QSerialPort::NoError)
             qCWarning(lcComm) << "ZEMPRSPort - device error" << e << serial.errorString();

@@ -28,11 +28,16 @@ public:
     bool writeFrame(const QByteArray &frame);
     QString errorString() const;
 
+Q_SIGNALS:
+    /// A frame for the device, delivered to the reader thread.
+    void frameQueued(const QByteArray &frame);
+
 protected:
     void run() override;
 
 private:
     void readAvailable(QSerialPort &serial);
+    static void writeNow(QSerialPort &serial, const QByteArray &frame);
     void reportOpened(QSerialPort *serial, bool ok, const QString &error);
 
     ZEMPPort *m_port;

@@ -2,6 +2,7 @@
 
 #include "comm/CommLog.h"
 #include "comm/sendViaSocketEvent.h"
+#include "core/HappensBefore.h"
 #include "model/RYXEventReceiver.h"
 
 #include <QtCore/QMutexLocker>
@@ -121,6 +122,7 @@ bool ZEMPTCPPort::writeFrame(BYTE *frame, int length)
 bool ZEMPTCPPort::event(QEvent *e)
 {
     if (int(e->type()) == QAsyncCustomEvent::Type) {
+        HappensBefore::acquire(e);
         static_cast<QAsyncCustomEvent *>(e)->execute(m_receiver);
         return true;
     }

@@ -368,7 +368,10 @@ void RYXObject::setStatus(int event)
         break;
     case ClearConfigError:
     case SetConfigError:
-        m_validationError = event == SetConfigError;
+        {
+            QMutexLocker lock(&m_problemLock);
+            m_validationError = event == SetConfigError;
+        }
         applyConfigError();
         break;
     case RecomputeChildStatus: {
@@ -394,18 +397,22 @@ void RYXObject::setStatus(int event)
 void RYXObject::trackValueProblem(const QString &key)
 {
     const QString problem = database->valueProblem(key);
-    if (problem == m_valueProblems.value(key))
-        return;
-    if (problem.isEmpty())
-        m_valueProblems.remove(key);
-    else
-        m_valueProblems.insert(key, problem);
+    {
+        QMutexLocker lock(&m_problemLock);
+        if (problem == m_valueProblems.value(key))
+            return;
+        if (problem.isEmpty())
+            m_valueProblems.remove(key);
+        else
+            m_valueProblems.insert(key, problem);
+    }
     applyConfigError();
     refreshIndicator();
 }
 
 void RYXObject::applyConfigError()
 {
+    QMutexLocker lock(&m_problemLock);
     if (m_validationError || !m_valueProblems.isEmpty())
         statusFlags |= ConfigError;
     else
@@ -414,6 +421,7 @@ void RYXObject::applyConfigError()
 
 QStringList RYXObject::valueProblems() const
 {
+    QMutexLocker lock(&m_problemLock);
     QStringList lines;
     for (const QString &problem : m_valueProblems)
         lines << QStringLiteral("%1, %2").arg(name, problem);
@@ -430,8 +438,8 @@ QStringList RYXObject::valueProblemsInTree() const
 
 QString RYXObject::configurationErrorText() const
 {
-    return m_valueProblems.isEmpty() ? QStringLiteral("Error in configuration.")
-                                     : valueProblems().join(QLatin1Char('\n'));
+    const QStringList problems = valueProblems();
+    return problems.isEmpty() ? QStringLiteral("Error in configuration.") : problems.join(QLatin1Char('\n'));
 }
 
 void RYXObject::refreshIndicator()

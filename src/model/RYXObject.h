@@ -402,6 +402,9 @@ protected:
 
 private:
     quint64 m_identity = 0;
+    // Set by validation and value changes on the GUI thread and, during
+    // transfers, on the connection thread.
+    mutable QMutex m_problemLock;
     bool m_validationError = false;     // the class's own validation failed
     QMap<QString, QString> m_valueProblems; // key -> why its value cannot travel
     std::unique_ptr<RYXDialogProvider> m_dialogProvider;

@@ -31,10 +31,26 @@ void RYXObjectPlugin::trackModification(const QString &key)
     host->getDataPoint(key, point);
     if (point.hasAttribute(DataPoint::NotTracked))
         return;
-    if (point.value != point.referenceValue)
-        modifiedKeys.insert(key, key);
+    setModified(key, point.value != point.referenceValue);
+}
+
+void RYXObjectPlugin::setModified(const QString &key, bool modified)
+{
+    QMutexLocker lock(&m_modifiedLock);
+    if (modified)
+        modifiedKeys.insert(key);
+    else if (key.isEmpty())
+        modifiedKeys.clear();
     else
         modifiedKeys.remove(key);
+}
+
+QStringList RYXObjectPlugin::modifiedPluginKeys() const
+{
+    QMutexLocker lock(&m_modifiedLock);
+    QStringList keys(modifiedKeys.cbegin(), modifiedKeys.cend());
+    keys.sort();
+    return keys;
 }
 
 bool RYXObjectPlugin::getValue(const QString &key, QString &value)
@@ -53,10 +69,7 @@ void RYXObjectPlugin::markCurrent(const QString &key)
             host->markCurrent(key);
         }
     }
-    if (key.isEmpty())
-        modifiedKeys.clear();
-    else
-        modifiedKeys.remove(key);
+    setModified(key, false);
     database->MarkCurrent(key);
     if (key.isEmpty())
         modifiedWhileOnline = false;
@@ -65,6 +78,7 @@ void RYXObjectPlugin::markCurrent(const QString &key)
 
 void RYXObjectPlugin::updatePluginNotCurrentBit()
 {
+    QMutexLocker lock(&m_modifiedLock);
     if (modifiedKeys.isEmpty() && !modifiedWhileOnline)
         statusFlags &= ~unsigned(NotCurrent);
     else
@@ -80,7 +94,7 @@ bool RYXObjectPlugin::cloneIntoPlugin()
 {
     if (!host)
         return false;
-    modifiedKeys.clear();
+    setModified(QString(), false);
     const QList<QString> keys = database->allPoints().keys();
     for (const QString &key : keys) {
         QString value;

@@ -2,8 +2,9 @@
 
 #include "model/RYXObject.h"
 
-#include <QtCore/QMap>
+#include <QtCore/QMutex>
 #include <QtCore/QPointer>
+#include <QtCore/QSet>
 
 // A tree object that presents part of its host's configuration in its own
 // tree item and dialog. Every value lives in the host's database; the
@@ -31,7 +32,7 @@ public:
     virtual bool cloneIntoPlugin();
 
     /// The plug-in's keys whose host value differs from its reference, in key order.
-    QStringList modifiedPluginKeys() const { return modifiedKeys.keys(); }
+    QStringList modifiedPluginKeys() const;
 
 protected:
     /// Connects \a signal of \a sender to \a slot of \a host when the host has
@@ -40,9 +41,14 @@ protected:
 
 private:
     void trackModification(const QString &key);
+    /// Records \a key as modified or not; an empty \a key with \a modified
+    /// false forgets every key.
+    void setModified(const QString &key, bool modified);
     /// Bit 2 follows the plug-in's own keys, not its own database.
     void updatePluginNotCurrentBit();
 
     QPointer<RYXObject> host;
-    QMap<QString, QString> modifiedKeys;
+    // Edited on the GUI thread, cleared by transfers on the connection thread.
+    mutable QMutex m_modifiedLock;
+    QSet<QString> modifiedKeys;
 };

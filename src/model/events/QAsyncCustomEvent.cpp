@@ -9,7 +9,12 @@ QAsyncCustomEvent::QAsyncCustomEvent()
 {
 }
 
-QAsyncCustomEvent::~QAsyncCustomEvent() = default;
+// Runs on the thread that received the event, also when it was discarded
+// unhandled: what the poster wrote into it is freed here.
+QAsyncCustomEvent::~QAsyncCustomEvent()
+{
+    HappensBefore::acquire(this);
+}
 
 void QAsyncCustomEvent::execute(RYXEventReceiver *)
 {

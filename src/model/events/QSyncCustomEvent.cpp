@@ -14,6 +14,7 @@ QSyncCustomEvent::QSyncCustomEvent()
 
 QSyncCustomEvent::~QSyncCustomEvent()
 {
+    HappensBefore::acquire(this);
     // Also reached when the target is destroyed with the event still
     // queued, so the poster never waits forever.
     if (m_semaphore) {
