@@ -12,10 +12,13 @@ public:
     enum class Command { None, Upload, Download, Verify };
     enum class Transport { None, Tcp, Serial };
 
-    /// Reads \a arguments (without the program name); on failure returns
-    /// false and puts the reason in \a error.
-    bool parse(const QStringList &arguments, QString &error);
+    /// Reads \a arguments (without the program name); \a stationTypes are
+    /// the values --type takes. On failure returns false and puts the
+    /// reason in \a error.
+    bool parse(const QStringList &arguments, const QStringList &stationTypes, QString &error);
     static QString usage();
+    /// The usage, the options, \a stationTypes and every exit status.
+    static QString helpText(const QStringList &stationTypes);
 
     Command command = Command::None;
     Transport transport = Transport::None;
@@ -26,6 +29,8 @@ public:
     int timeoutMs = 0; // --timeout; 0: the transport's default
     bool readBack = true; // download: read back and compare what was written
     bool help = false;
+    bool version = false;
+    bool verbose = false; // Qt's and the program's diagnostics on standard error
 
     /// The longest --timeout taken, in seconds.
     static constexpr int MaxTimeoutSeconds = 3600;
@@ -33,6 +38,7 @@ public:
 private:
     bool takeValue(const QStringList &arguments, int &index, QString &value, QString &error);
     bool setTransport(Transport transport, const QString &address, QString &error);
+    bool checkType(const QStringList &stationTypes, QString &error);
     bool setTimeout(const QString &seconds, QString &error);
 
     QString m_timeoutText; // as typed, so that a second --timeout is refused

@@ -1,6 +1,5 @@
 #include "RYXCliRunner.h"
 
-#include "app/RYXClassTable.h"
 #include "comm/RYXConnection.h"
 #include "comm/RYXTransferSettings.h"
 #include "comm/TransferContext.h"
@@ -16,6 +15,7 @@
 
 #include <QtCore/QEventLoop>
 #include <QtCore/QFile>
+#include <QtCore/QSaveFile>
 #include <QtCore/QTextStream>
 
 namespace {
@@ -83,9 +83,18 @@ RYXCliRunner::~RYXCliRunner()
     m_manager.reset();
 }
 
+QStringList RYXCliRunner::stationTypes()
+{
+    QStringList types;
+    for (const RYXClassInfo *row : RYXClassRegistry::classes()) {
+        if (RYXClassRegistry::isInterfaceModule(*row) && row->create && (row->menus & RYXClassInfo::UploadMenu))
+            types << QString::fromLatin1(row->element).toLower();
+    }
+    return types;
+}
+
 int RYXCliRunner::run()
 {
-    RYXClassTable::registerAll();
     RYXTransferSettings::overrideVerifyDownloads(m_options.readBack);
     QString error;
     m_station = createStation(error);
@@ -102,6 +111,10 @@ int RYXCliRunner::run()
     if (!attachPort(error)) {
         *m_output << "ryxcli: " << error << '\n' << RYXCliOptions::usage();
         return Usage;
+    }
+    if (m_options.command == RYXCliOptions::Command::Upload && !canWriteOutput(error)) {
+        *m_output << "ryxcli: cannot write " << m_options.out << ": " << error << '\n';
+        return Failure;
     }
 
     const bool upload = m_options.command == RYXCliOptions::Command::Upload;
@@ -120,6 +133,18 @@ int RYXCliRunner::run()
         return Failure;
     }
     return finish(code);
+}
+
+// Saving writes a temporary file beside the output and renames it over the
+// output; opening one the same way finds every place that cannot take the
+// file, before the station is asked anything. Nothing is left behind.
+bool RYXCliRunner::canWriteOutput(QString &error) const
+{
+    QSaveFile probe(m_options.out);
+    if (probe.open(QIODevice::WriteOnly))
+        return true;
+    error = probe.errorString();
+    return false;
 }
 
 RYXInterfaceModule *RYXCliRunner::createStation(QString &error)

@@ -17,7 +17,7 @@ class RYXSysManager;
 // Carries out one ryxcli command on the program's own core: builds the
 // station (from its type or its configuration file), connects it through
 // its connection thread, runs the operation and reports on a stream.
-// Returns the process exit status: 0, the transfer result code (2 to 7),
+// Returns the process exit status: 0, the transfer result code (2 to 8),
 // 1 for any other failure, 64 for a usage error.
 class RYXCliRunner : public QObject
 {
@@ -29,6 +29,9 @@ public:
     ~RYXCliRunner() override;
 
     int run();
+    /// The values of --type: the stations that can be uploaded, by their
+    /// element in lower case (once the class table is registered).
+    static QStringList stationTypes();
 
 private:
     RYXInterfaceModule *createStation(QString &error);
@@ -36,6 +39,8 @@ private:
     /// device cannot take.
     bool refuseValueProblems();
     bool attachPort(QString &error);
+    /// False, with the reason, when the upload's output cannot be written.
+    bool canWriteOutput(QString &error) const;
     /// Connects; returns 0 once online, otherwise the reason's code.
     int connectStation(bool uploadAfterConnect);
     int connectFailureCode() const;

@@ -60,7 +60,12 @@ QString HelpSelectorImpl::locateManual(const QString &fileName)
 
 void HelpSelectorImpl::openManual(const QString &fileName)
 {
-    const QString path = locateManual(fileName);
+    QString path = locateManual(fileName);
+    if (path.isEmpty()) {
+        const QFileInfo guide(QDir(QCoreApplication::applicationDirPath()), QLatin1String(GuideFileName));
+        if (guide.isFile())
+            path = guide.absoluteFilePath();
+    }
     if (path.isEmpty()) {
         RYXPrompter::information(this, tr("RYX Config"),
                                  tr("The manual \"%1\" was not found in the current directory "

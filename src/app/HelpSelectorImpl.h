@@ -12,7 +12,9 @@ class HelpSelector;
 
 // Chooses the manual of one interface module family and opens it with the
 // desktop's viewer. Manuals are looked for in the current directory, then
-// beside the executable; a missing one is reported.
+// beside the executable; where one is missing, the program's user guide
+// (beside the executable) is opened instead, and only when that is missing
+// too is the manual reported missing.
 class HelpSelectorImpl : public QDialog
 {
     Q_OBJECT
@@ -26,6 +28,8 @@ public:
     static void setOpener(Opener opener);
     /// The path of manual \a fileName, or an empty text when it is nowhere.
     static QString locateManual(const QString &fileName);
+    /// The file name of the user guide, installed beside the executable.
+    static constexpr char GuideFileName[] = "ryxconfig-guide.html";
 
 public Q_SLOTS:
     void EMMSlot();

@@ -6,11 +6,29 @@
 #include "model/RYXEventReceiver.h"
 
 #include <QtCore/QMutexLocker>
+#include <QtCore/QRegularExpression>
+#include <QtNetwork/QHostAddress>
 #include <QtNetwork/QTcpSocket>
 
 namespace {
 
 constexpr int kMaxBodyDigits = 504; // the largest reply the conversion takes
+
+// A host that could exist: an IPv6 address where a colon says so, an IPv4
+// address where only digits and dots are given ("300.1.1.1" is none), or
+// else a name of letters, digits, hyphens and underscores between dots.
+bool isPossibleHost(const QString &host)
+{
+    static const QRegularExpression numeric(QStringLiteral("^[0-9.]+$"));
+    static const QRegularExpression name(
+        QStringLiteral("^[A-Za-z0-9_]([A-Za-z0-9_-]*[A-Za-z0-9_])?(\\.[A-Za-z0-9_]([A-Za-z0-9_-]*[A-Za-z0-9_])?)*\\.?$"));
+    const QHostAddress address(host);
+    if (host.contains(QLatin1Char(':')))
+        return address.protocol() == QAbstractSocket::IPv6Protocol;
+    if (numeric.match(host).hasMatch())
+        return address.protocol() == QAbstractSocket::IPv4Protocol;
+    return host.size() <= 253 && name.match(host).hasMatch();
+}
 
 bool isHexDigit(char c)
 {
@@ -71,7 +89,7 @@ bool ZEMPTCPPort::parseAddress(const QString &address, unsigned short defaultPor
         if (!ok || number == 0 || number > 65535)
             return false;
     }
-    if (hostPart.isEmpty())
+    if (!isPossibleHost(hostPart))
         return false;
     *host = hostPart;
     *port = (unsigned short)number;

@@ -29,8 +29,9 @@ public:
                          QObject *parent = nullptr);
     ~ZEMPTCPPort() override;
 
-    /// Splits "host[:port]" ("[v6]:port" for IPv6); false for an empty host
-    /// or a port that is not a number from 1 to 65535.
+    /// Splits "host[:port]" ("[v6]:port" for IPv6); false for a host that
+    /// cannot exist (empty, "300.1.1.1", a blank in a name) or a port that
+    /// is not a number from 1 to 65535.
     static bool parseAddress(const QString &address, unsigned short defaultPort,
                              QString *host, unsigned short *port);
 

@@ -1,8 +1,10 @@
 #include "app/AboutDialog.h"
 #include "app/HelpSelectorImpl.h"
+#include "app/RYXConfigWindow.h"
 #include "app/TreeLegendDialog.h"
 #include "core/RYXImages.h"
 #include "core/RYXScriptedPrompter.h"
+#include "core/StartupFlags.h"
 
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
@@ -47,8 +49,14 @@ private Q_SLOTS:
         QVERIFY(QDir::setCurrent(m_dir.path()));
     }
 
+    static QString guideBesideProgram()
+    {
+        return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(HelpSelectorImpl::GuideFileName);
+    }
+
     void cleanup()
     {
+        QFile::remove(guideBesideProgram());
         HelpSelectorImpl::setOpener({});
         RYXPrompter::setInstance(nullptr);
         QDir::setCurrent(m_oldCurrent);
@@ -96,6 +104,45 @@ private Q_SLOTS:
             QVERIFY2(m_prompter.prompts().first().text.contains(message), qPrintable(m_prompter.prompts().first().text));
         }
         QVERIFY(!chooser.isVisible());
+    }
+
+    void helpActionWithoutManual_data()
+    {
+        QTest::addColumn<bool>("manual");
+        QTest::addColumn<bool>("guide");
+        QTest::addColumn<QString>("opened"); // the manual, the guide or nothing
+        QTest::newRow("manual absent: the guide") << false << true << "guide";
+        QTest::newRow("manual present: the manual") << true << true << "manual";
+        QTest::newRow("neither: reported") << false << false << "";
+    }
+
+    // The Help action of the real window, its chooser's EIM button pressed:
+    // the manual is looked for first, the built user guide stands in for it.
+    void helpActionWithoutManual()
+    {
+        QFETCH(bool, manual);
+        QFETCH(bool, guide);
+        QFETCH(QString, opened);
+        if (guide)
+            QVERIFY(QFile::copy(RYX_BIN_DIR "/" + QLatin1String(HelpSelectorImpl::GuideFileName), guideBesideProgram()));
+        if (manual)
+            touch(m_dir.filePath("ryxeim_man.pdf"));
+        applyStartupSwitches({"ryxconfig"});
+        RYXConfigWindow window(nullptr, {"ryxconfig"});
+        window.show();
+        QTimer::singleShot(0, &window, [&window] {
+            if (auto *chooser = window.findChild<HelpSelectorImpl *>())
+                QTest::mouseClick(chooser->findChild<QPushButton *>("EIMButton"), Qt::LeftButton);
+        });
+        window.findChild<QAction *>("help")->trigger();
+
+        QList<QUrl> expected;
+        if (opened == QLatin1String("guide"))
+            expected << QUrl::fromLocalFile(guideBesideProgram());
+        else if (opened == QLatin1String("manual"))
+            expected << QUrl::fromLocalFile(m_dir.filePath("ryxeim_man.pdf"));
+        QCOMPARE(m_opened, expected);
+        QCOMPARE(m_prompter.prompts().size(), opened.isEmpty() ? 1 : 0);
     }
 
     void manualBesideExecutable()

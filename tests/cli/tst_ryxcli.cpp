@@ -1,8 +1,10 @@
-// ryxcli run as a process against the simulator over loopback TCP: usage
-// errors, an upload/download round trip, connect checks that fail with
+// ryxcli run as a process against the simulator over loopback TCP: help,
+// version and usage errors, refusals before any request, a quiet standard
+// error, an upload/download round trip, connect checks that fail with
 // their result codes, and failures of every kind mapped to their exit
 // status within a bound.
 #include "comm/RYXConnectionThread.h"
+#include "core/StartupFlags.h"
 
 #include "SimCatalog.h"
 #include "SimStation.h"
@@ -51,6 +53,15 @@ QByteArray readFile(const QString &name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Every diagnostic Qt or the program logs is printed, each line marked.
+QProcessEnvironment allDiagnostics()
+{
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=true"));
+    environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("diagnostic %{category}: %{message}"));
+    return environment;
+}
+
 } // namespace
 
 class tst_RyxCli : public QObject
@@ -86,6 +97,19 @@ private Q_SLOTS:
             << QStringList{"verify", "a.xml", "--tcp", "h", "--timeout", "1e9"} << seconds + "\"1e9\"";
         QTest::newRow("timeout twice")
             << QStringList{"verify", "a.xml", "--tcp", "h", "--timeout", "1", "--timeout", "2"} << "--timeout given twice";
+        QTest::newRow("unknown station type")
+            << QStringList{"upload", "--type", "xyz", "--tcp", "h", "--out", "o.xml"}
+            << "unknown station type \"xyz\"; the station types are: eim";
+        const QString notAnAddress = QStringLiteral("\" is not a station address: give a host name or IP address, "
+                                                    "optionally followed by \":\" and a port number from 1 to 65535");
+        QTest::newRow("IPv4 out of range")
+            << QStringList{"verify", "a.xml", "--tcp", "300.1.1.1"} << "\"300.1.1.1" + notAnAddress;
+        QTest::newRow("port 0") << QStringList{"verify", "a.xml", "--tcp", "127.0.0.1:0"} << "\"127.0.0.1:0" + notAnAddress;
+        QTest::newRow("port above 65535")
+            << QStringList{"verify", "a.xml", "--tcp", "127.0.0.1:65536"} << "\"127.0.0.1:65536" + notAnAddress;
+        QTest::newRow("no host") << QStringList{"verify", "a.xml", "--tcp", ":8080"} << "\":8080" + notAnAddress;
+        QTest::newRow("blank in the host")
+            << QStringList{"verify", "a.xml", "--tcp", "plant station"} << "\"plant station" + notAnAddress;
         // The Ethernet station is reached over TCP/IP only.
         QTest::newRow("serial to an Ethernet station")
             << QStringList{"upload", "--type", "eim", "--serial", "/dev/null", "--out", "o.xml"}
@@ -100,6 +124,116 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 64);
         QVERIFY2(run.errors.contains(reason), qPrintable(run.errors));
         QVERIFY2(run.errors.contains(QLatin1String("usage: ryxcli upload")), qPrintable(run.errors));
+    }
+
+    void informational_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("lines"); // each a whole line of standard output
+
+        QTest::newRow("version") << "--version" << QStringList{QStringLiteral("ryxcli ") + RYXProgramVersion};
+        QTest::newRow("help") << "--help" << QStringList{
+            "usage: ryxcli upload --type TYPE (--tcp HOST[:PORT] | --serial DEVICE) [--timeout SECONDS] --out FILE",
+            "  upload    connect, read the station's configuration and save it to --out",
+            "  download  send a configuration file to the station, then read it back and compare",
+            "  verify    connect and check that the station matches the file",
+            "  --type TYPE        the station type to upload: eim",
+            "  --verbose          also print Qt's and the program's diagnostics",
+            "  0   success",
+            "  1   any other failure: one without a code of its own (a device error during",
+            "  2   Communication with the device was lost.",
+            "  3   The device is missing or has failed.",
+            "  4   The device does not match.",
+            "  5   The number of modules does not match.",
+            "  6   The type(s) of the module(s) does not match.",
+            "  7   Retry limit exceeded.",
+            "  8   The device does not hold what was downloaded.",
+            "  64  usage error: nothing is sent to the station"};
+    }
+
+    // --help and --version answer on standard output whatever else is given.
+    void informational()
+    {
+        QFETCH(QString, option);
+        QFETCH(QStringList, lines);
+        const CliRun run = runCli({"upload", option, "--type", "xyz"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.errors, QString());
+        const QStringList printed = run.output.split(QLatin1Char('\n'));
+        for (const QString &line : lines)
+            QVERIFY2(printed.contains(line), qPrintable(line + QLatin1String(" in:\n") + run.output));
+    }
+
+    void refusedBeforeAnyRequest_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // %SIM%: the simulator's address, %DIR%: a new folder
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("reason");
+
+        const QStringList upload{"upload", "--type", "eim", "--tcp", "%SIM%", "--out"};
+        QTest::newRow("unknown station type")
+            << QStringList{"upload", "--type", "eimx", "--tcp", "%SIM%", "--out", "%DIR%/o.xml"} << 64
+            << "unknown station type \"eimx\"";
+        // Read leniently, the simulator's own port would be reached.
+        QTest::newRow("port followed by more")
+            << QStringList{"upload", "--type", "eim", "--tcp", "%SIM%x", "--out", "%DIR%/o.xml"} << 64
+            << "is not a station address";
+        QTest::newRow("output in a missing folder") << upload + QStringList{"%DIR%/missing/o.xml"} << 1
+                                                    << "ryxcli: cannot write %DIR%/missing/o.xml: ";
+        QTest::newRow("output is a folder") << upload + QStringList{"%DIR%"} << 1 << "ryxcli: cannot write %DIR%: ";
+        QTest::newRow("output under a file") << upload + QStringList{"%DIR%/file/o.xml"} << 1
+                                             << "ryxcli: cannot write %DIR%/file/o.xml: ";
+    }
+
+    // A command that cannot succeed ends before the station is asked
+    // anything, and leaves no file behind.
+    void refusedBeforeAnyRequest()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, code);
+        QFETCH(QString, reason);
+        auto sim = startSim(QString());
+        QVERIFY(sim);
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("file")), "not a folder"));
+        arguments.replaceInStrings(QStringLiteral("%SIM%"), address(*sim));
+        arguments.replaceInStrings(QStringLiteral("%DIR%"), dir.path());
+        reason.replace(QStringLiteral("%DIR%"), dir.path());
+
+        const CliRun run = runCli(arguments);
+        QVERIFY2(run.exitCode == code, qPrintable(run.errors));
+        QVERIFY2(run.errors.contains(reason), qPrintable(run.errors));
+        QCOMPARE(sim->station()->requestCount(), quint64(0));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{"file"});
+    }
+
+    void quietUnlessVerbose_data()
+    {
+        QTest::addColumn<bool>("verbose");
+        QTest::newRow("quiet") << false;
+        QTest::newRow("--verbose") << true;
+    }
+
+    // Standard error holds the progress and result lines; Qt's and the
+    // program's diagnostics join them only when asked for.
+    void quietUnlessVerbose()
+    {
+        QFETCH(bool, verbose);
+        auto sim = startSim(QString());
+        QVERIFY(sim);
+        QTemporaryDir dir;
+        QStringList arguments{"upload", "--type", "eim", "--tcp", address(*sim), "--out", dir.filePath("o.xml")};
+        if (verbose)
+            arguments << "--verbose";
+        const CliRun run = runCli(arguments, allDiagnostics());
+        QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+        QVERIFY(run.errors.contains(QLatin1String("EIM overall upload success!")));
+        const qsizetype diagnostics = run.errors.count(QRegularExpression(QStringLiteral("(^|\n)diagnostic ")));
+        QVERIFY2(verbose ? diagnostics > 0 : diagnostics == 0, qPrintable(run.errors.left(2000)));
+        // Qt may still speak while the program ends.
+        if (!verbose)
+            QCOMPARE(run.errors.trimmed().section(QLatin1Char('\n'), -1), QStringLiteral("ryxcli: success"));
     }
 
     void uploadThenDownloadRoundTrips()

@@ -97,6 +97,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("expectedPort");
         QTest::newRow("IPv6 with port") << "[::1]:9000" << true << "::1" << 9000;
         QTest::newRow("port not a number") << "host:http" << false << "" << 0;
+        QTest::newRow("name and port") << "station-7.plant:8080" << true << "station-7.plant" << 8080;
+        QTest::newRow("IPv4 without port") << "192.168.0.10" << true << "192.168.0.10" << 80;
+        QTest::newRow("IPv4 out of range") << "300.1.1.1" << false << "" << 0;
+        QTest::newRow("IPv4 with a fifth part") << "10.0.0.1.5:80" << false << "" << 0;
+        QTest::newRow("blank in a name") << "plant station" << false << "" << 0;
+        QTest::newRow("no host") << ":8080" << false << "" << 0;
+        QTest::newRow("port 0") << "127.0.0.1:0" << false << "" << 0;
+        QTest::newRow("port above 65535") << "127.0.0.1:65536" << false << "" << 0;
+        QTest::newRow("not IPv6 in brackets") << "[::g]:80" << false << "" << 0;
     }
 
     void addresses()
