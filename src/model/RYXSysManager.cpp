@@ -40,6 +40,8 @@ void RYXSysManager::addDevice(RYXObject *device)
     device->setConnection(connection);
     device->setDeletable(true);
     registerConnection(connection);
+    // Until it is saved (or was read from a file), no file holds the device.
+    device->setUnsavedChanges(true);
 }
 
 void RYXSysManager::setCancelRequested(bool cancel)
