@@ -4,6 +4,7 @@
 #include "app/HelpSelectorImpl.h"
 #include "app/RYXClassTable.h"
 #include "app/RYXDocumentTitle.h"
+#include "app/RYXDownloadConfirmation.h"
 #include "app/RYXEventsBox.h"
 #include "app/RYXFileCommands.h"
 #include "app/RYXListView.h"
@@ -545,6 +546,8 @@ void RYXConfigWindow::UploadSlot()
 void RYXConfigWindow::DownloadSlot()
 {
     if (RYXObject *object = currentObject()) {
+        if (!confirmDownload(object))
+            return;
         setFocus();
         object->requestOperation(QStringLiteral("download"));
     }
@@ -681,6 +684,11 @@ void RYXConfigWindow::addProgressResult(const QString &iconName, const QString &
 void RYXConfigWindow::showWarningMessage(const QString &text)
 {
     RYXPrompter::information(this, QStringLiteral("Warning"), text);
+}
+
+bool RYXConfigWindow::confirmDownload(RYXObject *object)
+{
+    return RYXDownloadConfirmation::ask(this, object);
 }
 
 int RYXConfigWindow::retryAfterSeekFailure()

@@ -101,6 +101,7 @@ public:
     void setProgressStep(int step) override;
     void addProgressResult(const QString &iconName, const QString &text) override;
     void showWarningMessage(const QString &text) override;
+    bool confirmDownload(RYXObject *object) override;
 
 public Q_SLOTS:
     void selectionChangedSlot(QTreeWidgetItem *item);

@@ -791,6 +791,9 @@ void RYXObject::uploadSlot()
 
 void RYXObject::downloadSlot()
 {
+    RYXEventReceiver *receiver = nullptr;
+    if (getMainWindow(this, receiver) && !receiver->confirmDownload(this))
+        return;
     requestOperation(QStringLiteral("download"));
 }
 
