@@ -1,4 +1,5 @@
 #include "app/RYXConfigWindow.h"
+#include "core/RYXDiagnostics.h"
 #include "core/StartupFlags.h"
 
 #include <QtCore/QTextStream>
@@ -31,6 +32,7 @@ bool handleInformationalOption(int argc, char *argv[], int &exitCode)
                         "  /spanish     with /f: start in Spanish\n"
                         "  /chinese     with /f: start in Chinese\n"
                         "  /extrares    accepted for compatibility (four decimals are always shown)\n"
+                        "  --verbose    write developer diagnostics to standard error\n"
                         "  --version    print the version and exit\n"
                         "  --help       print this help and exit\n");
             exitCode = 0;
@@ -50,6 +52,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     applyStartupSwitches(QApplication::arguments());
+    RYXDiagnostics::show(DebugOutput || QApplication::arguments().contains(QStringLiteral("--verbose")));
     try {
         auto window = std::make_unique<RYXConfigWindow>();
         window->show();

@@ -3,10 +3,13 @@
 #include "app/AboutDialog.h"
 #include "app/HelpSelectorImpl.h"
 #include "app/RYXClassTable.h"
+#include "app/RYXDocumentTitle.h"
+#include "app/RYXDownloadConfirmation.h"
 #include "app/RYXEventsBox.h"
 #include "app/RYXFileCommands.h"
 #include "app/RYXListView.h"
 #include "app/RYXProgressDialog.h"
+#include "app/RYXRecentFiles.h"
 #include "app/RYXScrollView.h"
 #include "app/TreeLegendDialog.h"
 #include "core/MessageRelay.h"
@@ -23,8 +26,11 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
+#include <QtCore/QFileInfo>
 #include <QtCore/QLocale>
+#include <QtCore/QSettings>
 #include <QtCore/QTranslator>
+#include <QtGui/QCloseEvent>
 #include <QtGui/QCursor>
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QSplitter>
@@ -43,6 +49,14 @@ RYXConfigWindow::RYXConfigWindow(QWidget *parent, const QStringList &arguments)
     buildLayout();
     resize(800, 600);
     m_actions.setup(this);
+    m_recentFiles = new RYXRecentFiles(m_actions.fileMenu, this);
+    m_fileCommands = std::make_unique<RYXFileCommands>(this, m_listView, m_sysManager, m_recentFiles);
+    connect(m_recentFiles, &RYXRecentFiles::openRequested, this,
+            [this](const QString &fileName) {
+                m_fileCommands->openRecent(fileName);
+                updateDocumentTitle();
+            });
+    restoreWindowSettings();
 
     MessageRelay *relay = MessageRelay::instance();
     connect(relay, &MessageRelay::DebugMessage, m_eventsBox, &RYXEventsBox::AddEventItem);
@@ -55,6 +69,7 @@ RYXConfigWindow::RYXConfigWindow(QWidget *parent, const QStringList &arguments)
 
 RYXConfigWindow::~RYXConfigWindow()
 {
+    saveWindowSettings();
     // Connections and their threads go before the tree they work on.
     delete m_sysManager;
     m_sysManager = nullptr;
@@ -90,8 +105,37 @@ void RYXConfigWindow::buildLayout()
 
     m_progress = new RYXProgressDialog(this);
     connect(m_progress, &RYXProgressDialog::cancelled, this, &RYXConfigWindow::ProgCancelledSlot);
+}
 
-    m_fileCommands = std::make_unique<RYXFileCommands>(this, m_listView, m_sysManager);
+namespace {
+
+QSettings windowSettings()
+{
+    return QSettings(QStringLiteral("Velmark"), QStringLiteral("RYX Config"));
+}
+
+const QString GeometryKey = QStringLiteral("/MainWindow/Geometry");
+const QString VerticalSplitterKey = QStringLiteral("/MainWindow/VerticalSplitter");
+const QString HorizontalSplitterKey = QStringLiteral("/MainWindow/HorizontalSplitter");
+
+} // namespace
+
+// The size, place and splitter sizes of the last window that closed; the
+// built-in sizes stay when nothing was stored.
+void RYXConfigWindow::restoreWindowSettings()
+{
+    const QSettings store = windowSettings();
+    restoreGeometry(store.value(GeometryKey).toByteArray());
+    m_verticalSplitter->restoreState(store.value(VerticalSplitterKey).toByteArray());
+    m_horizontalSplitter->restoreState(store.value(HorizontalSplitterKey).toByteArray());
+}
+
+void RYXConfigWindow::saveWindowSettings() const
+{
+    QSettings store = windowSettings();
+    store.setValue(GeometryKey, saveGeometry());
+    store.setValue(VerticalSplitterKey, m_verticalSplitter->saveState());
+    store.setValue(HorizontalSplitterKey, m_horizontalSplitter->saveState());
 }
 
 void RYXConfigWindow::applyLanguageFromCommandLine(const QStringList &args)
@@ -150,9 +194,20 @@ void RYXConfigWindow::applyLanguage(int language)
 
 void RYXConfigWindow::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         m_actions.retranslate(this);
+        updateDocumentTitle();
+    }
     QMainWindow::changeEvent(event);
+}
+
+void RYXConfigWindow::closeEvent(QCloseEvent *event)
+{
+    if (!settleUnsavedBeforeExit()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void RYXConfigWindow::customEvent(QEvent *event)
@@ -189,6 +244,28 @@ void RYXConfigWindow::updateUIEnableState()
             mask |= EnableUpload;
     }
     applyEnableMask(mask);
+    updateDocumentTitle();
+}
+
+void RYXConfigWindow::updateDocumentTitle()
+{
+    if (!m_sysManager)
+        return;
+    const QString caption = tr("RYX Configuration Program V") + QLatin1String(RYXProgramVersion);
+    RYXObject *shown = nullptr;
+    if (RYXObject *current = currentObject())
+        shown = current->topLevelObject();
+    bool unsaved = false;
+    for (RYXConnectionBase *connection : m_sysManager->getConnections()) {
+        RYXObject *device = connection->getDevice();
+        if (!device)
+            continue;
+        if (!shown)
+            shown = device;
+        unsaved = unsaved || device->hasUnsavedChanges();
+    }
+    setWindowTitle(RYXDocumentTitle::compose(caption, shown != nullptr,
+                                             shown ? shown->getFileName() : QString(), unsaved));
 }
 
 void RYXConfigWindow::applyEnableMask(unsigned mask)
@@ -279,23 +356,48 @@ void RYXConfigWindow::NewSlot()
 void RYXConfigWindow::OpenSlot()
 {
     m_fileCommands->open();
+    updateDocumentTitle();
 }
 
 void RYXConfigWindow::SaveSlot()
 {
     m_fileCommands->save();
+    updateDocumentTitle();
 }
 
 void RYXConfigWindow::SaveAsSlot()
 {
     m_fileCommands->saveAs();
+    updateDocumentTitle();
 }
 
+// With unsaved changes the question is whether to save them; with none the
+// program asks whether to exit at all.
 void RYXConfigWindow::exitSlot()
 {
-    if (RYXPrompter::warningYesNo(this, QStringLiteral("RYX Config"),
-                                  tr("Are you sure you would like to exit RYXConfig?")))
+    if (m_fileCommands->unsavedRoots().isEmpty()) {
+        if (RYXPrompter::warningYesNo(this, QStringLiteral("RYX Config"),
+                                      tr("Are you sure you would like to exit RYXConfig?")))
+            quitApplication(0);
+        return;
+    }
+    if (settleUnsavedBeforeExit())
         quitApplication(0);
+    updateDocumentTitle();
+}
+
+bool RYXConfigWindow::settleUnsavedBeforeExit()
+{
+    const QList<RYXObject *> unsaved = m_fileCommands->unsavedRoots();
+    QStringList names;
+    for (RYXObject *root : unsaved)
+        names << (root->getFileName().isEmpty() ? root->getName()
+                                                 : root->getName() + QStringLiteral(" (")
+                                                           + QFileInfo(root->getFileName()).fileName()
+                                                           + QLatin1Char(')'));
+    return m_fileCommands->settleUnsaved(
+            unsaved, tr("These devices have changes that are not saved: %1.\n\nSave them before exiting?")
+                             .arg(names.join(QStringLiteral(", "))));
 }
 
 void RYXConfigWindow::quitApplication(int exitCode)
@@ -444,6 +546,8 @@ void RYXConfigWindow::UploadSlot()
 void RYXConfigWindow::DownloadSlot()
 {
     if (RYXObject *object = currentObject()) {
+        if (!confirmDownload(object))
+            return;
         setFocus();
         object->requestOperation(QStringLiteral("download"));
     }
@@ -580,6 +684,11 @@ void RYXConfigWindow::addProgressResult(const QString &iconName, const QString &
 void RYXConfigWindow::showWarningMessage(const QString &text)
 {
     RYXPrompter::information(this, QStringLiteral("Warning"), text);
+}
+
+bool RYXConfigWindow::confirmDownload(RYXObject *object)
+{
+    return RYXDownloadConfirmation::ask(this, object);
 }
 
 int RYXConfigWindow::retryAfterSeekFailure()

@@ -18,6 +18,7 @@ class RYXFileCommands;
 class RYXListView;
 class RYXObject;
 class RYXProgressDialog;
+class RYXRecentFiles;
 class RYXScrollView;
 class RYXSysManager;
 
@@ -58,8 +59,15 @@ public:
     RYXEventsBox *eventsBox() const { return m_eventsBox; }
     RYXProgressDialog *progressDialog() const { return m_progress; }
     RYXScrollView *propertyPane() const { return m_scrollPane; }
+    RYXFileCommands *fileCommands() const { return m_fileCommands.get(); }
+    RYXRecentFiles *recentFiles() const { return m_recentFiles; }
+    QSplitter *verticalSplitter() const { return m_verticalSplitter; }
+    QSplitter *horizontalSplitter() const { return m_horizontalSplitter; }
 
     void updateUIEnableState();
+    /// Shows the file of the current station in the title, with "*" while
+    /// the tree has unsaved changes.
+    void updateDocumentTitle();
     /// The mask applied by the last updateUIEnableState().
     unsigned enableMask() const { return m_enableMask; }
     void addRootObject(RYXObject *object);
@@ -93,6 +101,7 @@ public:
     void setProgressStep(int step) override;
     void addProgressResult(const QString &iconName, const QString &text) override;
     void showWarningMessage(const QString &text) override;
+    bool confirmDownload(RYXObject *object) override;
 
 public Q_SLOTS:
     void selectionChangedSlot(QTreeWidgetItem *item);
@@ -154,6 +163,8 @@ protected:
     void customEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    /// Closing the window with unsaved changes asks first, as Exit does.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildLayout();
@@ -164,6 +175,10 @@ private:
     RYXObject *selectedObject() const;
     void startConnection(RYXObject *object, bool upload);
     void addCreatedRoot(RYXObject *object);
+    /// Settles the unsaved changes before the program ends; false to stay.
+    bool settleUnsavedBeforeExit();
+    void restoreWindowSettings();
+    void saveWindowSettings() const;
 
     RYXSysManager *m_sysManager = nullptr;
     RYXListView *m_listView = nullptr;
@@ -171,6 +186,7 @@ private:
     RYXEventsBox *m_eventsBox = nullptr;
     RYXProgressDialog *m_progress = nullptr;
     std::unique_ptr<RYXFileCommands> m_fileCommands;
+    RYXRecentFiles *m_recentFiles = nullptr;
     QSplitter *m_verticalSplitter = nullptr;
     QSplitter *m_horizontalSplitter = nullptr;
     QTranslator *m_translator = nullptr;

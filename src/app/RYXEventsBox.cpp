@@ -216,8 +216,23 @@ void RYXEventsBox::showLastLine()
 void RYXEventsBox::appendLine(const QString &text)
 {
     const bool wasAtBottom = isLastLineVisible();
+    if (lineCount() >= MaxLines)
+        dropOldestLine();
     addItem(text);
     follow(wasAtBottom);
+}
+
+// Plain lines keep their order of arrival around the block of listed
+// records: the oldest is the first row, or the first after the block when
+// the block starts the list.
+void RYXEventsBox::dropOldestLine()
+{
+    if (m_blockStart > 0) {
+        delete takeItem(0);
+        --m_blockStart;
+        return;
+    }
+    delete takeItem(m_blockCount);
 }
 
 void RYXEventsBox::RightClick(QListWidgetItem *, const QPoint &point)

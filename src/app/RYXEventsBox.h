@@ -27,6 +27,8 @@ class RYXEventsBox : public QListWidget
 public:
     enum TimeRange { TimeShowAll = 0, TimeLast2Hours = 1, TimeLast1Hours = 2, TimeSelectRange = 3 };
     static constexpr int MaxRecords = 65535;
+    /// Plain lines kept at most, like the records: the oldest goes first.
+    static constexpr int MaxLines = 65535;
 
     struct Record
     {
@@ -44,6 +46,8 @@ public:
     void appendLine(const QString &text);
 
     int recordCount() const { return int(m_records.size()); }
+    /// The plain lines in the box (the rows that are no listed record).
+    int lineCount() const { return count() - m_blockCount; }
     /// The stored records in listing order (by type, then arrival).
     QList<Record> records() const;
     QMenu *popupMenu() const { return m_popup; }
@@ -94,6 +98,7 @@ private:
     QListWidgetItem *makeRow(const Record &record) const;
     int blockRowFor(const QString &type, quint64 sequence, bool *found) const;
     void dropOldestRecord();
+    void dropOldestLine();
     void listNewRecord(const Record &record);
 
     RYXEventReceiver *m_receiver;

@@ -19,6 +19,14 @@ void RYXPrompter::setInstance(RYXPrompter *prompter)
     installedPrompter = prompter;
 }
 
+QMessageBox::StandardButton RYXPrompter::messageWithCheckBox(
+        QMessageBox::Icon icon, QWidget *parent, const QString &title, const QString &text,
+        const QString &, bool *, QMessageBox::StandardButtons buttons,
+        QMessageBox::StandardButton defaultButton, QMessageBox::StandardButton escapeButton)
+{
+    return message(icon, parent, title, text, buttons, defaultButton, escapeButton);
+}
+
 void RYXPrompter::information(QWidget *parent, const QString &title, const QString &text)
 {
     instance()->message(QMessageBox::Information, parent, title, text, QMessageBox::Ok,

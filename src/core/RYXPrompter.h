@@ -23,6 +23,13 @@ public:
                                                 QMessageBox::StandardButtons buttons,
                                                 QMessageBox::StandardButton defaultButton,
                                                 QMessageBox::StandardButton escapeButton) = 0;
+    /// message() with a check box labelled \a checkBoxText under the text;
+    /// \a checked gives its state on entry and takes it on return. This
+    /// base leaves the box out (and \a checked as it was).
+    virtual QMessageBox::StandardButton messageWithCheckBox(
+            QMessageBox::Icon icon, QWidget *parent, const QString &title, const QString &text,
+            const QString &checkBoxText, bool *checked, QMessageBox::StandardButtons buttons,
+            QMessageBox::StandardButton defaultButton, QMessageBox::StandardButton escapeButton);
     virtual QString getOpenFileName(QWidget *parent, const QString &caption,
                                     const QString &filter) = 0;
     virtual QString getSaveFileName(QWidget *parent, const QString &caption,

@@ -14,6 +14,7 @@ void RYXScriptedPrompter::clear()
 {
     m_buttons.clear();
     m_fileNames.clear();
+    m_checks.clear();
     m_prompts.clear();
     m_fileDialogs = 0;
 }
@@ -31,6 +32,22 @@ QMessageBox::StandardButton RYXScriptedPrompter::message(QMessageBox::Icon icon,
             return b;
     }
     return defaultButton != QMessageBox::NoButton ? defaultButton : escapeButton;
+}
+
+QMessageBox::StandardButton RYXScriptedPrompter::messageWithCheckBox(
+        QMessageBox::Icon icon, QWidget *parent, const QString &title, const QString &text,
+        const QString &checkBoxText, bool *checked, QMessageBox::StandardButtons buttons,
+        QMessageBox::StandardButton defaultButton, QMessageBox::StandardButton escapeButton)
+{
+    const QMessageBox::StandardButton answer =
+            message(icon, parent, title, text, buttons, defaultButton, escapeButton);
+    m_prompts.last().checkBoxText = checkBoxText;
+    if (!m_checks.isEmpty()) {
+        const bool state = m_checks.dequeue();
+        if (checked)
+            *checked = state;
+    }
+    return answer;
 }
 
 QString RYXScriptedPrompter::nextFileName()

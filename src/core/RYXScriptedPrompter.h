@@ -21,10 +21,14 @@ public:
         QString title;
         QString text;
         QThread *thread; // where the prompt was shown
+        QString checkBoxText = QString(); // empty: the box had no check box
     };
 
     void queueButton(QMessageBox::StandardButton button) { m_buttons.enqueue(button); }
     void queueFileName(const QString &name) { m_fileNames.enqueue(name); }
+    /// The state a check box is left in by the next prompt that has one
+    /// (without a queued state it keeps the state it was shown with).
+    void queueCheckBox(bool checked) { m_checks.enqueue(checked); }
 
     const QList<Prompt> &prompts() const { return m_prompts; }
     QStringList promptTexts() const;
@@ -36,6 +40,11 @@ public:
                                         QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton,
                                         QMessageBox::StandardButton escapeButton) override;
+    QMessageBox::StandardButton messageWithCheckBox(
+            QMessageBox::Icon icon, QWidget *parent, const QString &title, const QString &text,
+            const QString &checkBoxText, bool *checked, QMessageBox::StandardButtons buttons,
+            QMessageBox::StandardButton defaultButton,
+            QMessageBox::StandardButton escapeButton) override;
     QString getOpenFileName(QWidget *parent, const QString &caption,
                             const QString &filter) override;
     QString getSaveFileName(QWidget *parent, const QString &caption,
@@ -46,6 +55,7 @@ private:
 
     QQueue<QMessageBox::StandardButton> m_buttons;
     QQueue<QString> m_fileNames;
+    QQueue<bool> m_checks;
     QList<Prompt> m_prompts;
     int m_fileDialogs = 0;
 };

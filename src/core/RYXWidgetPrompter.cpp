@@ -1,5 +1,6 @@
 #include "core/RYXWidgetPrompter.h"
 
+#include <QtWidgets/QCheckBox>
 #include <QtWidgets/QFileDialog>
 
 QMessageBox::StandardButton RYXWidgetPrompter::message(QMessageBox::Icon icon, QWidget *parent,
@@ -9,11 +10,33 @@ QMessageBox::StandardButton RYXWidgetPrompter::message(QMessageBox::Icon icon, Q
                                                        QMessageBox::StandardButton escapeButton)
 {
     QMessageBox box(icon, title, text, buttons, parent);
+    setDefaultAndEscape(box, defaultButton, escapeButton);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+QMessageBox::StandardButton RYXWidgetPrompter::messageWithCheckBox(
+        QMessageBox::Icon icon, QWidget *parent, const QString &title, const QString &text,
+        const QString &checkBoxText, bool *checked, QMessageBox::StandardButtons buttons,
+        QMessageBox::StandardButton defaultButton, QMessageBox::StandardButton escapeButton)
+{
+    QMessageBox box(icon, title, text, buttons, parent);
+    setDefaultAndEscape(box, defaultButton, escapeButton);
+    auto *check = new QCheckBox(checkBoxText, &box);
+    check->setChecked(checked && *checked);
+    box.setCheckBox(check);
+    const auto answer = QMessageBox::StandardButton(box.exec());
+    if (checked)
+        *checked = check->isChecked();
+    return answer;
+}
+
+void RYXWidgetPrompter::setDefaultAndEscape(QMessageBox &box, QMessageBox::StandardButton defaultButton,
+                                            QMessageBox::StandardButton escapeButton)
+{
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
     if (escapeButton != QMessageBox::NoButton)
         box.setEscapeButton(escapeButton);
-    return QMessageBox::StandardButton(box.exec());
 }
 
 QString RYXWidgetPrompter::getOpenFileName(QWidget *parent, const QString &caption,

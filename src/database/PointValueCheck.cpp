@@ -100,6 +100,29 @@ bool PointValueCheck::integerRange(int type, qint64 &lowest, qint64 &highest)
     return true;
 }
 
+int PointValueCheck::textCapacity(int type, int size)
+{
+    return type == ZEMP_TEXT ? qMax(size - 1, 0) : -1;
+}
+
+QString PointValueCheck::limit(int type, int size)
+{
+    qint64 lowest = 0;
+    qint64 highest = 0;
+    if (integerRange(type, lowest, highest))
+        return QStringLiteral("a whole number from %1 to %2").arg(lowest).arg(highest);
+    switch (type) {
+    case ZEMP_FLOAT:
+        return QStringLiteral("a number within the range of a float");
+    case ZEMP_TEXT:
+        return QStringLiteral("at most %1 characters").arg(textCapacity(type, size));
+    case ZEMP_BINARY:
+        return QStringLiteral("at most %1 bytes as hex digits").arg(qMax(size, 0));
+    default:
+        return QString();
+    }
+}
+
 QString PointValueCheck::problem(int type, int size, const QString &value)
 {
     switch (type) {

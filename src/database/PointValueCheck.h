@@ -18,6 +18,13 @@ public:
     /// Why \a value cannot travel as a point of \a type and \a size; empty
     /// when it can. Program-only points (type 0) take any text.
     static QString problem(int type, int size, const QString &value);
+    /// What a point of \a type and \a size can carry, in words ("at most
+    /// 11 characters", "a whole number from 0 to 255"); empty for
+    /// program-only points and unknown types.
+    static QString limit(int type, int size);
+    /// The most characters a text point of \a size holds (the field less
+    /// its terminating zero); -1 for the other types.
+    static int textCapacity(int type, int size);
     /// True for the points whose values the rules apply to: points that
     /// travel to the device, except the shadows of the device's identity.
     static bool isChecked(const DataPoint &point);

@@ -106,6 +106,8 @@ bool RYXDatabase::SetValue(const QString &key, const QString &value, bool /*flag
         qDebug("SetValue %s Failed", qUtf8Printable(key));
         return false;
     }
+    if (it->value != value && !it->hasAttribute(DataPoint::NotSaved))
+        ++m_savedRevision;
     it->value = value;
     if (!it->hasAttribute(DataPoint::NotTracked)) {
         const bool differs = value != it->referenceValue;

@@ -6,6 +6,8 @@
 #include <QtCore/QMutex>
 #include <QtCore/QStringList>
 
+#include <atomic>
+
 // The point table of one tree object, ordered by key (plain QString order,
 // which is also the order of the points in a configuration file). The
 // connection thread and the GUI thread both read and write it: every access
@@ -42,6 +44,9 @@ public:
     /// the value and the reason (PointValueCheck); empty when it can, when
     /// the point is not checked or when there is no such point.
     QString valueProblem(const QString &key) const;
+    /// Counts the changes of values that a configuration file holds (points
+    /// without the NotSaved attribute); it never goes back.
+    quint64 savedRevision() const { return m_savedRevision.load(); }
 
 private:
     void store(const QString &key, const QString &value, quint16 pointNumber, int type,
@@ -51,4 +56,5 @@ private:
     mutable QMutex m_lock;
     QMap<QString, DataPoint> points;
     QMap<QString, QString> modifiedKeys;
+    std::atomic<quint64> m_savedRevision { 0 };
 };

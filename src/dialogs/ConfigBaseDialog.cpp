@@ -1,11 +1,14 @@
 #include "dialogs/ConfigBaseDialog.h"
 
 #include "core/StartupFlags.h"
+#include "database/PointValueCheck.h"
+#include "database/RYXDatabase.h"
 #include "dialogs/ComboBoxCtl.h"
 #include "dialogs/PopupHelpLoader.h"
 #include "dialogs/RYXLineEdit.h"
 #include "model/RYXListViewItem.h"
 #include "model/RYXObject.h"
+#include "model/RYXObjectPlugin.h"
 
 #include <QtCore/QRegularExpression>
 #include <QtCore/QScopedValueRollback>
@@ -21,6 +24,12 @@ namespace {
 // The key travels as the control's object name; the name the control had
 // in its form is kept beside it so help pages can still address it.
 const char formNameProperty[] = "ryxFormName";
+// The tool tip a control had before an explanation was added to it, and
+// the tool tip with the explanation, to tell a new help text from it.
+const char plainToolTipProperty[] = "ryxPlainToolTip";
+const char explainedToolTipProperty[] = "ryxExplainedToolTip";
+// Set while a field is red because its device field cannot take its value.
+const char colouredProperty[] = "ryxColouredByValue";
 } // namespace
 
 ConfigBaseDialog::ConfigBaseDialog(QWidget *parent, const char *name, bool modal,
@@ -196,9 +205,13 @@ void ConfigBaseDialog::showBound(const BoundControl &bound)
     if (!control)
         return;
     switch (row.kind) {
-    case ControlBinding::Text:
-        static_cast<RYXLineEdit *>(control)->setText(readText(key));
+    case ControlBinding::Text: {
+        auto *edit = static_cast<RYXLineEdit *>(control);
+        const QString text = readText(key);
+        limitLength(edit, key, text);
+        edit->setText(text);
         break;
+    }
     case ControlBinding::Float:
         if (row.format)
             showFloat(static_cast<RYXLineEdit *>(control), key, row.format);
@@ -220,6 +233,97 @@ void ConfigBaseDialog::showBound(const BoundControl &bound)
     case ControlBinding::Page:
         break;
     }
+}
+
+// --- explaining values ----------------------------------------------------
+
+RYXObject *ConfigBaseDialog::pointHolder() const
+{
+    auto *plugin = qobject_cast<RYXObjectPlugin *>(m_object.data());
+    return plugin && plugin->getHost() ? plugin->getHost() : m_object.data();
+}
+
+QString ConfigBaseDialog::explainValue(const ControlBinding &row, bool *invalid)
+{
+    RYXObject *holder = pointHolder();
+    DataPoint point;
+    const QString key = QLatin1String(row.key);
+    if (!holder || !holder->getDataPoint(key, point))
+        point = DataPoint();
+    QStringList allowed;
+    if (row.rule)
+        allowed << QCoreApplication::translate("ConfigBaseDialog", row.rule);
+    const QString limit = PointValueCheck::limit(point.type, point.size);
+    if (!limit.isEmpty())
+        allowed << limit;
+    const QString objection = holder ? holder->getDatabase()->valueProblem(key) : QString();
+    const bool broken = !objection.isEmpty() || (row.validity && !readBool(QLatin1String(row.validity)));
+    if (invalid)
+        *invalid = broken;
+    if (allowed.isEmpty() && objection.isEmpty())
+        return QString();
+    QString text = allowed.join(QStringLiteral("; "));
+    if (!text.isEmpty())
+        text = tr("Allowed: %1.").arg(text);
+    if (broken)
+        text = tr("Not valid.") + QLatin1Char(' ') + text;
+    if (!objection.isEmpty())
+        text += QLatin1Char('\n') + tr("The device cannot take it: %1").arg(objection);
+    return text.trimmed();
+}
+
+void ConfigBaseDialog::setExplainedToolTip(QWidget *widget, const QString &explanation)
+{
+    const QString shown = widget->toolTip();
+    // A tool tip set since the last explanation (a help page) is the plain one now.
+    if (shown != widget->property(explainedToolTipProperty).toString())
+        widget->setProperty(plainToolTipProperty, shown);
+    const QString plain = widget->property(plainToolTipProperty).toString();
+    QString text = plain;
+    if (!explanation.isEmpty())
+        text = plain.isEmpty() ? explanation : plain + QStringLiteral("\n\n") + explanation;
+    widget->setProperty(explainedToolTipProperty, text);
+    widget->setToolTip(text);
+}
+
+void ConfigBaseDialog::limitLength(RYXLineEdit *edit, const QString &key, const QString &text)
+{
+    RYXObject *holder = pointHolder();
+    DataPoint point;
+    const int capacity = holder && holder->getDataPoint(key, point)
+                                 ? PointValueCheck::textCapacity(point.type, point.size)
+                                 : -1;
+    // A longer value (read from a file) is shown whole, and red, until it
+    // is mended: a field never cuts what it holds.
+    edit->setMaxLength(capacity >= 0 ? qMax(capacity, int(text.size())) : 32767);
+}
+
+void ConfigBaseDialog::explainBound(const BoundControl &bound)
+{
+    // A page button's "key" is a page number, not a point.
+    if (bound.row->kind == ControlBinding::Page)
+        return;
+    auto *widget = qobject_cast<QWidget *>(bound.control.data());
+    if (bound.combo)
+        widget = bound.combo->comboBox();
+    if (!widget)
+        return;
+    const ControlBinding &row = *bound.row;
+    bool invalid = false;
+    const QString explanation = explainValue(row, &invalid);
+    // Other kinds of control speak up when their value is wrong, and once
+    // more to take the word back.
+    const bool explained = widget->property(explainedToolTipProperty).isValid();
+    if (!row.validity && row.kind != ControlBinding::Text && !invalid && !explained)
+        return;
+    // A dialog may colour a field by a rule the table does not name; only
+    // the colour given here is taken back here.
+    const bool field = row.kind == ControlBinding::Text || row.kind == ControlBinding::Float;
+    if (field && (row.validity || invalid || widget->property(colouredProperty).toBool())) {
+        setValidColour(widget, !invalid);
+        widget->setProperty(colouredProperty, invalid && !row.validity);
+    }
+    setExplainedToolTip(widget, explanation);
 }
 
 // --- loading -----------------------------------------------------------------
@@ -270,6 +374,10 @@ void ConfigBaseDialog::setValidColour(QWidget *widget, bool ok)
 void ConfigBaseDialog::showValidity(QWidget *widget, const QString &key)
 {
     setValidColour(widget, readBool(key));
+    for (const BoundControl &bound : std::as_const(m_bound)) {
+        if (bound.row->validity && key == QLatin1String(bound.row->validity))
+            setExplainedToolTip(widget, explainValue(*bound.row));
+    }
 }
 
 void ConfigBaseDialog::showRadio(QAbstractButton *button, const QString &value,
@@ -332,6 +440,11 @@ void ConfigBaseDialog::requestUpdate()
             showBound(bound);
     }
     updateControls();
+    // After the dialog's own refresh, which may validate the values anew.
+    if (m_object) {
+        for (const BoundControl &bound : std::as_const(m_bound))
+            explainBound(bound);
+    }
 }
 
 // --- change slots ------------------------------------------------------------

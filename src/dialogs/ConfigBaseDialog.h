@@ -66,7 +66,13 @@ public:
     /// The same with the dialogs' usual format: "%.4f", or "%.2f" without ExtraResolution.
     void showFloat(RYXLineEdit *lineEdit, const QString &key);
     static void setValidColour(QWidget *widget, bool ok);
+    /// Colours \a widget by the validity point \a key; when a table row is
+    /// checked by \a key, the widget's tool tip also gives that row's rule.
     void showValidity(QWidget *widget, const QString &key);
+    /// The rule and limit of the value of table row \a row in words, led by
+    /// "Not valid." and followed by the device's objection when the value
+    /// breaks them; *\a invalid tells which. Empty when nothing limits it.
+    QString explainValue(const ControlBinding &row, bool *invalid = nullptr);
     void showRadio(QAbstractButton *button, const QString &value, const QString &key);
     QString readText(const QString &key);
     float readFloat(const QString &key);
@@ -107,6 +113,15 @@ private:
     };
 
     bool bindRow(const ControlBinding &row);
+    /// Colours a field by its value and gives the rule in its tool tip.
+    void explainBound(const BoundControl &bound);
+    /// Lets \a edit take no more than the device field of \a key holds.
+    void limitLength(RYXLineEdit *edit, const QString &key, const QString &text);
+    /// Where the points of the dialog's object are kept (a plug-in's host).
+    RYXObject *pointHolder() const;
+    /// Appends \a explanation to the tool tip \a widget has from its form or
+    /// help page.
+    static void setExplainedToolTip(QWidget *widget, const QString &explanation);
     void redirectChanges(const ControlBinding &row, QObject *control);
     void showBound(const BoundControl &bound);
     void bindControl(QObject *control, const QString &key);

@@ -26,4 +26,8 @@ struct ControlBinding
     const char *format = nullptr;         // printf format of a float (null: the dialogs' usual one)
     const char *slot = nullptr;           // SLOT() of the dialog that takes the change instead
                                           // of the binder's own slot
+    const char *validity = nullptr;       // the point that says whether the value keeps the
+                                          // class's own rule
+    const char *rule = nullptr;           // that rule in words, for the control's tool tip
+                                          // (the device field's limit is added to it)
 };

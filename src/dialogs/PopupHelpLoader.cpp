@@ -18,6 +18,8 @@ static void initPopupHelpResources()
     Q_UNUSED(initialised);
 }
 
+const QLatin1String PopupHelpLoader::CommonPage("popuphelp/popuphelp_common.html");
+
 namespace {
 const QLatin1String entryStart("<!--");
 const QLatin1String headerEnd("-->");
@@ -63,18 +65,19 @@ int PopupHelpLoader::load(QWidget *root, const QString &name)
     QString page;
     if (!readPage(name, page))
         return 0;
-    return apply(root, parse(page));
+    return apply(root, parse(page), name != CommonPage);
 }
 
-int PopupHelpLoader::apply(QWidget *root, const QList<Entry> &entries)
+int PopupHelpLoader::apply(QWidget *root, const QList<Entry> &entries, bool reportMissing)
 {
     int applied = 0;
     for (const Entry &entry : entries) {
         QWidget *control = findControl(root, entry.controlName);
         if (!control) {
-            qCDebug(lcDialogs).noquote()
-                    << QLatin1String("loadHelpPopups failed to find control named:")
-                            + entry.controlName;
+            if (reportMissing)
+                qCDebug(lcDialogs).noquote()
+                        << QLatin1String("loadHelpPopups failed to find control named:")
+                                   + entry.controlName;
             continue;
         }
         if (entry.whatsThis)

@@ -172,6 +172,7 @@ void RYXConfigurationText::open(RYXObject &target)
     if (create && target.getSysManager(&target, manager)) {
         parsed->setFileName(fileName);
         manager->addRootObject(parsed);
+        parsed->setUnsavedChanges(false);
         reportValueProblems(*parsed, nullptr);
         return;
     }

@@ -35,3 +35,8 @@ bool RYXEventReceiver::dispatchEvent(QEvent *event)
         return false;
     }
 }
+
+bool RYXEventReceiver::confirmDownload(RYXObject *)
+{
+    return true;
+}

@@ -42,6 +42,10 @@ public:
     /// station's own addChildOfKind).
     virtual void createChildObject(RYXObject *parent, int kind);
 
+    /// Asks the user before \a object's configuration is written to its
+    /// device; true to go on. Without a user to ask, downloads go ahead.
+    virtual bool confirmDownload(RYXObject *object);
+
     /// Runs a custom event of type 1050 or 1051; false for any other event.
     bool dispatchEvent(QEvent *event);
 

@@ -137,6 +137,7 @@ bool RYXObject::addChild(RYXObject *child)
     if (!children.contains(child)) {
         children.append(child);
         watchChild(child);
+        noteContentChanged();
     }
     if (child->parent() != this)
         child->setParent(this);
@@ -147,7 +148,10 @@ bool RYXObject::addChild(RYXObject *child)
 void RYXObject::watchChild(RYXObject *child)
 {
     // Compared by address only: the object is gone when the signal arrives.
-    connect(child, &QObject::destroyed, this, [this, child] { children.removeAll(child); });
+    connect(child, &QObject::destroyed, this, [this, child] {
+        if (children.removeAll(child) > 0)
+            noteContentChanged();
+    });
 }
 
 bool RYXObject::replaceChild(RYXObject *newChild, unsigned index)
@@ -164,6 +168,7 @@ bool RYXObject::replaceChild(RYXObject *newChild, unsigned index)
     watchChild(newChild);
     delete old;
     newChild->setParent(this);
+    noteContentChanged();
     return true;
 }
 
@@ -256,7 +261,10 @@ void RYXObject::pasteSlot()
 
 bool RYXObject::setValue(const QString &key, const QString &value, bool updateUi)
 {
+    const quint64 revision = database->savedRevision();
     const bool stored = database->SetValue(key, value);
+    if (database->savedRevision() != revision)
+        noteContentChanged();
     if (stored)
         trackValueProblem(key);
     if (stored && updateUi)
@@ -621,7 +629,36 @@ void RYXObject::saveAsSlot()
 
 bool RYXObject::saveToFile(const QString &fileName, QWidget *parent)
 {
-    return RYXConfigurationText::save(*this, fileName, parent);
+    if (!RYXConfigurationText::save(*this, fileName, parent))
+        return false;
+    if (connection) {
+        setUnsavedChanges(false);
+        postEnableStateRefresh();
+    }
+    return true;
+}
+
+// ------------------------------------------------------- unsaved changes
+
+RYXObject *RYXObject::topLevelObject()
+{
+    for (RYXObject *at = this; at; at = at->getParentObject()) {
+        if (at->connection)
+            return at;
+    }
+    return nullptr;
+}
+
+void RYXObject::noteContentChanged()
+{
+    RYXObject *root = topLevelObject();
+    if (root && !root->m_unsavedChanges.exchange(true))
+        root->postEnableStateRefresh();
+}
+
+void RYXObject::postEnableStateRefresh()
+{
+    postToMainWindow(new updateUIEnableStateEvent(this));
 }
 
 void RYXObject::openSlot()
@@ -762,6 +799,9 @@ void RYXObject::uploadSlot()
 
 void RYXObject::downloadSlot()
 {
+    RYXEventReceiver *receiver = nullptr;
+    if (getMainWindow(this, receiver) && !receiver->confirmDownload(this))
+        return;
     requestOperation(QStringLiteral("download"));
 }
 

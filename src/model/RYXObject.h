@@ -316,7 +316,20 @@ public:
 
     /// Writes this subtree to \a fileName atomically; a failure is reported
     /// in a message box over \a parent and leaves any previous file intact.
+    /// A top-level object written whole has no unsaved changes afterwards.
     bool saveToFile(const QString &fileName, QWidget *parent = nullptr);
+
+    // --- unsaved changes, kept by each top-level object for its subtree -----
+    /// True when this top-level object's tree holds changes that no file has.
+    bool hasUnsavedChanges() const { return m_unsavedChanges.load(); }
+    void setUnsavedChanges(bool unsaved) { m_unsavedChanges = unsaved; }
+    /// A value a file holds or the shape of the subtree changed: marks the
+    /// top-level object above (safe from any thread); the first mark asks
+    /// the receiver to refresh its enable state and title.
+    void noteContentChanged();
+    /// The top-level object above this one (itself when it is one); null
+    /// when the object is not in the tree.
+    RYXObject *topLevelObject();
 
 Q_SIGNALS:
     void DebugMessage(const QString &text);
@@ -359,6 +372,8 @@ protected:
         return fallback;
     }
     void forgetTreeItems();
+    /// Asks the receiver to refresh its enable state (and title).
+    void postEnableStateRefresh();
     /// Notes whether the value of \a key can travel to the device.
     void trackValueProblem(const QString &key);
     /// Bit 0 follows the class's own validation and the values' problems.
@@ -402,6 +417,7 @@ protected:
 
 private:
     quint64 m_identity = 0;
+    std::atomic<bool> m_unsavedChanges { false };
     // Set by validation and value changes on the GUI thread and, during
     // transfers, on the connection thread.
     mutable QMutex m_problemLock;

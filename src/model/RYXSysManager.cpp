@@ -1,5 +1,6 @@
 #include "model/RYXSysManager.h"
 
+#include "core/RYXPrompter.h"
 #include "model/RYXConnectionBase.h"
 #include "model/RYXEventReceiver.h"
 #include "model/RYXListViewItem.h"
@@ -40,6 +41,8 @@ void RYXSysManager::addDevice(RYXObject *device)
     device->setConnection(connection);
     device->setDeletable(true);
     registerConnection(connection);
+    // Until it is saved (or was read from a file), no file holds the device.
+    device->setUnsavedChanges(true);
 }
 
 void RYXSysManager::setCancelRequested(bool cancel)
@@ -103,6 +106,20 @@ void RYXSysManager::waitForOffline(RYXConnectionBase *connection)
     }
 }
 
+bool RYXSysManager::confirmDelete(RYXObject *device)
+{
+    if (!device)
+        return true;
+    QString question = tr("Delete the station %1 and everything under it from the tree?").arg(device->getName());
+    if (device->hasUnsavedChanges())
+        question += QLatin1Char(' ') + tr("Its unsaved changes will be lost.");
+    // Re-entry guard: the question runs an event loop of its own.
+    m_deleting = true;
+    const bool yes = RYXPrompter::warningYesNo(m_listView, QStringLiteral("RYX Config"), question);
+    m_deleting = false;
+    return yes;
+}
+
 void RYXSysManager::DeleteSlot()
 {
     // Re-entry from the event loop of waitForOffline would delete twice.
@@ -113,6 +130,8 @@ void RYXSysManager::DeleteSlot()
     RYXObject *object = item ? item->object() : nullptr;
     RYXConnectionBase *connection = nullptr;
     if (!object || !object->getConnection(object, connection))
+        return;
+    if (!confirmDelete(connection->getDevice()))
         return;
 
     m_deleting = true;

@@ -49,6 +49,9 @@ Q_SIGNALS:
     void DebugMessage(const QString &text);
 
 private:
+    /// Asks before \a device leaves the tree; true to delete it.
+    bool confirmDelete(RYXObject *device);
+
     QPointer<QTreeWidget> m_listView;
     QList<RYXConnectionBase *> connections;
     bool cancelRequested = false;

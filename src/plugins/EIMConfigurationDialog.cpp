@@ -9,9 +9,10 @@ namespace {
 
 const ControlBinding Bindings[] = {
     {"DescriptorEdit", ControlBinding::Text, "descriptor", nullptr, nullptr, nullptr,
-     SLOT(DescriptorEditChangeSlot())},
+     SLOT(DescriptorEditChangeSlot()), "descriptorisvalid",
+     QT_TRANSLATE_NOOP("ConfigBaseDialog", "letters, digits and \"_\" only, not beginning with a digit")},
     {"serverLocationEdit", ControlBinding::Text, "serverlocation", nullptr, nullptr, nullptr,
-     SLOT(ServerLocationEditChangeSlot())},
+     SLOT(ServerLocationEditChangeSlot()), "serverlocationisvalid"},
     {"LSWRadioButton", ControlBinding::Radio, "floatorder", "0", nullptr, nullptr,
      SLOT(LSWRadioButtonChangeSlot(bool))},
     {"MSWRadioButton", ControlBinding::Radio, "floatorder", "1", nullptr, nullptr,

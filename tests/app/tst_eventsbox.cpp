@@ -179,6 +179,36 @@ private Q_SLOTS:
         QCOMPARE(m_box->count(), 0);
     }
 
+    void oldestLineDroppedPastLimit()
+    {
+        // Plain lines before and after a listed record: past the limit the
+        // oldest line goes first, then the next; the record stays.
+        m_box->appendLine("first");
+        m_box->appendLine("second");
+        m_box->AddEventItemx("Comm", "record", VerboseLow);
+        for (int i = 2; i < RYXEventsBox::MaxLines; ++i)
+            m_box->appendLine(QString::number(i));
+        QCOMPARE(m_box->lineCount(), RYXEventsBox::MaxLines);
+        QCOMPARE(m_box->count(), RYXEventsBox::MaxLines + 1);
+
+        m_box->appendLine("newest");
+        QCOMPARE(m_box->lineCount(), RYXEventsBox::MaxLines);
+        QCOMPARE(m_box->item(0)->text(), QString("second"));
+        QCOMPARE(listedTexts(*m_box).at(1), QString("record"));
+
+        m_box->appendLine("newer still");
+        QCOMPARE(m_box->lineCount(), RYXEventsBox::MaxLines);
+        // The record now starts the box; the oldest line is the one after it.
+        QCOMPARE(listedTexts(*m_box).first(), QString("record"));
+        QCOMPARE(m_box->item(1)->text(), QString("2"));
+        QCOMPARE(m_box->item(m_box->count() - 1)->text(), QString("newer still"));
+
+        // A new record joins the block; the lines are not counted with it.
+        m_box->AddEventItemx("Comm", "another", VerboseLow);
+        QCOMPARE(m_box->lineCount(), RYXEventsBox::MaxLines);
+        QCOMPARE(listedTexts(*m_box).mid(0, 2), QStringList({"record", "another"}));
+    }
+
     void filters_data()
     {
         QTest::addColumn<int>("verbosity");

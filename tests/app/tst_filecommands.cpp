@@ -206,14 +206,19 @@ private Q_SLOTS:
         QFETCH(QByteArray, contents);
         QFETCH(QString, prompt);
         QFETCH(QString, tag);
-        if (selected)
+        QStringList prompts{ prompt };
+        if (selected) {
+            // The new station is in no file yet: the file would replace it.
             addSelectedStation();
+            m_prompter.queueButton(QMessageBox::Discard);
+            prompts.prepend("FCSTATION has changes that are not saved. Save them before a file is read into it?");
+        }
         writeFile(path("open.xml"), contents);
         m_prompter.queueFileName(path("open.xml"));
         m_prompter.queueButton(QMessageBox::Yes);
         m_window->OpenSlot();
-        QCOMPARE(m_prompter.promptTexts(), QStringList{ prompt });
-        QTEST(titles().join(""), "title");
+        QCOMPARE(m_prompter.promptTexts(), prompts);
+        QTEST(titles().mid(selected ? 1 : 0).join(""), "title");
         QCOMPARE(tree()->topLevelItemCount(), tag.isEmpty() ? 0 : 1);
         if (tag.isEmpty())
             return;
@@ -243,14 +248,17 @@ private Q_SLOTS:
         const QByteArray text = VELXmlWriter::toXml(*saved).toUtf8();
         writeFile(path("pump.xml"), text);
         m_prompter.queueFileName(path("pump.xml"));
-        m_prompter.queueButton(QMessageBox::Yes);
         RYXObject *target = nullptr;
         if (way == "root") {
+            m_prompter.queueButton(QMessageBox::Yes);
             tree()->clearSelection();
             m_window->OpenSlot();
             target = RYXListView::objectOf(tree()->currentItem());
         } else {
             target = addSelectedStation(RYXObjectFactory::create("EIM", 0));
+            if (way == "object")
+                m_prompter.queueButton(QMessageBox::Discard); // the unsaved new station
+            m_prompter.queueButton(QMessageBox::Yes);
             if (way == "object")
                 m_window->OpenSlot();
             else

@@ -138,7 +138,9 @@ private Q_SLOTS:
         QFETCH(QMessageBox::StandardButton, button);
         auto window = makeWindow();
         // Print and Print Preview are enabled only with an object selected.
-        window->addRootObject(new RYXObject);
+        auto *root = new RYXObject;
+        window->addRootObject(root);
+        root->setUnsavedChanges(false); // nothing unsaved: Exit asks whether to exit at all
         QVERIFY(action(window.get(), "print")->isEnabled());
         m_prompter.queueButton(button);
         QTest::keySequence(window.get(), QKeySequence(key));

@@ -1,4 +1,5 @@
 #include "app/RYXConfigWindow.h"
+#include "app/RYXDownloadConfirmation.h"
 #include "app/RYXListView.h"
 #include "app/RYXProgressDialog.h"
 #include "app/RYXScrollView.h"
@@ -63,6 +64,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
+        RYXDownloadConfirmation::setEnabled(true);
         RYXPrompter::setInstance(&m_prompter);
         applyStartupSwitches({QStringLiteral("ryxconfig")});
         SimOptions options;
@@ -147,9 +149,14 @@ private Q_SLOTS:
         QCOMPARE(station->getString("descriptor"), QStringLiteral("Tank_7"));
         grab(m_window.get(), "5-renamed.png");
 
-        // Download it and find the new name in the station.
+        // Download it, once the question naming the station and its address
+        // is answered, and find the new name in the station.
         m_window->listView()->setCurrentItem(stationItem);
+        m_prompter.clear();
+        m_prompter.queueButton(QMessageBox::Yes);
         m_window->DownloadSlot();
+        QCOMPARE(m_prompter.promptTexts().value(0),
+                 QString("Download the configuration of EIM to 127.0.0.1:%1?").arg(m_sim->httpPort()));
         awaitProgress(" overall download success!", "6-download.png");
         QByteArray value;
         QVERIFY(m_sim->station()->readPoint(0, 0x000C, value));

@@ -72,6 +72,41 @@ private Q_SLOTS:
         QVERIFY(first->childAt(0)->getPopupMenu());
     }
 
+    void deleteAsksFirst_data()
+    {
+        QTest::addColumn<bool>("unsaved");
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<QString>("question");
+        const QString question = "Delete the station Doomed and everything under it from the tree?";
+        QTest::newRow("no keeps it") << false << QMessageBox::No << question;
+        QTest::newRow("unsaved, no keeps it") << true << QMessageBox::No
+                                              << question + " Its unsaved changes will be lost.";
+        QTest::newRow("yes deletes it") << false << QMessageBox::Yes << question;
+    }
+
+    void deleteAsksFirst()
+    {
+        QFETCH(bool, unsaved);
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(QString, question);
+        QPointer<TestNode> doomed = makeStation("Doomed");
+        m_manager->addRootObject(doomed);
+        doomed->setUnsavedChanges(unsaved);
+        RYXScriptedPrompter prompter;
+        RYXPrompter::setInstance(&prompter);
+        prompter.queueButton(answer);
+        doomed->childAt(0)->childAt(0)->deleteSlot(); // a channel: not the station
+        QCOMPARE(prompter.prompts().size(), 0);
+        m_receiver->view.setCurrentItem(doomed->getTreeItem());
+        doomed->deleteSlot();
+        RYXPrompter::setInstance(nullptr);
+        QCOMPARE(prompter.promptTexts(), QStringList{question});
+        QCOMPARE(prompter.prompts().first().title, QStringLiteral("RYX Config"));
+        const bool deleted = answer == QMessageBox::Yes;
+        QCOMPARE(m_manager->getConnections().size(), deleted ? 0 : 1);
+        QTRY_COMPARE(doomed.isNull(), deleted);
+    }
+
     void deleteOfflineStation()
     {
         TestNode *keep = makeStation("Keep");
@@ -81,8 +116,13 @@ private Q_SLOTS:
         m_manager->addRootObject(doomed);
         QPointer<RYXConnectionBase> connection = doomed->getOwnConnection();
 
-        // The object's own Delete on a station root removes the whole device.
+        // The object's own Delete on a station root removes the whole device
+        // (once the question is answered Yes, the scripted default).
+        RYXScriptedPrompter prompter;
+        RYXPrompter::setInstance(&prompter);
         doomed->deleteSlot();
+        RYXPrompter::setInstance(nullptr);
+        QCOMPARE(prompter.prompts().size(), 1);
         QVERIFY(!connection);
         QCOMPARE(m_manager->getConnections().size(), 1);
         QCOMPARE(m_receiver->view.topLevelItemCount(), 1);
@@ -119,7 +159,10 @@ private Q_SLOTS:
         });
         QPointer<TestNode> guard(station);
         QPointer<RYXObject> module = station->childAt(0);
+        RYXScriptedPrompter prompter;
+        RYXPrompter::setInstance(&prompter);
         m_manager->DeleteSlot();
+        RYXPrompter::setInstance(nullptr);
 
         QVERIFY(requestedBeforeOffline);
         QVERIFY(debugLines.size() >= 2);

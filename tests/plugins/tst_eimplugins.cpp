@@ -58,9 +58,7 @@ private Q_SLOTS:
         QTest::newRow("digit first") << "1Tank" << "" << false << true;
         QTest::newRow("hyphen") << "Tank-1" << "" << false << true;
         QTest::newRow("11 characters fill the field") << QString(11, 'A') << "" << true << true;
-        QTest::newRow("12 characters overflow the field") << QString(12, 'A') << "" << false << true;
         QTest::newRow("31-character location") << "T" << QString(31, 'x') << true << true;
-        QTest::newRow("32-character location") << "T" << QString(32, 'x') << true << false;
         // The device field holds Latin-1 only: nothing may arrive as "?".
         QTest::newRow("location of 16 CJK characters") << "T" << QString(16, QChar(0x6C34)) << true << false;
         QTest::newRow("Latin-1 location") << "T" << QString::fromUtf8("Z\xC3\xBCrich") << true << true;
@@ -90,6 +88,87 @@ private Q_SLOTS:
         QCOMPARE(bool(plugin->getStatusFlags() & RYXObject::ConfigError), !valid);
         station.updateDialog();
         QCOMPARE(bool(station.getStatusFlags() & RYXObject::ConfigError), !valid);
+    }
+
+    // The fields take no more than the station's fields hold: a 12th
+    // character of the name and a 32nd of the location are refused as typed.
+    void typingStopsAtTheDeviceField()
+    {
+        EIModuleObject station;
+        EIMConfigurationDialog dialog(station.configurationPluginObject());
+        dialog.show();
+        auto *name = control<RYXLineEdit>(&dialog, "DescriptorEdit");
+        auto *location = control<RYXLineEdit>(&dialog, "serverLocationEdit");
+        QCOMPARE(name->maxLength(), 11);
+        QCOMPARE(location->maxLength(), 31);
+        typeText(name, QString(12, 'A'));
+        typeText(location, QString(32, 'x'));
+        QCOMPARE(station.getString("descriptor"), QString(11, 'A'));
+        QCOMPARE(station.getString("serverlocation"), QString(31, 'x'));
+    }
+
+    void invalidFieldsExplainThemselves_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value"); // as a file or a paste brings it
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QStringList>("saying"); // in the tool tips of the label and the edit
+        QTest::addColumn<int>("maxLength");
+        const QString nameRule = "Allowed: letters, digits and \"_\" only, not beginning with a digit; at most 11 characters.";
+        QTest::newRow("good name") << "descriptor" << "Tank_1" << "descriptorLabel" << "DescriptorEdit" << true
+                                   << QStringList{nameRule} << 11;
+        QTest::newRow("name breaking the rule")
+            << "descriptor" << "1Tank" << "descriptorLabel" << "DescriptorEdit" << false
+            << QStringList{"Not valid. " + nameRule} << 11;
+        // Shown whole, so that nothing of it is lost before it is mended.
+        QTest::newRow("name longer than the field")
+            << "descriptor" << QString(14, 'A') << "descriptorLabel" << "DescriptorEdit" << false
+            << QStringList{"Not valid. " + nameRule,
+                           "The device cannot take it: point \"descriptor\": the value \"AAAAAAAAAAAAAA\" is longer "
+                           "than the 11 characters the device field holds."}
+            << 14;
+        QTest::newRow("location longer than the field")
+            << "serverlocation" << QString(32, 'x') << "serverLocationLabel" << "serverLocationEdit" << false
+            << QStringList{"Not valid. Allowed: at most 31 characters."} << 32;
+        QTest::newRow("location the field cannot store")
+            << "serverlocation" << QString(3, QChar(0x6C34)) << "serverLocationLabel" << "serverLocationEdit"
+            << false << QStringList{"Not valid.", "holds characters the device cannot store"} << 31;
+    }
+
+    // Whatever colours a field red says why in its tool tip, after the tool
+    // tip of its form, and says nothing of it once the value is mended.
+    void invalidFieldsExplainThemselves()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QString, label);
+        QFETCH(QString, edit);
+        QFETCH(bool, valid);
+        QFETCH(QStringList, saying);
+        QFETCH(int, maxLength);
+        EIModuleObject station;
+        station.setValue(key, value);
+        EIMConfigurationDialog dialog(station.configurationPluginObject());
+        dialog.show();
+        QLabel *labelWidget = control<QLabel>(&dialog, qPrintable(label));
+        RYXLineEdit *editWidget = control<RYXLineEdit>(&dialog, qPrintable(edit));
+        QCOMPARE(isRed(labelWidget), !valid);
+        QCOMPARE(editWidget->palette().color(QPalette::Text) == QColor(255, 0, 0), !valid);
+        QCOMPARE(editWidget->text(), value);
+        QCOMPARE(editWidget->maxLength(), maxLength);
+        for (const QString &words : saying) {
+            QVERIFY2(labelWidget->toolTip().contains(words), qPrintable(labelWidget->toolTip()));
+            QVERIFY2(editWidget->toolTip().contains(words), qPrintable(editWidget->toolTip()));
+        }
+        if (edit == QLatin1String("DescriptorEdit"))
+            QVERIFY(editWidget->toolTip().startsWith("Specifies the Device's Descriptor.  This is also the Server Name"));
+
+        typeText(editWidget, "Tank_2");
+        QVERIFY(!isRed(labelWidget));
+        QVERIFY(!editWidget->toolTip().contains("Not valid."));
+        QVERIFY(!labelWidget->toolTip().contains("Not valid."));
     }
 
     // Firmware and serial number show only while online; the word order follows
