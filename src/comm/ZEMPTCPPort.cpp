@@ -139,8 +139,8 @@ bool ZEMPTCPPort::writeFrame(BYTE *frame, int length)
 
 bool ZEMPTCPPort::event(QEvent *e)
 {
+    HappensBefore::acquire(e); // before its type is read: it may be ours
     if (int(e->type()) == QAsyncCustomEvent::Type) {
-        HappensBefore::acquire(e);
         static_cast<QAsyncCustomEvent *>(e)->execute(m_receiver);
         return true;
     }
