@@ -204,11 +204,21 @@ int RYXInterfaceModule::verifyDevice(ZEMPPort *port)
     if (count != moduleCount)
         return TransferContext::ModuleCountDiffers;
     for (int i = 1; i <= qMin(count, int(MaxModules)); ++i) {
-        const QString wanted = moduleObjectName(types[i - 1], i);
-        if (wanted.isEmpty() || !findChild<RYXIOModule *>(wanted))
+        if (!holdsModuleType(types[i - 1], i))
             return TransferContext::ModuleTypesDiffer;
     }
     return 0;
+}
+
+// A module is found by the name its type gives it at its position; a module
+// the program could not determine matches the type code it was made for.
+bool RYXInterfaceModule::holdsModuleType(int typeCode, int position) const
+{
+    const QString wanted = moduleObjectName(typeCode, position);
+    if (!wanted.isEmpty() && findChild<RYXIOModule *>(wanted))
+        return true;
+    RYXIOModule *module = modules().value(position - 1);
+    return module && module->standsInFor(typeCode);
 }
 
 int RYXInterfaceModule::commitDeviceData()

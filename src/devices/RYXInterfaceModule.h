@@ -129,6 +129,8 @@ protected:
     int moduleCount = 0;
 
 private:
+    /// True when the module at \a position is one of \a typeCode.
+    bool holdsModuleType(int typeCode, int position) const;
     int runUpload(TransferContext &context);
     int runDownload(TransferContext &context, bool topLevel);
     void addOverallResult(TransferContext &context, const QString &operation, int overall);

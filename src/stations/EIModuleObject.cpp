@@ -10,6 +10,7 @@
 #include "devices/RYXClassRegistry.h"
 #include "devices/RYXIOModule.h"
 #include "dialogs/PropertyDialogProvider.h"
+#include "io/UndeterminedModuleObject.h"
 #include "model/events/addToEventBoxEvent.h"
 #include "model/events/createChildObjectSynchEvent.h"
 #include "model/RYXEventReceiver.h"
@@ -294,6 +295,8 @@ int EIModuleObject::createModulesFromDevice(TransferContext &context)
         RYXClassRegistry::kindForTypeCode(types[i], kind);
         QSyncCustomEvent::postAndWait(receiver ? receiver->eventTarget() : nullptr,
                                       new createChildObjectSynchEvent(this, kind));
+        if (auto *standIn = qobject_cast<UndeterminedModuleObject *>(modules().value(i)))
+            standIn->setStandInType(types[i]);
     }
     m_creatingFromDevice = false;
     context.addProgressResult(QStringLiteral("SmallGreenLED"),
