@@ -572,6 +572,11 @@ void RYXConfigWindow::setProgressStep(int step)
     m_progress->setProgressStep(step);
 }
 
+void RYXConfigWindow::setProgressStepCount(int count)
+{
+    m_progress->setProgressStepCount(count);
+}
+
 void RYXConfigWindow::addProgressResult(const QString &iconName, const QString &text)
 {
     m_progress->addProgressResult(iconName, text);

@@ -91,6 +91,7 @@ public:
     void showProgress(int mode, int ownerId) override;
     void setProgressTitle(const QString &text) override;
     void setProgressStep(int step) override;
+    void setProgressStepCount(int count) override;
     void addProgressResult(const QString &iconName, const QString &text) override;
     void showWarningMessage(const QString &text) override;
 

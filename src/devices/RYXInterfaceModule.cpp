@@ -121,6 +121,11 @@ RYXObject *RYXInterfaceModule::configurationPlugin()
     return nullptr;
 }
 
+int RYXInterfaceModule::transferCorePoints(TransferContext &, bool)
+{
+    return 0;
+}
+
 bool RYXInterfaceModule::isConnectionOffline()
 {
     RYXConnectionBase *found = nullptr;
@@ -246,6 +251,14 @@ int RYXInterfaceModule::countTransfers(TransferContext &context, RYXObject *obje
     return context.skippedCount() - before;
 }
 
+int RYXInterfaceModule::countTreeTransfers(TransferContext &context, RYXObject *object, bool download)
+{
+    int count = countTransfers(context, object, download ? &RYXObject::downloadPoints : &RYXObject::uploadPoints);
+    for (RYXObject *child : object->getChildren())
+        count += countTreeTransfers(context, child, download);
+    return count;
+}
+
 void RYXInterfaceModule::runSaveStep(TransferContext &context, const QString &name,
                                      const std::function<int()> &commit)
 {
@@ -292,10 +305,10 @@ int RYXInterfaceModule::resultOfStatus(int status)
 
 int RYXInterfaceModule::runTransfer(RYXObject *object, bool download, const QString &failure,
                                     const std::function<int(TransferContext &)> &body,
-                                    const std::function<void()> &onRetries)
+                                    const std::function<void()> &onRetries, int extraSteps)
 {
     TransferContext context(true, object);
-    countTransfers(context, object, download ? &RYXObject::downloadPoints : &RYXObject::uploadPoints);
+    context.setStepCount(countTreeTransfers(context, object, download) + extraSteps);
     context.setProgressTitle((download ? QStringLiteral("Downloading ") : QStringLiteral("Uploading "))
                              + object->getName());
     try {
@@ -361,10 +374,13 @@ int RYXInterfaceModule::runUpload(TransferContext &context)
     return overall;
 }
 
+// A top-level download ends with the save step, which is one more step.
 int RYXInterfaceModule::download(bool topLevel)
 {
-    return runTransfer(this, true, QStringLiteral("download failed!"),
-                       [this, topLevel](TransferContext &context) { return runDownload(context, topLevel); });
+    const int saveSteps = topLevel && checkOperation(1) == 0 ? 1 : 0;
+    return runTransfer(
+        this, true, QStringLiteral("download failed!"),
+        [this, topLevel](TransferContext &context) { return runDownload(context, topLevel); }, {}, saveSteps);
 }
 
 int RYXInterfaceModule::runDownload(TransferContext &context, bool topLevel)

@@ -31,6 +31,8 @@ public:
     virtual void showProgress(int mode, int ownerId) = 0;
     virtual void setProgressTitle(const QString &text) = 0;
     virtual void setProgressStep(int step) = 0;
+    /// The number of steps of the operation that runs: its last step fills the bar.
+    virtual void setProgressStepCount(int count) = 0;
     virtual void addProgressResult(const QString &iconName, const QString &text) = 0;
 
     /// Information box "Warning" with \a text.

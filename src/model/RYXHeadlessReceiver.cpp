@@ -58,6 +58,11 @@ void RYXHeadlessReceiver::setProgressStep(int step)
     m_progressStep = step;
 }
 
+void RYXHeadlessReceiver::setProgressStepCount(int count)
+{
+    m_progressStepCount = count;
+}
+
 void RYXHeadlessReceiver::addProgressResult(const QString &iconName, const QString &text)
 {
     m_results << text;

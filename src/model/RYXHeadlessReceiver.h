@@ -31,6 +31,8 @@ public:
     const QStringList &messages() const { return m_messages; }
     int progressMode() const { return m_progressMode; }
     int progressStep() const { return m_progressStep; }
+    /// The step count of the running operation; 0 when none was given.
+    int progressStepCount() const { return m_progressStepCount; }
     QString progressTitle() const { return m_progressTitle; }
     int enableStateRequests() const { return m_enableRequests; }
     int retryQuestions() const { return m_retryQuestions; }
@@ -47,6 +49,7 @@ public:
     void showProgress(int mode, int ownerId) override;
     void setProgressTitle(const QString &text) override;
     void setProgressStep(int step) override;
+    void setProgressStepCount(int count) override;
     void addProgressResult(const QString &iconName, const QString &text) override;
     void showWarningMessage(const QString &text) override;
     void createChildObject(RYXObject *parent, int kind) override;
@@ -71,6 +74,7 @@ private:
     QString m_progressTitle;
     int m_progressMode = -1;
     int m_progressStep = 0;
+    int m_progressStepCount = 0;
     int m_enableRequests = 0;
     int m_retryAnswer = 0;
     int m_retryQuestions = 0;

@@ -346,6 +346,18 @@ QStringList EIModuleObject::corePoints() const
              QStringLiteral("floatorder") };
 }
 
+// A point whose attempts all fail throws; the cores report it.
+int EIModuleObject::transferCorePoints(TransferContext &context, bool download)
+{
+    for (const QString &key : corePoints()) {
+        if (download)
+            context.writePoint(key);
+        else
+            context.readPoint(key);
+    }
+    return 0;
+}
+
 int EIModuleObject::uploadCore()
 {
     return runCore(false);
@@ -363,17 +375,13 @@ int EIModuleObject::runCore(bool download)
                                    : QStringLiteral("Uploading Configuration Data ");
     const QString failure = download ? QStringLiteral("download failure!")
                                      : QStringLiteral("upload failure!");
-    TransferContext context(false, this);
+    TransferContext context(true, this);
+    context.setStepCount(int(corePoints().size()));
     context.setProgressTitle(title + getName());
     if (download && (!prepareDownloadData() || (getStatusFlags() & ConfigError)))
         return context.reportFailure(-1, QStringLiteral("download aborted!"), configurationErrorText());
     try {
-        for (const QString &key : corePoints()) {
-            if (download)
-                context.writePoint(key);
-            else
-                context.readPoint(key);
-        }
+        transferCorePoints(context, download);
     } catch (const CVELException_ExcessiveRetries &) {
         return context.reportFailure(7, failure);
     }
