@@ -1,12 +1,15 @@
 // Idle CPU of many connected stations: sixteen Ethernet interface modules,
 // each connected over TCP loopback to its own in-process simulator, sit
-// online for ten seconds. Prints the process CPU time as a share of one
-// core (simulators included).
+// online for ten seconds, the keep-alive reading each one every five
+// seconds. Prints the process CPU time as a share of one core (simulators
+// included), against the floor measured first in the same run: the same
+// simulators, stations and connection threads, offline for as long.
 #include "comm/RYXConnection.h"
 #include "comm/ZEMPTCPPort.h"
 #include "model/RYXHeadlessReceiver.h"
 #include "stations/EIModuleObject.h"
 
+#include "SimStation.h"
 #include "SimThread.h"
 
 #include <QtCore/QDeadlineTimer>
@@ -38,6 +41,16 @@ void runEventLoop(int ms)
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// The process's CPU time over IdleSeconds of event loop, as a share of one core.
+double idleShare()
+{
+    const double before = cpuSeconds();
+    QElapsedTimer idle;
+    idle.start();
+    runEventLoop(IdleSeconds * 1000);
+    return (cpuSeconds() - before) / (double(idle.elapsed()) / 1000.0);
 }
 
 struct Link
@@ -73,8 +86,11 @@ int main(int argc, char **argv)
         link.connection->setComPortNumber(0);
         link.connection->setIpAddress(address);
         link.connection->setPort(port);
-        link.connection->connectSlot(false);
     }
+
+    const double floorShare = idleShare();
+    for (Link &link : links)
+        link.connection->connectSlot(false);
 
     QElapsedTimer connecting;
     connecting.start();
@@ -93,14 +109,19 @@ int main(int argc, char **argv)
     std::printf("%d stations online after %lld ms\n", Stations, qint64(connecting.elapsed()));
 
     runEventLoop(500); // let the connect traffic settle
-    const double before = cpuSeconds();
-    QElapsedTimer idle;
-    idle.start();
-    runEventLoop(IdleSeconds * 1000);
-    const double used = cpuSeconds() - before;
-    const double wall = double(idle.elapsed()) / 1000.0;
-    std::printf("idle %.1f s: CPU %.3f s = %.2f%% of one core (target under 2%%)\n", wall, used,
-                100.0 * used / wall);
+    quint64 requestsBefore = 0;
+    for (const Link &link : links)
+        requestsBefore += link.sim->station()->requestCount();
+    const double share = idleShare();
+    quint64 requests = 0;
+    for (const Link &link : links)
+        requests += link.sim->station()->requestCount();
+    requests -= requestsBefore;
+    std::printf("floor (offline, %d s): %.3f%% of one core\n", IdleSeconds, 100.0 * floorShare);
+    std::printf("online idle (%d s, %llu keep-alive reads): %.3f%% of one core = %.2f x floor, "
+                "%.3f%% above it (target under 1%%)\n",
+                IdleSeconds, (unsigned long long)requests, 100.0 * share, floorShare > 0 ? share / floorShare : 0.0,
+                100.0 * (share - floorShare));
 
     for (Link &link : links) {
         link.station->setConnection(nullptr);

@@ -94,6 +94,7 @@ public:
     void setProgressStepCount(int count) override;
     void addProgressResult(const QString &iconName, const QString &text) override;
     void showWarningMessage(const QString &text) override;
+    void showFailureMessage(const QString &text, const QString &cause) override;
 
 public Q_SLOTS:
     void selectionChangedSlot(QTreeWidgetItem *item);
@@ -149,7 +150,7 @@ public Q_SLOTS:
     void NotImplSlot();
 
 protected:
-    int retryAfterSeekFailure() override;
+    int retryAfterSeekFailure(const QString &cause) override;
     /// Ends the event loop with \a exitCode (tests observe it instead).
     virtual void quitApplication(int exitCode);
     void customEvent(QEvent *event) override;
@@ -165,6 +166,8 @@ private:
     RYXObject *selectedObject() const;
     void startConnection(RYXObject *object, bool upload);
     void addCreatedRoot(RYXObject *object);
+    /// Puts the progress dialog, when shown, above the window.
+    void raiseProgress();
 
     RYXSysManager *m_sysManager = nullptr;
     RYXListView *m_listView = nullptr;

@@ -76,9 +76,16 @@ void RYXHeadlessReceiver::showWarningMessage(const QString &text)
     write(text);
 }
 
-int RYXHeadlessReceiver::retryAfterSeekFailure()
+void RYXHeadlessReceiver::showFailureMessage(const QString &text, const QString &cause)
+{
+    m_causes << cause;
+    showWarningMessage(text);
+}
+
+int RYXHeadlessReceiver::retryAfterSeekFailure(const QString &cause)
 {
     ++m_retryQuestions;
+    m_causes << cause;
     return m_retryAnswer;
 }
 

@@ -36,6 +36,8 @@ public:
     QString progressTitle() const { return m_progressTitle; }
     int enableStateRequests() const { return m_enableRequests; }
     int retryQuestions() const { return m_retryQuestions; }
+    /// The causes given with the failure boxes and retry questions, in order.
+    const QStringList &causes() const { return m_causes; }
 
     QObject *eventTarget() override { return this; }
     void createTreeItem(RYXObject *object, RYXObject *parentObject, const QString &text,
@@ -52,6 +54,7 @@ public:
     void setProgressStepCount(int count) override;
     void addProgressResult(const QString &iconName, const QString &text) override;
     void showWarningMessage(const QString &text) override;
+    void showFailureMessage(const QString &text, const QString &cause) override;
     void createChildObject(RYXObject *parent, int kind) override;
 
 Q_SIGNALS:
@@ -60,7 +63,7 @@ Q_SIGNALS:
     void logLineAdded(const QString &text);
 
 protected:
-    int retryAfterSeekFailure() override;
+    int retryAfterSeekFailure(const QString &cause) override;
     void customEvent(QEvent *event) override;
 
 private:
@@ -71,6 +74,7 @@ private:
     QStringList m_logLines;
     QStringList m_results;
     QStringList m_messages;
+    QStringList m_causes;
     QString m_progressTitle;
     int m_progressMode = -1;
     int m_progressStep = 0;
