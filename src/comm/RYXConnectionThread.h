@@ -23,7 +23,9 @@ public:
 
     /// How long an online pass without requests waits before the next
     /// monitoring step; the station decides itself whether that step reads.
-    static constexpr int IdleIntervalMs = 50;
+    /// Monitoring refreshes at most once a second, so a fifth of one is soon
+    /// enough, and many idle stations wake seldom.
+    static constexpr int IdleIntervalMs = 200;
     /// The pause between connect attempts that ended without a verdict. A
     /// station that answers badly gets TransferContext::Attempts attempts,
     /// spread over at least twice this pause, before the connect ends as a
