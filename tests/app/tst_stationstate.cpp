@@ -155,6 +155,7 @@ private Q_SLOTS:
         QCOMPARE(station->getStatusFlags() & RYXObject::NotCurrent, 0u);
         QCOMPARE(configuration->getStatusFlags() & RYXObject::NotCurrent, 0u);
         QTRY_VERIFY(showsLed(station, "GreenLED"));
+        station->getTreeItem()->setExpanded(true);
         grab(m_window.get(), "download-leds.png");
     }
 
@@ -233,6 +234,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(station->monitorPasses() >= passes + 2, 10000);
         QCOMPARE(connectionOf(station)->state(), int(RYXConnection::Online));
         QCOMPARE(m_prompter.promptTexts(), QStringList());
+        station->getTreeItem()->setExpanded(true);
         grab(m_window.get(), "unknown-modules-monitoring.png");
         monitor->click();
 
