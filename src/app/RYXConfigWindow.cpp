@@ -664,6 +664,17 @@ void RYXConfigWindow::addEventLogLine(const QString &text)
 void RYXConfigWindow::showProgress(int mode, int ownerId)
 {
     m_progress->showProgress(mode, ownerId);
+    raiseProgress();
+}
+
+// A closed message box gives the focus back to the window, which would
+// then cover the operation's progress.
+void RYXConfigWindow::raiseProgress()
+{
+    if (!m_progress->isVisible())
+        return;
+    m_progress->raise();
+    m_progress->activateWindow();
 }
 
 void RYXConfigWindow::setProgressTitle(const QString &text)
@@ -676,6 +687,11 @@ void RYXConfigWindow::setProgressStep(int step)
     m_progress->setProgressStep(step);
 }
 
+void RYXConfigWindow::setProgressStepCount(int count)
+{
+    m_progress->setProgressStepCount(count);
+}
+
 void RYXConfigWindow::addProgressResult(const QString &iconName, const QString &text)
 {
     m_progress->addProgressResult(iconName, text);
@@ -684,6 +700,7 @@ void RYXConfigWindow::addProgressResult(const QString &iconName, const QString &
 void RYXConfigWindow::showWarningMessage(const QString &text)
 {
     RYXPrompter::information(this, QStringLiteral("Warning"), text);
+    raiseProgress();
 }
 
 bool RYXConfigWindow::confirmDownload(RYXObject *object)
@@ -691,10 +708,25 @@ bool RYXConfigWindow::confirmDownload(RYXObject *object)
     return RYXDownloadConfirmation::ask(this, object);
 }
 
-int RYXConfigWindow::retryAfterSeekFailure()
+namespace {
+// A box's text with the cause of its failure under it.
+QString withCause(const QString &text, const QString &cause)
+{
+    return cause.isEmpty() ? text : text + QStringLiteral("\n\n") + cause;
+}
+} // namespace
+
+void RYXConfigWindow::showFailureMessage(const QString &text, const QString &cause)
+{
+    showWarningMessage(withCause(text, cause));
+}
+
+int RYXConfigWindow::retryAfterSeekFailure(const QString &cause)
 {
     const bool retry = RYXPrompter::warningYesNo(
         this, QStringLiteral("RYX Config"),
-        QStringLiteral("Connect failed because:\n\nCommunications timed out.\n\nWould you like to retry?"));
+        withCause(QStringLiteral("Connect failed because:\n\nCommunications timed out.\n\nWould you like to retry?"),
+                  cause));
+    raiseProgress();
     return retry ? 1 : 0;
 }

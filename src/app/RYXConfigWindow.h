@@ -99,9 +99,11 @@ public:
     void showProgress(int mode, int ownerId) override;
     void setProgressTitle(const QString &text) override;
     void setProgressStep(int step) override;
+    void setProgressStepCount(int count) override;
     void addProgressResult(const QString &iconName, const QString &text) override;
     void showWarningMessage(const QString &text) override;
     bool confirmDownload(RYXObject *object) override;
+    void showFailureMessage(const QString &text, const QString &cause) override;
 
 public Q_SLOTS:
     void selectionChangedSlot(QTreeWidgetItem *item);
@@ -157,7 +159,7 @@ public Q_SLOTS:
     void NotImplSlot();
 
 protected:
-    int retryAfterSeekFailure() override;
+    int retryAfterSeekFailure(const QString &cause) override;
     /// Ends the event loop with \a exitCode (tests observe it instead).
     virtual void quitApplication(int exitCode);
     void customEvent(QEvent *event) override;
@@ -179,6 +181,8 @@ private:
     bool settleUnsavedBeforeExit();
     void restoreWindowSettings();
     void saveWindowSettings() const;
+    /// Puts the progress dialog, when shown, above the window.
+    void raiseProgress();
 
     RYXSysManager *m_sysManager = nullptr;
     RYXListView *m_listView = nullptr;

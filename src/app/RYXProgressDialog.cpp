@@ -6,6 +6,11 @@
 
 #include <QtCore/QEvent>
 
+namespace {
+// The bar's range while an operation has not said how many steps it takes.
+constexpr int DefaultStepCount = 100;
+} // namespace
+
 RYXProgressDialog::RYXProgressDialog(QWidget *parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::RYXProgressForm>())
 {
@@ -50,6 +55,8 @@ void RYXProgressDialog::open(int ownerId)
         m_ownerId = ownerId;
         m_ui->resultList->clear();
         m_ui->subopLabel->clear();
+        m_counted = false;
+        m_ui->subopProgress->setRange(0, DefaultStepCount);
         m_ui->subopProgress->setValue(0);
         setWindowTitle(QString());
         setRunning(true);
@@ -83,7 +90,8 @@ void RYXProgressDialog::addProgressResult(const QString &iconName, const QString
 void RYXProgressDialog::setProgressTitle(const QString &text)
 {
     m_ui->subopLabel->setText(text);
-    m_ui->subopProgress->setValue(0);
+    if (!m_counted)
+        m_ui->subopProgress->setValue(0);
     if (windowTitle().isEmpty())
         setWindowTitle(text);
 }
@@ -95,6 +103,15 @@ void RYXProgressDialog::setProgressStep(int step)
     // The number of steps is not known in advance: past the end the bar stays full.
     m_ui->subopProgress->setValue(qBound(m_ui->subopProgress->minimum(), step,
                                         m_ui->subopProgress->maximum()));
+}
+
+void RYXProgressDialog::setProgressStepCount(int count)
+{
+    if (count <= 0)
+        return;
+    m_counted = true;
+    m_ui->subopProgress->setRange(0, count);
+    m_ui->subopProgress->setValue(0);
 }
 
 void RYXProgressDialog::reject()

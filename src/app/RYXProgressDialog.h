@@ -27,6 +27,8 @@ public:
     /// Shows \a text as the title line (and the caption, when there is none yet).
     void setProgressTitle(const QString &text);
     void setProgressStep(int step);
+    /// Makes \a count steps fill the bar, for the rest of this operation.
+    void setProgressStepCount(int count);
     int ownerId() const { return m_ownerId; }
 
 public Q_SLOTS:
@@ -46,4 +48,7 @@ private:
 
     std::unique_ptr<Ui::RYXProgressForm> m_ui;
     int m_ownerId = -1;
+    // The running operation gave its step count: the bar counts the whole
+    // operation, so the titles of its parts do not empty it.
+    bool m_counted = false;
 };

@@ -2,6 +2,8 @@
 
 #include "model/RYXConnectionBase.h"
 
+#include <atomic>
+
 class RYXConnectionThread;
 
 // The connection to a real station: a worker thread that connects, runs the
@@ -28,6 +30,12 @@ public:
     QString ipAddress() const;
     void setIpAddress(const QString &address);
 
+    /// How long an online station may go without a transaction before the
+    /// worker checks, with one read, that it still answers.
+    static constexpr int DefaultKeepAliveMs = 5000;
+    int keepAliveIntervalMs() const { return m_keepAliveMs; }
+    void setKeepAliveIntervalMs(int milliseconds) { m_keepAliveMs = milliseconds; }
+
     /// Closes the port, goes offline and tells the device tree.
     void disconnectDevice() override;
 
@@ -44,4 +52,5 @@ private:
     int m_comPort = -1;
     QString m_ipAddress;
     RYXConnectionThread *m_worker = nullptr;
+    std::atomic<int> m_keepAliveMs { DefaultKeepAliveMs };
 };

@@ -5,6 +5,7 @@
 #include "comm/CVELException_Cancel.h"
 #include "comm/RYXConnection.h"
 #include "comm/TransferContext.h"
+#include "comm/ZEMPOpEnum.h"
 #include "comm/ZEMPRSPort.h"
 #include "core/StartupFlags.h"
 #include "model/events/Event_ShowSeekFailure.h"
@@ -120,10 +121,12 @@ void RYXConnectionThread::pass()
         connectSequence();
         break;
     case RYXConnection::Online:
-        if (!m_connection->pendingOperation().isEmpty())
+        if (!m_connection->pendingOperation().isEmpty()) {
             runPendingOperation();
-        else if (RYXObject *station = device())
+        } else if (RYXObject *station = device()) {
             runGuarded([station] { return station->executeOperation(QStringLiteral("idle"), true); });
+            keepAlive();
+        }
         break;
     default:
         break;
@@ -203,7 +206,8 @@ bool RYXConnectionThread::attemptConnect(TransferContext &context)
         context.addProgressResult(RedLED, QStringLiteral("Connection with device failed during Synhronization."));
         context.addFailureCause();
         showMessage(QStringLiteral("Connect failed because:\n\nCommunications were lost during Synchronization.\n\n"
-                                   "You must reconnect once the problem is resolved."));
+                                   "You must reconnect once the problem is resolved."),
+                    true);
         m_connection->requestDisconnect();
         return false;
     }
@@ -252,9 +256,8 @@ void RYXConnectionThread::runPendingOperation()
         });
         if (cancelled) {
             reportCancelled(target, operation);
-        } else if (const Failure *failure = failureOf(code)) {
-            showMessage(QLatin1String(failure->lostText));
-            m_connection->requestDisconnect();
+        } else if (failureOf(code)) {
+            disconnectAfter(code);
         } else if (code == TransferContext::RetryLimitExceeded) {
             debugPrint(QStringLiteral("Excessive Retries Xfer Failure"));
         } else if (code == TransferContext::GenericFailure) {
@@ -267,6 +270,33 @@ void RYXConnectionThread::runPendingOperation()
     }
     post(new progressShowDialogEvent(ProgressFinishAny, 0));
     m_connection->clearPendingOperation();
+}
+
+void RYXConnectionThread::disconnectAfter(int code)
+{
+    showMessage(QLatin1String(failureOf(code)->lostText), true);
+    m_connection->requestDisconnect();
+}
+
+// The read is the cheapest one every station answers; a device error is
+// still an answer. A station that does not answer is lost, as it would be
+// to the next operation.
+void RYXConnectionThread::keepAlive()
+{
+    RYXObject *station = device();
+    ZEMPPort *port = m_connection->getPort();
+    if (!station || !port || port->msSinceLastTransaction() < m_connection->keepAliveIntervalMs())
+        return;
+    int status = ZEMP_SUCCESS;
+    {
+        TransferContext context(false, station, true);
+        status = runGuarded([&context] { return context.readPoint(QStringLiteral("devicetype"), true, true); });
+    }
+    const bool deviceAnswered = status > ZEMP_SUCCESS && status < ZEMP_ERR_TIMEOUT;
+    if (status == ZEMP_SUCCESS || deviceAnswered || m_connection->isStopping()
+        || m_connection->state() != RYXConnection::Online)
+        return;
+    disconnectAfter(TransferContext::CommunicationLost);
 }
 
 // Cancel stopped the operation at its next transaction: what it moved so far
@@ -305,7 +335,8 @@ void RYXConnectionThread::verifyAfterFailure()
     context.addProgressResult(RedLED, QStringLiteral("Communication with the device has failed."));
     context.addFailureCause();
     showMessage(QStringLiteral("Disconnecting because:\n\nCommunication with the device has failed.\n\n"
-                               "You must reconnect once the problem is resolved."));
+                               "You must reconnect once the problem is resolved."),
+                true);
     m_connection->requestDisconnect();
 }
 
@@ -357,13 +388,20 @@ void RYXConnectionThread::post(QAsyncCustomEvent *event)
     QAsyncCustomEvent::post(receiver ? receiver->eventTarget() : nullptr, event);
 }
 
-void RYXConnectionThread::showMessage(const QString &text)
+QString RYXConnectionThread::failureCause() const
+{
+    ZEMPPort *port = m_connection->getPort();
+    return port ? port->lastFailure().sentence(port->peerName()) : QString();
+}
+
+void RYXConnectionThread::showMessage(const QString &text, bool withCause)
 {
     RYXEventReceiver *receiver = m_connection->getEventReceiver();
     // Nobody would answer a box posted while the connection goes away.
     if (!receiver || m_connection->isStopping())
         return;
-    QSyncCustomEvent::postAndWait(receiver->eventTarget(), new showMessageBoxSynchEvent(text));
+    QSyncCustomEvent::postAndWait(receiver->eventTarget(),
+                                  new showMessageBoxSynchEvent(text, withCause ? failureCause() : QString()));
 }
 
 int RYXConnectionThread::askRetry()
@@ -371,5 +409,5 @@ int RYXConnectionThread::askRetry()
     RYXEventReceiver *receiver = m_connection->getEventReceiver();
     if (!receiver || m_connection->isStopping())
         return 0;
-    return QSyncCustomEvent::postAndWait(receiver->eventTarget(), new Event_ShowSeekFailure);
+    return QSyncCustomEvent::postAndWait(receiver->eventTarget(), new Event_ShowSeekFailure(failureCause()));
 }

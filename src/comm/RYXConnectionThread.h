@@ -23,7 +23,9 @@ public:
 
     /// How long an online pass without requests waits before the next
     /// monitoring step; the station decides itself whether that step reads.
-    static constexpr int IdleIntervalMs = 50;
+    /// Monitoring refreshes at most once a second, so a fifth of one is soon
+    /// enough, and many idle stations wake seldom.
+    static constexpr int IdleIntervalMs = 200;
     /// The pause between connect attempts that ended without a verdict. A
     /// station that answers badly gets TransferContext::Attempts attempts,
     /// spread over at least twice this pause, before the connect ends as a
@@ -45,15 +47,25 @@ private:
     /// generic failure, a cancel as success.
     static int runGuarded(const std::function<int()> &operation);
     void runPendingOperation();
+    /// An online station without a transaction for the keep-alive interval
+    /// is read once; when that fails, it is taken offline.
+    void keepAlive();
+    /// The message box of a failed operation for \a code, with the cause
+    /// of the failed transaction under it; then the disconnect request.
+    void disconnectAfter(int code);
     void reportCancelled(RYXObject *target, const QString &operation);
     void verifyAfterFailure();
     void refreshTreeItem();
     QString treeItemText() const;
 
-    /// Shows a message box and waits until it was closed.
-    void showMessage(const QString &text);
+    /// Shows a message box and waits until it was closed; with \a withCause,
+    /// the cause of the port's failed last transaction goes under its text.
+    void showMessage(const QString &text, bool withCause = false);
     /// Asks whether to retry a timed-out connect: 1 yes, 0 no, other: keep seeking.
     int askRetry();
+    /// The cause of the port's last transaction when it failed, as a line of
+    /// a box ("Connection refused by 127.0.0.1:8080"); empty otherwise.
+    QString failureCause() const;
     void post(QAsyncCustomEvent *event);
     RYXObject *device() const;
 

@@ -9,6 +9,7 @@
 #include "core/MessageRelay.h"
 #include "core/StartupFlags.h"
 #include "model/events/progressAddResultEvent.h"
+#include "model/events/progressSetStepCountEvent.h"
 #include "model/events/progressSetStepEvent.h"
 #include "model/events/progressSetTitleEvent.h"
 #include "model/events/progressShowDialogEvent.h"
@@ -102,8 +103,15 @@ void TransferContext::progressStep()
 {
     if (!m_showSteps)
         return;
-    ++m_step;
+    m_step = m_connection ? m_connection->nextProgressStep() : m_step + 1;
     post(new progressSetStepEvent(m_step));
+}
+
+void TransferContext::setStepCount(int count)
+{
+    if (!m_showSteps || (m_connection && !m_connection->claimProgressCount()))
+        return;
+    post(new progressSetStepCountEvent(count));
 }
 
 void TransferContext::setProgressTitle(const QString &text)

@@ -50,7 +50,13 @@ public:
 
     /// Throws CVELException_Cancel when Cancel was pressed.
     void checkCancel();
+    /// Posts the next step of the operation: one transferred point. Nested
+    /// contexts on one connection share the steps, so the bar runs once
+    /// over the whole operation.
     void progressStep();
+    /// Gives the progress bar \a count steps (the counting pass's count),
+    /// unless an enclosing context of the operation already gave its own.
+    void setStepCount(int count);
     void setProgressTitle(const QString &text);
     void addProgressResult(const QString &pixmapName, const QString &text);
 

@@ -14,6 +14,7 @@ ZEMPPort::ZEMPPort(QObject *parent)
     std::memset(m_receiveBuffer, 0, sizeof m_receiveBuffer);
     std::memset(m_responseData, 0, sizeof m_responseData);
     m_timer->setSingleShot(true);
+    m_lastTransaction.start();
     connect(m_timer, &QTimer::timeout, this, [this] { timerEvent(); });
 }
 
@@ -312,6 +313,7 @@ int ZEMPPort::execute(ZempTransaction &t)
 void ZEMPPort::recordFailure(const ZempTransaction &t, int status)
 {
     QMutexLocker lock(&m_stateMutex);
+    m_lastTransaction.restart();
     if (status == ZEMP_SUCCESS) {
         m_lastFailure = ZempFailure();
         return;
@@ -324,6 +326,12 @@ void ZEMPPort::recordFailure(const ZempTransaction &t, int status)
     m_lastFailure.point = t.point;
     m_lastFailure.address = t.address;
     m_lastFailure.tunnel = t.tunnelAddress;
+}
+
+qint64 ZEMPPort::msSinceLastTransaction() const
+{
+    QMutexLocker lock(&m_stateMutex);
+    return m_lastTransaction.elapsed();
 }
 
 int ZEMPPort::executeDirectOrTunnelled(ZempTransaction &t)

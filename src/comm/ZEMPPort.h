@@ -59,6 +59,12 @@ public:
     /// Why the last transaction failed (status 0 when it succeeded); the
     /// point is named when the transaction was run by execute.
     ZempFailure lastFailure() const;
+    /// Milliseconds since the last transaction run by execute ended (since
+    /// the port was made when there was none).
+    qint64 msSinceLastTransaction() const;
+    /// Whom the port talks to, as failures name it ("127.0.0.1:8080");
+    /// empty when the transport has no name for it.
+    virtual QString peerName() const { return QString(); }
 
 public Q_SLOTS:
     /// The response time-out: fails the pending transaction with 128.
@@ -114,4 +120,5 @@ private:
     BYTE m_responseData[ZEMP_MAX_FRAME];
     int m_responseCount = 0;
     ZempFailure m_lastFailure;
+    QElapsedTimer m_lastTransaction;
 };

@@ -210,6 +210,11 @@ void ZEMPTCPPort::takeReply(const QByteArray &reply)
     processBytesSlot(reinterpret_cast<BYTE *>(frame.data()), int(frame.size()));
 }
 
+QString ZEMPTCPPort::peerName() const
+{
+    return m_host + QLatin1Char(':') + QString::number(m_port);
+}
+
 void ZEMPTCPPort::errorSlot(int error)
 {
     switch (error) {
@@ -219,7 +224,7 @@ void ZEMPTCPPort::errorSlot(int error)
     // instead of after the full time-out (three attempts would take 90 s).
     case QAbstractSocket::ConnectionRefusedError:
         debugLine(QStringLiteral("ZEMP/TCP - QSocket: Error, Connection Refused"));
-        failWith(ZEMP_ERR_TIMEOUT, QStringLiteral("connection refused"));
+        failWith(ZEMP_ERR_TIMEOUT, ZempFailure::connectionRefused());
         return;
     case QAbstractSocket::HostNotFoundError:
         debugLine(QStringLiteral("ZEMP/TCP - QSocket: Error, Host Not Found"));

@@ -43,6 +43,8 @@ public:
 
     QString host() const { return m_host; }
     unsigned short port() const { return m_port; }
+    /// "host:port".
+    QString peerName() const override;
     /// Where the socket requests are posted; without one they are posted to
     /// the port itself, which must then live on a thread with an event loop.
     void setEventReceiver(RYXEventReceiver *receiver);

@@ -22,6 +22,22 @@ QString ZempFailure::text() const
     return cause + where;
 }
 
+QString ZempFailure::sentence(const QString &peer) const
+{
+    if (!isFailure() || cause.isEmpty())
+        return QString();
+    QString line = cause;
+    line[0] = line[0].toUpper();
+    if (cause == connectionRefused() && !peer.isEmpty())
+        line += QStringLiteral(" by ") + peer;
+    return line;
+}
+
+QString ZempFailure::connectionRefused()
+{
+    return QStringLiteral("connection refused");
+}
+
 QString ZempFailure::causeOf(int status)
 {
     switch (status) {

@@ -17,6 +17,12 @@ struct ZempFailure
     bool isFailure() const { return status != 0; }
     /// "device error 5; point descriptor, address 0x000C" and the like.
     QString text() const;
+    /// The cause as a line of a message box: "No answer in 30 s", "Host not
+    /// found", "Connection refused by \a peer"; empty when there is no failure.
+    QString sentence(const QString &peer) const;
+
+    /// The cause of a connection the station's host refused.
+    static QString connectionRefused();
 
     /// The cause of a status when the transport knows no better.
     static QString causeOf(int status);

@@ -54,6 +54,9 @@ public:
     virtual int downloadChannelTag(RYXChannel *channel, const QString &key);
     virtual int commitChannel(RYXChannel *channel);
     virtual int commitDeviceData();
+    /// True when this module stands in the tree for a device module of
+    /// \a typeCode that the program has no class for.
+    virtual bool standsInFor(int typeCode) { Q_UNUSED(typeCode); return false; }
 
     // --- overrides -------------------------------------------------------------
     bool createTreeItem(QTreeWidgetItem *parentItem) override;

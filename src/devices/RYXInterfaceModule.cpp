@@ -121,6 +121,11 @@ RYXObject *RYXInterfaceModule::configurationPlugin()
     return nullptr;
 }
 
+int RYXInterfaceModule::transferCorePoints(TransferContext &, bool)
+{
+    return 0;
+}
+
 bool RYXInterfaceModule::isConnectionOffline()
 {
     RYXConnectionBase *found = nullptr;
@@ -204,11 +209,21 @@ int RYXInterfaceModule::verifyDevice(ZEMPPort *port)
     if (count != moduleCount)
         return TransferContext::ModuleCountDiffers;
     for (int i = 1; i <= qMin(count, int(MaxModules)); ++i) {
-        const QString wanted = moduleObjectName(types[i - 1], i);
-        if (wanted.isEmpty() || !findChild<RYXIOModule *>(wanted))
+        if (!holdsModuleType(types[i - 1], i))
             return TransferContext::ModuleTypesDiffer;
     }
     return 0;
+}
+
+// A module is found by the name its type gives it at its position; a module
+// the program could not determine matches the type code it was made for.
+bool RYXInterfaceModule::holdsModuleType(int typeCode, int position) const
+{
+    const QString wanted = moduleObjectName(typeCode, position);
+    if (!wanted.isEmpty() && findChild<RYXIOModule *>(wanted))
+        return true;
+    RYXIOModule *module = modules().value(position - 1);
+    return module && module->standsInFor(typeCode);
 }
 
 int RYXInterfaceModule::commitDeviceData()
@@ -234,6 +249,14 @@ int RYXInterfaceModule::countTransfers(TransferContext &context, RYXObject *obje
     (object->*pass)(context);
     context.setActive(true);
     return context.skippedCount() - before;
+}
+
+int RYXInterfaceModule::countTreeTransfers(TransferContext &context, RYXObject *object, bool download)
+{
+    int count = countTransfers(context, object, download ? &RYXObject::downloadPoints : &RYXObject::uploadPoints);
+    for (RYXObject *child : object->getChildren())
+        count += countTreeTransfers(context, child, download);
+    return count;
 }
 
 void RYXInterfaceModule::runSaveStep(TransferContext &context, const QString &name,
@@ -282,10 +305,10 @@ int RYXInterfaceModule::resultOfStatus(int status)
 
 int RYXInterfaceModule::runTransfer(RYXObject *object, bool download, const QString &failure,
                                     const std::function<int(TransferContext &)> &body,
-                                    const std::function<void()> &onRetries)
+                                    const std::function<void()> &onRetries, int extraSteps)
 {
     TransferContext context(true, object);
-    countTransfers(context, object, download ? &RYXObject::downloadPoints : &RYXObject::uploadPoints);
+    context.setStepCount(countTreeTransfers(context, object, download) + extraSteps);
     context.setProgressTitle((download ? QStringLiteral("Downloading ") : QStringLiteral("Uploading "))
                              + object->getName());
     try {
@@ -351,10 +374,13 @@ int RYXInterfaceModule::runUpload(TransferContext &context)
     return overall;
 }
 
+// A top-level download ends with the save step, which is one more step.
 int RYXInterfaceModule::download(bool topLevel)
 {
-    return runTransfer(this, true, QStringLiteral("download failed!"),
-                       [this, topLevel](TransferContext &context) { return runDownload(context, topLevel); });
+    const int saveSteps = topLevel && checkOperation(1) == 0 ? 1 : 0;
+    return runTransfer(
+        this, true, QStringLiteral("download failed!"),
+        [this, topLevel](TransferContext &context) { return runDownload(context, topLevel); }, {}, saveSteps);
 }
 
 int RYXInterfaceModule::runDownload(TransferContext &context, bool topLevel)

@@ -61,6 +61,9 @@ public:
     /// Reads the device's module count and one type code per module into
     /// \a types (room for MaxModules bytes). Returns a transfer result code.
     virtual int readModuleList(ZEMPPort *port, int &count, unsigned char *types);
+    /// Moves the station's own configuration points, which its configuration
+    /// plug-in presents (none in this base); 0, or a point's status.
+    virtual int transferCorePoints(TransferContext &context, bool download);
 
     // --- overrides -------------------------------------------------------------
     int verifyDevice(ZEMPPort *port) override;
@@ -76,6 +79,9 @@ public:
     /// transfer is skipped and counted, and makes the context active again.
     static int countTransfers(TransferContext &context, RYXObject *object,
                               int (RYXObject::*pass)(TransferContext &));
+    /// The counting pass of \a object and every object below it: the points
+    /// an upload (or a download) of the whole subtree transfers.
+    static int countTreeTransfers(TransferContext &context, RYXObject *object, bool download);
     /// The save step that ends a top-level download: the result lines
     /// around \a commit (a commitDeviceData) and one progress step.
     static void runSaveStep(TransferContext &context, const QString &name,
@@ -89,12 +95,13 @@ public:
 
     /// A transaction status as a transfer result code (time-out: lost communication).
     static int resultOfStatus(int status);
-    /// Runs the upload or download of \a object alone: the counting pass, the
+    /// Runs the upload or download of \a object alone: the counting pass of
+    /// its subtree (plus \a extraSteps) as the progress bar's step count, the
     /// progress title, then \a body. Running out of retries ends it with the
     /// retry result and \a failure, after \a onRetries (the LED to show).
     static int runTransfer(RYXObject *object, bool download, const QString &failure,
                            const std::function<int(TransferContext &)> &body,
-                           const std::function<void()> &onRetries = {});
+                           const std::function<void()> &onRetries = {}, int extraSteps = 0);
     /// The checks before a download's first transfer: the object prepares its
     /// data and has no configuration error. 0, or the failure reported.
     static int checkDownloadReady(TransferContext &context, RYXObject *object);
@@ -129,6 +136,8 @@ protected:
     int moduleCount = 0;
 
 private:
+    /// True when the module at \a position is one of \a typeCode.
+    bool holdsModuleType(int typeCode, int position) const;
     int runUpload(TransferContext &context);
     int runDownload(TransferContext &context, bool topLevel);
     void addOverallResult(TransferContext &context, const QString &operation, int overall);

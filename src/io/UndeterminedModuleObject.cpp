@@ -3,6 +3,7 @@
 #include "comm/RYXConnection.h"
 #include "comm/TransferContext.h"
 #include "devices/RYXClassRegistry.h"
+#include "devices/PointSpec.h"
 #include "devices/RYXInterfaceModule.h"
 #include "dialogs/PropertyDialogProvider.h"
 #include "io/UndeterminedModuleDialog.h"
@@ -12,6 +13,14 @@ const RYXClassInfo UndeterminedModuleObject::Info = {
     RYXObjectFactory::ModuleLevel, "UNDETERMINED", "UNK", RYXInterfaceModule::UndeterminedType,
     RYXClassRegistry::KindUndetermined, "Undetermined Module", "Undetermined", nullptr,
     RYXClassInfo::StationMenu, 0, &RYXClassInfo::make<UndeterminedModuleObject>};
+
+namespace {
+// Saved with the tree, so that a station read from a file still matches
+// its device; never a change the user made.
+const PointSpec StandInPoints[] = {
+    {"standintype", "0", DataPoint::NotTracked, 0, ZEMP_NONE},
+};
+} // namespace
 
 UndeterminedModuleObject::UndeterminedModuleObject(QObject *parent) : RYXIOModule(parent)
 {
@@ -26,6 +35,27 @@ UndeterminedModuleObject::UndeterminedModuleObject(QObject *parent) : RYXIOModul
     childNotCurrentPixmap = olive;
     childErrorPixmap = olive;
     setObjectName(numberedName());
+    PointSpec::insertAll(this, StandInPoints);
+}
+
+int UndeterminedModuleObject::standInType()
+{
+    return getInt(QStringLiteral("standintype"));
+}
+
+void UndeterminedModuleObject::setStandInType(int typeCode)
+{
+    setValue(QStringLiteral("standintype"), typeCode);
+}
+
+bool UndeterminedModuleObject::standsInFor(int typeCode)
+{
+    return standInType() == typeCode;
+}
+
+QString UndeterminedModuleObject::getExtraPropertiesHtml()
+{
+    return QStringLiteral("<tr><td>Module Type Code:</td><td>%1</td></tr>").arg(standInType());
 }
 
 bool UndeterminedModuleObject::addToEventBox(int)

@@ -4,7 +4,9 @@
 #include "model/RYXClassInfo.h"
 
 // Stands in the tree for an I/O module whose type is not known: no
-// configuration, no channels, no points of its own, and it refuses transfers.
+// configuration, no channels, and it refuses transfers. Made for a module
+// the device reports with a type code the program has no class for, it
+// keeps that code, so that the station still matches the device.
 class UndeterminedModuleObject : public RYXIOModule
 {
     Q_OBJECT
@@ -13,6 +15,12 @@ public:
 
     explicit UndeterminedModuleObject(QObject *parent = nullptr);
 
+    /// The device module type code this module stands for (0 when made by the user).
+    int standInType();
+    void setStandInType(int typeCode);
+
+    bool standsInFor(int typeCode) override;
+    QString getExtraPropertiesHtml() override;
     bool addToEventBox(int decimals = 2) override;
     int upload(bool topLevel) override;
     int download(bool topLevel) override;

@@ -174,8 +174,23 @@ bool RYXConnectionBase::isCancelRequested() const
 void RYXConnectionBase::beginTransfer()
 {
     QMutexLocker lock(&m_mutex);
-    if (m_transferDepth++ == 0)
+    if (m_transferDepth++ == 0) {
         m_cancelRequested = m_stopping;
+        m_progressCounted = false;
+        m_progressStep = 0;
+    }
+}
+
+bool RYXConnectionBase::claimProgressCount()
+{
+    QMutexLocker lock(&m_mutex);
+    return !std::exchange(m_progressCounted, true);
+}
+
+int RYXConnectionBase::nextProgressStep()
+{
+    QMutexLocker lock(&m_mutex);
+    return ++m_progressStep;
 }
 
 void RYXConnectionBase::endTransfer()

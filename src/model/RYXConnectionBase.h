@@ -67,6 +67,12 @@ public:
     /// when it ends, so that Cancel stops exactly the operation that runs.
     void beginTransfer();
     void endTransfer();
+    /// The progress of the outermost transfer, which its nested transfers
+    /// share: true for the first caller after it began (who gives the bar
+    /// its step count), false for every later one.
+    bool claimProgressCount();
+    /// Advances the outermost transfer's progress by one step; returns it.
+    int nextProgressStep();
 
     bool takeUiUpdate();
     void requestUiUpdate();
@@ -133,6 +139,8 @@ private:
     QDateTime m_created;
     bool m_cancelRequested = false;
     int m_transferDepth = 0;
+    bool m_progressCounted = false;
+    int m_progressStep = 0;
     bool m_workerAttached = false;
     RYXSysManager *m_sysManager = nullptr;
     RYXEventReceiver *m_eventReceiver = nullptr;

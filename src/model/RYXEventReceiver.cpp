@@ -7,12 +7,20 @@
 
 RYXEventReceiver::~RYXEventReceiver() = default;
 
-int RYXEventReceiver::askRetryAfterSeekFailure()
+// The user who answered "no" has just closed the port: a second box would
+// only repeat the answer, so the progress dialog notes it instead.
+int RYXEventReceiver::askRetryAfterSeekFailure(const QString &cause)
 {
-    const int answer = retryAfterSeekFailure();
+    const int answer = retryAfterSeekFailure(cause);
     if (answer == 0)
-        showWarningMessage(QStringLiteral("The communications resource has been taken offline (i.e. port closed.)"));
+        addProgressResult(QStringLiteral("SmallOliveLED"),
+                          QStringLiteral("The communications resource has been taken offline (i.e. port closed.)"));
     return answer;
+}
+
+void RYXEventReceiver::showFailureMessage(const QString &text, const QString &)
+{
+    showWarningMessage(text);
 }
 
 void RYXEventReceiver::createChildObject(RYXObject *parent, int kind)

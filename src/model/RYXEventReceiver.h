@@ -31,13 +31,20 @@ public:
     virtual void showProgress(int mode, int ownerId) = 0;
     virtual void setProgressTitle(const QString &text) = 0;
     virtual void setProgressStep(int step) = 0;
+    /// The number of steps of the operation that runs: its last step fills the bar.
+    virtual void setProgressStepCount(int count) = 0;
     virtual void addProgressResult(const QString &iconName, const QString &text) = 0;
 
     /// Information box "Warning" with \a text.
     virtual void showWarningMessage(const QString &text) = 0;
-    /// The connect-retry question: 1 to retry, 0 to give up (the user is
-    /// then told that the port was closed).
-    int askRetryAfterSeekFailure();
+    /// The box of a failure: \a text, and under it the \a cause of the
+    /// failed transaction when there is one (shown by the window; a receiver
+    /// that prints the progress lines has printed it there already).
+    virtual void showFailureMessage(const QString &text, const QString &cause);
+    /// The connect-retry question, with the \a cause of the time-out under
+    /// it: 1 to retry, 0 to give up (the progress lines then say that the
+    /// port was closed).
+    int askRetryAfterSeekFailure(const QString &cause);
     /// Creates the module of \a kind under the station \a parent (the
     /// station's own addChildOfKind).
     virtual void createChildObject(RYXObject *parent, int kind);
@@ -51,5 +58,5 @@ public:
 
 protected:
     /// Asks whether to retry a connect that timed out: 1 yes, 0 no.
-    virtual int retryAfterSeekFailure() = 0;
+    virtual int retryAfterSeekFailure(const QString &cause) = 0;
 };

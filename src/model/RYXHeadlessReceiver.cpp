@@ -58,6 +58,11 @@ void RYXHeadlessReceiver::setProgressStep(int step)
     m_progressStep = step;
 }
 
+void RYXHeadlessReceiver::setProgressStepCount(int count)
+{
+    m_progressStepCount = count;
+}
+
 void RYXHeadlessReceiver::addProgressResult(const QString &iconName, const QString &text)
 {
     m_results << text;
@@ -71,9 +76,16 @@ void RYXHeadlessReceiver::showWarningMessage(const QString &text)
     write(text);
 }
 
-int RYXHeadlessReceiver::retryAfterSeekFailure()
+void RYXHeadlessReceiver::showFailureMessage(const QString &text, const QString &cause)
+{
+    m_causes << cause;
+    showWarningMessage(text);
+}
+
+int RYXHeadlessReceiver::retryAfterSeekFailure(const QString &cause)
 {
     ++m_retryQuestions;
+    m_causes << cause;
     return m_retryAnswer;
 }
 

@@ -31,9 +31,13 @@ public:
     const QStringList &messages() const { return m_messages; }
     int progressMode() const { return m_progressMode; }
     int progressStep() const { return m_progressStep; }
+    /// The step count of the running operation; 0 when none was given.
+    int progressStepCount() const { return m_progressStepCount; }
     QString progressTitle() const { return m_progressTitle; }
     int enableStateRequests() const { return m_enableRequests; }
     int retryQuestions() const { return m_retryQuestions; }
+    /// The causes given with the failure boxes and retry questions, in order.
+    const QStringList &causes() const { return m_causes; }
 
     QObject *eventTarget() override { return this; }
     void createTreeItem(RYXObject *object, RYXObject *parentObject, const QString &text,
@@ -47,8 +51,10 @@ public:
     void showProgress(int mode, int ownerId) override;
     void setProgressTitle(const QString &text) override;
     void setProgressStep(int step) override;
+    void setProgressStepCount(int count) override;
     void addProgressResult(const QString &iconName, const QString &text) override;
     void showWarningMessage(const QString &text) override;
+    void showFailureMessage(const QString &text, const QString &cause) override;
     void createChildObject(RYXObject *parent, int kind) override;
 
 Q_SIGNALS:
@@ -57,7 +63,7 @@ Q_SIGNALS:
     void logLineAdded(const QString &text);
 
 protected:
-    int retryAfterSeekFailure() override;
+    int retryAfterSeekFailure(const QString &cause) override;
     void customEvent(QEvent *event) override;
 
 private:
@@ -68,9 +74,11 @@ private:
     QStringList m_logLines;
     QStringList m_results;
     QStringList m_messages;
+    QStringList m_causes;
     QString m_progressTitle;
     int m_progressMode = -1;
     int m_progressStep = 0;
+    int m_progressStepCount = 0;
     int m_enableRequests = 0;
     int m_retryAnswer = 0;
     int m_retryQuestions = 0;

@@ -2,6 +2,7 @@
 
 #include "database/RYXDatabase.h"
 #include "devices/PointSpec.h"
+#include "devices/RYXInterfaceModule.h"
 #include "dialogs/PropertyDialogProvider.h"
 #include "plugins/EIMConfigurationDialog.h"
 
@@ -29,14 +30,35 @@ EIMConfigurationObjectPlugin::EIMConfigurationObjectPlugin(RYXObject *host)
     validate();
 }
 
+// The station moves the points this plug-in presents; once they arrived,
+// the plug-in's LED shows them current, whichever way they went.
 int EIMConfigurationObjectPlugin::executeOperation(const QString &op, bool topLevel)
 {
     RYXObject *station = getHost();
-    if (station && op == QLatin1String("upload"))
-        return station->executeOperation(QStringLiteral("uploadcore"), topLevel);
-    if (station && op == QLatin1String("download"))
-        return station->executeOperation(QStringLiteral("downloadcore"), topLevel);
-    return RYXObjectPlugin::executeOperation(op, topLevel);
+    const bool upload = op == QLatin1String("upload");
+    if (!station || (!upload && op != QLatin1String("download")))
+        return RYXObjectPlugin::executeOperation(op, topLevel);
+    const int code = station->executeOperation(upload ? QStringLiteral("uploadcore") : QStringLiteral("downloadcore"),
+                                               topLevel);
+    if (code == 0)
+        setStatus(upload ? ConfigurationUploaded : ConfigurationDownloaded);
+    return code;
+}
+
+int EIMConfigurationObjectPlugin::uploadPoints(TransferContext &context)
+{
+    return transferStationPoints(context, false);
+}
+
+int EIMConfigurationObjectPlugin::downloadPoints(TransferContext &context)
+{
+    return transferStationPoints(context, true);
+}
+
+int EIMConfigurationObjectPlugin::transferStationPoints(TransferContext &context, bool download)
+{
+    auto *station = qobject_cast<RYXInterfaceModule *>(getHost());
+    return station ? station->transferCorePoints(context, download) : 0;
 }
 
 void EIMConfigurationObjectPlugin::updateDialog()

@@ -16,6 +16,9 @@ public:
     explicit EIMConfigurationObjectPlugin(RYXObject *host = nullptr);
 
     int executeOperation(const QString &op, bool topLevel = true) override;
+    /// The station's points this plug-in presents (for the counting pass).
+    int uploadPoints(TransferContext &context) override;
+    int downloadPoints(TransferContext &context) override;
     /// Validates the station identification, then refreshes the open dialog.
     void updateDialog() override;
 
@@ -26,6 +29,7 @@ public:
     void validate();
 
 private:
+    int transferStationPoints(TransferContext &context, bool download);
     /// True when the station's value of \a key can travel to its device
     /// field (the point value rules: fits with its terminating zero, Latin-1,
     /// a number in range).

@@ -10,6 +10,7 @@
 #include "devices/RYXClassRegistry.h"
 #include "devices/RYXIOModule.h"
 #include "dialogs/PropertyDialogProvider.h"
+#include "io/UndeterminedModuleObject.h"
 #include "model/events/addToEventBoxEvent.h"
 #include "model/events/createChildObjectSynchEvent.h"
 #include "model/RYXEventReceiver.h"
@@ -294,6 +295,8 @@ int EIModuleObject::createModulesFromDevice(TransferContext &context)
         RYXClassRegistry::kindForTypeCode(types[i], kind);
         QSyncCustomEvent::postAndWait(receiver ? receiver->eventTarget() : nullptr,
                                       new createChildObjectSynchEvent(this, kind));
+        if (auto *standIn = qobject_cast<UndeterminedModuleObject *>(modules().value(i)))
+            standIn->setStandInType(types[i]);
     }
     m_creatingFromDevice = false;
     context.addProgressResult(QStringLiteral("SmallGreenLED"),
@@ -343,6 +346,18 @@ QStringList EIModuleObject::corePoints() const
              QStringLiteral("floatorder") };
 }
 
+// A point whose attempts all fail throws; the cores report it.
+int EIModuleObject::transferCorePoints(TransferContext &context, bool download)
+{
+    for (const QString &key : corePoints()) {
+        if (download)
+            context.writePoint(key);
+        else
+            context.readPoint(key);
+    }
+    return 0;
+}
+
 int EIModuleObject::uploadCore()
 {
     return runCore(false);
@@ -360,17 +375,13 @@ int EIModuleObject::runCore(bool download)
                                    : QStringLiteral("Uploading Configuration Data ");
     const QString failure = download ? QStringLiteral("download failure!")
                                      : QStringLiteral("upload failure!");
-    TransferContext context(false, this);
+    TransferContext context(true, this);
+    context.setStepCount(int(corePoints().size()));
     context.setProgressTitle(title + getName());
     if (download && (!prepareDownloadData() || (getStatusFlags() & ConfigError)))
         return context.reportFailure(-1, QStringLiteral("download aborted!"), configurationErrorText());
     try {
-        for (const QString &key : corePoints()) {
-            if (download)
-                context.writePoint(key);
-            else
-                context.readPoint(key);
-        }
+        transferCorePoints(context, download);
     } catch (const CVELException_ExcessiveRetries &) {
         return context.reportFailure(7, failure);
     }

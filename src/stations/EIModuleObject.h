@@ -41,6 +41,7 @@ public:
     int downloadPoints(TransferContext &context) override;
     bool prepareDownloadData() override;
     int synchronize() override;
+    int transferCorePoints(TransferContext &context, bool download) override;
     void showPage(int page) override;
     unsigned getTransportMask() const override;
 

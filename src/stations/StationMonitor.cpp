@@ -1,6 +1,7 @@
 #include "stations/StationMonitor.h"
 
 #include "comm/TransferContext.h"
+#include "comm/ZEMPPort.h"
 #include "model/events/progressShowDialogEvent.h"
 #include "model/events/showMessageBoxSynchEvent.h"
 #include "model/RYXConnectionBase.h"
@@ -54,7 +55,7 @@ int StationMonitor::step()
     setMonitorState(false, QStringLiteral("VERIFYING DEVICE"));
     process->postUpdateDialog();
     if (m_station->verifyDevice(context.port()) != 0) {
-        takeOffline();
+        takeOffline(context.port());
         setMonitorState(true, QStringLiteral("IDLE"));
     } else {
         m_station->setValue(QStringLiteral("monitormessage"), QStringLiteral("REFRESHING DATA"));
@@ -71,8 +72,9 @@ int StationMonitor::step()
 
 // The device stopped answering: the user is told (and must reconnect),
 // the shown values go stale and the station goes offline.
-void StationMonitor::takeOffline()
+void StationMonitor::takeOffline(ZEMPPort *port)
 {
+    const QString cause = port ? port->lastFailure().sentence(port->peerName()) : QString();
     m_enabled = false;
     m_station->processPlugin()->setDataCurrent(false);
     RYXEventReceiver *receiver = nullptr;
@@ -80,7 +82,8 @@ void StationMonitor::takeOffline()
         QSyncCustomEvent::postAndWait(receiver->eventTarget(),
                                       new showMessageBoxSynchEvent(QStringLiteral(
                                           "Disconnecting because:\n\nCommunication with the device was lost.\n\n"
-                                          "You must reconnect once the problem is resolved.")));
+                                          "You must reconnect once the problem is resolved."),
+                                                                    cause));
     if (RYXConnectionBase *own = m_station->getOwnConnection())
         own->requestDisconnect();
 }

@@ -5,6 +5,7 @@
 #include <atomic>
 
 class EIModuleObject;
+class ZEMPPort;
 
 // The live monitoring of a station: switched on by the check box of its
 // process data dialog and lasting as long as that dialog, it verifies the
@@ -31,7 +32,8 @@ public:
 
 private:
     void setMonitorState(bool idle, const QString &message);
-    void takeOffline();
+    /// The message box names the cause of \a port's failed last transaction.
+    void takeOffline(ZEMPPort *port);
 
     EIModuleObject *m_station;
     std::atomic<bool> m_enabled { false };

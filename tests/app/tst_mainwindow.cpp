@@ -16,6 +16,7 @@
 #include <QtCore/QTranslator>
 #include <QtTest/QtTest>
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QListWidget>
 #include <QtWidgets/QMenuBar>
 
 #include <memory>
@@ -210,7 +211,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("answer");
         QTest::addColumn<int>("prompts");
         QTest::newRow("retry") << QMessageBox::Yes << 1 << 1;
-        QTest::newRow("give up") << QMessageBox::No << 0 << 2;
+        // Giving up is the user's own answer: no second box repeats it.
+        QTest::newRow("give up") << QMessageBox::No << 0 << 1;
     }
 
     void synchronousEventFromWorkerIsAnsweredOnGuiThread()
@@ -230,6 +232,11 @@ private Q_SLOTS:
         QTEST(int(m_prompter.prompts().size()), "prompts");
         QCOMPARE(m_prompter.prompts().first().text,
                  QStringLiteral("Connect failed because:\n\nCommunications timed out.\n\nWould you like to retry?"));
+        auto *lines = window->progressDialog()->findChild<QListWidget *>("resultList");
+        const bool closed = lines->count() > 0
+                            && lines->item(lines->count() - 1)->text()
+                                   == QStringLiteral("The communications resource has been taken offline (i.e. port closed.)");
+        QCOMPARE(closed, result == 0);
     }
 
     void setTimerEventStopsOrStarts()

@@ -147,6 +147,33 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QVERIFY(dialog.grab().save(QStringLiteral(RYX_SCREENSHOT_DIR "/progressdialog.png")));
     }
+
+    // An operation that gave its step count fills the bar once: the titles of
+    // its parts leave the bar where it is, and the next operation starts over.
+    void countedOperation()
+    {
+        RYXProgressDialog dialog;
+        auto *bar = dialog.findChild<QProgressBar *>("subopProgress");
+        dialog.showProgress(RYXProgressDialog::Open, 1);
+        dialog.setProgressStepCount(18);
+        QCOMPARE(bar->maximum(), 18);
+        dialog.setProgressTitle("Uploading EIM");
+        dialog.setProgressStep(3);
+        dialog.setProgressTitle("Uploading TIM Temperature Input (TI4) Module 1");
+        QCOMPARE(bar->value(), 3);
+        dialog.setProgressStep(18);
+        QCOMPARE(bar->value(), bar->maximum());
+        dialog.setProgressStepCount(0); // no count: ignored
+        QCOMPARE(bar->maximum(), 18);
+
+        dialog.showProgress(RYXProgressDialog::Close, 1);
+        dialog.showProgress(RYXProgressDialog::Open, 2);
+        QCOMPARE(bar->value(), 0);
+        QCOMPARE(bar->maximum(), 100);
+        dialog.setProgressStep(5);
+        dialog.setProgressTitle("Synchronizing with connected device...");
+        QCOMPARE(bar->value(), 0);
+    }
 };
 
 QTEST_MAIN(tst_ProgressDialog)

@@ -11,6 +11,7 @@
 #include "core/StartupFlags.h"
 #include "dialogs/PopupHelpLoader.h"
 #include "model/RYXObject.h"
+#include "support/WindowProgress.h"
 
 #include "SimStation.h"
 #include "SimThread.h"
@@ -32,21 +33,8 @@ class tst_StationFlow : public QObject
 {
     Q_OBJECT
 
-    void grab(QWidget *widget, const QString &name)
-    {
-        QDir().mkpath(RYX_SCREENSHOT_DIR);
-        QVERIFY(widget->grab().save(RYX_SCREENSHOT_DIR "/flow-" + name));
-    }
-
-    // The progress dialog's result lines, joined by '|'.
-    QString progressLines() const
-    {
-        QStringList lines;
-        auto *list = m_window->progressDialog()->findChild<QListWidget *>("resultList");
-        for (int i = 0; list && i < list->count(); ++i)
-            lines << list->item(i)->text();
-        return lines.join('|');
-    }
+    void grab(QWidget *widget, const QString &name) { QVERIFY(support::saveScreenshot(widget, "flow-" + name)); }
+    QString progressLines() const { return support::progressLines(*m_window); }
 
     // Waits for the operation's closing result line and shows the dialog.
     void awaitProgress(const QString &result, const QString &screenshot)

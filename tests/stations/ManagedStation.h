@@ -11,6 +11,7 @@
 #include "model/RYXSysManager.h"
 #include "stations/EIModuleObject.h"
 
+#include "SimCatalog.h"
 #include "SimStation.h"
 #include "SimThread.h"
 
@@ -33,7 +34,8 @@ public:
 
 struct ManagedStation
 {
-    explicit ManagedStation(int delayMs) : sim(options(delayMs))
+    /// \a modules: the simulator's module list ("TIM,6,UNK"), none by default.
+    explicit ManagedStation(int delayMs, const QString &modules = QString()) : sim(options(delayMs, modules))
     {
         // The read-back after a download copies the station by its class.
         RYXClassTable::registerAll();
@@ -49,11 +51,12 @@ struct ManagedStation
         connection->setIpAddress(address);
         connection->setPort(port);
     }
-    static SimOptions options(int delayMs)
+    static SimOptions options(int delayMs, const QString &modules)
     {
         SimOptions options;
         options.httpEnabled = true;
         options.faults.setDelayMs(delayMs);
+        SimCatalog::parseModuleList(modules, options.modules, nullptr);
         return options;
     }
     /// Connects and waits until the connect sequence has ended well.
@@ -63,6 +66,13 @@ struct ManagedStation
         return QTest::qWaitFor([this] { return hasResult(QStringLiteral("Connection was succesful.")); }, 10000);
     }
     bool hasResult(const QString &text) const { return receiver.progressResults().contains(text); }
+    int resultCount(const QString &text) const { return int(receiver.progressResults().count(text)); }
+    /// Disconnects and waits until the connection is offline.
+    bool disconnectStation()
+    {
+        connection->disconnectSlot();
+        return QTest::qWaitFor([this] { return connection->state() == RYXConnection::Offline; }, 10000);
+    }
     quint64 requests() const { return sim.station()->requestCount(); }
 
     SimThread sim;

@@ -138,7 +138,7 @@ inline void installClasses()
     Q_UNUSED(installed);
 }
 
-// Records the LEDs the tree would show.
+// Records the LEDs the tree would show and the progress bar's steps.
 class RecordingReceiver : public RYXHeadlessReceiver
 {
 public:
@@ -146,7 +146,19 @@ public:
     {
         pixmaps.append({object, pixmapName});
     }
+    void setProgressStep(int step) override
+    {
+        steps << step;
+        RYXHeadlessReceiver::setProgressStep(step);
+    }
+    void setProgressStepCount(int count) override
+    {
+        stepCounts << count;
+        RYXHeadlessReceiver::setProgressStepCount(count);
+    }
     QList<QPair<RYXObject *, QString>> pixmaps;
+    QList<int> steps;
+    QList<int> stepCounts;
 };
 
 // A simulator and a connection to it over loopback TCP or a pty, for a

@@ -3,10 +3,12 @@
 #include "core/StartupFlags.h"
 #include "model/RYXEventReceiver.h"
 
-Event_ShowSeekFailure::Event_ShowSeekFailure() = default;
+Event_ShowSeekFailure::Event_ShowSeekFailure(const QString &cause) : m_cause(cause)
+{
+}
 
 void Event_ShowSeekFailure::execute(RYXEventReceiver *receiver)
 {
     debugPrint(QStringLiteral("handing seek failure event"));
-    setResult(receiver->askRetryAfterSeekFailure());
+    setResult(receiver->askRetryAfterSeekFailure(m_cause));
 }

@@ -2,11 +2,16 @@
 
 #include "model/events/QSyncCustomEvent.h"
 
-// Asks whether to retry a connect that timed out; the answer is 1 (retry)
-// or 0 (give up, after telling the user the port was closed).
+#include <QtCore/QString>
+
+// Asks whether to retry a connect that timed out, naming the cause of the
+// time-out; the answer is 1 (retry) or 0 (give up: the port was closed).
 class Event_ShowSeekFailure : public QSyncCustomEvent
 {
 public:
-    Event_ShowSeekFailure();
+    explicit Event_ShowSeekFailure(const QString &cause = QString());
     void execute(RYXEventReceiver *receiver) override;
+
+private:
+    QString m_cause;
 };

@@ -2,12 +2,15 @@
 
 #include "model/RYXEventReceiver.h"
 
-showMessageBoxSynchEvent::showMessageBoxSynchEvent(const QString &text)
-    : m_text(text)
+showMessageBoxSynchEvent::showMessageBoxSynchEvent(const QString &text, const QString &cause)
+    : m_text(text), m_cause(cause)
 {
 }
 
 void showMessageBoxSynchEvent::execute(RYXEventReceiver *receiver)
 {
-    receiver->showWarningMessage(m_text);
+    if (m_cause.isEmpty())
+        receiver->showWarningMessage(m_text);
+    else
+        receiver->showFailureMessage(m_text, m_cause);
 }
