@@ -61,9 +61,7 @@ private Q_SLOTS:
         // module never uploads successfully.
         m_sim = std::make_unique<SimThread>(options);
         QVERIFY2(m_sim->startServing(), qPrintable(m_sim->errorString()));
-        m_window = std::make_unique<RYXConfigWindow>();
-        m_window->resize(1000, 700);
-        m_window->show();
+        m_window = support::shownMainWindow();
     }
 
     void cleanupTestCase()

@@ -125,9 +125,7 @@ private Q_SLOTS:
     void init()
     {
         m_prompter.clear();
-        m_window = std::make_unique<RYXConfigWindow>();
-        m_window->resize(1000, 700);
-        m_window->show();
+        m_window = support::shownMainWindow();
     }
 
     void cleanup()

@@ -9,7 +9,18 @@
 #include <QtCore/QStringList>
 #include <QtWidgets/QListWidget>
 
+#include <memory>
+
 namespace support {
+
+/// A main window shown at the size the screenshots are taken at.
+inline std::unique_ptr<RYXConfigWindow> shownMainWindow()
+{
+    auto window = std::make_unique<RYXConfigWindow>();
+    window->resize(1000, 700);
+    window->show();
+    return window;
+}
 
 /// The progress dialog's result lines, joined by '|'.
 inline QString progressLines(RYXConfigWindow &window)
