@@ -25,6 +25,6 @@ QString RYXSaveNamePrompt::askSaveAsName(QWidget *parent)
         return name;
     const bool overwrite = RYXPrompter::warningYesNo(
         parent, QStringLiteral("RYX Config"),
-        QStringLiteral("This file already exists, would you like to overwrite it?"));
+        tr("This file already exists, would you like to overwrite it?"));
     return overwrite ? name : QString();
 }

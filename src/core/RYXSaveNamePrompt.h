@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QString>
 
 class QWidget;
@@ -8,6 +9,8 @@ class QWidget;
 // the main window's Save and Save As and the objects' own Save As.
 class RYXSaveNamePrompt
 {
+    Q_DECLARE_TR_FUNCTIONS(RYXSaveNamePrompt)
+
 public:
     /// \a name with ".xml" appended when its file name part has no ".".
     static QString withDefaultExtension(const QString &name);

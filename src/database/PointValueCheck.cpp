@@ -2,6 +2,7 @@
 
 #include "database/DataPoint.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QtNumeric>
 
 #include <cfloat>
@@ -39,11 +40,11 @@ QString integerProblem(int type, const QString &value)
     qint64 lowest = 0;
     qint64 highest = 0;
     PointValueCheck::integerRange(type, lowest, highest);
-    const QString range = QStringLiteral("is out of range (%1 to %2)").arg(lowest).arg(highest);
+    const QString range = QCoreApplication::translate("PointValueCheck", "is out of range (%1 to %2)").arg(lowest).arg(highest);
     bool ok = false;
     const qint64 number = value.toLongLong(&ok, 10);
     if (!ok)
-        return isWholeNumberText(value) ? range : QStringLiteral("is not a whole number");
+        return isWholeNumberText(value) ? range : QCoreApplication::translate("PointValueCheck", "is not a whole number");
     return number < lowest || number > highest ? range : QString();
 }
 
@@ -52,12 +53,12 @@ QString floatProblem(const QString &value)
     bool ok = false;
     const double number = value.toDouble(&ok);
     if (!ok && !value.trimmed().isEmpty() && qIsInf(number))
-        return QStringLiteral("is out of range for a float");
+        return QCoreApplication::translate("PointValueCheck", "is out of range for a float");
     if (!ok)
-        return QStringLiteral("is not a number");
+        return QCoreApplication::translate("PointValueCheck", "is not a number");
     if (!qIsFinite(number))
-        return QStringLiteral("is not a finite number");
-    return qAbs(number) > double(FLT_MAX) ? QStringLiteral("is out of range for a float") : QString();
+        return QCoreApplication::translate("PointValueCheck", "is not a finite number");
+    return qAbs(number) > double(FLT_MAX) ? QCoreApplication::translate("PointValueCheck", "is out of range for a float") : QString();
 }
 
 // The field holds the text and its terminating zero; a zero inside the text
@@ -66,24 +67,24 @@ QString textProblem(int size, const QString &value)
 {
     for (const QChar c : value) {
         if (c.unicode() == 0 || c.unicode() > 0xFF)
-            return QStringLiteral("holds characters the device cannot store");
+            return QCoreApplication::translate("PointValueCheck", "holds characters the device cannot store");
     }
     const int capacity = qMax(size - 1, 0);
     if (value.size() > capacity)
-        return QStringLiteral("is longer than the %1 characters the device field holds").arg(capacity);
+        return QCoreApplication::translate("PointValueCheck", "is longer than the %1 characters the device field holds").arg(capacity);
     return QString();
 }
 
 QString binaryProblem(int size, const QString &value)
 {
     if (value.size() % 2 != 0)
-        return QStringLiteral("is not whole hex bytes");
+        return QCoreApplication::translate("PointValueCheck", "is not whole hex bytes");
     for (const QChar c : value) {
         if (!isHexDigit(c))
-            return QStringLiteral("is not whole hex bytes");
+            return QCoreApplication::translate("PointValueCheck", "is not whole hex bytes");
     }
     if (value.size() > 2 * qMax(size, 0))
-        return QStringLiteral("is longer than the %1 bytes of the device field").arg(qMax(size, 0));
+        return QCoreApplication::translate("PointValueCheck", "is longer than the %1 bytes of the device field").arg(qMax(size, 0));
     return QString();
 }
 
@@ -110,14 +111,14 @@ QString PointValueCheck::limit(int type, int size)
     qint64 lowest = 0;
     qint64 highest = 0;
     if (integerRange(type, lowest, highest))
-        return QStringLiteral("a whole number from %1 to %2").arg(lowest).arg(highest);
+        return QCoreApplication::translate("PointValueCheck", "a whole number from %1 to %2").arg(lowest).arg(highest);
     switch (type) {
     case ZEMP_FLOAT:
-        return QStringLiteral("a number within the range of a float");
+        return QCoreApplication::translate("PointValueCheck", "a number within the range of a float");
     case ZEMP_TEXT:
-        return QStringLiteral("at most %1 characters").arg(textCapacity(type, size));
+        return QCoreApplication::translate("PointValueCheck", "at most %1 characters").arg(textCapacity(type, size));
     case ZEMP_BINARY:
-        return QStringLiteral("at most %1 bytes as hex digits").arg(qMax(size, 0));
+        return QCoreApplication::translate("PointValueCheck", "at most %1 bytes as hex digits").arg(qMax(size, 0));
     default:
         return QString();
     }
@@ -137,7 +138,7 @@ QString PointValueCheck::problem(int type, int size, const QString &value)
     default:
         if (type >= ZEMP_UINT8 && type <= ZEMP_INT32)
             return integerProblem(type, value);
-        return QStringLiteral("has a point type the device does not know");
+        return QCoreApplication::translate("PointValueCheck", "has a point type the device does not know");
     }
 }
 

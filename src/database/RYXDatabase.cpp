@@ -2,6 +2,7 @@
 
 #include "database/PointValueCheck.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QDebug>
 #include <QtCore/QMutexLocker>
 
@@ -156,7 +157,7 @@ QString RYXDatabase::valueProblem(const QString &key) const
     // A long value is shown by its start; the point keeps all of it.
     constexpr int shown = 40;
     const QString value = it->value.size() > shown ? it->value.left(shown - 3) + QStringLiteral("...") : it->value;
-    return QStringLiteral("point \"%1\": the value \"%2\" %3.").arg(key, value, reason);
+    return QCoreApplication::translate("RYXDatabase", "point \"%1\": the value \"%2\" %3.").arg(key, value, reason);
 }
 
 void RYXDatabase::MarkCurrent(const QString &key)

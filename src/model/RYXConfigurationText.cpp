@@ -21,8 +21,6 @@
 
 namespace {
 
-const QString ReplaceQuestion = QStringLiteral(
-    "Are you sure you want to replace the existing configuration (this is not reversable)?");
 
 QClipboard *clipboard()
 {
@@ -60,7 +58,7 @@ void RYXConfigurationText::copy(RYXObject &object)
 void RYXConfigurationText::paste(RYXObject &target)
 {
     if (QClipboard *board = clipboard())
-        import(target, board->text(), QStringLiteral("Paste into "), false);
+        import(target, board->text(), tr("Paste into %1"), false);
 }
 
 bool RYXConfigurationText::clipboardHasText()
@@ -94,7 +92,7 @@ void RYXConfigurationText::drop(RYXObject &target, QDropEvent *event)
         return;
     }
     event->acceptProposedAction();
-    import(target, event->mimeData()->text(), QStringLiteral("Drag and Drop onto "), true);
+    import(target, event->mimeData()->text(), tr("Drag and Drop onto %1"), true);
 }
 
 bool RYXConfigurationText::accepts(const RYXObject &target, const QString &text)
@@ -114,15 +112,15 @@ void RYXConfigurationText::import(RYXObject &target, const QString &text, const 
     QString header, body;
     splitText(text, header, body);
     if (isDrop && header.toULongLong() == target.dragIdentity()) {
-        relay(prefix + target.getName() + QStringLiteral(" ignored, source and destination are the same."));
+        relay(tr("%1 ignored, source and destination are the same.").arg(prefix.arg(target.getName())));
         return;
     }
     RYXObject *parsed = nullptr;
     if (!target.parseXml(body.toUtf8(), parsed)) {
         delete parsed;
-        const QString message = prefix + target.getName() + QStringLiteral(" failed, the data was deemed incompatible.");
+        const QString message = tr("%1 failed, the data was deemed incompatible.").arg(prefix.arg(target.getName()));
         relay(message);
-        RYXPrompter::information(nullptr, QStringLiteral("Warning"), message);
+        RYXPrompter::information(nullptr, tr("Warning"), message);
         return;
     }
     replace(target, parsed, prefix, !isDrop);
@@ -134,7 +132,9 @@ void RYXConfigurationText::replace(RYXObject &target, RYXObject *parsed, const Q
         delete parsed;
         return;
     }
-    const bool accepted = RYXPrompter::warningYesNo(nullptr, QStringLiteral("RYXConfig"), ReplaceQuestion);
+    const bool accepted = RYXPrompter::warningYesNo(
+        nullptr, QStringLiteral("RYXConfig"),
+        tr("Are you sure you want to replace the existing configuration (this is not reversable)?"));
     if (accepted) {
         target.copyDataFrom(parsed);
         if (postRefresh)
@@ -142,7 +142,7 @@ void RYXConfigurationText::replace(RYXObject &target, RYXObject *parsed, const Q
         reportValueProblems(target, nullptr);
     }
     if (!prefix.isEmpty())
-        relay(prefix + target.getName() + (accepted ? QStringLiteral(" succeeded.") : QStringLiteral(" was aborted.")));
+        relay((accepted ? tr("%1 succeeded.") : tr("%1 was aborted.")).arg(prefix.arg(target.getName())));
     delete parsed;
 }
 
@@ -156,7 +156,7 @@ void RYXConfigurationText::open(RYXObject &target)
     if (file.open(QIODevice::ReadOnly))
         target.parseXml(file.readAll(), parsed);
     if (!parsed) {
-        RYXPrompter::information(nullptr, QStringLiteral("Error"), QStringLiteral("Failed to parse the input file."));
+        RYXPrompter::information(nullptr, tr("Error"), tr("Failed to parse the input file."));
         return;
     }
     if (target.isSameFamily(parsed)) {
@@ -165,9 +165,9 @@ void RYXConfigurationText::open(RYXObject &target)
     }
     const bool create = RYXPrompter::questionYesNo(
         nullptr, QStringLiteral("RYXConfig"),
-        QStringLiteral("The information in the file is incompatible with \nthe device it was "
-                       "loaded into. Would you like to create \na new device to contain this "
-                       "information?"));
+        tr("The information in the file is incompatible with \nthe device it was "
+           "loaded into. Would you like to create \na new device to contain this "
+           "information?"));
     RYXSysManager *manager = nullptr;
     if (create && target.getSysManager(&target, manager)) {
         parsed->setFileName(fileName);
@@ -184,9 +184,9 @@ void RYXConfigurationText::reportValueProblems(const RYXObject &root, QWidget *p
     const QStringList problems = root.valueProblemsInTree();
     if (problems.isEmpty())
         return;
-    RYXPrompter::information(parent, QStringLiteral("Warning"),
-                             QStringLiteral("These values cannot be sent to the device; the objects holding "
-                                            "them are marked in error until they are mended:\n\n")
+    RYXPrompter::information(parent, tr("Warning"),
+                             tr("These values cannot be sent to the device; the objects holding "
+                                "them are marked in error until they are mended:\n\n")
                                  + problems.join(QLatin1Char('\n')));
 }
 
@@ -202,8 +202,8 @@ bool RYXConfigurationText::save(RYXObject &object, const QString &fileName, QWid
     QString error;
     if (VELXmlWriter::saveToFile(object, fileName, &error))
         return true;
-    RYXPrompter::information(parent, QStringLiteral("Error"),
-                             QStringLiteral("The file could not be written:\n\n%1\n\n%2")
+    RYXPrompter::information(parent, tr("Error"),
+                             tr("The file could not be written:\n\n%1\n\n%2")
                                  .arg(QDir::toNativeSeparators(fileName), error));
     return false;
 }

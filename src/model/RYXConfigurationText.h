@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QString>
 
 class QDragEnterEvent;
@@ -15,6 +16,8 @@ class RYXObject;
 // go to the event log.
 class RYXConfigurationText
 {
+    Q_DECLARE_TR_FUNCTIONS(RYXConfigurationText)
+
 public:
     /// The drag and clipboard form of \a object.
     static QMimeData *mimeData(RYXObject &object);

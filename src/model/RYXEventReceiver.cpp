@@ -5,6 +5,8 @@
 #include "model/events/QSyncCustomEvent.h"
 #include "model/RYXObject.h"
 
+#include <QCoreApplication>
+
 RYXEventReceiver::~RYXEventReceiver() = default;
 
 // The user who answered "no" has just closed the port: a second box would
@@ -14,7 +16,7 @@ int RYXEventReceiver::askRetryAfterSeekFailure(const QString &cause)
     const int answer = retryAfterSeekFailure(cause);
     if (answer == 0)
         addProgressResult(QStringLiteral("SmallOliveLED"),
-                          QStringLiteral("The communications resource has been taken offline (i.e. port closed.)"));
+                          QCoreApplication::translate("RYXEventReceiver", "The communications resource has been taken offline (i.e. port closed.)"));
     return answer;
 }
 

@@ -23,6 +23,7 @@
 #include "model/VELXmlHandler.h"
 #include "model/VELXmlWriter.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QDebug>
 #include <QtCore/QThread>
 #include <QtWidgets/QMenu>
@@ -101,14 +102,19 @@ bool RYXObject::createTreeItem(QTreeWidgetItem *parentItem)
             parentItem = parentObject->getTreeItem();
     }
     if (parentItem) {
-        treeItem = new RYXListViewItem(this, parentItem, name);
+        treeItem = new RYXListViewItem(this, parentItem, treeName());
         return true;
     }
     RYXSysManager *manager = nullptr;
     if (!getSysManager(this, manager) || !manager->listView())
         return false;
-    treeItem = new RYXListViewItem(this, manager->listView(), name);
+    treeItem = new RYXListViewItem(this, manager->listView(), treeName());
     return true;
+}
+
+QString RYXObject::treeName() const
+{
+    return QCoreApplication::translate("RYXClassInfo", name.toUtf8().constData());
 }
 
 bool RYXObject::initializeChildren()
@@ -125,7 +131,7 @@ QWidget *RYXObject::createDialog(QWidget *parent, QWidget *currentDialog, bool *
         return m_dialogProvider->createDialog(this, parent, currentDialog, created);
     if (created)
         *created = false;
-    auto *placeholder = new QPushButton(QStringLiteral("I am a RYX Module"), parent);
+    auto *placeholder = new QPushButton(tr("I am a RYX Module"), parent);
     placeholder->setObjectName(QStringLiteral("PropDialog"));
     return placeholder;
 }
@@ -447,7 +453,7 @@ QStringList RYXObject::valueProblemsInTree() const
 QString RYXObject::configurationErrorText() const
 {
     const QStringList problems = valueProblems();
-    return problems.isEmpty() ? QStringLiteral("Error in configuration.") : problems.join(QLatin1Char('\n'));
+    return problems.isEmpty() ? tr("Error in configuration.") : problems.join(QLatin1Char('\n'));
 }
 
 void RYXObject::refreshIndicator()
@@ -755,8 +761,9 @@ bool RYXObject::refuseChangeWhileTransferred(QWidget *parent)
     if (!isBeingTransferred())
         return false;
     RYXPrompter::information(parent, QStringLiteral("RYX Config"),
-                             getName() + QStringLiteral(" is being transferred to or from the device. The change "
-                                                        "was not made; make it again when the transfer has ended."));
+                             tr("%1 is being transferred to or from the device. The change "
+                                "was not made; make it again when the transfer has ended.")
+                                 .arg(getName()));
     return true;
 }
 
@@ -850,7 +857,7 @@ void RYXObject::setShowInTree(bool show)
     if (show == showInTree)
         return;
     if (show)
-        postToMainWindow(new createTreeItemEvent(this, getParentObject(), name, true));
+        postToMainWindow(new createTreeItemEvent(this, getParentObject(), treeName(), true));
     else
         postToMainWindow(new destroyTreeItemEvent(this));
     showInTree = show;

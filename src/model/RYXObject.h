@@ -96,6 +96,9 @@ public:
     virtual bool onTreeItemCreated() { return true; }
     virtual bool initializeChildren();
     virtual QString getName() { return name; }
+    /// The class's name as the tree shows it, in the user's language; the
+    /// name itself stays as the class gives it (modules are found by it).
+    QString treeName() const;
     virtual QString getShortName() { return family; }
     /// Executes the context menu at the global position \a point.
     virtual void showContextMenu(const QPoint &point);

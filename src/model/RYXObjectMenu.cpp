@@ -13,19 +13,19 @@
 
 RYXObjectMenu::RYXObjectMenu(RYXObject *object)
     : m_object(object),
-      m_copy(makeAction(QStringLiteral("Copy"), QStringLiteral("Copy"), QStringLiteral("copy"),
+      m_copy(makeAction(tr("Copy"), QStringLiteral("Copy"), QStringLiteral("copy"),
                         &RYXObject::copySlot, RYXObject::MenuCopy)),
-      m_paste(makeAction(QStringLiteral("Paste"), QStringLiteral("Paste"), QStringLiteral("paste"),
+      m_paste(makeAction(tr("Paste"), QStringLiteral("Paste"), QStringLiteral("paste"),
                          &RYXObject::pasteSlot, RYXObject::MenuPaste)),
-      m_delete(makeAction(QStringLiteral("Delete"), QStringLiteral("Delete"), QStringLiteral("delete"),
+      m_delete(makeAction(tr("Delete"), QStringLiteral("Delete"), QStringLiteral("delete"),
                           &RYXObject::deleteSlot, RYXObject::MenuDelete)),
-      m_open(makeAction(QStringLiteral("&Open"), QStringLiteral("Open"), QStringLiteral("open"),
+      m_open(makeAction(tr("&Open"), QStringLiteral("Open"), QStringLiteral("open"),
                         &RYXObject::openSlot, 0)),
-      m_saveAs(makeAction(QStringLiteral("&Save As"), QStringLiteral("SaveAs"), QStringLiteral("save as"),
+      m_saveAs(makeAction(tr("&Save As"), QStringLiteral("SaveAs"), QStringLiteral("save as"),
                           &RYXObject::saveAsSlot, 0)),
-      m_upload(makeAction(QStringLiteral("&Upload"), QStringLiteral("Upload"), QStringLiteral("upload"),
+      m_upload(makeAction(tr("&Upload"), QStringLiteral("Upload"), QStringLiteral("upload"),
                           &RYXObject::uploadSlot, RYXObject::MenuUpload)),
-      m_download(makeAction(QStringLiteral("&Download"), QStringLiteral("Download"), QStringLiteral("download"),
+      m_download(makeAction(tr("&Download"), QStringLiteral("Download"), QStringLiteral("download"),
                             &RYXObject::downloadSlot, RYXObject::MenuDownload))
 {
 }

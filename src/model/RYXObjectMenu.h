@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/QCoreApplication>
 class QAction;
 class QMenu;
 class QString;
@@ -11,6 +12,8 @@ class RYXObject;
 // actions belong to the object, the menu to this helper. GUI thread only.
 class RYXObjectMenu
 {
+    Q_DECLARE_TR_FUNCTIONS(RYXObjectMenu)
+
 public:
     explicit RYXObjectMenu(RYXObject *object);
     ~RYXObjectMenu();

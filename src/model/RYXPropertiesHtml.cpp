@@ -5,8 +5,8 @@
 RYXPropertiesHtml::RYXPropertiesHtml(const QString &name, bool online, unsigned statusFlags)
     : m_html(QStringLiteral("<b>") + name + QStringLiteral("</b><br>")
              + QStringLiteral("<table border=1 width=0 cellspacing=0 cellpadding=0>")
-             + QStringLiteral("<tr><td width=150>Connection Status:</td><td width=150>%1</td></tr>")
-                   .arg(online ? QStringLiteral("ONLINE") : QStringLiteral("OFFLINE"))),
+             + QStringLiteral("<tr><td width=150>%1</td><td width=150>%2</td></tr>")
+                   .arg(tr("Connection Status:"), online ? tr("ONLINE") : tr("OFFLINE"))),
       m_online(online),
       m_flags(statusFlags)
 {
@@ -22,18 +22,18 @@ void RYXPropertiesHtml::addDataStatus()
 {
     QString status;
     if (m_flags & RYXObject::ConfigError)
-        status = QStringLiteral("CONFIGURATION ERROR");
+        status = tr("CONFIGURATION ERROR");
     else if (m_flags & RYXObject::ChildError)
-        status = QStringLiteral("ERROR IN CHILD");
+        status = tr("ERROR IN CHILD");
     else if (!m_online)
         return;
     else if (m_flags & RYXObject::NotCurrent)
-        status = QStringLiteral("CONFIGURATION NOT CURRENT");
+        status = tr("CONFIGURATION NOT CURRENT");
     else if (m_flags & RYXObject::ChildNotCurrent)
-        status = QStringLiteral("CONFIGURATION NOT CURRENT IN ONE OR MORE CHILD");
+        status = tr("CONFIGURATION NOT CURRENT IN ONE OR MORE CHILD");
     else
-        status = QStringLiteral("CONFIGURATION CURRENT");
-    m_html += row(QStringLiteral("Data Status:"), status);
+        status = tr("CONFIGURATION CURRENT");
+    m_html += row(tr("Data Status:"), status);
 }
 
 void RYXPropertiesHtml::addFirmwareVersion(int version, bool threeParts)
@@ -41,12 +41,12 @@ void RYXPropertiesHtml::addFirmwareVersion(int version, bool threeParts)
     const QString text = threeParts
         ? QString::asprintf(" %d.%d.%02d", version >> 16 & 0xFF, version >> 8 & 0xFF, version & 0xFF)
         : QString::asprintf(" %d.%02d", version >> 8 & 0xFF, version & 0xFF);
-    m_html += row(QStringLiteral("Firmware Version:"), text);
+    m_html += row(tr("Firmware Version:"), text);
 }
 
 void RYXPropertiesHtml::addSerialNumber(int serialNumber)
 {
-    m_html += row(QStringLiteral("Serial Number:"), QString::asprintf(" %d", serialNumber));
+    m_html += row(tr("Serial Number:"), QString::asprintf(" %d", serialNumber));
 }
 
 void RYXPropertiesHtml::addRows(const QString &rows)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QString>
 
 // The properties text of a tree object (its tree item's tool tip): the
@@ -7,6 +8,8 @@
 // online, the identity rows and the class's own rows, in one table.
 class RYXPropertiesHtml
 {
+    Q_DECLARE_TR_FUNCTIONS(RYXPropertiesHtml)
+
 public:
     RYXPropertiesHtml(const QString &name, bool online, unsigned statusFlags);
 

@@ -92,7 +92,7 @@ bool VELXmlHandler::run(QXmlStreamReader &reader, const QByteArray *bytes, const
     }
     m_reader = nullptr;
     if (!m_rootClosed) {
-        fail(reader.hasError() ? reader.errorString() : QStringLiteral("no device element"),
+        fail(reader.hasError() ? reader.errorString() : tr("no device element"),
              reader.lineNumber(), reader.columnNumber());
         return false;
     }
@@ -116,19 +116,19 @@ bool VELXmlHandler::handleToken(QXmlStreamReader &reader)
     case QXmlStreamReader::EndElement:
         if (endElement(reader.name().toString()))
             return true;
-        reader.raiseError(QStringLiteral("unexpected end of element <%1>").arg(reader.name()));
+        reader.raiseError(tr("unexpected end of element <%1>").arg(reader.name()));
         return false;
     case QXmlStreamReader::Characters:
         if (reader.isWhitespace())
             return true;
-        reader.raiseError(QStringLiteral("text where the file holds none"));
+        reader.raiseError(tr("text where the file holds none"));
         return false;
     case QXmlStreamReader::DTD:
         // The writer never writes one; its entities could only expand or fetch.
-        reader.raiseError(QStringLiteral("document type declarations are not accepted"));
+        reader.raiseError(tr("document type declarations are not accepted"));
         return false;
     case QXmlStreamReader::EntityReference:
-        reader.raiseError(QStringLiteral("unresolved entity reference &%1;").arg(reader.name()));
+        reader.raiseError(tr("unresolved entity reference &%1;").arg(reader.name()));
         return false;
     default:
         return true;
@@ -185,7 +185,7 @@ bool VELXmlHandler::checkFurtherElements(const QString &document, qint64 offset)
             break;
         case QXmlStreamReader::Characters:
             if (depth == 1 && !reader.isWhitespace())
-                reader.raiseError(QStringLiteral("text after the device element"));
+                reader.raiseError(tr("text after the device element"));
             break;
         default:
             break;
@@ -198,11 +198,11 @@ bool VELXmlHandler::checkFurtherElements(const QString &document, qint64 offset)
         return false;
     }
     if (further == 1)
-        note(QStringLiteral("A further top-level element <%1> on line %2 was ignored: a file holds one device.")
+        note(tr("A further top-level element <%1> on line %2 was ignored: a file holds one device.")
                  .arg(first).arg(firstLine));
     else if (further > 1)
-        note(QStringLiteral("%1 further top-level elements were ignored, the first <%2> on line %3: "
-                            "a file holds one device.").arg(further).arg(first).arg(firstLine));
+        note(tr("%1 further top-level elements were ignored, the first <%2> on line %3: "
+                "a file holds one device.").arg(further).arg(first).arg(firstLine));
     return true;
 }
 
@@ -224,18 +224,18 @@ bool VELXmlHandler::startElement(const QString &name, const QXmlStreamAttributes
         return false;
     };
     if (m_inValue)
-        return refuse(QStringLiteral("<%1> inside a VALUE element").arg(name));
+        return refuse(tr("<%1> inside a VALUE element").arg(name));
     if (name == valueElement) {
         if (objects.isEmpty())
-            return refuse(QStringLiteral("a VALUE element outside of any object element"));
+            return refuse(tr("a VALUE element outside of any object element"));
         m_inValue = true;
         return readValue(attributes);
     }
     RYXObjectFactory::Level level;
     if (!RYXObjectFactory::levelOf(name, level))
-        return refuse(QStringLiteral("unknown element <%1>").arg(name));
+        return refuse(tr("unknown element <%1>").arg(name));
     if (objects.size() >= MaxDepth)
-        return refuse(QStringLiteral("elements nested deeper than any device tree"));
+        return refuse(tr("elements nested deeper than any device tree"));
     int channel = 0;
     if (level == RYXObjectFactory::ChannelLevel && attributes.hasAttribute(QLatin1String("channel")))
         channel = attributes.value(QLatin1String("channel")).toInt();
@@ -244,7 +244,7 @@ bool VELXmlHandler::startElement(const QString &name, const QXmlStreamAttributes
                             : nullptr;
     RYXObject *object = plugin ? plugin : RYXObjectFactory::create(name, channel);
     if (!object)
-        return refuse(QStringLiteral("unknown element <%1>").arg(name));
+        return refuse(tr("unknown element <%1>").arg(name));
     objects.prepend(OpenObject{object, name, channel, plugin != nullptr});
     return true;
 }
@@ -255,7 +255,7 @@ bool VELXmlHandler::readValue(const QXmlStreamAttributes &attributes)
     const QLatin1String key("key");
     const QLatin1String value("value");
     if (!attributes.hasAttribute(key) || !attributes.hasAttribute(value)) {
-        note(QStringLiteral("A VALUE element without a key or a value in <%1> (line %2) was ignored.")
+        note(tr("A VALUE element without a key or a value in <%1> (line %2) was ignored.")
                  .arg(objects.first().element)
                  .arg(m_reader ? m_reader->lineNumber() : 0));
         return true;
@@ -309,11 +309,11 @@ void VELXmlHandler::attachToParent(const OpenObject &child, const OpenObject &pa
         if (current && current->getXmlEndTag() == child.element) {
             attached = parent.object->replaceChild(child.object, unsigned(index));
         } else {
-            note(QStringLiteral("%1 channel %2 ignored: the %3 element has no such channel.")
+            note(tr("%1 channel %2 ignored: the %3 element has no such channel.")
                      .arg(child.element).arg(child.channel).arg(parent.element));
         }
     } else if (childLevel == RYXObjectFactory::PluginLevel) {
-        note(QStringLiteral("%1 ignored: the %2 element has no such plug-in.").arg(child.element, parent.element));
+        note(tr("%1 ignored: the %2 element has no such plug-in.").arg(child.element, parent.element));
     } else {
         qDebug("%s inside %s not attached", qUtf8Printable(child.element),
                qUtf8Printable(parent.element));
@@ -345,7 +345,7 @@ void VELXmlHandler::fail(const QString &message, qint64 line, qint64 column)
     m_errorLine = line;
     m_errorColumn = column;
     MessageRelay::instance()->relay(
-        QStringLiteral("Configuration data could not be read: %1 (line %2, column %3)")
+        tr("Configuration data could not be read: %1 (line %2, column %3)")
             .arg(message)
             .arg(line)
             .arg(column));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QList>
 #include <QtCore/QString>
 #include <QtCore/QStringList>
@@ -26,6 +27,8 @@ class RYXObject;
 // could not take, is noted in the event log too.
 class VELXmlHandler
 {
+    Q_DECLARE_TR_FUNCTIONS(VELXmlHandler)
+
 public:
     VELXmlHandler();
     ~VELXmlHandler(); // deletes whatever was built and not taken
