@@ -40,7 +40,7 @@ int recentIndex(const QString &key)
 
 void CommsSetup::showError(const QString &text)
 {
-    RYXPrompter::instance()->message(QMessageBox::Critical, nullptr, QStringLiteral("Error"), text,
+    RYXPrompter::instance()->message(QMessageBox::Critical, nullptr, tr("Error"), text,
                                      QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok);
 }
 
@@ -152,8 +152,8 @@ bool CommsSetup::createTcpPort(const QString &typed, int timeoutMs)
     QString host;
     unsigned short port = 0;
     if (!ZEMPTCPPort::parseAddress(address, StationTcpPort, &host, &port)) {
-        showError(QStringLiteral("\"%1\" is not a station address. Enter a host name or IP address, "
-                                 "optionally followed by \":\" and a port number from 1 to 65535.")
+        showError(tr("\"%1\" is not a station address. Enter a host name or IP address, "
+                    "optionally followed by \":\" and a port number from 1 to 65535.")
                       .arg(address));
         return false;
     }
@@ -182,7 +182,7 @@ bool CommsSetup::createSerialPort(int comPort, const QString &devicePath, int ti
     m_connection->setPort(serial);
     if (!serial->openPort()) {
         // The port stays, closed; the caller does not go on to open it again.
-        showError(QStringLiteral("Failed to open COM port, it may be in use."));
+        showError(tr("Failed to open COM port, it may be in use."));
         return false;
     }
     settings().setValue(CommPortKey, devicePath.isEmpty() ? QVariant(comPort) : QVariant(devicePath));

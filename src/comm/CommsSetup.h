@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QString>
 #include <QtCore/QStringList>
 
@@ -16,6 +17,8 @@ class RYXObject;
 // "/ReplyTimeout"). Runs on the GUI thread while offline.
 class CommsSetup
 {
+    Q_DECLARE_TR_FUNCTIONS(CommsSetup)
+
 public:
     /// Answers the dialog instead of running it (tests, headless use): fills
     /// it in and returns QDialog::Accepted or Rejected. Null runs exec().

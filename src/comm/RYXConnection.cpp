@@ -83,7 +83,7 @@ void RYXConnection::connectSlot(bool uploadAfterConnect)
     RYXObject *station = getDevice();
     const unsigned transports = RYXObject::TransportRS232 | RYXObject::TransportTCPIP;
     if (!station || !(station->getTransportMask() & transports)) {
-        CommsSetup::showError(QStringLiteral("You cannot connect to a device that is not an Interface Module!"));
+        CommsSetup::showError(tr("You cannot connect to a device that is not an Interface Module!"));
         return;
     }
     clearDisconnectRequest();
@@ -93,7 +93,7 @@ void RYXConnection::connectSlot(bool uploadAfterConnect)
         return;
     ZEMPPort *port = getPort();
     if (!port || !port->openPort()) {
-        CommsSetup::showError(QStringLiteral("Failed to open COM port, it may be in use."));
+        CommsSetup::showError(tr("Failed to open COM port, it may be in use."));
         return;
     }
     requestConnect(uploadAfterConnect);

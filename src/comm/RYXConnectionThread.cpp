@@ -27,11 +27,11 @@ const QString YellowLED = QStringLiteral("SmallYellowLED");
 const QString GreenLED = QStringLiteral("SmallGreenLED");
 
 // A synchronization that Cancel stopped: the result line and the box.
-const char SynchronizationInterruptedLine[] =
-    "Synhronization interrupted, Serial Number, Firmware Version and Process data may be invalid.";
-const char SynchronizationInterruptedBox[] =
+const char *const SynchronizationInterruptedLine = QT_TRANSLATE_NOOP("RYXConnectionThread",
+    "Synhronization interrupted, Serial Number, Firmware Version and Process data may be invalid.");
+const char *const SynchronizationInterruptedBox = QT_TRANSLATE_NOOP("RYXConnectionThread",
     "Synchronization interrupted, Serial Number, Firmware Version and Process data may be invalid.\n\n"
-    "Please resynchronize before viewing these items.";
+    "Please resynchronize before viewing these items.");
 
 struct Failure
 {
@@ -43,16 +43,16 @@ struct Failure
 
 const Failure Failures[] = {
     { TransferContext::CommunicationLost, nullptr, nullptr,
-      "Disconnecting because:\n\nCommunication with the device was lost.\n\nYou must reconnect once the problem is resolved." },
-    { TransferContext::DifferentDevice, "Failure: Found different device",
-      "Connect failed because:\n\nThe attached device is reporting an incorrect ID.\n\nPlease create and connect a device of the correct type.",
-      "Disconnecting because:\n\nThe connected device is reporting an incorrect ID.\n\nYou must reconnect once the problem is resolved." },
-    { TransferContext::ModuleCountDiffers, "Failure: Found different child module count",
-      "Connect failed because:\n\nThe number of modules connected to the attached device is incorrect.\n\nCreate and connect either a device with no modules, \nor a device with the correct modules.",
-      "Disconnecting because:\n\nThe number of connected modules is incorrect.\n\nYou must reconnect once the problem is resolved." },
-    { TransferContext::ModuleTypesDiffer, "Failure: Found different child module type(s)",
-      "Connect failed because:\n\nThe type(s) of connected module(s) is incorrect.\n\nYou must reconnect once the problem is resolved.",
-      "Disconnecting because:\n\nThe type(s) of connected module(s) is incorrect.\n\nYou must reconnect once the problem is resolved." },
+      QT_TRANSLATE_NOOP("RYXConnectionThread", "Disconnecting because:\n\nCommunication with the device was lost.\n\nYou must reconnect once the problem is resolved.") },
+    { TransferContext::DifferentDevice, QT_TRANSLATE_NOOP("RYXConnectionThread", "Failure: Found different device"),
+      QT_TRANSLATE_NOOP("RYXConnectionThread", "Connect failed because:\n\nThe attached device is reporting an incorrect ID.\n\nPlease create and connect a device of the correct type."),
+      QT_TRANSLATE_NOOP("RYXConnectionThread", "Disconnecting because:\n\nThe connected device is reporting an incorrect ID.\n\nYou must reconnect once the problem is resolved.") },
+    { TransferContext::ModuleCountDiffers, QT_TRANSLATE_NOOP("RYXConnectionThread", "Failure: Found different child module count"),
+      QT_TRANSLATE_NOOP("RYXConnectionThread", "Connect failed because:\n\nThe number of modules connected to the attached device is incorrect.\n\nCreate and connect either a device with no modules, \nor a device with the correct modules."),
+      QT_TRANSLATE_NOOP("RYXConnectionThread", "Disconnecting because:\n\nThe number of connected modules is incorrect.\n\nYou must reconnect once the problem is resolved.") },
+    { TransferContext::ModuleTypesDiffer, QT_TRANSLATE_NOOP("RYXConnectionThread", "Failure: Found different child module type(s)"),
+      QT_TRANSLATE_NOOP("RYXConnectionThread", "Connect failed because:\n\nThe type(s) of connected module(s) is incorrect.\n\nYou must reconnect once the problem is resolved."),
+      QT_TRANSLATE_NOOP("RYXConnectionThread", "Disconnecting because:\n\nThe type(s) of connected module(s) is incorrect.\n\nYou must reconnect once the problem is resolved.") },
 };
 
 const Failure *failureOf(int code)
@@ -155,13 +155,13 @@ void RYXConnectionThread::connectSequence()
     bool connected = false;
     {
         TransferContext context(false, m_connection);
-        context.setProgressTitle(QStringLiteral("Attempting Connection"));
+        context.setProgressTitle(tr("Attempting Connection"));
         try {
             connected = attemptConnect(context);
         } catch (const CVELException_Cancel &) {
-            context.addProgressResult(RedLED, QLatin1String(SynchronizationInterruptedLine));
-            showMessage(QLatin1String(SynchronizationInterruptedBox));
-            context.addProgressResult(YellowLED, QStringLiteral("Connection was incomplete."));
+            context.addProgressResult(RedLED, tr(SynchronizationInterruptedLine));
+            showMessage(tr(SynchronizationInterruptedBox));
+            context.addProgressResult(YellowLED, tr("Connection was incomplete."));
         } catch (const CVELException &e) {
             debugPrint(e.message());
         }
@@ -203,22 +203,22 @@ bool RYXConnectionThread::attemptConnect(TransferContext &context)
     m_connection->setState(RYXConnection::Online);
     station->setOnline(true);
     if (station->executeOperation(QStringLiteral("synchronize"), true) == TransferContext::GenericFailure) {
-        context.addProgressResult(RedLED, QStringLiteral("Connection with device failed during Synhronization."));
+        context.addProgressResult(RedLED, tr("Connection with device failed during Synhronization."));
         context.addFailureCause();
-        showMessage(QStringLiteral("Connect failed because:\n\nCommunications were lost during Synchronization.\n\n"
-                                   "You must reconnect once the problem is resolved."),
+        showMessage(tr("Connect failed because:\n\nCommunications were lost during Synchronization.\n\n"
+                       "You must reconnect once the problem is resolved."),
                     true);
         m_connection->requestDisconnect();
         return false;
     }
-    context.addProgressResult(GreenLED, QStringLiteral("Connection was succesful."));
+    context.addProgressResult(GreenLED, tr("Connection was succesful."));
     m_connection->requestUiUpdate();
     return true;
 }
 
 bool RYXConnectionThread::askAfterTimeout(TransferContext &context)
 {
-    context.addProgressResult(RedLED, QStringLiteral("Failure: Timeout"));
+    context.addProgressResult(RedLED, tr("Failure: Timeout"));
     context.addFailureCause();
     const int answer = askRetry();
     if (answer == 1)
@@ -233,8 +233,8 @@ bool RYXConnectionThread::askAfterTimeout(TransferContext &context)
 void RYXConnectionThread::reportConnectFailure(TransferContext &context, int code)
 {
     const Failure *failure = failureOf(code);
-    context.addProgressResult(RedLED, QLatin1String(failure->resultLine));
-    showMessage(QLatin1String(failure->connectText));
+    context.addProgressResult(RedLED, tr(failure->resultLine));
+    showMessage(tr(failure->connectText));
     m_connection->requestDisconnect();
 }
 
@@ -274,7 +274,7 @@ void RYXConnectionThread::runPendingOperation()
 
 void RYXConnectionThread::disconnectAfter(int code)
 {
-    showMessage(QLatin1String(failureOf(code)->lostText), true);
+    showMessage(tr(failureOf(code)->lostText), true);
     m_connection->requestDisconnect();
 }
 
@@ -307,15 +307,15 @@ void RYXConnectionThread::reportCancelled(RYXObject *target, const QString &oper
     target->setStatus(RYXObject::InvalidateTree);
     TransferContext context(false, m_connection, true);
     if (operation == QLatin1String("synchronize")) {
-        context.addProgressResult(RedLED, QLatin1String(SynchronizationInterruptedLine));
-        showMessage(QLatin1String(SynchronizationInterruptedBox));
+        context.addProgressResult(RedLED, tr(SynchronizationInterruptedLine));
+        showMessage(tr(SynchronizationInterruptedBox));
         return;
     }
-    context.addProgressResult(RedLED, target->getName() + QLatin1Char(' ') + operation + QStringLiteral(" cancelled!"));
+    context.addProgressResult(RedLED, tr("%1 %2 cancelled!").arg(target->getName(), TransferContext::operationName(operation)));
     if (operation == QLatin1String("download"))
-        context.addProgressResult(YellowLED, QStringLiteral("The device may hold only part of this configuration."));
+        context.addProgressResult(YellowLED, tr("The device may hold only part of this configuration."));
     else if (operation == QLatin1String("upload"))
-        context.addProgressResult(YellowLED, QStringLiteral("The configuration shown may be only partly uploaded."));
+        context.addProgressResult(YellowLED, tr("The configuration shown may be only partly uploaded."));
 }
 
 void RYXConnectionThread::verifyAfterFailure()
@@ -325,17 +325,17 @@ void RYXConnectionThread::verifyAfterFailure()
         return;
     post(new progressShowDialogEvent(ProgressResume, 0));
     TransferContext context(false, m_connection, true);
-    context.setProgressTitle(QStringLiteral("Verifying Connection"));
+    context.setProgressTitle(tr("Verifying Connection"));
     const int code = runGuarded([station] { return station->executeOperation(QStringLiteral("verifyconnection"), true); });
     if (code == TransferContext::Success) {
-        context.addProgressResult(YellowLED, QStringLiteral(
+        context.addProgressResult(YellowLED, tr(
             "Communication with the device is OK, although there is a problem with the device."));
         return;
     }
-    context.addProgressResult(RedLED, QStringLiteral("Communication with the device has failed."));
+    context.addProgressResult(RedLED, tr("Communication with the device has failed."));
     context.addFailureCause();
-    showMessage(QStringLiteral("Disconnecting because:\n\nCommunication with the device has failed.\n\n"
-                               "You must reconnect once the problem is resolved."),
+    showMessage(tr("Disconnecting because:\n\nCommunication with the device has failed.\n\n"
+                       "You must reconnect once the problem is resolved."),
                 true);
     m_connection->requestDisconnect();
 }
@@ -348,7 +348,7 @@ QString RYXConnectionThread::treeItemText() const
     QString text = station ? station->getName() : QString();
     const int comPort = m_connection->comPortNumber();
     if (comPort < 0)
-        text += QStringLiteral(" <not specified>");
+        text += tr(" <not specified>");
     else if (comPort == 0)
         text += QStringLiteral(" <") + m_connection->ipAddress() + QStringLiteral(">");
     else if (auto *serial = qobject_cast<ZEMPRSPort *>(m_connection->getPort());
@@ -358,11 +358,11 @@ QString RYXConnectionThread::treeItemText() const
         text += QStringLiteral(" <COM%1>").arg(comPort);
     switch (m_connection->state()) {
     case RYXConnection::Online:
-        return text + QStringLiteral(", online");
+        return text + tr(", online");
     case RYXConnection::Seeking:
-        return text + QStringLiteral(", seeking");
+        return text + tr(", seeking");
     default:
-        return text + QStringLiteral(", offline");
+        return text + tr(", offline");
     }
 }
 

@@ -237,15 +237,26 @@ QString TransferContext::failureMessage(int code)
 {
     switch (code) {
     case Success: return QString();
-    case CommunicationLost: return QStringLiteral("Communication with the device was lost.");
-    case DeviceMissing: return QStringLiteral("The device is missing or has failed.");
-    case DifferentDevice: return QStringLiteral("The device does not match.");
-    case ModuleCountDiffers: return QStringLiteral("The number of modules does not match.");
-    case ModuleTypesDiffer: return QStringLiteral("The type(s) of the module(s) does not match.");
-    case RetryLimitExceeded: return QStringLiteral("Retry limit exceeded.");
-    case NotAsDownloaded: return QStringLiteral("The device does not hold what was downloaded.");
-    default: return QStringLiteral("Undetermined failure (please report.)");
+    case CommunicationLost: return tr("Communication with the device was lost.");
+    case DeviceMissing: return tr("The device is missing or has failed.");
+    case DifferentDevice: return tr("The device does not match.");
+    case ModuleCountDiffers: return tr("The number of modules does not match.");
+    case ModuleTypesDiffer: return tr("The type(s) of the module(s) does not match.");
+    case RetryLimitExceeded: return tr("Retry limit exceeded.");
+    case NotAsDownloaded: return tr("The device does not hold what was downloaded.");
+    default: return tr("Undetermined failure (please report.)");
     }
+}
+
+QString TransferContext::operationName(const QString &operation)
+{
+    if (operation == QLatin1String("upload"))
+        return tr("upload");
+    if (operation == QLatin1String("download"))
+        return tr("download");
+    if (operation == QLatin1String("synchronize"))
+        return tr("synchronize");
+    return operation;
 }
 
 int TransferContext::reportFailure(int code, const QString &context, const QString &detail)
@@ -253,7 +264,7 @@ int TransferContext::reportFailure(int code, const QString &context, const QStri
     const QString message = detail.isEmpty() ? failureMessage(code) : detail;
     if (!message.isEmpty()) {
         addProgressResult(QStringLiteral("SmallRedLED"), objectName() + QLatin1Char(' ') + context + QLatin1Char(' ') + message);
-        // "The device is missing or has failed." is already what the device
+        // tr("The device is missing or has failed.") is already what the device
         // answered (error 66), and the line names the object.
         if (code != DeviceMissing)
             addFailureCause();
@@ -265,5 +276,5 @@ void TransferContext::addFailureCause()
 {
     const ZempFailure failure = m_port ? m_port->lastFailure() : ZempFailure();
     if (failure.isFailure())
-        addProgressResult(QStringLiteral("SmallRedLED"), QStringLiteral("Cause: ") + failure.text());
+        addProgressResult(QStringLiteral("SmallRedLED"), tr("Cause: ") + failure.text());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QPointer>
 #include <QtCore/QString>
 
@@ -16,6 +17,8 @@ class ZEMPPort;
 // connection thread; its events go to the connection's receiver.
 class TransferContext
 {
+    Q_DECLARE_TR_FUNCTIONS(TransferContext)
+
 public:
     // Result codes of device operations.
     enum Result {
@@ -70,6 +73,9 @@ public:
     /// failed: its cause, point and address.
     void addFailureCause();
     static QString failureMessage(int code);
+    /// An operation's name ("upload", "download", "synchronize") as result
+    /// lines show it, translated; any other name as it is.
+    static QString operationName(const QString &operation);
 
     /// An inactive context skips (and counts) every transfer: the counting pass.
     bool isActive() const { return m_active; }

@@ -29,7 +29,7 @@ bool ZEMPPort::openPort()
 bool ZEMPPort::closePort()
 {
     setPortOpen(false);
-    failWith(ZEMP_ERR_TIMEOUT, QStringLiteral("port closed"));
+    failWith(ZEMP_ERR_TIMEOUT, tr("port closed"));
     return false;
 }
 
@@ -131,7 +131,7 @@ void ZEMPPort::sendCommandSlot(ZEMPOpEnum command, unsigned short address, int c
         m_sentTime.start();
     }
     if (!writeFrame(frame, length))
-        fail(ZEMP_ERR_TIMEOUT, address, QStringLiteral("request not sent"));
+        fail(ZEMP_ERR_TIMEOUT, address, tr("request not sent"));
 }
 
 void ZEMPPort::processBytesSlot(BYTE *buff, int count)
@@ -170,7 +170,7 @@ ZEMPPort::Outcome ZEMPPort::reassemble()
         outcome.done = true;
         outcome.status = ZEMP_ERR_TIMEOUT;
         outcome.signalAddress = m_pendingAddress;
-        outcome.cause = QStringLiteral("reply with a length byte of 0");
+        outcome.cause = tr("reply with a length byte of 0");
     } else if (m_receiveCount - 1 != (m_receiveBuffer[0] & 0x7F)) {
         return outcome; // incomplete, or more bytes than announced
     } else {

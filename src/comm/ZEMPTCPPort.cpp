@@ -182,7 +182,7 @@ void ZEMPTCPPort::readDataPendingSlot()
     if (state == ZempHttpReply::Complete)
         takeReply(m_reply.reply());
     else
-        failWith(ZEMP_ERR_CHECKSUM, QStringLiteral("reply longer than %1 bytes").arg(ZempHttpReply::MaxBytes));
+        failWith(ZEMP_ERR_CHECKSUM, tr("reply longer than %1 bytes").arg(ZempHttpReply::MaxBytes));
     m_reply.clear();
     m_socket->abort();
 }
@@ -204,7 +204,7 @@ void ZEMPTCPPort::takeReply(const QByteArray &reply)
     if (result == ReplyIncomplete)
         return;
     if (result == ReplyMalformed) {
-        failWith(ZEMP_ERR_CHECKSUM, QStringLiteral("malformed reply"));
+        failWith(ZEMP_ERR_CHECKSUM, tr("malformed reply"));
         return;
     }
     processBytesSlot(reinterpret_cast<BYTE *>(frame.data()), int(frame.size()));
@@ -228,7 +228,7 @@ void ZEMPTCPPort::errorSlot(int error)
         return;
     case QAbstractSocket::HostNotFoundError:
         debugLine(QStringLiteral("ZEMP/TCP - QSocket: Error, Host Not Found"));
-        failWith(ZEMP_ERR_TIMEOUT, QStringLiteral("host not found"));
+        failWith(ZEMP_ERR_TIMEOUT, tr("host not found"));
         return;
     case QAbstractSocket::NetworkError:
         debugLine(QStringLiteral("ZEMP/TCP - QSocket: Error, Socket Read Failed"));

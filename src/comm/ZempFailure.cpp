@@ -15,10 +15,10 @@ QString ZempFailure::text() const
 {
     QString where = QStringLiteral("; ");
     if (!point.isEmpty())
-        where += QStringLiteral("point ") + point + QStringLiteral(", ");
-    where += QStringLiteral("address ") + hexAddress(address);
+        where += tr("point ") + point + QStringLiteral(", ");
+    where += tr("address ") + hexAddress(address);
     if (tunnel != 0)
-        where += QStringLiteral(" behind ") + hexAddress(tunnel);
+        where += tr(" behind ") + hexAddress(tunnel);
     return cause + where;
 }
 
@@ -29,13 +29,13 @@ QString ZempFailure::sentence(const QString &peer) const
     QString line = cause;
     line[0] = line[0].toUpper();
     if (cause == connectionRefused() && !peer.isEmpty())
-        line += QStringLiteral(" by ") + peer;
+        line += tr(" by ") + peer;
     return line;
 }
 
 QString ZempFailure::connectionRefused()
 {
-    return QStringLiteral("connection refused");
+    return tr("connection refused");
 }
 
 QString ZempFailure::causeOf(int status)
@@ -44,17 +44,17 @@ QString ZempFailure::causeOf(int status)
     case ZEMP_SUCCESS:
         return QString();
     case ZEMP_ERR_TIMEOUT:
-        return QStringLiteral("no answer");
+        return tr("no answer");
     case ZEMP_ERR_CHECKSUM:
-        return QStringLiteral("checksum fault in the reply");
+        return tr("checksum fault in the reply");
     case ZEMP_ERR_REQUEST:
-        return QStringLiteral("request too long to send");
+        return tr("request too long to send");
     default:
-        return QStringLiteral("device error %1").arg(status);
+        return tr("device error %1").arg(status);
     }
 }
 
 QString ZempFailure::noAnswerIn(int milliseconds)
 {
-    return QStringLiteral("no answer in %1 s").arg(QString::number(milliseconds / 1000.0));
+    return tr("no answer in %1 s").arg(QString::number(milliseconds / 1000.0));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QString>
 
 // Why the last transaction of a port failed: its status, the cause as the
@@ -8,6 +9,9 @@
 // succeeded.
 struct ZempFailure
 {
+    Q_DECLARE_TR_FUNCTIONS(ZempFailure)
+
+public:
     int status = 0;
     QString cause;
     QString point;              // the point's name, when the caller gave one
