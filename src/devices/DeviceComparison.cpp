@@ -88,6 +88,6 @@ int DeviceComparison::compare(RYXObject *object, QList<Difference> &differences)
 
 QString DeviceComparison::describe(const Difference &difference)
 {
-    return QStringLiteral("%1: %2 is \"%3\", the device holds \"%4\"")
+    return tr("%1: %2 is \"%3\", the device holds \"%4\"")
         .arg(difference.object, difference.key, difference.treeValue, difference.deviceValue);
 }

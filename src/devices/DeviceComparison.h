@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QList>
 #include <QtCore/QString>
 
@@ -13,6 +14,8 @@ class RYXObject;
 // thread of the object's station.
 class DeviceComparison
 {
+    Q_DECLARE_TR_FUNCTIONS(DeviceComparison)
+
 public:
     struct Difference
     {

@@ -27,20 +27,20 @@ bool RYXChannel::createTreeItem(QTreeWidgetItem *parentItem)
 {
     const bool created = RYXObject::createTreeItem(parentItem);
     if (treeItem)
-        treeItem->setText(0, name + QLatin1Char(' ') + QString::number(channelNumber));
+        treeItem->setText(0, treeName() + QLatin1Char(' ') + QString::number(channelNumber));
     return created;
 }
 
 QString RYXChannel::getName()
 {
-    const QString suffix = QStringLiteral(", Channel %1").arg(channelNumber);
+    const QString suffix = tr(", Channel %1").arg(channelNumber);
     RYXObject *parentObject = getParentObject();
     return (parentObject ? parentObject->getName() : name) + suffix;
 }
 
 QString RYXChannel::getShortName()
 {
-    return QStringLiteral(" Channel %1").arg(channelNumber);
+    return tr(" Channel %1").arg(channelNumber);
 }
 
 // ------------------------------------------------------------ device access
@@ -125,13 +125,13 @@ int RYXChannel::executeOperation(const QString &op, bool topLevel)
 int RYXChannel::upload(bool)
 {
     return RYXInterfaceModule::runTransfer(
-        this, false, QStringLiteral("upload failure"),
+        this, false, tr("upload failure"),
         [this](TransferContext &context) { return runUpload(context); }, [this] { setStatus(InvalidateTree); });
 }
 
 int RYXChannel::runUpload(TransferContext &context)
 {
-    const QString failure = QStringLiteral("upload failure");
+    const QString failure = tr("upload failure");
     int code = verifyDevice(context.port());
     if (code == 0)
         code = uploadPoints(context);
@@ -141,8 +141,8 @@ int RYXChannel::runUpload(TransferContext &context)
     }
     if (!processUploadedData())
         return context.reportFailure(TransferContext::GenericFailure, failure,
-                                     QStringLiteral("There is a problem with the data."));
-    context.addProgressResult(QStringLiteral("SmallGreenLED"), getName() + QStringLiteral(" upload success!"));
+                                     tr("There is a problem with the data."));
+    context.addProgressResult(QStringLiteral("SmallGreenLED"), tr("%1 upload success!").arg(getName()));
     markCurrent(QString());
     setStatus(ConfigurationUploaded);
     return 0;
@@ -151,7 +151,7 @@ int RYXChannel::runUpload(TransferContext &context)
 int RYXChannel::download(bool topLevel)
 {
     return RYXInterfaceModule::runTransfer(
-        this, true, QStringLiteral("download failure!"),
+        this, true, tr("download failure!"),
         [this, topLevel](TransferContext &context) { return runDownload(context, topLevel); },
         [this] { setStatus(InvalidateTree); });
 }
@@ -172,15 +172,15 @@ int RYXChannel::runDownload(TransferContext &context, bool topLevel)
         if (code == 0)
             code = topLevel ? RYXInterfaceModule::verifyDownload(context, this) : 0;
         else
-            context.reportFailure(code, QStringLiteral("download failure!"));
+            context.reportFailure(code, tr("download failure!"));
     } else {
-        context.reportFailure(code, QStringLiteral("download failure!"));
+        context.reportFailure(code, tr("download failure!"));
     }
     if (code != 0) {
         setStatus(InvalidateTree);
         return code;
     }
-    context.addProgressResult(QStringLiteral("SmallGreenLED"), getName() + QStringLiteral("...download success!"));
+    context.addProgressResult(QStringLiteral("SmallGreenLED"), tr("%1...download success!").arg(getName()));
     setStatus(ConfigurationDownloaded);
     return 0;
 }
@@ -193,7 +193,7 @@ int RYXChannel::synchronize()
         return synchronizePoints(context);
     } catch (const CVELException_ExcessiveRetries &) {
         return context.reportFailure(TransferContext::RetryLimitExceeded,
-                                     QStringLiteral("synchronization failure!"));
+                                     tr("synchronization failure!"));
     }
 }
 

@@ -82,7 +82,7 @@ void RYXIOModule::setModuleNumber(int n)
     moduleNumber = n;
     setObjectName(numberedName());
     if (treeItem)
-        treeItem->setText(0, numberedName());
+        treeItem->setText(0, treeName() + QLatin1Char(' ') + QString::number(moduleNumber));
     debugPrint(QStringLiteral("Module renamed to %1").arg(numberedName()));
 }
 
@@ -90,7 +90,7 @@ bool RYXIOModule::createTreeItem(QTreeWidgetItem *parentItem)
 {
     const bool created = RYXObject::createTreeItem(parentItem);
     if (treeItem)
-        treeItem->setText(0, numberedName());
+        treeItem->setText(0, treeName() + QLatin1Char(' ') + QString::number(moduleNumber));
     return created;
 }
 
@@ -106,7 +106,7 @@ QString RYXIOModule::getShortName()
 
 QString RYXIOModule::getChannelLabel(int n)
 {
-    QString label = QStringLiteral(" Channel ") + QString::number(n);
+    QString label = tr(" Channel %1").arg(n);
     if (checkOperation(1) == 0) {
         QString tag = getString(QStringLiteral("synchtag") + QString::number(n));
         if (tag.isEmpty())
@@ -333,7 +333,7 @@ int RYXIOModule::executeOperation(const QString &op, bool topLevel)
 int RYXIOModule::upload(bool)
 {
     return RYXInterfaceModule::runTransfer(
-        this, false, QStringLiteral("upload failure!"),
+        this, false, tr("upload failure!"),
         [this](TransferContext &context) { return runUpload(context); }, [this] { showFailure(); });
 }
 
@@ -345,7 +345,7 @@ void RYXIOModule::showFailure()
 
 int RYXIOModule::runUpload(TransferContext &context)
 {
-    const QString failure = QStringLiteral("upload failure!");
+    const QString failure = tr("upload failure!");
     int code = verifyDevice(context.port());
     if (code != 0) {
         setStatus(InvalidateTree);
@@ -361,13 +361,13 @@ int RYXIOModule::runUpload(TransferContext &context)
     }
     if (!processUploadedData())
         return context.reportFailure(TransferContext::GenericFailure,
-                                     QStringLiteral("upload failure"),
-                                     QStringLiteral("There is a problem with the data."));
+                                     tr("upload failure"),
+                                     tr("There is a problem with the data."));
     const int overall = RYXInterfaceModule::runOnChildren(this, QStringLiteral("upload"));
     if (overall == 0)
-        context.addProgressResult(QStringLiteral("SmallGreenLED"), getName() + QStringLiteral(" upload success!"));
+        context.addProgressResult(QStringLiteral("SmallGreenLED"), tr("%1 upload success!").arg(getName()));
     else
-        context.addProgressResult(QStringLiteral("SmallRedLED"), getName() + QStringLiteral(" upload failure!"));
+        context.addProgressResult(QStringLiteral("SmallRedLED"), tr("%1 upload failure!").arg(getName()));
     suppression.release();
     markCurrent(QString());
     setStatus(ConfigurationUploaded);
@@ -377,14 +377,14 @@ int RYXIOModule::runUpload(TransferContext &context)
 int RYXIOModule::download(bool topLevel)
 {
     return RYXInterfaceModule::runTransfer(
-        this, true, QStringLiteral("download failure!"),
+        this, true, tr("download failure!"),
         [this, topLevel](TransferContext &context) { return runDownload(context, topLevel); },
         [this] { showFailure(); });
 }
 
 int RYXIOModule::runDownload(TransferContext &context, bool topLevel)
 {
-    const QString failure = QStringLiteral("download failure!");
+    const QString failure = tr("download failure!");
     int code = RYXInterfaceModule::checkDownloadReady(context, this);
     if (code != 0)
         return code;
@@ -411,9 +411,9 @@ int RYXIOModule::runDownload(TransferContext &context, bool topLevel)
     if (topLevel && overall == 0)
         overall = RYXInterfaceModule::verifyDownload(context, this);
     if (overall == 0)
-        context.addProgressResult(QStringLiteral("SmallGreenLED"), getName() + QStringLiteral(" download success!"));
+        context.addProgressResult(QStringLiteral("SmallGreenLED"), tr("%1 download success!").arg(getName()));
     else
-        context.addProgressResult(QStringLiteral("SmallRedLED"), getName() + QStringLiteral(" download failure!"));
+        context.addProgressResult(QStringLiteral("SmallRedLED"), tr("%1 download failure!").arg(getName()));
     setStatus(overall == TransferContext::NotAsDownloaded ? InvalidateTree : ConfigurationDownloaded);
     return overall;
 }
@@ -431,7 +431,7 @@ int RYXIOModule::synchronize()
         return 0;
     } catch (const CVELException_ExcessiveRetries &) {
         return context.reportFailure(TransferContext::RetryLimitExceeded,
-                                     QStringLiteral("synchronization failure!"));
+                                     tr("synchronization failure!"));
     }
 }
 

@@ -148,8 +148,7 @@ bool RYXInterfaceModule::deleteChild(RYXObject *child)
     if (!module || !children.contains(module))
         return false;
     if (!isConnectionOffline()) {
-        RYXPrompter::information(nullptr, QStringLiteral("warning"),
-                                 QStringLiteral("You may not delete a module of a device that is online"));
+        RYXPrompter::information(nullptr, tr("warning"), tr("You may not delete a module of a device that is online"));
         return false;
     }
     // The station's plug-ins share the children list, so the module is
@@ -176,8 +175,8 @@ void RYXInterfaceModule::getMenuItemMask(unsigned &mask)
 
 QString RYXInterfaceModule::getExtraPropertiesHtml()
 {
-    return QStringLiteral("<tr><td>Station Name:</td><td>") + getString(QStringLiteral("synch_descriptor"))
-           + QStringLiteral("</td></tr>");
+    return QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
+        .arg(tr("Station Name:"), getString(QStringLiteral("synch_descriptor")));
 }
 
 // ------------------------------------------------------------ device checks
@@ -263,14 +262,14 @@ void RYXInterfaceModule::runSaveStep(TransferContext &context, const QString &na
                                      const std::function<int()> &commit)
 {
     context.addProgressResult(QStringLiteral("SmallYellowLED"),
-                              QStringLiteral("Please be patient, saving data in interface module..."));
+                              tr("Please be patient, saving data in interface module..."));
     if (commit() != 0)
         context.addProgressResult(
             QStringLiteral("SmallYellowLED"),
-            name + QStringLiteral(" download warning!  This channel's tag information could not be saved."));
+            tr("%1 download warning!  This channel's tag information could not be saved.").arg(name));
     else
         context.addProgressResult(QStringLiteral("SmallGreenLED"),
-                                  QStringLiteral("Interface Module data saved successfully."));
+                                  tr("Interface Module data saved successfully."));
     context.progressStep();
 }
 
@@ -281,14 +280,14 @@ int RYXInterfaceModule::verifyDownload(TransferContext &context, RYXObject *obje
     QList<DeviceComparison::Difference> differences;
     const int code = DeviceComparison::compare(object, differences);
     if (code != 0)
-        return context.reportFailure(code, QStringLiteral("download failure!"),
-                                     QStringLiteral("What was downloaded could not be read back."));
+        return context.reportFailure(code, tr("download failure!"),
+                                     tr("What was downloaded could not be read back."));
     for (const DeviceComparison::Difference &difference : std::as_const(differences))
         context.addProgressResult(QStringLiteral("SmallRedLED"), DeviceComparison::describe(difference));
     if (!differences.isEmpty())
-        return context.reportFailure(TransferContext::NotAsDownloaded, QStringLiteral("download failure!"));
+        return context.reportFailure(TransferContext::NotAsDownloaded, tr("download failure!"));
     context.addProgressResult(QStringLiteral("SmallGreenLED"),
-                              object->getName() + QStringLiteral(" read back: the device holds what was downloaded."));
+                              tr("%1 read back: the device holds what was downloaded.").arg(object->getName()));
     return 0;
 }
 
@@ -309,8 +308,7 @@ int RYXInterfaceModule::runTransfer(RYXObject *object, bool download, const QStr
 {
     TransferContext context(true, object);
     context.setStepCount(countTreeTransfers(context, object, download) + extraSteps);
-    context.setProgressTitle((download ? QStringLiteral("Downloading ") : QStringLiteral("Uploading "))
-                             + object->getName());
+    context.setProgressTitle((download ? tr("Downloading %1") : tr("Uploading %1")).arg(object->getName()));
     try {
         return body(context);
     } catch (const CVELException_ExcessiveRetries &) {
@@ -322,10 +320,10 @@ int RYXInterfaceModule::runTransfer(RYXObject *object, bool download, const QStr
 
 int RYXInterfaceModule::checkDownloadReady(TransferContext &context, RYXObject *object)
 {
-    const QString aborted = QStringLiteral("download aborted!");
+    const QString aborted = tr("download aborted!");
     if (!object->prepareDownloadData())
         return context.reportFailure(TransferContext::GenericFailure, aborted,
-                                     QStringLiteral("Failed to prepare data for transfer."));
+                                     tr("Failed to prepare data for transfer."));
     if (object->getStatusFlags() & ConfigError)
         return context.reportFailure(TransferContext::GenericFailure, aborted, object->configurationErrorText());
     return 0;
@@ -349,22 +347,22 @@ int RYXInterfaceModule::runOnChildren(RYXObject *parent, const QString &op)
 
 int RYXInterfaceModule::upload(bool)
 {
-    return runTransfer(this, false, QStringLiteral("upload failure!"),
+    return runTransfer(this, false, tr("upload failure!"),
                        [this](TransferContext &context) { return runUpload(context); });
 }
 
 int RYXInterfaceModule::runUpload(TransferContext &context)
 {
-    const QString failure = QStringLiteral("upload failure!");
+    const QString failure = tr("upload failure!");
     int code = verifyDevice(context.port());
     if (code == 0)
         code = uploadPoints(context);
     if (code != 0)
         return context.reportFailure(code, failure);
-    context.addProgressResult(QStringLiteral("SmallGreenLED"), getName() + QStringLiteral(" upload success!"));
+    context.addProgressResult(QStringLiteral("SmallGreenLED"), tr("%1 upload success!").arg(getName()));
     if (!processUploadedData())
         return context.reportFailure(TransferContext::GenericFailure, failure,
-                                     QStringLiteral("There is a problem with the data."));
+                                     tr("There is a problem with the data."));
     const int overall = runOnChildren(this, QStringLiteral("upload"));
     addOverallResult(context, QStringLiteral("upload"), overall);
     markCurrent(QString());
@@ -379,7 +377,7 @@ int RYXInterfaceModule::download(bool topLevel)
 {
     const int saveSteps = topLevel && checkOperation(1) == 0 ? 1 : 0;
     return runTransfer(
-        this, true, QStringLiteral("download failed!"),
+        this, true, tr("download failed!"),
         [this, topLevel](TransferContext &context) { return runDownload(context, topLevel); }, {}, saveSteps);
 }
 
@@ -390,11 +388,11 @@ int RYXInterfaceModule::runDownload(TransferContext &context, bool topLevel)
         return code;
     code = verifyDevice(context.port());
     if (code != 0)
-        return context.reportFailure(code, QStringLiteral("download aborted!"));
+        return context.reportFailure(code, tr("download aborted!"));
     code = downloadPoints(context);
     if (code != 0)
-        return context.reportFailure(code, QStringLiteral("download failed!"));
-    context.addProgressResult(QStringLiteral("SmallGreenLED"), getName() + QStringLiteral(" download success!"));
+        return context.reportFailure(code, tr("download failed!"));
+    context.addProgressResult(QStringLiteral("SmallGreenLED"), tr("%1 download success!").arg(getName()));
     int overall = runOnChildren(this, QStringLiteral("download"));
     if (topLevel && checkOperation(1) == 0 && overall != TransferContext::CommunicationLost)
         runSaveStep(context, getName(), [this] { return commitDeviceData(); });
@@ -409,8 +407,8 @@ void RYXInterfaceModule::addOverallResult(TransferContext &context, const QStrin
 {
     if (overall == 0)
         context.addProgressResult(QStringLiteral("SmallGreenLED"),
-                                  getName() + QStringLiteral(" overall %1 success!").arg(operation));
+                                  tr("%1 overall %2 success!").arg(getName(), TransferContext::operationName(operation)));
     else
         context.addProgressResult(QStringLiteral("SmallRedLED"),
-                                  getName() + QStringLiteral(" overall %1 failure!").arg(operation));
+                                  tr("%1 overall %2 failure!").arg(getName(), TransferContext::operationName(operation)));
 }

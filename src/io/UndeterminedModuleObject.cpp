@@ -11,7 +11,8 @@
 
 const RYXClassInfo UndeterminedModuleObject::Info = {
     RYXObjectFactory::ModuleLevel, "UNDETERMINED", "UNK", RYXInterfaceModule::UndeterminedType,
-    RYXClassRegistry::KindUndetermined, "Undetermined Module", "Undetermined", nullptr,
+    RYXClassRegistry::KindUndetermined, QT_TRANSLATE_NOOP("RYXClassInfo", "Undetermined Module"),
+    QT_TRANSLATE_NOOP("RYXClassInfo", "Undetermined"), nullptr,
     RYXClassInfo::StationMenu, 0, &RYXClassInfo::make<UndeterminedModuleObject>};
 
 namespace {
@@ -55,13 +56,13 @@ bool UndeterminedModuleObject::standsInFor(int typeCode)
 
 QString UndeterminedModuleObject::getExtraPropertiesHtml()
 {
-    return QStringLiteral("<tr><td>Module Type Code:</td><td>%1</td></tr>").arg(standInType());
+    return QStringLiteral("<tr><td>%1</td><td>%2</td></tr>").arg(tr("Module Type Code:")).arg(standInType());
 }
 
 bool UndeterminedModuleObject::addToEventBox(int)
 {
     bool ok = postToMainWindow(new addToEventBoxEvent(getName()));
-    ok = postToMainWindow(new addToEventBoxEvent(QStringLiteral("    Cannot read PV"))) && ok;
+    ok = postToMainWindow(new addToEventBoxEvent(QStringLiteral("    ") + tr("Cannot read PV"))) && ok;
     return ok;
 }
 
@@ -69,20 +70,18 @@ int UndeterminedModuleObject::refuseTransfer(const QString &title, const QString
 {
     TransferContext context(true, this);
     context.setProgressTitle(title);
-    context.addProgressResult(QStringLiteral("SmallRedLED"), getName() + line);
+    context.addProgressResult(QStringLiteral("SmallRedLED"), line.arg(getName()));
     return -1;
 }
 
 int UndeterminedModuleObject::upload(bool)
 {
-    return refuseTransfer(QStringLiteral("Uploading "),
-                          QStringLiteral(" Upload aborted, can't ul undetermined"));
+    return refuseTransfer(tr("Uploading "), tr("%1 Upload aborted, can't ul undetermined"));
 }
 
 int UndeterminedModuleObject::download(bool)
 {
-    return refuseTransfer(QStringLiteral("Downloading "),
-                          QStringLiteral("...download aborted, can't dl undetermined"));
+    return refuseTransfer(tr("Downloading "), tr("%1...download aborted, can't dl undetermined"));
 }
 
 int UndeterminedModuleObject::executeOperation(const QString &op, bool topLevel)

@@ -15,7 +15,8 @@ constexpr int serverLocationLimit = 32;
 } // namespace
 
 const RYXClassInfo EIMConfigurationObjectPlugin::Info = {
-    RYXObjectFactory::PluginLevel, "EIMCONFIGPLUGIN", "Configuration", -1, -1, "Configuration", "Configuration",
+    RYXObjectFactory::PluginLevel, "EIMCONFIGPLUGIN", "Configuration", -1, -1,
+    QT_TRANSLATE_NOOP("RYXClassInfo", "Configuration"), "Configuration",
     nullptr, 0, 0, &RYXClassInfo::make<EIMConfigurationObjectPlugin>};
 
 EIMConfigurationObjectPlugin::EIMConfigurationObjectPlugin(RYXObject *host)

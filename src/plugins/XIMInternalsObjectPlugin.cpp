@@ -4,7 +4,8 @@
 #include "plugins/XIMInternalsDialog.h"
 
 const RYXClassInfo XIMInternalsObjectPlugin::Info = {
-    RYXObjectFactory::PluginLevel, "XIMINTERNALSPLUGIN", "Internals", -1, -1, "Internals", "Internals",
+    RYXObjectFactory::PluginLevel, "XIMINTERNALSPLUGIN", "Internals", -1, -1,
+    QT_TRANSLATE_NOOP("RYXClassInfo", "Internals"), "Internals",
     nullptr, 0, 0, &RYXClassInfo::make<XIMInternalsObjectPlugin>};
 
 XIMInternalsObjectPlugin::XIMInternalsObjectPlugin(RYXObject *host) : RYXObjectPlugin(host)

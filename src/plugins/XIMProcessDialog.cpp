@@ -19,6 +19,14 @@ const ControlBinding Bindings[] = {
     {"analogPrecisionComboBox", ControlBinding::Combo, "analogprecision", nullptr, precisions},
 };
 
+// The monitoring's states as the station's points hold them, shown translated.
+[[maybe_unused]] const char *const MonitorStates[] = {
+    QT_TRANSLATE_NOOP("XIMProcessDialog", "IDLE"),
+    QT_TRANSLATE_NOOP("XIMProcessDialog", "VERIFYING DEVICE"),
+    QT_TRANSLATE_NOOP("XIMProcessDialog", "REFRESHING DATA"),
+    QT_TRANSLATE_NOOP("XIMProcessDialog", "<n/a>"),
+};
+
 QTableWidgetItem *tableItem(const QString &iconName, const QString &text)
 {
     auto *item = new QTableWidgetItem(text);
@@ -62,9 +70,9 @@ void XIMProcessDialog::updateControls()
                               static_cast<QWidget *>(m_ui->updateFreqComboBox),
                               static_cast<QWidget *>(m_ui->analogPrecisionComboBox) })
         control->setEnabled(online);
-    m_ui->statusText->setText(readText(QStringLiteral("monitormessage")));
+    m_ui->statusText->setText(tr(qPrintable(readText(QStringLiteral("monitormessage")))));
     setValidColour(m_ui->statusText, readBool(QStringLiteral("monitorisidle")));
-    m_ui->lastUpdateText->setText(readText(QStringLiteral("lastupdate")));
+    m_ui->lastUpdateText->setText(tr(qPrintable(readText(QStringLiteral("lastupdate")))));
     refreshTable(plugin);
 }
 

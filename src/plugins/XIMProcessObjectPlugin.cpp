@@ -8,7 +8,8 @@
 #include "plugins/XIMProcessDialog.h"
 
 const RYXClassInfo XIMProcessObjectPlugin::Info = {
-    RYXObjectFactory::PluginLevel, "XIMPROCESSPLUGIN", "Process Data", -1, -1, "Process Data", "Process Data",
+    RYXObjectFactory::PluginLevel, "XIMPROCESSPLUGIN", "Process Data", -1, -1,
+    QT_TRANSLATE_NOOP("RYXClassInfo", "Process Data"), "Process Data",
     nullptr, 0, 0, &RYXClassInfo::make<XIMProcessObjectPlugin>};
 
 XIMProcessObjectPlugin::XIMProcessObjectPlugin(RYXObject *host) : RYXObjectPlugin(host)
@@ -54,9 +55,8 @@ QPixmap XIMProcessObjectPlugin::getStatusPixmap(unsigned flags)
 
 QString XIMProcessObjectPlugin::getExtraPropertiesHtml()
 {
-    return m_dataCurrent
-        ? QStringLiteral("<tr><td>Data Status:</td><td>PROCESS DATA CURRENT</td></tr>")
-        : QStringLiteral("<tr><td>Data Status:</td><td>PROCESS DATA STALE</td></tr>");
+    return QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
+        .arg(tr("Data Status:"), m_dataCurrent ? tr("PROCESS DATA CURRENT") : tr("PROCESS DATA STALE"));
 }
 
 // Nothing of the station's configuration lives here.

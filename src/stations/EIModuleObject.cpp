@@ -135,11 +135,11 @@ bool EIModuleObject::addChild(RYXObject *child)
         return RYXInterfaceModule::addChild(child);
     QString refusal;
     if (!m_creatingFromDevice && !isConnectionOffline())
-        refusal = QStringLiteral("You may not add a module to a device that is online");
+        refusal = tr("You may not add a module to a device that is online");
     else if (moduleCount >= MaxModules)
-        refusal = QStringLiteral("The number of IO modules is limited to %1.").arg(MaxModules);
+        refusal = tr("The number of IO modules is limited to %1.").arg(MaxModules);
     if (!refusal.isEmpty()) {
-        RYXPrompter::information(nullptr, QStringLiteral("warning"), refusal);
+        RYXPrompter::information(nullptr, tr("warning"), refusal);
         if (module->parent() == this)
             module->setParent(nullptr);
         // A caller that initializes it anyway must not give it a tree item.
@@ -274,7 +274,7 @@ int EIModuleObject::verifyQuietly()
 int EIModuleObject::connectCheck()
 {
     TransferContext context(false, this);
-    context.setProgressTitle(QStringLiteral("Connecting ") + getName());
+    context.setProgressTitle(tr("Connecting %1").arg(getName()));
     if (moduleCount == 0)
         return createModulesFromDevice(context);
     return verifyDevice(context.port());
@@ -300,7 +300,7 @@ int EIModuleObject::createModulesFromDevice(TransferContext &context)
     }
     m_creatingFromDevice = false;
     context.addProgressResult(QStringLiteral("SmallGreenLED"),
-                              QStringLiteral("Compatible ") + getName() + QStringLiteral(" detected."));
+                              tr("Compatible %1 detected.").arg(getName()));
     return 0;
 }
 
@@ -321,7 +321,7 @@ QStringList EIModuleObject::identityPoints() const
 int EIModuleObject::synchronize()
 {
     TransferContext context(false, this);
-    context.setProgressTitle(QStringLiteral("Synchronizing with connected device..."));
+    context.setProgressTitle(tr("Synchronizing with connected device..."));
     for (const QString &key : identityPoints()) {
         if (!hasPoint(key))
             continue;
@@ -334,7 +334,7 @@ int EIModuleObject::synchronize()
     }
     for (RYXIOModule *module : modules())
         module->executeOperation(QStringLiteral("synchronize"), false);
-    context.addProgressResult(QStringLiteral("SmallGreenLED"), QStringLiteral("Synchronization Complete!"));
+    context.addProgressResult(QStringLiteral("SmallGreenLED"), tr("Synchronization Complete!"));
     context.setProgressTitle(QString());
     postUpdateDialog();
     return 0;
@@ -371,27 +371,27 @@ int EIModuleObject::downloadCore()
 // The shared sequence of the two cores; only the direction differs.
 int EIModuleObject::runCore(bool download)
 {
-    const QString title = download ? QStringLiteral("Downloading Configuration Data ")
-                                   : QStringLiteral("Uploading Configuration Data ");
-    const QString failure = download ? QStringLiteral("download failure!")
-                                     : QStringLiteral("upload failure!");
+    const QString title = download ? tr("Downloading Configuration Data %1")
+                                   : tr("Uploading Configuration Data %1");
+    const QString failure = download ? tr("download failure!") : tr("upload failure!");
     TransferContext context(true, this);
     context.setStepCount(int(corePoints().size()));
-    context.setProgressTitle(title + getName());
+    context.setProgressTitle(title.arg(getName()));
     if (download && (!prepareDownloadData() || (getStatusFlags() & ConfigError)))
-        return context.reportFailure(-1, QStringLiteral("download aborted!"), configurationErrorText());
+        return context.reportFailure(-1, tr("download aborted!"), configurationErrorText());
     try {
         transferCorePoints(context, download);
     } catch (const CVELException_ExcessiveRetries &) {
         return context.reportFailure(7, failure);
     }
     if (!download && !processUploadedData())
-        return context.reportFailure(-1, failure, QStringLiteral("There is a problem with the data."));
+        return context.reportFailure(-1, failure, tr("There is a problem with the data."));
     for (const QString &key : corePoints())
         markCurrent(key);
     context.addProgressResult(QStringLiteral("SmallGreenLED"),
-                              getName() + (download ? QStringLiteral(" Download Configuration Data success!")
-                                                    : QStringLiteral(" Upload Configuration Data success!")));
+                              (download ? tr("%1 Download Configuration Data success!")
+                                        : tr("%1 Upload Configuration Data success!"))
+                                  .arg(getName()));
     postUpdateDialog();
     return 0;
 }
@@ -404,9 +404,9 @@ int EIModuleObject::scanModeTransfer(bool write)
     const bool ok = status == 0;
     QString text;
     if (write)
-        text = ok ? QStringLiteral("Scan Mode succesfully written to xIM") : QStringLiteral("Scan Mode write failure");
+        text = ok ? tr("Scan Mode succesfully written to xIM") : tr("Scan Mode write failure");
     else
-        text = ok ? QStringLiteral("Scan Mode succesfully read from xIM") : QStringLiteral("Scan Mode read failure");
+        text = ok ? tr("Scan Mode succesfully read from xIM") : tr("Scan Mode read failure");
     context.addProgressResult(ok ? QStringLiteral("SmallGreenLED") : QStringLiteral("SmallRedLED"), text);
     postUpdateDialog();
     m_internals->postUpdateDialog();
@@ -447,10 +447,10 @@ void EIModuleObject::readProcessData(TransferContext &context)
         // The row's own LED tells at a glance whether any status bit is set.
         const QString icon = status ? QStringLiteral("TinyRedLED") : QStringLiteral("TinyGreenLED");
         for (const StatusWordText::Line &line : StatusWordText::InterfaceModuleStatus.lines(status))
-            values.append({ icon, QStringLiteral("Interface Module Status"), word, line.first, line.second });
+            values.append({ icon, tr("Interface Module Status"), word, line.first, line.second });
     }
     if (context.readPoint(QStringLiteral("clocktime"), true, true) == 0)
-        values.append({ QStringLiteral("TinyGreenLED"), QStringLiteral("Station Clock"),
+        values.append({ QStringLiteral("TinyGreenLED"), tr("Station Clock"),
                         QDateTime::fromSecsSinceEpoch(getUInt(QStringLiteral("clocktime")), Qt::UTC)
                             .toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")),
                         QString(), QString() });
@@ -467,7 +467,7 @@ void EIModuleObject::postEventLine(const QString &text)
 
 void EIModuleObject::postStatusLines(const StatusWordText &word, unsigned value)
 {
-    postEventLine(QString::fromLatin1(word.heading));
+    postEventLine(StatusWordText::tr(word.heading));
     for (const StatusWordText::Line &line : word.lines(value))
         postEventLine(QStringLiteral("    ") + line.second);
 }
@@ -480,18 +480,19 @@ bool EIModuleObject::addToEventBox(int decimals)
     if (context.readPoint(QStringLiteral("status"), false, true) == 0)
         postStatusLines(StatusWordText::InterfaceModuleStatus, getUInt(QStringLiteral("status")));
     else
-        postEventLine(QStringLiteral("    Failed to read Interface Module Status"));
+        postEventLine(QStringLiteral("    ") + tr("Failed to read Interface Module Status"));
     if (checkOperation(2) == 0 && context.readPoint(QStringLiteral("p2pstatus"), false, true) == 0) {
         const unsigned p2p = getUInt(QStringLiteral("p2pstatus"));
-        postEventLine(QStringLiteral("MODBUS Peer to Peer Status Word (hex): ") + QString::asprintf("0x%.4X", p2p));
+        postEventLine(tr("MODBUS Peer to Peer Status Word (hex): %1").arg(QString::asprintf("0x%.4X", p2p)));
         postStatusLines(StatusWordText::PeerToPeerStatus, p2p);
     }
     if (checkOperation(7) == 0 && hasPoint(QStringLiteral("digitalinputs"))
         && context.readPoint(QStringLiteral("digitalinputs"), false, true) == 0) {
         const unsigned inputs = getUInt(QStringLiteral("digitalinputs"));
         for (int input = 1; input <= 4; ++input)
-            postEventLine(QString::asprintf("CPS On Board Discrete Input %d ", input)
-                          + ((inputs >> (input - 1)) & 1 ? QStringLiteral("Closed") : QStringLiteral("Open")));
+            postEventLine(tr("CPS On Board Discrete Input %1 %2")
+                              .arg(input)
+                              .arg((inputs >> (input - 1)) & 1 ? tr("Closed") : tr("Open")));
     }
     qDebug("EIModuleObject::writeProcessData - exiting");
     bool ok = true;

@@ -80,7 +80,7 @@ void StationMonitor::takeOffline(ZEMPPort *port)
     RYXEventReceiver *receiver = nullptr;
     if (m_station->getMainWindow(m_station, receiver))
         QSyncCustomEvent::postAndWait(receiver->eventTarget(),
-                                      new showMessageBoxSynchEvent(QStringLiteral(
+                                      new showMessageBoxSynchEvent(tr(
                                           "Disconnecting because:\n\nCommunication with the device was lost.\n\n"
                                           "You must reconnect once the problem is resolved."),
                                                                     cause));

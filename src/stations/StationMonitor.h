@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QElapsedTimer>
 
 #include <atomic>
@@ -14,6 +15,8 @@ class ZEMPPort;
 // the device no longer answers.
 class StationMonitor
 {
+    Q_DECLARE_TR_FUNCTIONS(StationMonitor)
+
 public:
     explicit StationMonitor(EIModuleObject *station);
 

@@ -3,30 +3,30 @@
 namespace {
 
 const char *const interfaceModuleTexts[] = {
-    "An error occurred in one of the attached I/O modules.",
-    "RAM test error or no RAM found.",
-    "File system initialization error.",
-    "File system was formatted (possibly due to corrupted file system.)",
-    "Missing system configuration file.",
-    "Bad clock battery.",
-    "Missing or corrupted password file.  Default loaded.",
-    "I/O module port failure.",
-    "Failure to start one or more network services.",
-    "Data logger could not be initialized.",
-    "Data Logger failed to restore records from non-volatile ram.",
-    "File system full.",
-    "BBM battery failed.",
-    "Input power failed, running on BBM.",
-    "ISaGRAF Kernel has caused a system fault and has shut down.",
+    QT_TRANSLATE_NOOP("StatusWordText", "An error occurred in one of the attached I/O modules."),
+    QT_TRANSLATE_NOOP("StatusWordText", "RAM test error or no RAM found."),
+    QT_TRANSLATE_NOOP("StatusWordText", "File system initialization error."),
+    QT_TRANSLATE_NOOP("StatusWordText", "File system was formatted (possibly due to corrupted file system.)"),
+    QT_TRANSLATE_NOOP("StatusWordText", "Missing system configuration file."),
+    QT_TRANSLATE_NOOP("StatusWordText", "Bad clock battery."),
+    QT_TRANSLATE_NOOP("StatusWordText", "Missing or corrupted password file.  Default loaded."),
+    QT_TRANSLATE_NOOP("StatusWordText", "I/O module port failure."),
+    QT_TRANSLATE_NOOP("StatusWordText", "Failure to start one or more network services."),
+    QT_TRANSLATE_NOOP("StatusWordText", "Data logger could not be initialized."),
+    QT_TRANSLATE_NOOP("StatusWordText", "Data Logger failed to restore records from non-volatile ram."),
+    QT_TRANSLATE_NOOP("StatusWordText", "File system full."),
+    QT_TRANSLATE_NOOP("StatusWordText", "BBM battery failed."),
+    QT_TRANSLATE_NOOP("StatusWordText", "Input power failed, running on BBM."),
+    QT_TRANSLATE_NOOP("StatusWordText", "ISaGRAF Kernel has caused a system fault and has shut down."),
 };
 
 const char *const peerToPeerTexts[] = {
-    "Lost producer on MODBUS 1.",
-    "Lost producer on MODBUS 2.",
-    "Incompatible Module Type(s) on MODBUS 1.",
-    "Incompatible Module Type(s) on MODBUS 2.",
-    "Error in producer channel(s) or module(s).",
-    "Could not join network, duplicate address.",
+    QT_TRANSLATE_NOOP("StatusWordText", "Lost producer on MODBUS 1."),
+    QT_TRANSLATE_NOOP("StatusWordText", "Lost producer on MODBUS 2."),
+    QT_TRANSLATE_NOOP("StatusWordText", "Incompatible Module Type(s) on MODBUS 1."),
+    QT_TRANSLATE_NOOP("StatusWordText", "Incompatible Module Type(s) on MODBUS 2."),
+    QT_TRANSLATE_NOOP("StatusWordText", "Error in producer channel(s) or module(s)."),
+    QT_TRANSLATE_NOOP("StatusWordText", "Could not join network, duplicate address."),
 };
 
 template<int N>
@@ -38,11 +38,11 @@ constexpr int count(const char *const (&)[N])
 } // namespace
 
 const StatusWordText StatusWordText::InterfaceModuleStatus = {
-    "Interface Module Status", interfaceModuleTexts, count(interfaceModuleTexts),
-    (1u << 12) | (1u << 13), "BBM is disconnected.", true};
+    QT_TRANSLATE_NOOP("StatusWordText", "Interface Module Status"), interfaceModuleTexts, count(interfaceModuleTexts),
+    (1u << 12) | (1u << 13), QT_TRANSLATE_NOOP("StatusWordText", "BBM is disconnected."), true};
 
 const StatusWordText StatusWordText::PeerToPeerStatus = {
-    "MODBUS Peer to Peer Status", peerToPeerTexts, count(peerToPeerTexts), 0, nullptr, true};
+    QT_TRANSLATE_NOOP("StatusWordText", "MODBUS Peer to Peer Status"), peerToPeerTexts, count(peerToPeerTexts), 0, nullptr, true};
 
 QList<StatusWordText::Line> StatusWordText::lines(unsigned value) const
 {
@@ -50,7 +50,7 @@ QList<StatusWordText::Line> StatusWordText::lines(unsigned value) const
     QList<Line> result;
     if (value == 0) {
         if (okWhenZero)
-            result.append({QStringLiteral("TinyGreenLED"), QStringLiteral("OK")});
+            result.append({QStringLiteral("TinyGreenLED"), tr("OK")});
         return result;
     }
     const bool paired = pairMask && (value & pairMask) == pairMask;
@@ -61,11 +61,11 @@ QList<StatusWordText::Line> StatusWordText::lines(unsigned value) const
             continue;
         if (paired && (pairMask & mask)) {
             if (!pairShown)
-                result.append({red, QString::fromLatin1(pairText)});
+                result.append({red, tr(pairText)});
             pairShown = true;
             continue;
         }
-        result.append({red, QString::fromLatin1(bitTexts[bit])});
+        result.append({red, tr(bitTexts[bit])});
     }
     return result;
 }

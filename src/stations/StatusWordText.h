@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QList>
 #include <QtCore/QPair>
 #include <QtCore/QString>
@@ -28,4 +29,6 @@ struct StatusWordText
     static const StatusWordText InterfaceModuleStatus;
     /// The MODBUS peer-to-peer status word shared by the MODBUS stations.
     static const StatusWordText PeerToPeerStatus;
+
+    Q_DECLARE_TR_FUNCTIONS(StatusWordText)
 };
