@@ -26,10 +26,10 @@ const Info CPS = {StationLevel, "DORV", "DORV", 55, Registry::IdCPS, "DORV", "DO
                   StationMenus, 0, nullptr};
 const Info EMM = {StationLevel, "EMM", "EMM", 89, Registry::IdEMM, "EMM", "EMM", nullptr, StationMenus, 0, nullptr};
 const Info MTPatcher = {StationLevel, "MTPatcher", "MTPatcher", -1, Registry::IdMTPatcher, "MT Patcher",
-                        "MT Patcher", nullptr, Info::NewMenu | Info::TreePopupMenu,
+                        QT_TRANSLATE_NOOP("RYXClassInfo", "MT Patcher"), nullptr, Info::NewMenu | Info::TreePopupMenu,
                         Info::NewMenu | Info::TreePopupMenu, nullptr};
 const Info Network = {RYXObjectFactory::NetworkLevel, "MODBUSNET", "MODBUSNET", -1, Registry::IdMODBUSNetwork,
-                      "MODBUS Network", "MODBUS Network", nullptr, Info::NewMenu | Info::ConnectMenu,
+                      "MODBUS Network", QT_TRANSLATE_NOOP("RYXClassInfo", "MODBUS Network"), nullptr, Info::NewMenu | Info::ConnectMenu,
                       Info::NewMenu | Info::ConnectMenu, nullptr};
 
 const Info TIM = {ModuleLevel, "TI4", "TI4", Station::TIMType, Registry::KindTIM,

@@ -29,6 +29,7 @@
 #include <QtCore/QFileInfo>
 #include <QtCore/QLocale>
 #include <QtCore/QSettings>
+#include <QtCore/QLibraryInfo>
 #include <QtCore/QTranslator>
 #include <QtGui/QCloseEvent>
 #include <QtGui/QCursor>
@@ -162,28 +163,36 @@ void RYXConfigWindow::applyLanguageFromCommandLine(const QStringList &args)
 
 void RYXConfigWindow::applyLanguage(int language)
 {
-    if (m_translator) {
-        QCoreApplication::removeTranslator(m_translator);
-        delete m_translator;
+    for (QTranslator *installed : { m_translator, m_qtTranslator }) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
     }
     m_translator = new QTranslator(this);
+    m_qtTranslator = new QTranslator(this);
     if (m_actions.languagesPopup) {
         const QList<QAction *> entries = m_actions.languagesPopup->actions();
         for (QAction *entry : entries)
             entry->setChecked(entry->data().toInt() == language);
     }
+    QString locale;
     QString file;
     switch (language) {
     case 1:
+        locale = QStringLiteral("es");
         file = QStringLiteral("RYXConfig_es.qm");
         break;
     case 2:
+        locale = QStringLiteral("zh_CN");
         file = QStringLiteral("RYXConfig_zh_CN.qm");
         break;
     default:
-        file = QStringLiteral("RYXConfig_") + QLocale::system().name();
+        locale = QLocale::system().name();
+        file = QStringLiteral("RYXConfig_") + locale;
         break;
     }
+    // Qt's own texts (Yes, No, Cancel, the file dialog) in the same language.
+    if (m_qtTranslator->load(QStringLiteral("qtbase_") + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(m_qtTranslator);
     // The current directory first, then the folder of the executable.
     // An unloaded translator translates nothing: the English texts stay.
     if (!m_translator->load(file, QStringLiteral("."))
@@ -611,7 +620,7 @@ void RYXConfigWindow::AddAOSlot() {}
 
 void RYXConfigWindow::NotImplSlot()
 {
-    RYXPrompter::instance()->message(QMessageBox::Information, this, QStringLiteral("Warning"),
+    RYXPrompter::instance()->message(QMessageBox::Information, this, tr("Warning"),
                                      tr("This feature is not implemented."), QMessageBox::Ok,
                                      QMessageBox::Ok, QMessageBox::NoButton);
 }
@@ -699,7 +708,7 @@ void RYXConfigWindow::addProgressResult(const QString &iconName, const QString &
 
 void RYXConfigWindow::showWarningMessage(const QString &text)
 {
-    RYXPrompter::information(this, QStringLiteral("Warning"), text);
+    RYXPrompter::information(this, tr("Warning"), text);
     raiseProgress();
 }
 
@@ -725,7 +734,7 @@ int RYXConfigWindow::retryAfterSeekFailure(const QString &cause)
 {
     const bool retry = RYXPrompter::warningYesNo(
         this, QStringLiteral("RYX Config"),
-        withCause(QStringLiteral("Connect failed because:\n\nCommunications timed out.\n\nWould you like to retry?"),
+        withCause(tr("Connect failed because:\n\nCommunications timed out.\n\nWould you like to retry?"),
                   cause));
     raiseProgress();
     return retry ? 1 : 0;

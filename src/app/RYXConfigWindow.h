@@ -194,6 +194,7 @@ private:
     QSplitter *m_verticalSplitter = nullptr;
     QSplitter *m_horizontalSplitter = nullptr;
     QTranslator *m_translator = nullptr;
+    QTranslator *m_qtTranslator = nullptr; // Qt's own texts: stock buttons, file dialogs
     unsigned m_enableMask = 0;
 
     RYXWindowActions m_actions;

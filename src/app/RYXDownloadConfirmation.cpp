@@ -18,11 +18,6 @@ QSettings settings()
 
 const QString ConfirmKey = QStringLiteral("/ConfirmDownloads");
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RYXConfigWindow", text);
-}
-
 } // namespace
 
 bool RYXDownloadConfirmation::isEnabled()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QString>
 
 class QWidget;
@@ -11,6 +12,8 @@ class RYXObject;
 // box whose choice is kept in the settings ("/ConfirmDownloads").
 class RYXDownloadConfirmation
 {
+    Q_DECLARE_TR_FUNCTIONS(RYXDownloadConfirmation)
+
 public:
     /// True when the user agrees to download \a object (or asked not to be
     /// asked any more).

@@ -23,11 +23,6 @@ bool isTopLevel(const RYXObject *object)
     return object->getOwnConnection() != nullptr;
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RYXConfigWindow", text);
-}
-
 } // namespace
 
 RYXFileCommands::RYXFileCommands(QWidget *window, RYXListView *listView,
@@ -59,7 +54,7 @@ void RYXFileCommands::open()
 void RYXFileCommands::openRecent(const QString &fileName)
 {
     if (!QFileInfo::exists(fileName)) {
-        RYXPrompter::information(m_window, QStringLiteral("Error"),
+        RYXPrompter::information(m_window, tr("Error"),
                                  tr("The file %1 no longer exists; it was taken off the recent files.")
                                          .arg(fileName));
         if (m_recent)
@@ -78,8 +73,8 @@ void RYXFileCommands::openFile(const QString &fileName)
     RYXObject *object = handler.takeFirstObject();
     if (!object || !m_sysManager) {
         delete object;
-        RYXPrompter::information(m_window, QStringLiteral("Error"),
-                                 QStringLiteral("Failed to parse the input file."));
+        RYXPrompter::information(m_window, tr("Error"),
+                                 tr("Failed to parse the input file."));
         return;
     }
     m_sysManager->addRootObject(object);
@@ -87,9 +82,9 @@ void RYXFileCommands::openFile(const QString &fileName)
     object->setUnsavedChanges(false);
     if (m_recent)
         m_recent->add(fileName);
-    RYXPrompter::information(m_window, QStringLiteral("Advisory"),
-                             QStringLiteral("A new device was created from the data in the file "
-                                            "and was added at the root level."));
+    RYXPrompter::information(m_window, tr("Advisory"),
+                             tr("A new device was created from the data in the file "
+                                "and was added at the root level."));
     RYXConfigurationText::reportValueProblems(*object, m_window);
 }
 
@@ -127,7 +122,7 @@ RYXObject *RYXFileCommands::requireCurrentObject() const
     RYXObject *object = currentObject();
     if (!object)
         RYXPrompter::information(m_window, QStringLiteral("Warning"),
-                                 QStringLiteral("Please select a device from the tree first"));
+                                 tr("Please select a device from the tree first"));
     return object;
 }
 

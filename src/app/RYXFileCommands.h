@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QList>
 #include <QtCore/QPointer>
 #include <QtCore/QString>
@@ -17,6 +18,8 @@ class RYXSysManager;
 // and saved at the root join the recent files.
 class RYXFileCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(RYXFileCommands)
+
 public:
     /// \a window parents the dialogs; \a listView and \a sysManager are the
     /// main window's tree and system manager; \a recent may be null.

@@ -13,7 +13,7 @@ RYXListView::RYXListView(QWidget *parent)
     : QTreeWidget(parent)
 {
     setColumnCount(1);
-    setHeaderLabels(QStringList(QStringLiteral("Devices")));
+    setHeaderLabels(QStringList(tr("Devices")));
     setSortingEnabled(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setAcceptDrops(true);
@@ -127,4 +127,11 @@ void RYXListView::dropEvent(QDropEvent *event)
     else
         event->ignore();
     m_dragArmed = false;
+}
+
+void RYXListView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        setHeaderLabels(QStringList(tr("Devices")));
+    QTreeWidget::changeEvent(event);
 }

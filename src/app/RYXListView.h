@@ -31,6 +31,7 @@ public Q_SLOTS:
     void clickedSlot(QTreeWidgetItem *item);
 
 protected:
+    void changeEvent(QEvent *event) override;
     bool viewportEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

@@ -13,13 +13,8 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RYXConfigWindow", text);
-}
-
 // One row of the action table. Texts marked for translation are looked up
-// in the "RYXConfigWindow" context; the others stay as written.
+// in the "RYXWindowActions" context; the others stay as written.
 struct ActionSpec
 {
     QAction *RYXWindowActions::*member;
@@ -39,19 +34,19 @@ using A = RYXWindowActions;
 // (New: Ctrl+N, Save As: Ctrl+A, Configure Comms: Ctrl+G); Save, About,
 // the legend and Print Setup have none.
 const ActionSpec actionTable[] = {
-    {&A::newAction, "new", QT_TRANSLATE_NOOP("RYXConfigWindow", "New"), QT_TRANSLATE_NOOP("RYXConfigWindow", "&New"), "Ctrl+N", "New", true, &W::NewSlot},
-    {&A::openAction, "open", QT_TRANSLATE_NOOP("RYXConfigWindow", "Open"), QT_TRANSLATE_NOOP("RYXConfigWindow", "&Open"), "Ctrl+O", "Open", true, &W::OpenSlot},
-    {&A::closeAction, "close", QT_TRANSLATE_NOOP("RYXConfigWindow", "Close"), QT_TRANSLATE_NOOP("RYXConfigWindow", "&Close"), "Ctrl+L", "Close", true, &W::NotImplSlot},
-    {&A::saveAction, "save", QT_TRANSLATE_NOOP("RYXConfigWindow", "Save"), QT_TRANSLATE_NOOP("RYXConfigWindow", "&Save"), "", "Save", true, &W::SaveSlot},
-    {&A::saveAsAction, "save as", QT_TRANSLATE_NOOP("RYXConfigWindow", "SaveAs"), QT_TRANSLATE_NOOP("RYXConfigWindow", "&Save As"), "Ctrl+A", "SaveAs", true, &W::SaveAsSlot},
-    {&A::printAction, "print", QT_TRANSLATE_NOOP("RYXConfigWindow", "Print"), QT_TRANSLATE_NOOP("RYXConfigWindow", "&Print"), "Ctrl+P", "Print", true, &W::NotImplSlot},
-    {&A::printSetupAction, "print setup", QT_TRANSLATE_NOOP("RYXConfigWindow", "Print Setup"), QT_TRANSLATE_NOOP("RYXConfigWindow", "Print Setup"), "", "Print Setup", true, &W::NotImplSlot},
-    {&A::printPreviewAction, "print preview", QT_TRANSLATE_NOOP("RYXConfigWindow", "Print Preview"), QT_TRANSLATE_NOOP("RYXConfigWindow", "Print Pre&view"), "Ctrl+V", "Print Preview", true, &W::NotImplSlot},
-    {&A::exitAction, "exit", QT_TRANSLATE_NOOP("RYXConfigWindow", "Exit"), QT_TRANSLATE_NOOP("RYXConfigWindow", "E&xit"), "Ctrl+X", "Exit", true, &W::exitSlot},
-    {&A::copyAction, "copy", QT_TRANSLATE_NOOP("RYXConfigWindow", "Copy"), QT_TRANSLATE_NOOP("RYXConfigWindow", "Copy"), "", "Copy", true, &W::copySlot},
-    {&A::pasteAction, "paste", QT_TRANSLATE_NOOP("RYXConfigWindow", "Paste"), QT_TRANSLATE_NOOP("RYXConfigWindow", "Paste"), "", "Paste", true, &W::pasteSlot},
-    {&A::deleteAction, "delete", QT_TRANSLATE_NOOP("RYXConfigWindow", "Delete"), QT_TRANSLATE_NOOP("RYXConfigWindow", "Delete"), "", "Delete", true, &W::deleteSlot},
-    {&A::addModuleAction, "addmodule", QT_TRANSLATE_NOOP("RYXConfigWindow", "Add module..."), QT_TRANSLATE_NOOP("RYXConfigWindow", "Add Module..."), "", "Add", true, &W::addModuleSlot},
+    {&A::newAction, "new", QT_TRANSLATE_NOOP("RYXWindowActions", "New"), QT_TRANSLATE_NOOP("RYXWindowActions", "&New"), "Ctrl+N", "New", true, &W::NewSlot},
+    {&A::openAction, "open", QT_TRANSLATE_NOOP("RYXWindowActions", "Open"), QT_TRANSLATE_NOOP("RYXWindowActions", "&Open"), "Ctrl+O", "Open", true, &W::OpenSlot},
+    {&A::closeAction, "close", QT_TRANSLATE_NOOP("RYXWindowActions", "Close"), QT_TRANSLATE_NOOP("RYXWindowActions", "&Close"), "Ctrl+L", "Close", true, &W::NotImplSlot},
+    {&A::saveAction, "save", QT_TRANSLATE_NOOP("RYXWindowActions", "Save"), QT_TRANSLATE_NOOP("RYXWindowActions", "&Save"), "", "Save", true, &W::SaveSlot},
+    {&A::saveAsAction, "save as", QT_TRANSLATE_NOOP("RYXWindowActions", "SaveAs"), QT_TRANSLATE_NOOP("RYXWindowActions", "&Save As"), "Ctrl+A", "SaveAs", true, &W::SaveAsSlot},
+    {&A::printAction, "print", QT_TRANSLATE_NOOP("RYXWindowActions", "Print"), QT_TRANSLATE_NOOP("RYXWindowActions", "&Print"), "Ctrl+P", "Print", true, &W::NotImplSlot},
+    {&A::printSetupAction, "print setup", QT_TRANSLATE_NOOP("RYXWindowActions", "Print Setup"), QT_TRANSLATE_NOOP("RYXWindowActions", "Print Setup"), "", "Print Setup", true, &W::NotImplSlot},
+    {&A::printPreviewAction, "print preview", QT_TRANSLATE_NOOP("RYXWindowActions", "Print Preview"), QT_TRANSLATE_NOOP("RYXWindowActions", "Print Pre&view"), "Ctrl+V", "Print Preview", true, &W::NotImplSlot},
+    {&A::exitAction, "exit", QT_TRANSLATE_NOOP("RYXWindowActions", "Exit"), QT_TRANSLATE_NOOP("RYXWindowActions", "E&xit"), "Ctrl+X", "Exit", true, &W::exitSlot},
+    {&A::copyAction, "copy", QT_TRANSLATE_NOOP("RYXWindowActions", "Copy"), QT_TRANSLATE_NOOP("RYXWindowActions", "Copy"), "", "Copy", true, &W::copySlot},
+    {&A::pasteAction, "paste", QT_TRANSLATE_NOOP("RYXWindowActions", "Paste"), QT_TRANSLATE_NOOP("RYXWindowActions", "Paste"), "", "Paste", true, &W::pasteSlot},
+    {&A::deleteAction, "delete", QT_TRANSLATE_NOOP("RYXWindowActions", "Delete"), QT_TRANSLATE_NOOP("RYXWindowActions", "Delete"), "", "Delete", true, &W::deleteSlot},
+    {&A::addModuleAction, "addmodule", QT_TRANSLATE_NOOP("RYXWindowActions", "Add module..."), QT_TRANSLATE_NOOP("RYXWindowActions", "Add Module..."), "", "Add", true, &W::addModuleSlot},
     {&A::connectAction, "connect", "Connect", "&Connect", "Ctrl+C", "Connect", false, &W::GoOnlineSlot},
     {&A::disconnectAction, "disconnect", "Disconnect", "&Disconnect", "Ctrl+F", "GoOffline", false, &W::GoOfflineSlot},
     {&A::configureCommsAction, "configure comms", "Configure Comms", "Confi&gure Comms", "Ctrl+G", "ConfigComms", false, &W::ConfigureCommsSlot},
@@ -60,7 +55,7 @@ const ActionSpec actionTable[] = {
     {&A::synchronizeAction, "synchronize", "Synchronize", "&Synchronize", "Ctrl+S", "Synchronize", false, &W::synchronizeSlot},
     {&A::helpAction, "help", "Help", "&Help", "Ctrl+H", "Question", false, &W::HelpSlot},
     {&A::aboutAction, "about", "About RYXConfig", "&About", "", "About", false, &W::aboutSlot},
-    {&A::treeLegendAction, "treelegend", "", QT_TRANSLATE_NOOP("RYXConfigWindow", "Tree Indicators Legend"), "", "treeLegend", true, &W::treeLegendSlot},
+    {&A::treeLegendAction, "treelegend", "", QT_TRANSLATE_NOOP("RYXWindowActions", "Tree Indicators Legend"), "", "treeLegend", true, &W::treeLegendSlot},
 };
 
 // The enable mask's bits and the actions they enable; Synchronize follows
@@ -81,9 +76,9 @@ const EnableSpec enableTable[] = {
     {W::EnableConfigureComms, &A::configureCommsAction},
 };
 
-const char *const languageNames[] = {QT_TRANSLATE_NOOP("RYXConfigWindow", "English"),
-                                     QT_TRANSLATE_NOOP("RYXConfigWindow", "Spanish"),
-                                     QT_TRANSLATE_NOOP("RYXConfigWindow", "Chinese")};
+const char *const languageNames[] = {QT_TRANSLATE_NOOP("RYXWindowActions", "English"),
+                                     QT_TRANSLATE_NOOP("RYXWindowActions", "Spanish"),
+                                     QT_TRANSLATE_NOOP("RYXWindowActions", "Chinese")};
 
 // Connects the triggered action of a popup to a slot taking the entry's id.
 template <typename Slot>
@@ -148,6 +143,7 @@ void RYXWindowActions::retranslate(RYXConfigWindow *window)
         editMenu->setTitle(tr("&Edit"));
         addModuleMenuAction->setText(tr("Add Module"));
         commsMenu->setTitle(tr("&Communications"));
+        readBackAction->setText(tr("Read Back Downloads"));
         helpMenu->setTitle(tr("&Help"));
     }
     if (settingsMenu) {
@@ -157,6 +153,9 @@ void RYXWindowActions::retranslate(RYXConfigWindow *window)
         for (int i = 0; i < languages.size() && i < 3; ++i)
             languages[i]->setText(tr(languageNames[i]));
     }
+    // Qt's own action keeps the text of the language it was created in.
+    if (auto *whatsThis = window->findChild<QAction *>(QStringLiteral("whatsThis")))
+        whatsThis->setText(QCoreApplication::translate("QWhatsThisAction", "What's This?"));
 }
 
 void RYXWindowActions::applyEnableMask(unsigned mask)
@@ -185,7 +184,7 @@ QMenu *RYXWindowActions::createInterfaceModulePopup(RYXConfigWindow *window, RYX
     auto *menu = new QMenu(tr("Interface Module"), window);
     for (const RYXClassInfo *row : RYXClassRegistry::classes()) {
         if (RYXClassRegistry::isInterfaceModule(*row) && row->isOffered(list, ExtendedMode))
-            addIdEntry(menu, QLatin1String(row->menuText), row->kind);
+            addIdEntry(menu, QCoreApplication::translate("RYXClassInfo", row->menuText), row->kind);
     }
     return menu;
 }
@@ -210,7 +209,7 @@ QMenu *RYXWindowActions::createIOModuleMenu(RYXConfigWindow *window, QWidget *pa
         if (!isModule(*row) || !row->isOffered(RYXClassInfo::NewMenu, ExtendedMode))
             continue;
         const int kind = row->kind;
-        menu->addAction(QLatin1String(row->menuText), window, [window, kind] {
+        menu->addAction(QCoreApplication::translate("RYXClassInfo", row->menuText), window, [window, kind] {
             if (RYXObject *module = RYXConfigWindow::createModule(kind))
                 window->addRootObject(module);
         });
@@ -221,9 +220,9 @@ QMenu *RYXWindowActions::createIOModuleMenu(RYXConfigWindow *window, QWidget *pa
 QMenu *RYXWindowActions::createChannelMenu(RYXConfigWindow *window, QWidget *parent)
 {
     auto *menu = new QMenu(tr("Channel"), parent);
-    menu->addAction(QStringLiteral("TI Channel"), window, &RYXConfigWindow::AddTISlot);
-    menu->addAction(QStringLiteral("AI Channel"), window, &RYXConfigWindow::AddAISlot);
-    menu->addAction(QStringLiteral("AO Channel"), window, &RYXConfigWindow::AddAOSlot);
+    menu->addAction(QCoreApplication::translate("RYXClassInfo", "TI Channel"), window, &RYXConfigWindow::AddTISlot);
+    menu->addAction(QCoreApplication::translate("RYXClassInfo", "AI Channel"), window, &RYXConfigWindow::AddAISlot);
+    menu->addAction(QCoreApplication::translate("RYXClassInfo", "AO Channel"), window, &RYXConfigWindow::AddAOSlot);
     return menu;
 }
 
@@ -250,7 +249,7 @@ void RYXWindowActions::createMenuBar(RYXConfigWindow *window)
     addModulePopup->setObjectName(QStringLiteral("addModulePopup"));
     for (const RYXClassInfo *row : RYXClassRegistry::classes()) {
         if (isModule(*row) && row->isOffered(RYXClassInfo::AddModuleMenu, ExtendedMode))
-            addIdEntry(addModulePopup, QLatin1String(row->menuText), row->kind);
+            addIdEntry(addModulePopup, QCoreApplication::translate("RYXClassInfo", row->menuText), row->kind);
     }
     connectIdMenu(addModulePopup, window, &RYXConfigWindow::addModulePopupMenuActivatedSlot);
     addModuleMenuAction = editMenu->addMenu(addModulePopup);
@@ -270,7 +269,7 @@ void RYXWindowActions::createMenuBar(RYXConfigWindow *window)
     commsMenu->addSeparator();
     commsMenu->addActions({uploadAction, downloadAction, synchronizeAction});
     commsMenu->addSeparator();
-    readBackAction = commsMenu->addAction(QStringLiteral("Read Back Downloads"));
+    readBackAction = commsMenu->addAction(tr("Read Back Downloads"));
     readBackAction->setObjectName(QStringLiteral("read back downloads"));
     readBackAction->setCheckable(true);
     readBackAction->setChecked(RYXTransferSettings::verifyDownloads());

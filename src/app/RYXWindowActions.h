@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/QCoreApplication>
 #include "model/RYXClassInfo.h"
 
 class QAction;
@@ -12,9 +13,11 @@ class RYXConfigWindow;
 // retranslated on a language change. Every action is a child of the window
 // (so it answers its key in no menu too) and triggers the window's slot of
 // its table row; the object-creating menus list the classes of the class
-// registry. Texts are translated in the "RYXConfigWindow" context.
+// registry. Texts are translated in the "RYXWindowActions" context.
 class RYXWindowActions
 {
+    Q_DECLARE_TR_FUNCTIONS(RYXWindowActions)
+
 public:
     // Id of the Edit menu's "Add Module" entry.
     enum { AddModuleMenuId = 2048 };

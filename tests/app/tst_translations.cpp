@@ -98,12 +98,16 @@ private Q_SLOTS:
             QCOMPARE(m.translation.contains("%1"), m.source.contains("%1"));
         }
         // A few texts from each menu and message of the main window are in it.
-        const char *const texts[] = { "RYX Configuration Program V", "&File", "Languages", "&Communications",
-                                      "Interface Module", "&Save As", "Print Pre&view", "E&xit",
-                                      "This feature is not implemented." };
-        for (const char *text : texts) {
-            const QString translated = translator.translate("RYXConfigWindow", text);
-            QVERIFY2(!translated.isEmpty() && translated != QLatin1String(text), text);
+        const char *const texts[][2] = {
+            { "RYXWindowActions", "RYX Configuration Program V" }, { "RYXWindowActions", "&File" },
+            { "RYXWindowActions", "Languages" }, { "RYXWindowActions", "&Communications" },
+            { "RYXWindowActions", "Interface Module" }, { "RYXWindowActions", "&Save As" },
+            { "RYXWindowActions", "Print Pre&view" }, { "RYXWindowActions", "E&xit" },
+            { "RYXConfigWindow", "This feature is not implemented." },
+        };
+        for (const auto &text : texts) {
+            const QString translated = translator.translate(text[0], text[1]);
+            QVERIFY2(!translated.isEmpty() && translated != QLatin1String(text[1]), text[1]);
         }
     }
 
