@@ -7,7 +7,8 @@ build="${RYX_BUILD_DIR:-$here/build}"
 
 packages=(qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools
           qt6-l10n-tools libqt6svg6 qt6-svg-dev cmake ninja-build g++
-          fonts-dejavu-core fonts-wqy-microhei)
+          fonts-dejavu-core fonts-wqy-microhei
+          qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -2,15 +2,1256 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Version </source>
+        <translation>Versión </translation>
+    </message>
+    <message>
+        <source>Part Number </source>
+        <translation>Número de pieza </translation>
+    </message>
+</context>
+<context>
+    <name>AboutForm</name>
+    <message>
+        <source>About RYXConfig</source>
+        <translation>Acerca de RYXConfig</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;RYX Configuration Program&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Programa de configuración RYX&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Configuration of RYX modular I/O stations.</source>
+        <translation>Configuración de estaciones de E/S modulares RYX.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>CommsConfigForm</name>
+    <message>
+        <source>Configure Communications</source>
+        <translation>Configurar comunicaciones</translation>
+    </message>
+    <message>
+        <source>Physical Connection</source>
+        <translation>Conexión física</translation>
+    </message>
+    <message>
+        <source>RS 232</source>
+        <translation>RS 232</translation>
+    </message>
+    <message>
+        <source>TCP/IP</source>
+        <translation>TCP/IP</translation>
+    </message>
+    <message>
+        <source>RS 232 Connection</source>
+        <translation>Conexión RS 232</translation>
+    </message>
+    <message>
+        <source>Serial Port</source>
+        <translation>Puerto serie</translation>
+    </message>
+    <message>
+        <source>COM 1</source>
+        <translation>COM 1</translation>
+    </message>
+    <message>
+        <source>COM 2</source>
+        <translation>COM 2</translation>
+    </message>
+    <message>
+        <source>COM 3</source>
+        <translation>COM 3</translation>
+    </message>
+    <message>
+        <source>COM 4</source>
+        <translation>COM 4</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otro</translation>
+    </message>
+    <message>
+        <source>Other Port</source>
+        <translation>Otro puerto</translation>
+    </message>
+    <message>
+        <source>A port number or a device path such as /dev/ttyUSB0</source>
+        <translation>Un número de puerto o una ruta de dispositivo como /dev/ttyUSB0</translation>
+    </message>
+    <message>
+        <source>Reply Time-out</source>
+        <translation>Tiempo de espera de respuesta</translation>
+    </message>
+    <message>
+        <source>How long to wait for the station&apos;s answer to each request</source>
+        <translation>Cuánto esperar la respuesta de la estación a cada petición</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>TCP/IP Connection</source>
+        <translation>Conexión TCP/IP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>Dirección IP</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>CommsSetup</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a station address. Enter a host name or IP address, optionally followed by &quot;:&quot; and a port number from 1 to 65535.</source>
+        <translation>&quot;%1&quot; no es una dirección de estación. Introduzca un nombre de host o una dirección IP, seguido opcionalmente de &quot;:&quot; y un número de puerto de 1 a 65535.</translation>
+    </message>
+    <message>
+        <source>Failed to open COM port, it may be in use.</source>
+        <translation>No se pudo abrir el puerto COM; puede que esté en uso.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigBaseDialog</name>
+    <message>
+        <source>Allowed: %1.</source>
+        <translation>Permitido: %1.</translation>
+    </message>
+    <message>
+        <source>Not valid.</source>
+        <translation>No válido.</translation>
+    </message>
+    <message>
+        <source>The device cannot take it: %1</source>
+        <translation>El dispositivo no lo admite: %1</translation>
+    </message>
+    <message>
+        <source>letters, digits and &quot;_&quot; only, not beginning with a digit</source>
+        <translation>solo letras, dígitos y &quot;_&quot;, sin empezar por un dígito</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceComparison</name>
+    <message>
+        <source>%1: %2 is &quot;%3&quot;, the device holds &quot;%4&quot;</source>
+        <translation>%1: %2 es &quot;%3&quot;, el dispositivo tiene &quot;%4&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>EIMConfigurationForm</name>
+    <message>
+        <source>Ethernet Interface Configuration</source>
+        <translation>Configuración de la interfaz Ethernet</translation>
+    </message>
+    <message>
+        <source>Station Name</source>
+        <translation>Nombre de la estación</translation>
+    </message>
+    <message>
+        <source>Specifies the Device&apos;s Descriptor.  This is also the Server Name property set by the Trivet Client</source>
+        <translation>Indica el descriptor del dispositivo. Es también la propiedad Nombre del servidor que fija el cliente Trivet</translation>
+    </message>
+    <message>
+        <source>Station Location</source>
+        <translation>Ubicación de la estación</translation>
+    </message>
+    <message>
+        <source>Specifies the Device&apos;s Location.  This is also the Server Location property set by the Trivet Client</source>
+        <translation>Indica la ubicación del dispositivo. Es también la propiedad Ubicación del servidor que fija el cliente Trivet</translation>
+    </message>
+    <message>
+        <source>Firmware Version</source>
+        <translation>Versión de firmware</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Número de serie</translation>
+    </message>
+    <message>
+        <source>MODBUS Floating Point Word Order</source>
+        <translation>Orden de palabras de coma flotante MODBUS</translation>
+    </message>
+    <message>
+        <source>Standard (LSW first)</source>
+        <translation>Estándar (LSW primero)</translation>
+    </message>
+    <message>
+        <source>Swapped (MSW first)</source>
+        <translation>Invertido (MSW primero)</translation>
+    </message>
+</context>
+<context>
+    <name>EIModuleObject</name>
+    <message>
+        <source>Add Module</source>
+        <translation>Agregar módulo</translation>
+    </message>
+    <message>
+        <source>You may not add a module to a device that is online</source>
+        <translation>No se puede añadir un módulo a un dispositivo en línea</translation>
+    </message>
+    <message>
+        <source>The number of IO modules is limited to %1.</source>
+        <translation>El número de módulos de E/S está limitado a %1.</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>advertencia</translation>
+    </message>
+    <message>
+        <source>Connecting %1</source>
+        <translation>Conectando %1</translation>
+    </message>
+    <message>
+        <source>Compatible %1 detected.</source>
+        <translation>%1 compatible detectado.</translation>
+    </message>
+    <message>
+        <source>Synchronizing with connected device...</source>
+        <translation>Sincronizando con el dispositivo conectado...</translation>
+    </message>
+    <message>
+        <source>Synchronization Complete!</source>
+        <translation>Sincronización completa.</translation>
+    </message>
+    <message>
+        <source>Downloading Configuration Data %1</source>
+        <translation>Descargando los datos de configuración de %1</translation>
+    </message>
+    <message>
+        <source>Uploading Configuration Data %1</source>
+        <translation>Cargando los datos de configuración de %1</translation>
+    </message>
+    <message>
+        <source>download failure!</source>
+        <translation>fallo de descarga.</translation>
+    </message>
+    <message>
+        <source>upload failure!</source>
+        <translation>fallo de carga.</translation>
+    </message>
+    <message>
+        <source>download aborted!</source>
+        <translation>descarga cancelada.</translation>
+    </message>
+    <message>
+        <source>There is a problem with the data.</source>
+        <translation>Hay un problema con los datos.</translation>
+    </message>
+    <message>
+        <source>%1 Download Configuration Data success!</source>
+        <translation>%1: descarga de los datos de configuración correcta.</translation>
+    </message>
+    <message>
+        <source>%1 Upload Configuration Data success!</source>
+        <translation>%1: carga de los datos de configuración correcta.</translation>
+    </message>
+    <message>
+        <source>Scan Mode succesfully written to xIM</source>
+        <translation>Modo de exploración escrito correctamente en el xIM</translation>
+    </message>
+    <message>
+        <source>Scan Mode write failure</source>
+        <translation>Fallo al escribir el modo de exploración</translation>
+    </message>
+    <message>
+        <source>Scan Mode succesfully read from xIM</source>
+        <translation>Modo de exploración leído correctamente del xIM</translation>
+    </message>
+    <message>
+        <source>Scan Mode read failure</source>
+        <translation>Fallo al leer el modo de exploración</translation>
+    </message>
+    <message>
+        <source>Interface Module Status</source>
+        <translation>Estado del módulo de interfaz</translation>
+    </message>
+    <message>
+        <source>Station Clock</source>
+        <translation>Reloj de la estación</translation>
+    </message>
+    <message>
+        <source>Failed to read Interface Module Status</source>
+        <translation>No se pudo leer el estado del módulo de interfaz</translation>
+    </message>
+    <message>
+        <source>MODBUS Peer to Peer Status Word (hex): %1</source>
+        <translation>Palabra de estado punto a punto MODBUS (hex): %1</translation>
+    </message>
+    <message>
+        <source>CPS On Board Discrete Input %1 %2</source>
+        <translation>Entrada discreta integrada %1 de la CPS: %2</translation>
+    </message>
+    <message>
+        <source>Closed</source>
+        <translation>Cerrada</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>HelpSelector</name>
+    <message>
+        <source>Select Inteface Module</source>
+        <translation>Seleccione el módulo de interfaz</translation>
+    </message>
+    <message>
+        <source>RYX EMM - Ethernet Modbus Module</source>
+        <translation>RYX EMM - Módulo Ethernet Modbus</translation>
+    </message>
+    <message>
+        <source>RYX EIM - Ethernet Interface Module</source>
+        <translation>RYX EIM - Módulo de interfaz Ethernet</translation>
+    </message>
+    <message>
+        <source>RYX MIM - Modbus Interface Module</source>
+        <translation>RYX MIM - Módulo de interfaz Modbus</translation>
+    </message>
+    <message>
+        <source>Ombra - micro RYX system</source>
+        <translation>Ombra - sistema micro RYX</translation>
+    </message>
+    <message>
+        <source>DORV - Cathodic Protection Monitoring System</source>
+        <translation>DORV - Sistema de monitoreo de protección catódica</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Alt+C</source>
+        <translation>Alt+C</translation>
+    </message>
+</context>
+<context>
+    <name>HelpSelectorImpl</name>
+    <message>
+        <source>RYX Config</source>
+        <translation>RYX Config</translation>
+    </message>
+    <message>
+        <source>The manual &quot;%1&quot; was not found in the current directory or beside the program.</source>
+        <translation>No se encontró el manual &quot;%1&quot; en el directorio actual ni junto al programa.</translation>
+    </message>
+    <message>
+        <source>The manual &quot;%1&quot; could not be opened: no viewer for it is set up on this computer.</source>
+        <translation>No se pudo abrir el manual &quot;%1&quot;: no hay ningún visor configurado para él en este equipo.</translation>
+    </message>
+</context>
+<context>
+    <name>MIModuleForm</name>
+    <message>
+        <source>Modbus Interface Module</source>
+        <translation>Módulo de interfaz Modbus</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Modbus Interface Module&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Módulo de interfaz Modbus&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Interface Module Settings</source>
+        <translation>Ajustes del módulo de interfaz</translation>
+    </message>
+    <message>
+        <source>Process Status</source>
+        <translation>Estado del proceso</translation>
+    </message>
+    <message>
+        <source>Monitor Process Data</source>
+        <translation>Supervisar datos de proceso</translation>
+    </message>
+    <message>
+        <source>Internals (Factory Mode Only)</source>
+        <translation>Datos internos (solo modo de fábrica)</translation>
+    </message>
+    <message>
+        <source>Internals</source>
+        <translation>Datos internos</translation>
+    </message>
+</context>
+<context>
+    <name>PointValueCheck</name>
+    <message>
+        <source>is out of range (%1 to %2)</source>
+        <translation>está fuera de rango (%1 a %2)</translation>
+    </message>
+    <message>
+        <source>is not a whole number</source>
+        <translation>no es un número entero</translation>
+    </message>
+    <message>
+        <source>is out of range for a float</source>
+        <translation>está fuera del rango de un float</translation>
+    </message>
+    <message>
+        <source>is not a number</source>
+        <translation>no es un número</translation>
+    </message>
+    <message>
+        <source>is not a finite number</source>
+        <translation>no es un número finito</translation>
+    </message>
+    <message>
+        <source>holds characters the device cannot store</source>
+        <translation>contiene caracteres que el dispositivo no puede guardar</translation>
+    </message>
+    <message>
+        <source>is longer than the %1 characters the device field holds</source>
+        <translation>supera los %1 caracteres que admite el campo del dispositivo</translation>
+    </message>
+    <message>
+        <source>is not whole hex bytes</source>
+        <translation>no son bytes hexadecimales completos</translation>
+    </message>
+    <message>
+        <source>is longer than the %1 bytes of the device field</source>
+        <translation>supera los %1 bytes del campo del dispositivo</translation>
+    </message>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>un número entero de %1 a %2</translation>
+    </message>
+    <message>
+        <source>a number within the range of a float</source>
+        <translation>un número dentro del rango de un float</translation>
+    </message>
+    <message>
+        <source>at most %1 characters</source>
+        <translation>como máximo %1 caracteres</translation>
+    </message>
+    <message>
+        <source>at most %1 bytes as hex digits</source>
+        <translation>como máximo %1 bytes en dígitos hexadecimales</translation>
+    </message>
+    <message>
+        <source>has a point type the device does not know</source>
+        <translation>tiene un tipo de punto que el dispositivo no conoce</translation>
+    </message>
+</context>
+<context>
+    <name>QWhatsThisAction</name>
+    <message>
+        <source>What&apos;s This?</source>
+        <translation>¿Qué es esto?</translation>
+    </message>
+</context>
+<context>
+    <name>RYXChannel</name>
+    <message>
+        <source>, Channel %1</source>
+        <translation>, canal %1</translation>
+    </message>
+    <message>
+        <source> Channel %1</source>
+        <translation> Canal %1</translation>
+    </message>
+    <message>
+        <source>upload failure</source>
+        <translation>fallo de carga</translation>
+    </message>
+    <message>
+        <source>There is a problem with the data.</source>
+        <translation>Hay un problema con los datos.</translation>
+    </message>
+    <message>
+        <source>%1 upload success!</source>
+        <translation>%1: carga correcta.</translation>
+    </message>
+    <message>
+        <source>download failure!</source>
+        <translation>fallo de descarga.</translation>
+    </message>
+    <message>
+        <source>%1...download success!</source>
+        <translation>%1: descarga correcta.</translation>
+    </message>
+    <message>
+        <source>synchronization failure!</source>
+        <translation>fallo de sincronización.</translation>
+    </message>
+</context>
+<context>
+    <name>RYXClassInfo</name>
+    <message>
+        <source>MT Patcher</source>
+        <translation>Parcheador de tipos de módulo</translation>
+    </message>
+    <message>
+        <source>MODBUS Network</source>
+        <translation>Red MODBUS</translation>
+    </message>
+    <message>
+        <source>TI Channel</source>
+        <translation>Canal TI</translation>
+    </message>
+    <message>
+        <source>AI Channel</source>
+        <translation>Canal AI</translation>
+    </message>
+    <message>
+        <source>AO Channel</source>
+        <translation>Canal AO</translation>
+    </message>
+    <message>
+        <source>Undetermined Module</source>
+        <translation>Módulo indeterminado</translation>
+    </message>
+    <message>
+        <source>Undetermined</source>
+        <translation>Indeterminado</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Internals</source>
+        <translation>Datos internos</translation>
+    </message>
+    <message>
+        <source>Process Data</source>
+        <translation>Datos de proceso</translation>
+    </message>
+</context>
+<context>
     <name>RYXConfigWindow</name>
     <message>
         <source>RYX Configuration Program V</source>
         <translation>Programa de configuración RYX V</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Archivo</translation>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
     </message>
+    <message>
+        <source>This feature is not implemented.</source>
+        <translation>Esta función no está implementada.</translation>
+    </message>
+    <message>
+        <source>Are you sure you would like to exit RYXConfig?</source>
+        <translation>¿Está seguro de que desea salir de RYXConfig?</translation>
+    </message>
+    <message>
+        <source>These devices have changes that are not saved: %1.
+
+Save them before exiting?</source>
+        <translation>Estos dispositivos tienen cambios sin guardar: %1.
+
+¿Guardarlos antes de salir?</translation>
+    </message>
+    <message>
+        <source>Connect failed because:
+
+Communications timed out.
+
+Would you like to retry?</source>
+        <translation>La conexión falló porque:
+
+Se agotó el tiempo de las comunicaciones.
+
+¿Desea reintentar?</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+</context>
+<context>
+    <name>RYXConfigurationText</name>
+    <message>
+        <source>Paste into %1</source>
+        <translation>Pegar en %1</translation>
+    </message>
+    <message>
+        <source>Drag and Drop onto %1</source>
+        <translation>Arrastrar y soltar sobre %1</translation>
+    </message>
+    <message>
+        <source>%1 ignored, source and destination are the same.</source>
+        <translation>%1 ignorado: el origen y el destino son el mismo.</translation>
+    </message>
+    <message>
+        <source>%1 failed, the data was deemed incompatible.</source>
+        <translation>%1 falló: los datos no son compatibles.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to replace the existing configuration (this is not reversable)?</source>
+        <translation>¿Seguro que desea reemplazar la configuración existente? (no se puede deshacer)</translation>
+    </message>
+    <message>
+        <source>%1 succeeded.</source>
+        <translation>%1: correcto.</translation>
+    </message>
+    <message>
+        <source>%1 was aborted.</source>
+        <translation>%1: cancelado.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Failed to parse the input file.</source>
+        <translation>No se pudo analizar el archivo de entrada.</translation>
+    </message>
+    <message>
+        <source>The information in the file is incompatible with 
+the device it was loaded into. Would you like to create 
+a new device to contain this information?</source>
+        <translation>La información del archivo no es compatible con 
+el dispositivo en el que se cargó. ¿Desea crear 
+un dispositivo nuevo que contenga esta información?</translation>
+    </message>
+    <message>
+        <source>These values cannot be sent to the device; the objects holding them are marked in error until they are mended:
+
+</source>
+        <translation>Estos valores no se pueden enviar al dispositivo; los objetos que los contienen quedan marcados con error hasta que se corrijan:
+
+</translation>
+    </message>
+    <message>
+        <source>The file could not be written:
+
+%1
+
+%2</source>
+        <translation>No se pudo escribir el archivo:
+
+%1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>RYXConnection</name>
+    <message>
+        <source>You cannot connect to a device that is not an Interface Module!</source>
+        <translation>No se puede conectar a un dispositivo que no es un módulo de interfaz.</translation>
+    </message>
+    <message>
+        <source>Failed to open COM port, it may be in use.</source>
+        <translation>No se pudo abrir el puerto COM; puede que esté en uso.</translation>
+    </message>
+</context>
+<context>
+    <name>RYXConnectionThread</name>
+    <message>
+        <source>Synhronization interrupted, Serial Number, Firmware Version and Process data may be invalid.</source>
+        <translation>Sincronización interrumpida: el número de serie, la versión de firmware y los datos de proceso pueden no ser válidos.</translation>
+    </message>
+    <message>
+        <source>Synchronization interrupted, Serial Number, Firmware Version and Process data may be invalid.
+
+Please resynchronize before viewing these items.</source>
+        <translation>Sincronización interrumpida: el número de serie, la versión de firmware y los datos de proceso pueden no ser válidos.
+
+Vuelva a sincronizar antes de consultarlos.</translation>
+    </message>
+    <message>
+        <source>Disconnecting because:
+
+Communication with the device was lost.
+
+You must reconnect once the problem is resolved.</source>
+        <translation>Desconectando porque:
+
+Se perdió la comunicación con el dispositivo.
+
+Debe volver a conectarse cuando se resuelva el problema.</translation>
+    </message>
+    <message>
+        <source>Failure: Found different device</source>
+        <translation>Fallo: se encontró un dispositivo distinto</translation>
+    </message>
+    <message>
+        <source>Connect failed because:
+
+The attached device is reporting an incorrect ID.
+
+Please create and connect a device of the correct type.</source>
+        <translation>La conexión falló porque:
+
+El dispositivo conectado informa un ID incorrecto.
+
+Cree y conecte un dispositivo del tipo correcto.</translation>
+    </message>
+    <message>
+        <source>Disconnecting because:
+
+The connected device is reporting an incorrect ID.
+
+You must reconnect once the problem is resolved.</source>
+        <translation>Desconectando porque:
+
+El dispositivo conectado informa un ID incorrecto.
+
+Debe volver a conectarse cuando se resuelva el problema.</translation>
+    </message>
+    <message>
+        <source>Failure: Found different child module count</source>
+        <translation>Fallo: se encontró un número distinto de módulos hijos</translation>
+    </message>
+    <message>
+        <source>Connect failed because:
+
+The number of modules connected to the attached device is incorrect.
+
+Create and connect either a device with no modules, 
+or a device with the correct modules.</source>
+        <translation>La conexión falló porque:
+
+El número de módulos conectados al dispositivo es incorrecto.
+
+Cree y conecte un dispositivo sin módulos, 
+o un dispositivo con los módulos correctos.</translation>
+    </message>
+    <message>
+        <source>Disconnecting because:
+
+The number of connected modules is incorrect.
+
+You must reconnect once the problem is resolved.</source>
+        <translation>Desconectando porque:
+
+El número de módulos conectados es incorrecto.
+
+Debe volver a conectarse cuando se resuelva el problema.</translation>
+    </message>
+    <message>
+        <source>Failure: Found different child module type(s)</source>
+        <translation>Fallo: se encontraron tipos distintos de módulos hijos</translation>
+    </message>
+    <message>
+        <source>Connect failed because:
+
+The type(s) of connected module(s) is incorrect.
+
+You must reconnect once the problem is resolved.</source>
+        <translation>La conexión falló porque:
+
+El tipo de los módulos conectados es incorrecto.
+
+Debe volver a conectarse cuando se resuelva el problema.</translation>
+    </message>
+    <message>
+        <source>Disconnecting because:
+
+The type(s) of connected module(s) is incorrect.
+
+You must reconnect once the problem is resolved.</source>
+        <translation>Desconectando porque:
+
+El tipo de los módulos conectados es incorrecto.
+
+Debe volver a conectarse cuando se resuelva el problema.</translation>
+    </message>
+    <message>
+        <source>Attempting Connection</source>
+        <translation>Intentando la conexión</translation>
+    </message>
+    <message>
+        <source>Connection was incomplete.</source>
+        <translation>La conexión quedó incompleta.</translation>
+    </message>
+    <message>
+        <source>Connection with device failed during Synhronization.</source>
+        <translation>La conexión con el dispositivo falló durante la sincronización.</translation>
+    </message>
+    <message>
+        <source>Connect failed because:
+
+Communications were lost during Synchronization.
+
+You must reconnect once the problem is resolved.</source>
+        <translation>La conexión falló porque:
+
+Se perdieron las comunicaciones durante la sincronización.
+
+Debe volver a conectarse cuando se resuelva el problema.</translation>
+    </message>
+    <message>
+        <source>Connection was succesful.</source>
+        <translation>La conexión se realizó correctamente.</translation>
+    </message>
+    <message>
+        <source>Failure: Timeout</source>
+        <translation>Fallo: tiempo de espera agotado</translation>
+    </message>
+    <message>
+        <source>%1 %2 cancelled!</source>
+        <translation>%1: %2 cancelada.</translation>
+    </message>
+    <message>
+        <source>The device may hold only part of this configuration.</source>
+        <translation>Puede que el dispositivo contenga solo parte de esta configuración.</translation>
+    </message>
+    <message>
+        <source>The configuration shown may be only partly uploaded.</source>
+        <translation>Puede que la configuración mostrada solo se haya cargado en parte.</translation>
+    </message>
+    <message>
+        <source>Verifying Connection</source>
+        <translation>Verificando la conexión</translation>
+    </message>
+    <message>
+        <source>Communication with the device is OK, although there is a problem with the device.</source>
+        <translation>La comunicación con el dispositivo es correcta, aunque el dispositivo tiene un problema.</translation>
+    </message>
+    <message>
+        <source>Communication with the device has failed.</source>
+        <translation>Falló la comunicación con el dispositivo.</translation>
+    </message>
+    <message>
+        <source>Disconnecting because:
+
+Communication with the device has failed.
+
+You must reconnect once the problem is resolved.</source>
+        <translation>Desconectando porque:
+
+Falló la comunicación con el dispositivo.
+
+Debe volver a conectarse cuando se resuelva el problema.</translation>
+    </message>
+    <message>
+        <source> &lt;not specified&gt;</source>
+        <translation> &lt;no especificado&gt;</translation>
+    </message>
+    <message>
+        <source>, online</source>
+        <translation>, en línea</translation>
+    </message>
+    <message>
+        <source>, seeking</source>
+        <translation>, buscando</translation>
+    </message>
+    <message>
+        <source>, offline</source>
+        <translation>, fuera de línea</translation>
+    </message>
+</context>
+<context>
+    <name>RYXDatabase</name>
+    <message>
+        <source>point &quot;%1&quot;: the value &quot;%2&quot; %3.</source>
+        <translation>punto &quot;%1&quot;: el valor &quot;%2&quot; %3.</translation>
+    </message>
+</context>
+<context>
+    <name>RYXDownloadConfirmation</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Download the configuration of %1?</source>
+        <translation>¿Descargar la configuración de %1?</translation>
+    </message>
+    <message>
+        <source>Download the configuration of %1 to %2?</source>
+        <translation>¿Descargar la configuración de %1 en %2?</translation>
+    </message>
+    <message>
+        <source>Do not ask again</source>
+        <translation>No volver a preguntar</translation>
+    </message>
+</context>
+<context>
+    <name>RYXEventReceiver</name>
+    <message>
+        <source>The communications resource has been taken offline (i.e. port closed.)</source>
+        <translation>El recurso de comunicaciones se ha puesto fuera de línea (puerto cerrado).</translation>
+    </message>
+</context>
+<context>
+    <name>RYXEventsBox</name>
+    <message>
+        <source>Clear Log</source>
+        <translation>Borrar registro</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation>Filtros</translation>
+    </message>
+    <message>
+        <source>Verbosity Level</source>
+        <translation>Nivel de detalle</translation>
+    </message>
+    <message>
+        <source>Message Type</source>
+        <translation>Tipo de mensaje</translation>
+    </message>
+    <message>
+        <source>Timestamp</source>
+        <translation>Marca de tiempo</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Bajo</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alto</translation>
+    </message>
+    <message>
+        <source>Developer</source>
+        <translation>Desarrollador</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>Mostrar todo</translation>
+    </message>
+    <message>
+        <source>Last 2 hours</source>
+        <translation>Últimas 2 horas</translation>
+    </message>
+    <message>
+        <source>Last 1 hours</source>
+        <translation>Última hora</translation>
+    </message>
+    <message>
+        <source>Select Range</source>
+        <translation>Seleccionar intervalo</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Desde:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Hasta:</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Not Implemeted.</source>
+        <translation>No implementado.</translation>
+    </message>
+</context>
+<context>
+    <name>RYXFileCommands</name>
+    <message>
+        <source>%1 has changes that are not saved. Save them before a file is read into it?</source>
+        <translation>%1 tiene cambios sin guardar. ¿Guardarlos antes de leer un archivo en él?</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The file %1 no longer exists; it was taken off the recent files.</source>
+        <translation>El archivo %1 ya no existe; se quitó de los archivos recientes.</translation>
+    </message>
+    <message>
+        <source>Failed to parse the input file.</source>
+        <translation>No se pudo analizar el archivo de entrada.</translation>
+    </message>
+    <message>
+        <source>Advisory</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>A new device was created from the data in the file and was added at the root level.</source>
+        <translation>Se creó un dispositivo nuevo con los datos del archivo y se añadió en el nivel raíz.</translation>
+    </message>
+    <message>
+        <source>Please select a device from the tree first</source>
+        <translation>Seleccione primero un dispositivo del árbol</translation>
+    </message>
+</context>
+<context>
+    <name>RYXIOModule</name>
+    <message>
+        <source> Channel %1</source>
+        <translation> Canal %1</translation>
+    </message>
+    <message>
+        <source>upload failure!</source>
+        <translation>fallo de carga.</translation>
+    </message>
+    <message>
+        <source>upload failure</source>
+        <translation>fallo de carga</translation>
+    </message>
+    <message>
+        <source>There is a problem with the data.</source>
+        <translation>Hay un problema con los datos.</translation>
+    </message>
+    <message>
+        <source>%1 upload success!</source>
+        <translation>%1: carga correcta.</translation>
+    </message>
+    <message>
+        <source>%1 upload failure!</source>
+        <translation>%1: fallo de carga.</translation>
+    </message>
+    <message>
+        <source>download failure!</source>
+        <translation>fallo de descarga.</translation>
+    </message>
+    <message>
+        <source>%1 download success!</source>
+        <translation>%1: descarga correcta.</translation>
+    </message>
+    <message>
+        <source>%1 download failure!</source>
+        <translation>%1: fallo de descarga.</translation>
+    </message>
+    <message>
+        <source>synchronization failure!</source>
+        <translation>fallo de sincronización.</translation>
+    </message>
+</context>
+<context>
+    <name>RYXInterfaceModule</name>
+    <message>
+        <source>warning</source>
+        <translation>advertencia</translation>
+    </message>
+    <message>
+        <source>You may not delete a module of a device that is online</source>
+        <translation>No se puede eliminar un módulo de un dispositivo en línea</translation>
+    </message>
+    <message>
+        <source>Station Name:</source>
+        <translation>Nombre de la estación:</translation>
+    </message>
+    <message>
+        <source>Please be patient, saving data in interface module...</source>
+        <translation>Espere, guardando los datos en el módulo de interfaz...</translation>
+    </message>
+    <message>
+        <source>%1 download warning!  This channel&apos;s tag information could not be saved.</source>
+        <translation>%1: advertencia de descarga. No se pudo guardar la etiqueta de este canal.</translation>
+    </message>
+    <message>
+        <source>Interface Module data saved successfully.</source>
+        <translation>Los datos del módulo de interfaz se guardaron correctamente.</translation>
+    </message>
+    <message>
+        <source>download failure!</source>
+        <translation>fallo de descarga.</translation>
+    </message>
+    <message>
+        <source>What was downloaded could not be read back.</source>
+        <translation>Lo que se descargó no se pudo releer.</translation>
+    </message>
+    <message>
+        <source>%1 read back: the device holds what was downloaded.</source>
+        <translation>%1 releído: el dispositivo contiene lo que se descargó.</translation>
+    </message>
+    <message>
+        <source>Downloading %1</source>
+        <translation>Descargando %1</translation>
+    </message>
+    <message>
+        <source>Uploading %1</source>
+        <translation>Cargando %1</translation>
+    </message>
+    <message>
+        <source>download aborted!</source>
+        <translation>descarga cancelada.</translation>
+    </message>
+    <message>
+        <source>Failed to prepare data for transfer.</source>
+        <translation>No se pudieron preparar los datos para la transferencia.</translation>
+    </message>
+    <message>
+        <source>upload failure!</source>
+        <translation>fallo de carga.</translation>
+    </message>
+    <message>
+        <source>%1 upload success!</source>
+        <translation>%1: carga correcta.</translation>
+    </message>
+    <message>
+        <source>There is a problem with the data.</source>
+        <translation>Hay un problema con los datos.</translation>
+    </message>
+    <message>
+        <source>download failed!</source>
+        <translation>descarga fallida.</translation>
+    </message>
+    <message>
+        <source>%1 download success!</source>
+        <translation>%1: descarga correcta.</translation>
+    </message>
+    <message>
+        <source>%1 overall %2 success!</source>
+        <translation>%1: %2 general correcta.</translation>
+    </message>
+    <message>
+        <source>%1 overall %2 failure!</source>
+        <translation>%1: fallo general de %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RYXListView</name>
+    <message>
+        <source>Devices</source>
+        <translation>Dispositivos</translation>
+    </message>
+</context>
+<context>
+    <name>RYXObject</name>
+    <message>
+        <source>I am a RYX Module</source>
+        <translation>Soy un módulo RYX</translation>
+    </message>
+    <message>
+        <source>Error in configuration.</source>
+        <translation>Error en la configuración.</translation>
+    </message>
+    <message>
+        <source>%1 is being transferred to or from the device. The change was not made; make it again when the transfer has ended.</source>
+        <translation>%1 se está transfiriendo al dispositivo o desde él. El cambio no se ha hecho; repítalo cuando termine la transferencia.</translation>
+    </message>
+</context>
+<context>
+    <name>RYXObjectMenu</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Save As</source>
+        <translation>Guardar &amp;como</translation>
+    </message>
+    <message>
+        <source>&amp;Upload</source>
+        <translation>&amp;Cargar</translation>
+    </message>
+    <message>
+        <source>&amp;Download</source>
+        <translation>&amp;Descargar</translation>
+    </message>
+</context>
+<context>
+    <name>RYXProgressForm</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>RYXPropertiesHtml</name>
+    <message>
+        <source>Connection Status:</source>
+        <translation>Estado de la conexión:</translation>
+    </message>
+    <message>
+        <source>ONLINE</source>
+        <translation>EN LÍNEA</translation>
+    </message>
+    <message>
+        <source>OFFLINE</source>
+        <translation>FUERA DE LÍNEA</translation>
+    </message>
+    <message>
+        <source>CONFIGURATION ERROR</source>
+        <translation>ERROR DE CONFIGURACIÓN</translation>
+    </message>
+    <message>
+        <source>ERROR IN CHILD</source>
+        <translation>ERROR EN UN HIJO</translation>
+    </message>
+    <message>
+        <source>CONFIGURATION NOT CURRENT</source>
+        <translation>CONFIGURACIÓN NO ACTUALIZADA</translation>
+    </message>
+    <message>
+        <source>CONFIGURATION NOT CURRENT IN ONE OR MORE CHILD</source>
+        <translation>CONFIGURACIÓN NO ACTUALIZADA EN UNO O MÁS HIJOS</translation>
+    </message>
+    <message>
+        <source>CONFIGURATION CURRENT</source>
+        <translation>CONFIGURACIÓN ACTUALIZADA</translation>
+    </message>
+    <message>
+        <source>Data Status:</source>
+        <translation>Estado de los datos:</translation>
+    </message>
+    <message>
+        <source>Firmware Version:</source>
+        <translation>Versión de firmware:</translation>
+    </message>
+    <message>
+        <source>Serial Number:</source>
+        <translation>Número de serie:</translation>
+    </message>
+</context>
+<context>
+    <name>RYXSaveNamePrompt</name>
+    <message>
+        <source>This file already exists, would you like to overwrite it?</source>
+        <translation>Este archivo ya existe. ¿Desea sobrescribirlo?</translation>
+    </message>
+</context>
+<context>
+    <name>RYXSysManager</name>
+    <message>
+        <source>Delete the station %1 and everything under it from the tree?</source>
+        <translation>¿Eliminar del árbol la estación %1 y todo lo que contiene?</translation>
+    </message>
+    <message>
+        <source>Its unsaved changes will be lost.</source>
+        <translation>Se perderán sus cambios sin guardar.</translation>
+    </message>
+</context>
+<context>
+    <name>RYXWindowActions</name>
     <message>
         <source>New</source>
         <translation>Nuevo</translation>
@@ -104,22 +1345,6 @@
         <translation>Leyenda de indicadores del árbol</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Edición</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Configuración</translation>
-    </message>
-    <message>
-        <source>Languages</source>
-        <translation>Idiomas</translation>
-    </message>
-    <message>
         <source>English</source>
         <translation>Inglés</translation>
     </message>
@@ -132,12 +1357,44 @@
         <translation>Chino</translation>
     </message>
     <message>
+        <source>RYX Configuration Program V</source>
+        <translation>Programa de configuración RYX V</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>Add Module</source>
+        <translation>Agregar módulo</translation>
+    </message>
+    <message>
         <source>&amp;Communications</source>
         <translation>&amp;Comunicaciones</translation>
     </message>
     <message>
+        <source>Read Back Downloads</source>
+        <translation>Releer las descargas</translation>
+    </message>
+    <message>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Languages</source>
+        <translation>Idiomas</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Interface Module</source>
@@ -151,184 +1408,119 @@
         <source>Channel</source>
         <translation>Canal</translation>
     </message>
+</context>
+<context>
+    <name>StationMonitor</name>
     <message>
-        <source>Add Module</source>
-        <translation>Agregar módulo</translation>
-    </message>
-    <message>
-        <source>TI Channel</source>
-        <translation>Canal TI</translation>
-    </message>
-    <message>
-        <source>AI Channel</source>
-        <translation>Canal AI</translation>
-    </message>
-    <message>
-        <source>AO Channel</source>
-        <translation>Canal AO</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Advertencia</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>This feature is not implemented.</source>
-        <translation>Esta función no está implementada.</translation>
-    </message>
-    <message>
-        <source>Are you sure you would like to exit RYXConfig?</source>
-        <translation>¿Está seguro de que desea salir de RYXConfig?</translation>
+        <source>Disconnecting because:
+
+Communication with the device was lost.
+
+You must reconnect once the problem is resolved.</source>
+        <translation>Desconectando porque:
+
+Se perdió la comunicación con el dispositivo.
+
+Debe volver a conectarse cuando se resuelva el problema.</translation>
     </message>
 </context>
 <context>
-    <name>RYXEventsBox</name>
+    <name>StatusWordText</name>
     <message>
-        <source>Clear Log</source>
-        <translation>Borrar registro</translation>
+        <source>An error occurred in one of the attached I/O modules.</source>
+        <translation>Se produjo un error en uno de los módulos de E/S conectados.</translation>
     </message>
     <message>
-        <source>Filters</source>
-        <translation>Filtros</translation>
+        <source>RAM test error or no RAM found.</source>
+        <translation>Error en la prueba de RAM o no se encontró RAM.</translation>
     </message>
     <message>
-        <source>Verbosity Level</source>
-        <translation>Nivel de detalle</translation>
+        <source>File system initialization error.</source>
+        <translation>Error de inicialización del sistema de archivos.</translation>
     </message>
     <message>
-        <source>Message Type</source>
-        <translation>Tipo de mensaje</translation>
+        <source>File system was formatted (possibly due to corrupted file system.)</source>
+        <translation>Se formateó el sistema de archivos (posiblemente por estar dañado).</translation>
     </message>
     <message>
-        <source>Timestamp</source>
-        <translation>Marca de tiempo</translation>
+        <source>Missing system configuration file.</source>
+        <translation>Falta el archivo de configuración del sistema.</translation>
     </message>
     <message>
-        <source>Low</source>
-        <translation>Bajo</translation>
+        <source>Bad clock battery.</source>
+        <translation>Batería del reloj defectuosa.</translation>
     </message>
     <message>
-        <source>Medium</source>
-        <translation>Medio</translation>
+        <source>Missing or corrupted password file.  Default loaded.</source>
+        <translation>Falta el archivo de contraseñas o está dañado. Se cargó el predeterminado.</translation>
     </message>
     <message>
-        <source>High</source>
-        <translation>Alto</translation>
+        <source>I/O module port failure.</source>
+        <translation>Fallo del puerto de los módulos de E/S.</translation>
     </message>
     <message>
-        <source>Developer</source>
-        <translation>Desarrollador</translation>
+        <source>Failure to start one or more network services.</source>
+        <translation>No se pudieron iniciar uno o más servicios de red.</translation>
     </message>
     <message>
-        <source>Show All</source>
-        <translation>Mostrar todo</translation>
+        <source>Data logger could not be initialized.</source>
+        <translation>No se pudo inicializar el registrador de datos.</translation>
     </message>
     <message>
-        <source>Last 2 hours</source>
-        <translation>Últimas 2 horas</translation>
+        <source>Data Logger failed to restore records from non-volatile ram.</source>
+        <translation>El registrador de datos no pudo restaurar los registros de la RAM no volátil.</translation>
     </message>
     <message>
-        <source>Last 1 hours</source>
-        <translation>Última hora</translation>
+        <source>File system full.</source>
+        <translation>Sistema de archivos lleno.</translation>
     </message>
     <message>
-        <source>Select Range</source>
-        <translation>Seleccionar intervalo</translation>
+        <source>BBM battery failed.</source>
+        <translation>Falló la batería del BBM.</translation>
     </message>
     <message>
-        <source>From:</source>
-        <translation>Desde:</translation>
+        <source>Input power failed, running on BBM.</source>
+        <translation>Falló la alimentación de entrada; funcionando con el BBM.</translation>
     </message>
     <message>
-        <source>To:</source>
-        <translation>Hasta:</translation>
+        <source>ISaGRAF Kernel has caused a system fault and has shut down.</source>
+        <translation>El núcleo ISaGRAF causó un fallo del sistema y se detuvo.</translation>
     </message>
     <message>
-        <source>Warning</source>
-        <translation>Advertencia</translation>
+        <source>Lost producer on MODBUS 1.</source>
+        <translation>Se perdió el productor en MODBUS 1.</translation>
     </message>
     <message>
-        <source>Not Implemeted.</source>
-        <translation>No implementado.</translation>
-    </message>
-</context>
-<context>
-    <name>RYXProgressForm</name>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
+        <source>Lost producer on MODBUS 2.</source>
+        <translation>Se perdió el productor en MODBUS 2.</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-</context>
-<context>
-    <name>HelpSelector</name>
-    <message>
-        <source>Select Inteface Module</source>
-        <translation>Seleccione el módulo de interfaz</translation>
+        <source>Incompatible Module Type(s) on MODBUS 1.</source>
+        <translation>Tipos de módulo incompatibles en MODBUS 1.</translation>
     </message>
     <message>
-        <source>RYX EMM - Ethernet Modbus Module</source>
-        <translation>RYX EMM - Módulo Ethernet Modbus</translation>
+        <source>Incompatible Module Type(s) on MODBUS 2.</source>
+        <translation>Tipos de módulo incompatibles en MODBUS 2.</translation>
     </message>
     <message>
-        <source>RYX EIM - Ethernet Interface Module</source>
-        <translation>RYX EIM - Módulo de interfaz Ethernet</translation>
+        <source>Error in producer channel(s) or module(s).</source>
+        <translation>Error en los canales o módulos productores.</translation>
     </message>
     <message>
-        <source>RYX MIM - Modbus Interface Module</source>
-        <translation>RYX MIM - Módulo de interfaz Modbus</translation>
+        <source>Could not join network, duplicate address.</source>
+        <translation>No se pudo unir a la red: dirección duplicada.</translation>
     </message>
     <message>
-        <source>Ombra - micro RYX system</source>
-        <translation>Ombra - sistema micro RYX</translation>
+        <source>Interface Module Status</source>
+        <translation>Estado del módulo de interfaz</translation>
     </message>
     <message>
-        <source>DORV - Cathodic Protection Monitoring System</source>
-        <translation>DORV - Sistema de monitoreo de protección catódica</translation>
+        <source>BBM is disconnected.</source>
+        <translation>El BBM está desconectado.</translation>
     </message>
     <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Cancelar</translation>
-    </message>
-    <message>
-        <source>Alt+C</source>
-        <translation>Alt+C</translation>
-    </message>
-</context>
-<context>
-    <name>HelpSelectorImpl</name>
-    <message>
-        <source>RYX Config</source>
-        <translation>RYX Config</translation>
-    </message>
-    <message>
-        <source>The manual "%1" was not found in the current directory or beside the program.</source>
-        <translation>No se encontró el manual "%1" en el directorio actual ni junto al programa.</translation>
-    </message>
-    <message>
-        <source>The manual "%1" could not be opened: no viewer for it is set up on this computer.</source>
-        <translation>No se pudo abrir el manual "%1": no hay ningún visor configurado para él en este equipo.</translation>
-    </message>
-</context>
-<context>
-    <name>AboutForm</name>
-    <message>
-        <source>About RYXConfig</source>
-        <translation>Acerca de RYXConfig</translation>
-    </message>
-    <message>
-        <source>&lt;b&gt;RYX Configuration Program&lt;/b&gt;</source>
-        <translation>&lt;b&gt;Programa de configuración RYX&lt;/b&gt;</translation>
-    </message>
-    <message>
-        <source>Configuration of RYX modular I/O stations.</source>
-        <translation>Configuración de estaciones de E/S modulares RYX.</translation>
+        <source>MODBUS Peer to Peer Status</source>
+        <translation>Estado punto a punto MODBUS</translation>
     </message>
     <message>
         <source>OK</source>
@@ -336,14 +1528,352 @@
     </message>
 </context>
 <context>
-    <name>AboutDialog</name>
+    <name>TransferContext</name>
     <message>
-        <source>Version </source>
-        <translation>Versión </translation>
+        <source>Communication with the device was lost.</source>
+        <translation>Se perdió la comunicación con el dispositivo.</translation>
     </message>
     <message>
-        <source>Part Number </source>
-        <translation>Número de pieza </translation>
+        <source>The device is missing or has failed.</source>
+        <translation>Falta el dispositivo o ha fallado.</translation>
+    </message>
+    <message>
+        <source>The device does not match.</source>
+        <translation>El dispositivo no coincide.</translation>
+    </message>
+    <message>
+        <source>The number of modules does not match.</source>
+        <translation>El número de módulos no coincide.</translation>
+    </message>
+    <message>
+        <source>The type(s) of the module(s) does not match.</source>
+        <translation>El tipo de los módulos no coincide.</translation>
+    </message>
+    <message>
+        <source>Retry limit exceeded.</source>
+        <translation>Se superó el límite de reintentos.</translation>
+    </message>
+    <message>
+        <source>The device does not hold what was downloaded.</source>
+        <translation>El dispositivo no contiene lo que se descargó.</translation>
+    </message>
+    <message>
+        <source>Undetermined failure (please report.)</source>
+        <translation>Fallo indeterminado (por favor, infórmelo).</translation>
+    </message>
+    <message>
+        <source>upload</source>
+        <translation>carga</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>descarga</translation>
+    </message>
+    <message>
+        <source>synchronize</source>
+        <translation>sincronización</translation>
+    </message>
+    <message>
+        <source>Cause: </source>
+        <translation>Causa: </translation>
+    </message>
+</context>
+<context>
+    <name>UndeterminedModuleForm</name>
+    <message>
+        <source>Undetermined Module</source>
+        <translation>Módulo indeterminado</translation>
+    </message>
+    <message>
+        <source>Nothing To Configure</source>
+        <translation>Nada que configurar</translation>
+    </message>
+    <message>
+        <source>The type of this module is currently undetermined, there is nothing that can be configured.</source>
+        <translation>El tipo de este módulo no está determinado; no hay nada que configurar.</translation>
+    </message>
+</context>
+<context>
+    <name>UndeterminedModuleObject</name>
+    <message>
+        <source>Module Type Code:</source>
+        <translation>Código de tipo de módulo:</translation>
+    </message>
+    <message>
+        <source>Cannot read PV</source>
+        <translation>No se puede leer el valor de proceso</translation>
+    </message>
+    <message>
+        <source>Uploading </source>
+        <translation>Cargando </translation>
+    </message>
+    <message>
+        <source>%1 Upload aborted, can&apos;t ul undetermined</source>
+        <translation>%1: carga cancelada, un módulo indeterminado no se puede cargar</translation>
+    </message>
+    <message>
+        <source>Downloading </source>
+        <translation>Descargando </translation>
+    </message>
+    <message>
+        <source>%1...download aborted, can&apos;t dl undetermined</source>
+        <translation>%1: descarga cancelada, un módulo indeterminado no se puede descargar</translation>
+    </message>
+</context>
+<context>
+    <name>VELXmlHandler</name>
+    <message>
+        <source>no device element</source>
+        <translation>no hay elemento de dispositivo</translation>
+    </message>
+    <message>
+        <source>unexpected end of element &lt;%1&gt;</source>
+        <translation>fin inesperado del elemento &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>text where the file holds none</source>
+        <translation>texto donde el archivo no lleva ninguno</translation>
+    </message>
+    <message>
+        <source>document type declarations are not accepted</source>
+        <translation>no se aceptan declaraciones de tipo de documento</translation>
+    </message>
+    <message>
+        <source>unresolved entity reference &amp;%1;</source>
+        <translation>referencia de entidad sin resolver &amp;%1;</translation>
+    </message>
+    <message>
+        <source>text after the device element</source>
+        <translation>texto después del elemento de dispositivo</translation>
+    </message>
+    <message>
+        <source>A further top-level element &lt;%1&gt; on line %2 was ignored: a file holds one device.</source>
+        <translation>Se ignoró otro elemento de nivel superior &lt;%1&gt; en la línea %2: un archivo contiene un solo dispositivo.</translation>
+    </message>
+    <message>
+        <source>%1 further top-level elements were ignored, the first &lt;%2&gt; on line %3: a file holds one device.</source>
+        <translation>Se ignoraron %1 elementos de nivel superior más, el primero &lt;%2&gt; en la línea %3: un archivo contiene un solo dispositivo.</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; inside a VALUE element</source>
+        <translation>&lt;%1&gt; dentro de un elemento VALUE</translation>
+    </message>
+    <message>
+        <source>a VALUE element outside of any object element</source>
+        <translation>un elemento VALUE fuera de cualquier elemento de objeto</translation>
+    </message>
+    <message>
+        <source>unknown element &lt;%1&gt;</source>
+        <translation>elemento desconocido &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>elements nested deeper than any device tree</source>
+        <translation>elementos anidados a más profundidad que cualquier árbol de dispositivos</translation>
+    </message>
+    <message>
+        <source>A VALUE element without a key or a value in &lt;%1&gt; (line %2) was ignored.</source>
+        <translation>Se ignoró un elemento VALUE sin clave o sin valor en &lt;%1&gt; (línea %2).</translation>
+    </message>
+    <message>
+        <source>%1 channel %2 ignored: the %3 element has no such channel.</source>
+        <translation>%1 canal %2 ignorado: el elemento %3 no tiene ese canal.</translation>
+    </message>
+    <message>
+        <source>%1 ignored: the %2 element has no such plug-in.</source>
+        <translation>%1 ignorado: el elemento %2 no tiene ese complemento.</translation>
+    </message>
+    <message>
+        <source>Configuration data could not be read: %1 (line %2, column %3)</source>
+        <translation>No se pudieron leer los datos de configuración: %1 (línea %2, columna %3)</translation>
+    </message>
+</context>
+<context>
+    <name>XIMInternalsForm</name>
+    <message>
+        <source>Internals</source>
+        <translation>Datos internos</translation>
+    </message>
+    <message>
+        <source>I/O Scan Mode</source>
+        <translation>Modo de exploración de E/S</translation>
+    </message>
+    <message>
+        <source>Scanning enabled</source>
+        <translation>Exploración activada</translation>
+    </message>
+    <message>
+        <source>Scanning disabled</source>
+        <translation>Exploración desactivada</translation>
+    </message>
+    <message>
+        <source>Read Scan Mode</source>
+        <translation>Leer modo de exploración</translation>
+    </message>
+    <message>
+        <source>Write Scan Mode</source>
+        <translation>Escribir modo de exploración</translation>
+    </message>
+    <message>
+        <source>Scan Line Control</source>
+        <translation>Control de líneas de exploración</translation>
+    </message>
+    <message>
+        <source>Write Scan Lines</source>
+        <translation>Escribir líneas de exploración</translation>
+    </message>
+</context>
+<context>
+    <name>XIMProcessDialog</name>
+    <message>
+        <source>IDLE</source>
+        <translation>EN REPOSO</translation>
+    </message>
+    <message>
+        <source>VERIFYING DEVICE</source>
+        <translation>VERIFICANDO EL DISPOSITIVO</translation>
+    </message>
+    <message>
+        <source>REFRESHING DATA</source>
+        <translation>ACTUALIZANDO DATOS</translation>
+    </message>
+    <message>
+        <source>&lt;n/a&gt;</source>
+        <translation>&lt;n/d&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>XIMProcessForm</name>
+    <message>
+        <source>Process Data</source>
+        <translation>Datos de proceso</translation>
+    </message>
+    <message>
+        <source>Monitor process data</source>
+        <translation>Supervisar datos de proceso</translation>
+    </message>
+    <message>
+        <source>Update every (seconds)</source>
+        <translation>Actualizar cada (segundos)</translation>
+    </message>
+    <message>
+        <source>Analog precision (decimals)</source>
+        <translation>Precisión analógica (decimales)</translation>
+    </message>
+    <message>
+        <source>Monitor status</source>
+        <translation>Estado de la supervisión</translation>
+    </message>
+    <message>
+        <source>IDLE</source>
+        <translation>EN REPOSO</translation>
+    </message>
+    <message>
+        <source>Last update</source>
+        <translation>Última actualización</translation>
+    </message>
+    <message>
+        <source>&lt;n/a&gt;</source>
+        <translation>&lt;n/d&gt;</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Process Variable</source>
+        <translation>Variable de proceso</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+</context>
+<context>
+    <name>XIMProcessObjectPlugin</name>
+    <message>
+        <source>Data Status:</source>
+        <translation>Estado de los datos:</translation>
+    </message>
+    <message>
+        <source>PROCESS DATA CURRENT</source>
+        <translation>DATOS DE PROCESO ACTUALIZADOS</translation>
+    </message>
+    <message>
+        <source>PROCESS DATA STALE</source>
+        <translation>DATOS DE PROCESO ANTIGUOS</translation>
+    </message>
+</context>
+<context>
+    <name>ZEMPPort</name>
+    <message>
+        <source>port closed</source>
+        <translation>puerto cerrado</translation>
+    </message>
+    <message>
+        <source>request not sent</source>
+        <translation>petición no enviada</translation>
+    </message>
+    <message>
+        <source>reply with a length byte of 0</source>
+        <translation>respuesta con un byte de longitud 0</translation>
+    </message>
+</context>
+<context>
+    <name>ZEMPTCPPort</name>
+    <message>
+        <source>reply longer than %1 bytes</source>
+        <translation>respuesta de más de %1 bytes</translation>
+    </message>
+    <message>
+        <source>malformed reply</source>
+        <translation>respuesta mal formada</translation>
+    </message>
+    <message>
+        <source>host not found</source>
+        <translation>host no encontrado</translation>
+    </message>
+</context>
+<context>
+    <name>ZempFailure</name>
+    <message>
+        <source>point </source>
+        <translation>punto </translation>
+    </message>
+    <message>
+        <source>address </source>
+        <translation>dirección </translation>
+    </message>
+    <message>
+        <source> behind </source>
+        <translation> detrás de </translation>
+    </message>
+    <message>
+        <source> by </source>
+        <translation> por </translation>
+    </message>
+    <message>
+        <source>connection refused</source>
+        <translation>conexión rechazada</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>sin respuesta</translation>
+    </message>
+    <message>
+        <source>checksum fault in the reply</source>
+        <translation>error de suma de comprobación en la respuesta</translation>
+    </message>
+    <message>
+        <source>request too long to send</source>
+        <translation>petición demasiado larga para enviarla</translation>
+    </message>
+    <message>
+        <source>device error %1</source>
+        <translation>error del dispositivo %1</translation>
+    </message>
+    <message>
+        <source>no answer in %1 s</source>
+        <translation>sin respuesta en %1 s</translation>
     </message>
 </context>
 <context>
