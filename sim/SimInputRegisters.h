@@ -13,8 +13,7 @@
 class SimInputRegisters
 {
 public:
-    static constexpr int PvRegister = 0;
-    static constexpr int AmbientRegister = 1;
+    // Registers 0 and 1 carry the live values (SimLiveValues).
     static constexpr int StatusRegister = 2;
     static constexpr int CaptureRegister = 3;
 
