@@ -1,5 +1,6 @@
 #include "SimCatalog.h"
 
+#include "SimLiveValues.h"
 #include "SimPointMap.h"
 
 namespace {
@@ -54,6 +55,7 @@ SimModuleClass module(quint8 code, const char *element, QStringList aliases,
     m.channelKinds = channelKinds;
     if (!channelKinds.isEmpty())
         m.channelPoints = analogChannelPoints();
+    m.inputChannels = !channelKinds.isEmpty() && SimLiveValues::isInputModule(code);
     return m;
 }
 

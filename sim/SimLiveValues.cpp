@@ -27,16 +27,21 @@ float SimLiveValues::pv(int position, int channel, qint64 elapsedMs)
     return float(level + 2.5 * std::sin(phase));
 }
 
+float SimLiveValues::ambient(int position, int channel, qint64 elapsedMs)
+{
+    const double phase = 2.0 * M_PI * double(elapsedMs % PeriodMs) / double(PeriodMs) + position + channel;
+    return float(21.0 + 0.4 * std::cos(phase));
+}
+
 QByteArray SimLiveValues::registerBytes(quint8 moduleCode, int position, int channel, int j,
                                         qint64 elapsedMs)
 {
     if (!isInputModule(moduleCode))
         return {};
-    if (j == StatusRegister)
-        return QByteArray(4, '\0');
-    if (j != PvRegister)
+    if (j != PvRegister && j != AmbientRegister)
         return {};
-    const float value = pv(position, channel, elapsedMs);
+    const float value = j == PvRegister ? pv(position, channel, elapsedMs)
+                                        : ambient(position, channel, elapsedMs);
     quint32 bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
     QByteArray bytes(4, '\0');

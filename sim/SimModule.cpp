@@ -1,6 +1,7 @@
 #include "SimModule.h"
 
 #include "SimCatalog.h"
+#include "SimInputChannel.h"
 
 SimModule::SimModule(const SimModuleClass &moduleClass, int position)
     : m_class(moduleClass), m_position(position)
@@ -27,6 +28,12 @@ SimModule::SimModule(const SimModuleClass &moduleClass, int position)
             map.define(m_class.modulePoints);
         if (i < channels)
             map.define(m_class.channelPoints);
+        if (i < channels && m_class.inputChannels) {
+            // The channel's module type is writable (the firmware correction
+            // rewrites it), and starts as the module's code.
+            map.define(SimInputChannel::points(deviceType));
+            map.set(SimCatalog::ModuleTypePoint, SimPointMap::integerBytes(m_class.code, 1));
+        }
     }
 }
 

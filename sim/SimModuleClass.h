@@ -18,4 +18,5 @@ struct SimModuleClass
     QVector<quint16> channelKinds;
     QVector<SimPointDef> modulePoints;  // at tunnel index 0, beside the identity points
     QVector<SimPointDef> channelPoints; // at each channel's tunnel index
+    bool inputChannels = false; // its channels carry the input channel points of their kind
 };

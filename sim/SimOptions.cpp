@@ -36,6 +36,14 @@ const OptionRow OptionRows[] = {
      "RO4, RO8, UNDETERMINED) or type code; at most 16. Default: none."},
     {"status", "WORD", "Interface module status word (each set bit reports a fault); default 0."},
     {"p2p-status", "WORD", "Peer-to-peer status word; default 0."},
+    {"channel-status", "MODULE:CHANNEL=WORD",
+     "Status word of an input channel (module and channel counted from 1), for example "
+     "1:2=0x30 for a broken wire, 1:1=1 for a failed channel; repeatable. Default 0 (no fault). "
+     "Input channels have four value registers: 0 PV, 1 ambient temperature (floats that drift "
+     "over a minute), 2 status word (its two bytes first), 3 capture block."},
+    {"capture-delay", "MS",
+     "Milliseconds an input channel takes to answer a capture (write register 3, then read "
+     "it: device error 6 until done, then the captured PV), or \"never\"; default 9500."},
     {"http", "HOST:PORT", "Serve ZEMP over HTTP on this address (port 0 picks a free port)."},
     {"pty", "PATH", "Serve raw frames on a pseudo-terminal, symlinked at PATH."},
     {"baud", "N", "Pace pty answers to the wire time at N baud (10 bits per byte)."},
@@ -102,7 +110,58 @@ bool parseFaults(const QCommandLineParser &parser, SimFaults &faults, QString &m
     return true;
 }
 
+bool parseInputOptions(const QCommandLineParser &parser, SimOptions &options, QString &message)
+{
+    for (const QString &text : parser.values(QStringLiteral("channel-status"))) {
+        SimOptions::ChannelStatus row;
+        if (!SimOptions::parseChannelStatus(text, row, &message))
+            return false;
+        options.channelStatus.append(row);
+    }
+    return !parser.isSet(QStringLiteral("capture-delay"))
+           || SimOptions::parseCaptureDelay(parser.value(QStringLiteral("capture-delay")),
+                                            options.captureDelayMs, &message);
+}
+
 } // namespace
+
+bool SimOptions::parseChannelStatus(const QString &text, ChannelStatus &out, QString *error)
+{
+    const int colon = text.indexOf(QLatin1Char(':'));
+    const int equals = text.indexOf(QLatin1Char('='));
+    bool okModule = false, okChannel = false, okWord = false;
+    const int module = colon < 0 ? 0 : text.left(colon).trimmed().toInt(&okModule);
+    const int channel = equals < colon ? 0 : text.mid(colon + 1, equals - colon - 1).trimmed().toInt(&okChannel);
+    const uint word = equals < 0 ? 0 : text.mid(equals + 1).trimmed().toUInt(&okWord, 0);
+    if (!okModule || !okChannel || !okWord || module < 1 || module > SimCatalog::MaxModules
+        || channel < 1 || channel > 4 || word > 0xFFFF) {
+        if (error)
+            *error = QStringLiteral("bad channel status \"%1\": expected MODULE:CHANNEL=WORD, "
+                                    "module 1-16, channel 1-4, for example 1:2=0x30")
+                         .arg(text);
+        return false;
+    }
+    out = ChannelStatus{module, channel, quint16(word)};
+    return true;
+}
+
+bool SimOptions::parseCaptureDelay(const QString &text, int &ms, QString *error)
+{
+    if (text.trimmed().compare(QLatin1String("never"), Qt::CaseInsensitive) == 0) {
+        ms = -1;
+        return true;
+    }
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (ok && value >= 0) {
+        ms = value;
+        return true;
+    }
+    if (error)
+        *error = QStringLiteral("--capture-delay needs milliseconds (0 or more) or \"never\", not \"%1\"")
+                     .arg(text);
+    return false;
+}
 
 QString SimOptions::helpText()
 {
@@ -142,6 +201,8 @@ SimOptions::Parse SimOptions::parse(const QStringList &arguments, SimOptions &ou
                                 ? parser.value(QStringLiteral("modules"))
                                 : stationClass->defaultModules;
     if (!SimCatalog::parseModuleList(modules, options.modules, &message))
+        return Parse::Error;
+    if (!parseInputOptions(parser, options, message))
         return Parse::Error;
     if (!parseWord(parser, QStringLiteral("status"), options.statusWord, message)
         || !parseWord(parser, QStringLiteral("p2p-status"), options.p2pStatus, message))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SimFaults.h"
+#include "SimInputRegisters.h"
 
 #include <QtCore/QString>
 #include <QtCore/QStringList>
@@ -25,6 +26,20 @@ public:
     SimFaults faults;
     quint16 statusWord = 0; // --status: the interface module status word
     quint16 p2pStatus = 0;  // --p2p-status: the peer-to-peer status word
+    // --channel-status MODULE:CHANNEL=WORD, both counted from 1
+    struct ChannelStatus
+    {
+        int module = 1;
+        int channel = 1;
+        quint16 word = 0;
+    };
+    QVector<ChannelStatus> channelStatus;
+    int captureDelayMs = SimInputRegisters::DefaultCaptureDelayMs; // --capture-delay
+
+    /// Parses "MODULE:CHANNEL=WORD" (module 1-16, channel 1-4, a 16-bit word).
+    static bool parseChannelStatus(const QString &text, ChannelStatus &out, QString *error);
+    /// Parses a capture delay: milliseconds, or "never" (-1).
+    static bool parseCaptureDelay(const QString &text, int &ms, QString *error);
 
     /// Parses the arguments (without the program name). On Error,
     /// \a message says what is wrong; on Help it holds the help text.

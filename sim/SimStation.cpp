@@ -166,6 +166,9 @@ SimStation::Answer SimStation::registerAccess(bool write, quint16 address, const
 {
     if (!modulePresent((address - RegisterBase) / 16 + 1))
         return Answer{ErrMissing, {}};
+    Answer special;
+    if (inputRegister(write, address, data, special))
+        return special;
     if (!write) {
         const auto written = m_registers.constFind(address);
         if (written != m_registers.constEnd())
@@ -176,6 +179,24 @@ SimStation::Answer SimStation::registerAccess(bool write, quint16 address, const
         return Answer{ErrBadLength, {}};
     m_registers.insert(address, data);
     return Answer{};
+}
+
+// The status and capture registers of an input channel.
+bool SimStation::inputRegister(bool write, quint16 address, const QByteArray &data, Answer &answer)
+{
+    const int offset = address - RegisterBase;
+    const int position = offset / 16 + 1, channel = (offset % 16) / 4, j = offset % 4;
+    if (!SimLiveValues::isInputModule(m_modules.at(position - 1).code()))
+        return false;
+    if (write && data.size() != RegisterWidth) {
+        answer = Answer{ErrBadLength, {}};
+        return true;
+    }
+    const qint64 now = m_started.elapsed();
+    const SimInputRegisters::Access access =
+        m_inputs.access(write, position, channel, j, now, SimLiveValues::pv(position, channel, now));
+    answer = Answer{access.error, access.data};
+    return access.handled;
 }
 
 // An input channel's register nobody wrote reports a live value.
@@ -273,9 +294,24 @@ bool SimStation::readPoint(quint16 tunnel, quint16 address, QByteArray &value) c
     return map && map->read(address, value) == SimPointMap::Ok;
 }
 
+void SimStation::setChannelStatus(int module, int index, quint16 word)
+{
+    QMutexLocker locker(&m_mutex);
+    m_inputs.setStatus(module, index, word);
+}
+
+void SimStation::setCaptureDelayMs(int ms)
+{
+    QMutexLocker locker(&m_mutex);
+    m_inputs.setCaptureDelayMs(ms);
+}
+
 void SimStation::configure(const SimOptions &options)
 {
     setFaults(options.faults);
+    setCaptureDelayMs(options.captureDelayMs);
+    for (const SimOptions::ChannelStatus &row : options.channelStatus)
+        setChannelStatus(row.module, row.channel - 1, row.word);
     setPoint(0, SimCatalog::StatusPoint, SimPointMap::integerBytes(options.statusWord, 2));
     setPoint(0, SimCatalog::P2pStatusPoint, SimPointMap::integerBytes(options.p2pStatus, 2));
 }

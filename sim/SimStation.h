@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SimFaults.h"
+#include "SimInputRegisters.h"
 #include "SimModule.h"
 #include "SimPointMap.h"
 #include "SimReply.h"
@@ -61,6 +62,12 @@ public:
     bool readPoint(quint16 tunnel, quint16 address, QByteArray &value) const;
     bool setPoint(quint16 tunnel, quint16 address, const QByteArray &value);
     QByteArray registerValue(int module, int index, int j) const;
+    /// The status word that channel \a index (0-based) of the input module
+    /// at \a module (1-based) reports.
+    void setChannelStatus(int module, int index, quint16 word);
+    /// How long an input channel takes to answer a capture;
+    /// SimInputRegisters::NeverAnswers for never.
+    void setCaptureDelayMs(int ms);
 
     /// The station restarts: what it was not told to store is lost, its
     /// points are again what the last save stored (its defaults before any).
@@ -101,6 +108,7 @@ private:
     Answer registerAccess(bool write, quint16 address, const QByteArray &data);
     Answer commit(bool write, quint16 address);
     QByteArray liveRegister(quint16 address) const;
+    bool inputRegister(bool write, quint16 address, const QByteArray &data, Answer &answer);
     SimPointMap *targetFor(quint16 tunnelAddr);
     const SimPointMap *targetFor(quint16 tunnelAddr) const;
     bool modulePresent(int position) const;
@@ -117,6 +125,7 @@ private:
     QVector<SimModule> m_storedModules;
     QMap<quint16, QByteArray> m_registers;
     QMap<quint16, int> m_commits;
+    SimInputRegisters m_inputs;
     SimFaults m_faults;
     quint64 m_requests = 0;
     quint64 m_pointReads = 0;

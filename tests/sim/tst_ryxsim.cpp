@@ -44,6 +44,9 @@ private Q_SLOTS:
         QTest::newRow("device error, two tunnels") << QStringList{"--http", ":0", "--device-error", "66@1:2:3"} << 64 << "bad device error";
         QTest::newRow("status word too wide") << QStringList{"--http", ":0", "--status", "0x10000"} << 64 << "--status needs a 16-bit word";
         QTest::newRow("status word not a number") << QStringList{"--http", ":0", "--p2p-status", "bad"} << 64 << "--p2p-status needs";
+        QTest::newRow("channel status without a channel") << QStringList{"--http", ":0", "--channel-status", "1=0x30"} << 64 << "bad channel status";
+        QTest::newRow("capture delay not a number") << QStringList{"--http", ":0", "--capture-delay", "soon"} << 64 << "--capture-delay needs";
+        QTest::newRow("help names the input options") << QStringList{"--help"} << 0 << "--capture-delay";
         QTest::newRow("baud without pty") << QStringList{"--http", ":0", "--baud", "57600"} << 64 << "--baud";
         QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 64 << "frobnicate";
         QTest::newRow("stray argument") << QStringList{"--http", ":0", "extra"} << 64 << "unexpected argument";
