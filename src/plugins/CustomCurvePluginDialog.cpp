@@ -5,6 +5,7 @@
 
 #include "ui_CustomCurvePluginForm.h"
 
+#include <QtWidgets/QHeaderView>
 #include <QtWidgets/QTableWidgetItem>
 
 namespace {
@@ -31,6 +32,9 @@ CustomCurvePluginDialog::CustomCurvePluginDialog(RYXCustomCurveObjectPlugin *plu
     m_ui->setupUi(this);
     setObject(plugin);
     bindControls(Bindings);
+    // Room for the longest message, wrapped, so that the table does not squeeze it.
+    m_ui->ErrorMessageLabel->setMinimumHeight(3 * fontMetrics().lineSpacing());
+    m_ui->CurveTable->horizontalHeader()->setStretchLastSection(true);
     connect(m_ui->CurveTable, &QTableWidget::cellChanged, this, &CustomCurvePluginDialog::tableValueChangedSlot);
     loadHelpPopups(QStringLiteral("popuphelp/popuphelp_ccurve.html"));
     loadHelpPopups(QStringLiteral("popuphelp/popuphelp_common.html"));
