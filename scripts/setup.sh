@@ -6,7 +6,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${RYX_BUILD_DIR:-$here/build}"
 
 packages=(qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools
-          qt6-l10n-tools libqt6svg6 qt6-svg-dev cmake ninja-build g++
+          qt6-l10n-tools libqt6svg6 qt6-svg-dev qt6-charts-dev libqt6opengl6-dev cmake ninja-build g++
           fonts-dejavu-core fonts-wqy-microhei
           qt6-translations-l10n)
 missing=()

@@ -108,6 +108,10 @@ int RYXChannel::commitDeviceData()
     return owner ? owner->commitDeviceData() : -1;
 }
 
+void RYXChannel::trimButtonClicked(bool)
+{
+}
+
 // ------------------------------------------------------------ transfers
 
 int RYXChannel::verifyDevice(ZEMPPort *)

@@ -30,6 +30,10 @@ public:
     virtual int downloadText(const QString &key);
     virtual int commit();
     virtual int commitDeviceData();
+    /// The Trim Lower (\a upper false) or Trim Upper button of this channel's
+    /// trim plug-in was pressed; a channel that can be trimmed takes that
+    /// point's captured value. A channel that cannot does nothing.
+    virtual void trimButtonClicked(bool upper);
 
     // --- overrides -------------------------------------------------------------
     bool createTreeItem(QTreeWidgetItem *parentItem) override;

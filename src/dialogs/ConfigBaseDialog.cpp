@@ -358,6 +358,11 @@ void ConfigBaseDialog::showFloat(RYXLineEdit *lineEdit, const QString &key)
     showFloat(lineEdit, key, ExtraResolution ? "%.4f" : "%.2f");
 }
 
+QString ConfigBaseDialog::valueText(double value)
+{
+    return QString::asprintf(ExtraResolution ? "%.4f" : "%.2f", value);
+}
+
 void ConfigBaseDialog::setValidColour(QWidget *widget, bool ok)
 {
     const QColor colour = ok ? QColor(0, 0, 0) : QColor(255, 0, 0);
@@ -464,8 +469,13 @@ QString ConfigBaseDialog::floatText(const QString &text)
 
 void ConfigBaseDialog::storeFromSender(const QString &value)
 {
-    const QObject *control = sender();
-    if (!m_object || !control)
+    if (const QObject *control = sender())
+        storeValue(control->objectName(), value);
+}
+
+void ConfigBaseDialog::storeValue(const QString &key, const QString &value)
+{
+    if (!m_object)
         return;
     // The object's own refresh may replace this dialog.
     const QPointer<ConfigBaseDialog> self(this);
@@ -474,7 +484,7 @@ void ConfigBaseDialog::storeFromSender(const QString &value)
             requestUpdate(); // shows the value the object still holds
         return;
     }
-    m_object->setValue(control->objectName(), value, true);
+    m_object->setValue(key, value, true);
     if (self)
         requestUpdate();
 }

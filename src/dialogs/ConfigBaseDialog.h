@@ -65,6 +65,8 @@ public:
     void showFloat(RYXLineEdit *lineEdit, const QString &key, const char *format);
     /// The same with the dialogs' usual format: "%.4f", or "%.2f" without ExtraResolution.
     void showFloat(RYXLineEdit *lineEdit, const QString &key);
+    /// \a value in the dialogs' usual format ("%.4f", or "%.2f" without ExtraResolution).
+    static QString valueText(double value);
     static void setValidColour(QWidget *widget, bool ok);
     /// Colours \a widget by the validity point \a key; when a table row is
     /// checked by \a key, the widget's tool tip also gives that row's rule.
@@ -93,6 +95,12 @@ public:
     /// The text a float field stores for \a text: the leading number in C
     /// notation printed with "%f", or "0.000000" when there is none.
     static QString floatText(const QString &text);
+
+protected:
+    /// Stores \a value under \a key of the owning object (unless the object
+    /// is being transferred), then reloads the dialog. For controls whose
+    /// slot is the dialog's own rather than a binder's.
+    void storeValue(const QString &key, const QString &value);
 
 public Q_SLOTS:
     void ValueChangedSlot();

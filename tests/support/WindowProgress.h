@@ -4,8 +4,8 @@
 
 #include "app/RYXConfigWindow.h"
 #include "app/RYXProgressDialog.h"
+#include "support/Screenshot.h"
 
-#include <QtCore/QDir>
 #include <QtCore/QStringList>
 #include <QtWidgets/QListWidget>
 
@@ -30,13 +30,6 @@ inline QString progressLines(RYXConfigWindow &window)
     for (int i = 0; list && i < list->count(); ++i)
         lines << list->item(i)->text();
     return lines.join('|');
-}
-
-/// Saves a grab of \a widget as build/screenshots/\a name.
-inline bool saveScreenshot(QWidget *widget, const QString &name)
-{
-    QDir().mkpath(RYX_SCREENSHOT_DIR);
-    return widget->grab().save(RYX_SCREENSHOT_DIR "/" + name);
 }
 
 } // namespace support
