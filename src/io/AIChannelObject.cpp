@@ -139,8 +139,16 @@ void AIChannelObject::deriveDeviceWords()
 void AIChannelObject::decodeDeviceWords()
 {
     setValue(QStringLiteral("inputtype"), getInt(QStringLiteral("sensor1")) == Sensor1Volts ? Volts : Current);
-    setValue(QStringLiteral("inputzero"), getFloat(QStringLiteral("sysinputzero")) * m_variant->divider);
-    setValue(QStringLiteral("inputfull"), getFloat(QStringLiteral("sysinputfull")) * m_variant->divider);
+    setValue(QStringLiteral("inputzero"), userValue(getFloat(QStringLiteral("sysinputzero"))));
+    setValue(QStringLiteral("inputfull"), userValue(getFloat(QStringLiteral("sysinputfull"))));
+}
+
+// The device holds a float of about seven significant digits; multiplied
+// out, its last digit would show as a value the user never typed (120 V on
+// a CI2 channel is 2.4 on the device, which reads back as 120.000008).
+double AIChannelObject::userValue(float deviceValue) const
+{
+    return QString::number(double(deviceValue) * m_variant->divider, 'g', 7).toDouble();
 }
 
 void AIChannelObject::updateLimits()

@@ -45,5 +45,7 @@ protected:
 
 private:
     bool isVolts();
+    /// A device value in the user's units, to the device's precision.
+    double userValue(float deviceValue) const;
     const Variant *m_variant;
 };
