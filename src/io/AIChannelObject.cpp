@@ -56,7 +56,7 @@ constexpr int Sensor1Current = 12;
 } // namespace
 
 #define ROW(number, code, name, family, element)                                                                   \
-    {RYXObjectFactory::ChannelLevel, element, family, code, -1, name, name, nullptr, 0, 0, &makeVariant<number>}
+    {RYXObjectFactory::ChannelLevel, element, family, code, -1, name, name, "AI", 0, 0, &makeVariant<number>}
 
 const RYXClassInfo AIChannelObject::Infos[5] = {
     ROW(PlainAI, 7, "AI Channel", "AI", "AICHANNEL"),
@@ -89,7 +89,6 @@ AIChannelObject::AIChannelObject(QObject *parent, int variant)
 {
     const int row = rowOf(variant);
     applyClassInfo(Infos[row]);
-    setChannelPixmaps(QStringLiteral("AI"));
     setDialogProvider(new PropertyDialogProvider<AIChannelDialog, RYXObject>);
     PointSpec::insertAll(this, DeviceRangePoints);
     const bool current = row == 0 || m_variant->number == II;

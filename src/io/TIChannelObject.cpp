@@ -3,7 +3,6 @@
 #include "comm/CVELException_ExcessiveRetries.h"
 #include "comm/RYXConnection.h"
 #include "comm/TransferContext.h"
-#include "core/StartupFlags.h"
 #include "devices/PointSpec.h"
 #include "devices/RYXClassRegistry.h"
 #include "devices/RYXInterfaceModule.h"
@@ -177,7 +176,7 @@ QStringList trimKeys()
 } // namespace
 
 const RYXClassInfo TIChannelObject::Info = {
-    RYXObjectFactory::ChannelLevel, "TICHANNEL", "TI", 2, -1, "TI Channel", "TI Channel", nullptr, 0, 0,
+    RYXObjectFactory::ChannelLevel, "TICHANNEL", "TI", 2, -1, "TI Channel", "TI Channel", "TI", 0, 0,
     &makeTIChannel};
 
 TIChannelObject::TIChannelObject(QObject *parent) : TIChannelObject(parent, true)
@@ -188,7 +187,6 @@ TIChannelObject::TIChannelObject(QObject *parent, bool temperature)
     : RYXChannel(parent), m_temperature(temperature)
 {
     applyClassInfo(Info);
-    setChannelPixmaps(QStringLiteral("TI"));
     setDialogProvider(new PropertyDialogProvider<TIChannelDialog, RYXObject>);
     PointSpec::insertAll(this, MainPoints);
     for (char axis : {'x', 'y'}) {
@@ -210,17 +208,6 @@ TIChannelObject::TIChannelObject(QObject *parent, bool temperature)
 // validates and transfers the points itself and both pointers stay null.
 void TIChannelObject::createPlugins()
 {
-}
-
-void TIChannelObject::setChannelPixmaps(const QString &prefix)
-{
-    eventPixmap = prefix + QStringLiteral("_OK");
-    if (!TypeIcons)
-        return;
-    currentPixmap = eventPixmap;
-    offlinePixmap = eventPixmap;
-    notCurrentPixmap = prefix + QStringLiteral("_DIRTY");
-    errorPixmap = prefix + QStringLiteral("_ERR");
 }
 
 QString TIChannelObject::getXmlStartTag()

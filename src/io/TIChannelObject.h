@@ -120,8 +120,6 @@ protected:
     QString statusText(unsigned status) const;
     /// The shadows of the last transferred values.
     virtual void setShadows();
-    /// The channel's icons: prefix_OK, and with per-type icons _DIRTY and _ERR.
-    void setChannelPixmaps(const QString &prefix);
     /// Creates the trim and custom curve plug-ins as children.
     void createPlugins();
     /// Reads \a keys in order.

@@ -190,7 +190,7 @@ private Q_SLOTS:
         channel->setValue(QStringLiteral("inputfull"), full);
         QVERIFY(channel->prepareDownloadData());
         QByteArray sent;
-        for (const QString key : {QStringLiteral("sysinputzero"), QStringLiteral("sysinputfull")}) {
+        for (const QString &key : {QStringLiteral("sysinputzero"), QStringLiteral("sysinputfull")}) {
             DataPoint point;
             QVERIFY(channel->getDataPoint(key, point));
             QByteArray bytes;

@@ -52,11 +52,12 @@ class tst_InputDialogs : public QObject
         return dialog->findChild<Control *>(QLatin1String(name));
     }
 
-    // The pane scrolls; a click lands where the user can see the control.
+    // The pane scrolls; a click lands where the user can see the control,
+    // on its indicator (a radio button takes clicks there and on its text only).
     void click(QWidget *widget)
     {
         m_window->propertyPane()->ensureWidgetVisible(widget);
-        QTest::mouseClick(widget, Qt::LeftButton);
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
     }
 
     static void commit(RYXLineEdit *edit, const QString &text)
@@ -99,7 +100,7 @@ private Q_SLOTS:
         const QList<QRadioButton *> radios = dialog->findChildren<QRadioButton *>(QStringLiteral("inputtype"));
         QCOMPARE(radios.size(), 2);
         QRadioButton *currentButton = radios[0]->text() == QLatin1String("Current") ? radios[0] : radios[1];
-        currentButton->click();
+        click(currentButton);
         QCOMPARE(channel->getString(QStringLiteral("inputtype")), QStringLiteral("Current"));
         // The limits follow the input type.
         QTRY_VERIFY(dialog->findChild<QLabel *>(QStringLiteral("limitsLabel"))->text().contains(QLatin1String("0.00 to 25.00")));
