@@ -651,12 +651,11 @@ int TIChannelObject::patchChannel(int target)
     if (getInt(moduleType) == target)
         return patchResult(context, QStringLiteral("SmallGreenLED"), QStringLiteral(" No patching necessary!"), 0);
     setValue(moduleType, target);
-    try {
-        context.writePoint(moduleType);
-        context.readPoint(QStringLiteral("calcconfigchecksum"));
-    } catch (const CVELException_ExcessiveRetries &) {
-        return context.reportFailure(TransferContext::RetryLimitExceeded, QStringLiteral("patch failure!"));
-    }
+    int status = context.writePoint(moduleType, false, true);
+    if (status == 0)
+        status = context.readPoint(QStringLiteral("calcconfigchecksum"), false, true);
+    if (status != 0)
+        return context.reportFailure(RYXInterfaceModule::resultOfStatus(status), QStringLiteral("patch failure!"));
     return patchResult(context, QStringLiteral("SmallGreenLED"), QStringLiteral(" Patched!"), 0);
 }
 
