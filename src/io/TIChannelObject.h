@@ -77,6 +77,9 @@ public:
     /// 2 and 3 the trim captures).
     void showCaptureDialog(int target);
 
+    /// The first fault the channel status word \a status names; empty when none.
+    QString statusText(unsigned status) const;
+
     /// True for a temperature channel, false for an analog input channel.
     bool isTemperature() const { return m_temperature; }
     RYXObjectPlugin *trimPlugin() const { return m_trimPlugin; }
@@ -116,8 +119,7 @@ protected:
     virtual bool validateOwnRules();
     /// This class's faults in the order they are tested.
     virtual QList<StatusRow> statusRows() const;
-    /// The first fault named by \a status; empty when none.
-    QString statusText(unsigned status) const;
+
     /// The shadows of the last transferred values.
     virtual void setShadows();
     /// Creates the trim and custom curve plug-ins as children.

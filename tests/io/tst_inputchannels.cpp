@@ -254,6 +254,67 @@ private Q_SLOTS:
         QCOMPARE(textsOf(target.get(), keys), textsOf(source.get(), keys));
     }
 
+    void trimEnable_data()
+    {
+        QTest::addColumn<bool>("notCurrent");
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<int>("pointsBefore");
+        QTest::addColumn<QString>("enabled");
+        QTest::addColumn<int>("points");
+        QTest::newRow("enabling sets one point") << false << true << 0 << "true" << 1;
+        QTest::newRow("enabling keeps two points") << false << true << 2 << "true" << 2;
+        QTest::newRow("refused while not current") << true << true << 0 << "false" << 0;
+        QTest::newRow("disabling while not current") << true << false << 2 << "false" << 0;
+        QTest::newRow("disabling clears the points") << false << false << 2 << "false" << 0;
+    }
+
+    void trimEnable()
+    {
+        QFETCH(bool, notCurrent);
+        QFETCH(bool, on);
+        QFETCH(int, pointsBefore);
+        QFETCH(QString, enabled);
+        QFETCH(int, points);
+        const Channel channel = makeChannel(QStringLiteral("TI"));
+        channel->setValue(QStringLiteral("numtrimpts"), pointsBefore);
+        channel->setValue(QStringLiteral("trimenable"), !on);
+        channel->markCurrent(QString());
+        if (notCurrent) // an edit the device does not have yet
+            channel->setValue(QStringLiteral("inputzero"), QStringLiteral("7.000000"));
+        QCOMPARE(channel->isNotCurrent(), notCurrent);
+        channel->TrimEnableToggled(on);
+        QCOMPARE(channel->getString(QStringLiteral("trimenable")), enabled);
+        QCOMPARE(channel->getInt(QStringLiteral("numtrimpts")), points);
+    }
+
+    void statusTexts_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<uint>("status");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("TI no fault") << "TI" << 0x0000u << "";
+        QTest::newRow("TI channel fail first") << "TI" << 0x0801u << "I/O Channel Fail";
+        QTest::newRow("TI run-time before A/D") << "TI" << 0x0A00u << "Run-Time Fail";
+        QTest::newRow("TI all four wires") << "TI" << 0x00F0u << "Broken Wire #4";
+        QTest::newRow("TI wires 3 and 4") << "TI" << 0x00C0u << "Broken Wire #3";
+        QTest::newRow("TI wire 1 before 2") << "TI" << 0x0030u << "Broken Wire #1";
+        QTest::newRow("TI saturated before table range") << "TI" << 0x000Cu << "A/D Input Saturated";
+        QTest::newRow("TI broken RJC") << "TI" << 0x0100u << "Broken RJC";
+        QTest::newRow("AI not used") << "AI" << 0x0002u << "Channel Not Used";
+        QTest::newRow("AI A/D before EEPROM") << "AI" << 0x0300u << "A/D Converter Fail";
+        QTest::newRow("AI saturated before table range") << "CI2" << 0x000Cu << "A/D Input Saturated";
+        QTest::newRow("AI wire 3 alone") << "II" << 0x0040u << "Broken Wire #3";
+        QTest::newRow("AI table range before wires") << "AI" << 0x00F4u << "Out of Table Range";
+    }
+
+    void statusTexts()
+    {
+        QFETCH(QString, kind);
+        QFETCH(uint, status);
+        QFETCH(QString, text);
+        QCOMPARE(makeChannel(kind)->statusText(status), text);
+    }
+
     void variants()
     {
         CIMCModuleObject module;
