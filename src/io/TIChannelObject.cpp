@@ -594,6 +594,11 @@ int TIChannelObject::synchronizePoints(TransferContext &context)
         keys << QStringLiteral("synchambtempunits");
     for (const QString &key : keys)
         context.readPoint(key, false, true);
+    // The tag and the units text the device holds are its shadows' values.
+    if (context.isActive() && checkOperation(1) == 0)
+        uploadTag(QStringLiteral("synchtag1"));
+    if (context.isActive() && checkOperation(0) == 0)
+        uploadText(QStringLiteral("synchegu1"));
     return 0;
 }
 
