@@ -2,6 +2,13 @@
 
 #include "devices/RYXClassRegistry.h"
 #include "devices/RYXInterfaceModule.h"
+#include "io/AIChannelObject.h"
+#include "io/AIModuleObject.h"
+#include "io/CIMAModuleObject.h"
+#include "io/CIMBModuleObject.h"
+#include "io/CIMCModuleObject.h"
+#include "io/TIChannelObject.h"
+#include "io/TIModuleObject.h"
 #include "io/UndeterminedModuleObject.h"
 #include "plugins/EIMConfigurationObjectPlugin.h"
 #include "plugins/XIMInternalsObjectPlugin.h"
@@ -32,10 +39,6 @@ const Info Network = {RYXObjectFactory::NetworkLevel, "MODBUSNET", "MODBUSNET", 
                       "MODBUS Network", QT_TRANSLATE_NOOP("RYXClassInfo", "MODBUS Network"), nullptr, Info::NewMenu | Info::ConnectMenu,
                       Info::NewMenu | Info::ConnectMenu, nullptr};
 
-const Info TIM = {ModuleLevel, "TI4", "TI4", Station::TIMType, Registry::KindTIM,
-                  "TIM Temperature Input (TI4) Module", "TIM (TI4)", "TIM", ModuleMenus, 0, nullptr};
-const Info AIM = {ModuleLevel, "AI4", "AI4", Station::AIMType, Registry::KindAIM,
-                  "AIM Analog Input (AI4) Module", "AIM (AI4)", "AIM", ModuleMenus, 0, nullptr};
 const Info AOM = {ModuleLevel, "AO4", "AO4", Station::AOMType, Registry::KindAOM,
                   "AOM Analog Output (AO4) Module", "AOM (AO4)", "AOM", ModuleMenus, 0, nullptr};
 // The four-relay module is offered by File > New only in extended mode, and
@@ -51,12 +54,6 @@ const Info LV8 = {ModuleLevel, "LV8", "LV8", Station::DIMLV8Type, Registry::Kind
                   "DIM Discrete Input (LV8) Module", "DIM (LV8)", "DIMV", ModuleMenus, 0, nullptr};
 const Info HV8 = {ModuleLevel, "HV8", "HV8", Station::DIMHV8Type, Registry::KindDIMVH,
                   "DIM Discrete Input (HV8) Module", "DIM (HV8)", "DIMV", ModuleMenus, 0, nullptr};
-const Info CI4 = {ModuleLevel, "CI4", "CI4", Station::CIMType, Registry::KindCIMA,
-                  "CIM Cathodic Input (CI4) Module", "CIM (CI4)", "AIM", ModuleMenus, 0, nullptr};
-const Info II4 = {ModuleLevel, "II4", "II4", Station::IIMType, Registry::KindCIMB,
-                  "IIM Current Input (II4) Module", "IIM (II4)", "AIM", ModuleMenus, 0, nullptr};
-const Info VI4 = {ModuleLevel, "VI4", "VI4", Station::VIMType, Registry::KindCIMC,
-                  "VIM Voltage Input (VI4) Module", "VIM (VI4)", "AIM", ModuleMenus, 0, nullptr};
 
 } // namespace
 
@@ -66,7 +63,11 @@ QList<const RYXClassInfo *> RYXClassTable::rows()
         // Stations, in the order of the interface module popups.
         &MIM, &EIModuleObject::Info, &CPS, &EMM, &MTPatcher, &Network,
         // Modules, in the order of the Add Module menus.
-        &TIM, &AIM, &AOM, &RO4, &RO8, &CC8, &LV8, &HV8, &CI4, &II4, &VI4, &UndeterminedModuleObject::Info,
+        &TIModuleObject::Info, &AIModuleObject::Info, &AOM, &RO4, &RO8, &CC8, &LV8, &HV8, &CIMAModuleObject::Info,
+        &CIMBModuleObject::Info, &CIMCModuleObject::Info, &UndeterminedModuleObject::Info,
+        // Channels.
+        &TIChannelObject::Info, &AIChannelObject::Infos[0], &AIChannelObject::Infos[1], &AIChannelObject::Infos[2],
+        &AIChannelObject::Infos[3], &AIChannelObject::Infos[4],
         // Plug-ins.
         &EIMConfigurationObjectPlugin::Info, &XIMProcessObjectPlugin::Info, &XIMInternalsObjectPlugin::Info,
     };
