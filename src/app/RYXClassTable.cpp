@@ -11,6 +11,8 @@
 #include "io/TIModuleObject.h"
 #include "io/UndeterminedModuleObject.h"
 #include "plugins/EIMConfigurationObjectPlugin.h"
+#include "plugins/RYXCustomCurveObjectPlugin.h"
+#include "plugins/RYXTrimObjectPlugin.h"
 #include "plugins/XIMInternalsObjectPlugin.h"
 #include "plugins/XIMProcessObjectPlugin.h"
 #include "stations/EIModuleObject.h"
@@ -70,6 +72,7 @@ QList<const RYXClassInfo *> RYXClassTable::rows()
         &AIChannelObject::Infos[3], &AIChannelObject::Infos[4],
         // Plug-ins.
         &EIMConfigurationObjectPlugin::Info, &XIMProcessObjectPlugin::Info, &XIMInternalsObjectPlugin::Info,
+        &RYXTrimObjectPlugin::Info, &RYXCustomCurveObjectPlugin::Info,
     };
 }
 

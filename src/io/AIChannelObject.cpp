@@ -5,6 +5,7 @@
 #include "dialogs/PropertyDialogProvider.h"
 #include "io/AIChannelDialog.h"
 #include "io/TemperatureSensorModel.h"
+#include "plugins/RYXTrimObjectPlugin.h"
 
 namespace {
 
@@ -99,6 +100,7 @@ AIChannelObject::AIChannelObject(QObject *parent, int variant)
     setValue(QStringLiteral("inputminspan"), 1.0);
     setValue(QStringLiteral("trimpointz"), 4.0);
     setValue(QStringLiteral("trimpointf"), 20.0);
+    trimPlugin()->setModuleType(RYXTrimObjectPlugin::AnalogInput);
     markCurrent(QString());
 }
 

@@ -7,10 +7,13 @@
 #include "devices/RYXClassRegistry.h"
 #include "devices/RYXInterfaceModule.h"
 #include "dialogs/PropertyDialogProvider.h"
+#include "io/InputCapture.h"
 #include "io/TemperatureSensorModel.h"
 #include "io/TIChannelDialog.h"
 #include "model/events/addToEventBoxEvent.h"
 #include "model/RYXObjectPlugin.h"
+#include "plugins/RYXCustomCurveObjectPlugin.h"
+#include "plugins/RYXTrimObjectPlugin.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDebug>
@@ -202,12 +205,14 @@ TIChannelObject::TIChannelObject(QObject *parent, bool temperature)
 }
 
 // The trim plug-in (channel kind 7 here, 11 for an analog input channel)
-// and the custom curve plug-in are made here and added as children, so
-// that they present this channel's trim and curve points in their own
-// tree items. Until those classes are part of the program the channel
-// validates and transfers the points itself and both pointers stay null.
+// and the custom curve plug-in present this channel's trim and curve points
+// in tree items and dialogs of their own; the values stay in this channel.
 void TIChannelObject::createPlugins()
 {
+    m_trimPlugin = new RYXTrimObjectPlugin(this, RYXTrimObjectPlugin::TemperatureInput);
+    m_curvePlugin = new RYXCustomCurveObjectPlugin(this, getTypeCode());
+    for (RYXObjectPlugin *plugin : ownPlugins())
+        RYXObject::addChild(plugin);
 }
 
 QString TIChannelObject::getXmlStartTag()
@@ -460,15 +465,25 @@ void TIChannelObject::TrimEnableToggled(bool on)
     setValue(QStringLiteral("trimenable"), on, true);
 }
 
+QList<RYXObjectPlugin *> TIChannelObject::ownPlugins() const
+{
+    return {m_trimPlugin, m_curvePlugin};
+}
+
 void TIChannelObject::showCaptureDialog(int target)
 {
-    Q_UNUSED(target); // the input capture dialog of the target opens here
+    InputCapture::showCaptureDialog(this, target);
+}
+
+void TIChannelObject::trimButtonClicked(bool upper)
+{
+    showCaptureDialog(upper ? InputCapture::TrimFull : InputCapture::TrimZero);
 }
 
 void TIChannelObject::setOnline(bool online)
 {
     RYXChannel::setOnline(online);
-    for (RYXObjectPlugin *plugin : {m_trimPlugin, m_curvePlugin}) {
+    for (RYXObjectPlugin *plugin : ownPlugins()) {
         if (plugin)
             plugin->setOnline(online);
     }
@@ -476,7 +491,7 @@ void TIChannelObject::setOnline(bool online)
 
 void TIChannelObject::invalidateConfiguration()
 {
-    for (RYXObjectPlugin *plugin : {m_trimPlugin, m_curvePlugin}) {
+    for (RYXObjectPlugin *plugin : ownPlugins()) {
         if (plugin)
             plugin->invalidateConfiguration();
     }

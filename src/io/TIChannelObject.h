@@ -7,7 +7,9 @@
 
 #include <functional>
 
+class RYXCustomCurveObjectPlugin;
 class RYXObjectPlugin;
+class RYXTrimObjectPlugin;
 
 // One channel of a temperature input module, and the base of the analog
 // input channel. It derives the station's configuration words from the
@@ -28,8 +30,9 @@ public:
     enum Config4Bit : unsigned { AlwaysSetBit = 0x01, NotUsedBit = 0x02, Filter50HzBit = 0x20 };
     /// Most points of a curve the device holds.
     static constexpr int MaxCurvePoints = 128;
-    /// Value registers of a channel: its status word and its PV, then the ambient temperature.
-    enum Register { StatusRegister = 0, PvRegister = 1, AmbientRegister = 2 };
+    /// Value registers of a channel: its PV, the ambient temperature at its
+    /// terminals, its status word (register 3 is the capture block).
+    enum Register { PvRegister = 0, AmbientRegister = 1, StatusRegister = 2 };
 
     /// A fault a status word names when all bits of its mask are set.
     struct StatusRow
@@ -76,14 +79,16 @@ public:
     /// Opens the input capture of \a target (0 Input Zero, 1 Input Full,
     /// 2 and 3 the trim captures).
     void showCaptureDialog(int target);
+    /// Trim Lower and Trim Upper of the trim plug-in capture the trim values.
+    void trimButtonClicked(bool upper) override;
 
     /// The first fault the channel status word \a status names; empty when none.
     QString statusText(unsigned status) const;
 
     /// True for a temperature channel, false for an analog input channel.
     bool isTemperature() const { return m_temperature; }
-    RYXObjectPlugin *trimPlugin() const { return m_trimPlugin; }
-    RYXObjectPlugin *customCurvePlugin() const { return m_curvePlugin; }
+    RYXTrimObjectPlugin *trimPlugin() const { return m_trimPlugin; }
+    RYXCustomCurveObjectPlugin *customCurvePlugin() const { return m_curvePlugin; }
 
     /// The tag rule of channels and modules: at most 24 letters, digits and
     /// underscores, not starting with a digit; empty allowed.
@@ -131,8 +136,11 @@ protected:
     static void commitCommands(TransferContext &context);
 
     bool m_temperature = true;
-    RYXObjectPlugin *m_trimPlugin = nullptr;
-    RYXObjectPlugin *m_curvePlugin = nullptr;
+    /// The trim and the custom curve plug-in.
+    QList<RYXObjectPlugin *> ownPlugins() const;
+
+    RYXTrimObjectPlugin *m_trimPlugin = nullptr;
+    RYXCustomCurveObjectPlugin *m_curvePlugin = nullptr;
 
 private:
     void encodeFlags();

@@ -19,15 +19,16 @@ bool tooClose(double first, double second)
     return second - first < minimumSeparation - 1e-9;
 }
 
-// The channel's trim points, presented here; the validity flags are the
-// channel's working points (not saved, not tracked).
+// The channel's trim points, presented here with the channel's value types
+// (the channel, which transfers them, knows their device numbers); the
+// validity flags are the channel's working points (not saved, not tracked).
 const PointSpec pointTable[] = {
     {"trimenable", "false", 0, 0, ZEMP_NONE},
-    {"numtrimpts", "0", 0, 0, ZEMP_NONE},
-    {"trimpointz", "0.0", 0, 0, ZEMP_NONE},
-    {"trimpointf", "0.0", 0, 0, ZEMP_NONE},
-    {"trimcapturez", "0.0", 0, 0, ZEMP_NONE},
-    {"trimcapturef", "0.0", 0, 0, ZEMP_NONE},
+    {"numtrimpts", "0", 0, 0, ZEMP_UINT8},
+    {"trimpointz", "0.0", 0, 0, ZEMP_FLOAT},
+    {"trimpointf", "0.0", 0, 0, ZEMP_FLOAT},
+    {"trimcapturez", "0.0", 0, 0, ZEMP_FLOAT},
+    {"trimcapturef", "0.0", 0, 0, ZEMP_FLOAT},
     {"tzisvalid", "true", 3, 0, ZEMP_NONE},
     {"tfisvalid", "true", 3, 0, ZEMP_NONE},
     {"tcapzisvalid", "true", 3, 0, ZEMP_NONE},

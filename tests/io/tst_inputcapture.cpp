@@ -209,24 +209,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("target");
         QTest::addColumn<QString>("caption");
-        QTest::addColumn<bool>("hasPoint");
-        QTest::newRow("trimming zero") << int(InputCapture::TrimZero) << "Trimming Zero Capture" << true;
-        QTest::newRow("trimming full, no trim point") << int(InputCapture::TrimFull) << "Trimming Full Capture" << false;
+        QTest::newRow("trimming zero") << int(InputCapture::TrimZero) << "Trimming Zero Capture";
+        QTest::newRow("trimming full") << int(InputCapture::TrimFull) << "Trimming Full Capture";
+        QTest::newRow("input full") << int(InputCapture::InputFull) << "Input Full Capture";
     }
 
     // The modal entry point the channel classes call: an accepted capture
-    // lands in the target's point, and only when the channel has it.
+    // lands in the target's point.
     void entryPoint()
     {
         QFETCH(int, target);
         QFETCH(QString, caption);
-        QFETCH(bool, hasPoint);
         auto link = station(100);
         QVERIFY(link);
         RYXChannel *channel = firstChannel(link->station);
         const QString key = InputCapture::targetKey(target);
-        if (hasPoint)
-            ensurePoint(channel, key);
+        QVERIFY(channel->getDatabase()->contains(key));
         QString seenCaption;
         float value = 0.0f;
         QTimer::singleShot(0, this, [&] {
@@ -241,9 +239,7 @@ private Q_SLOTS:
         InputCapture::showCaptureDialog(channel, target);
         QCOMPARE(seenCaption, caption);
         QVERIFY(value > 17.0f && value < 23.0f);
-        QCOMPARE(channel->getDatabase()->contains(key), hasPoint);
-        if (hasPoint)
-            QVERIFY(qAbs(channel->getFloat(key) - value) < 1e-4f);
+        QVERIFY(qAbs(channel->getFloat(key) - value) < 1e-4f);
     }
 };
 

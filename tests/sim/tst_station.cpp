@@ -62,7 +62,7 @@ private Q_SLOTS:
                                const QByteArray &value, const QStringList &options = {}) {
             QTest::newRow(name) << tunnelled(via, false, address) << options << outer << inner << value;
         };
-        head("register of an input's status", 0x300, QByteArray(4, '\0'));
+        head("register of an input's status", 0x302, QByteArray(4, '\0'));
         QTest::newRow("register of no module") << frame(false, 0x330) << QStringList() << int(SimStation::ErrMissing)
                                                << 0 << QByteArray();
         QTest::newRow("commit addresses are not read") << frame(false, 0x404) << QStringList()
@@ -182,9 +182,9 @@ private Q_SLOTS:
         QTest::addColumn<double>("low");
         QTest::addColumn<double>("high");
         // Modules TI4, AO4, CI4: module 1 channels sit at 20 + 5 per channel, module 3 at 60 + 5.
-        QTest::newRow("TI4 channel 1 PV") << quint16(0x301) << 17.5 << 22.5;
-        QTest::newRow("TI4 channel 4 PV") << quint16(0x30D) << 32.5 << 37.5;
-        QTest::newRow("CI4 channel 2 PV") << quint16(0x325) << 62.5 << 67.5;
+        QTest::newRow("TI4 channel 1 PV") << quint16(0x300) << 17.5 << 22.5;
+        QTest::newRow("TI4 channel 4 PV") << quint16(0x30C) << 32.5 << 37.5;
+        QTest::newRow("CI4 channel 2 PV") << quint16(0x324) << 62.5 << 67.5;
     }
 
     void liveInputValues()
