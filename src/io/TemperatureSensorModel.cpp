@@ -75,40 +75,58 @@ double toFahrenheit(double value)
 
 } // namespace
 
-#define CHOICE(text, value) {QT_TRANSLATE_NOOP("ComboBoxCtl", text), value}
-#define SELECT CHOICE("[Select...]", 0)
+// The entries are translated where the combo boxes show them; the
+// thermocouple letters are names.
+#define SELECT {QT_TRANSLATE_NOOP("ComboBoxCtl", "[Select...]"), 0}
 
 const ComboChoice Model::InputTypes[] = {
-    SELECT, CHOICE("RTD", RTD), CHOICE("milliVolts", MilliVolts), CHOICE("Ohms", Ohms),
-    CHOICE("Thermocouple", Thermocouple), CHOICE("T/C w/o RJC", TCWithoutRJC),
-    CHOICE("Potentiometer", Potentiometer), {nullptr, 0}};
+    SELECT, {QT_TRANSLATE_NOOP("ComboBoxCtl", "RTD"), RTD},
+    {QT_TRANSLATE_NOOP("ComboBoxCtl", "milliVolts"), MilliVolts},
+    {QT_TRANSLATE_NOOP("ComboBoxCtl", "Ohms"), Ohms},
+    {QT_TRANSLATE_NOOP("ComboBoxCtl", "Thermocouple"), Thermocouple},
+    {QT_TRANSLATE_NOOP("ComboBoxCtl", "T/C w/o RJC"), TCWithoutRJC},
+    {QT_TRANSLATE_NOOP("ComboBoxCtl", "Potentiometer"), Potentiometer}, {nullptr, 0}};
 const ComboChoice Model::RtdSensorTypes[] = {
-    SELECT, CHOICE("Platinum 3850", 2), CHOICE("Platinum 3902", 8), CHOICE("Platinum 3916", 16),
-    CHOICE("Nickel 0672", 22), CHOICE("Copper 0427", 23), {nullptr, 0}};
+    SELECT, {QT_TRANSLATE_NOOP("ComboBoxCtl", "Platinum 3850"), 2},
+    {QT_TRANSLATE_NOOP("ComboBoxCtl", "Platinum 3902"), 8},
+    {QT_TRANSLATE_NOOP("ComboBoxCtl", "Platinum 3916"), 16},
+    {QT_TRANSLATE_NOOP("ComboBoxCtl", "Nickel 0672"), 22},
+    {QT_TRANSLATE_NOOP("ComboBoxCtl", "Copper 0427"), 23}, {nullptr, 0}};
 const ComboChoice Model::Platinum3850Resistances[] = {
-    SELECT, CHOICE("100 Ohms", 2), CHOICE("200 Ohms", 3), CHOICE("300 Ohms", 4), CHOICE("400 Ohms", 5),
-    CHOICE("500 Ohms", 6), CHOICE("1000 Ohms", 7), {nullptr, 0}};
+    SELECT, {QT_TRANSLATE_NOOP("ComboBoxCtl", "100 Ohms"), 2},
+    {QT_TRANSLATE_NOOP("ComboBoxCtl", "200 Ohms"), 3}, {QT_TRANSLATE_NOOP("ComboBoxCtl", "300 Ohms"), 4},
+    {QT_TRANSLATE_NOOP("ComboBoxCtl", "400 Ohms"), 5}, {QT_TRANSLATE_NOOP("ComboBoxCtl", "500 Ohms"), 6},
+    {QT_TRANSLATE_NOOP("ComboBoxCtl", "1000 Ohms"), 7}, {nullptr, 0}};
 const ComboChoice Model::Platinum3902Resistances[] = {
-    SELECT, CHOICE("100 Ohms", 8), CHOICE("200 Ohms", 9), CHOICE("400 Ohms", 11), CHOICE("500 Ohms", 12),
-    CHOICE("1000 Ohms", 13), {nullptr, 0}};
+    SELECT, {QT_TRANSLATE_NOOP("ComboBoxCtl", "100 Ohms"), 8},
+    {QT_TRANSLATE_NOOP("ComboBoxCtl", "200 Ohms"), 9}, {QT_TRANSLATE_NOOP("ComboBoxCtl", "400 Ohms"), 11},
+    {QT_TRANSLATE_NOOP("ComboBoxCtl", "500 Ohms"), 12}, {QT_TRANSLATE_NOOP("ComboBoxCtl", "1000 Ohms"), 13},
+    {nullptr, 0}};
 const ComboChoice Model::RtdConnections[] = {
-    SELECT, CHOICE("2 Wire", 1), CHOICE("3 Wire", 2), CHOICE("4 Wire", 3), {nullptr, 0}};
+    SELECT, {QT_TRANSLATE_NOOP("ComboBoxCtl", "2 Wire"), 1}, {QT_TRANSLATE_NOOP("ComboBoxCtl", "3 Wire"), 2},
+    {QT_TRANSLATE_NOOP("ComboBoxCtl", "4 Wire"), 3}, {nullptr, 0}};
 const ComboChoice Model::OhmsConnections[] = {
-    SELECT, CHOICE("2 Wire", 5), CHOICE("3 Wire", 6), CHOICE("4 Wire", 7), {nullptr, 0}};
+    SELECT, {QT_TRANSLATE_NOOP("ComboBoxCtl", "2 Wire"), 5}, {QT_TRANSLATE_NOOP("ComboBoxCtl", "3 Wire"), 6},
+    {QT_TRANSLATE_NOOP("ComboBoxCtl", "4 Wire"), 7}, {nullptr, 0}};
 const ComboChoice Model::ThermocoupleTypes[] = {
-    SELECT, CHOICE("J", 49), CHOICE("K", 50), CHOICE("E", 51), CHOICE("T", 52), CHOICE("R", 53),
-    CHOICE("S", 54), CHOICE("B", 55), CHOICE("N", 56), CHOICE("C", 57), {nullptr, 0}};
+    SELECT, {"J", 49}, {"K", 50}, {"E", 51}, {"T", 52}, {"R", 53}, {"S", 54}, {"B", 55}, {"N", 56}, {"C", 57},
+    {nullptr, 0}};
 const ComboChoice Model::PotentiometerResistances[] = {
-    SELECT, CHOICE("4000 Ohms", 40), CHOICE("2000 Ohms", 41), CHOICE("1000 Ohms", 42), CHOICE("500 Ohms", 43),
-    CHOICE("250 Ohms", 44), {nullptr, 0}};
+    SELECT, {QT_TRANSLATE_NOOP("ComboBoxCtl", "4000 Ohms"), 40},
+    {QT_TRANSLATE_NOOP("ComboBoxCtl", "2000 Ohms"), 41}, {QT_TRANSLATE_NOOP("ComboBoxCtl", "1000 Ohms"), 42},
+    {QT_TRANSLATE_NOOP("ComboBoxCtl", "500 Ohms"), 43}, {QT_TRANSLATE_NOOP("ComboBoxCtl", "250 Ohms"), 44},
+    {nullptr, 0}};
 const ComboChoice Model::TemperatureUnits[] = {
-    SELECT, CHOICE("degC", DegC), CHOICE("degF", DegF), {nullptr, 0}};
-const ComboChoice Model::MilliVoltUnits[] = {CHOICE("mV", UnitMilliVolts), {nullptr, 0}};
-const ComboChoice Model::OhmUnits[] = {CHOICE("Ohms", UnitOhms), {nullptr, 0}};
-const ComboChoice Model::PercentUnits[] = {CHOICE("Percent", Percent), {nullptr, 0}};
+    SELECT, {QT_TRANSLATE_NOOP("ComboBoxCtl", "degC"), DegC}, {QT_TRANSLATE_NOOP("ComboBoxCtl", "degF"), DegF},
+    {nullptr, 0}};
+const ComboChoice Model::MilliVoltUnits[] = {
+    {QT_TRANSLATE_NOOP("ComboBoxCtl", "mV"), UnitMilliVolts}, {nullptr, 0}};
+const ComboChoice Model::OhmUnits[] = {
+    {QT_TRANSLATE_NOOP("ComboBoxCtl", "Ohms"), UnitOhms}, {nullptr, 0}};
+const ComboChoice Model::PercentUnits[] = {
+    {QT_TRANSLATE_NOOP("ComboBoxCtl", "Percent"), Percent}, {nullptr, 0}};
 
 #undef SELECT
-#undef CHOICE
 
 Model::Words Model::derive(const Choice &c)
 {

@@ -8,11 +8,6 @@
 
 namespace {
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("CustomCurveCsv", text);
-}
-
 // A number as C reads it, whatever the locale; a value that is not finite
 // or does not fit a float is no curve value.
 bool toValue(const QByteArray &field, double &value)
@@ -27,7 +22,7 @@ bool toValue(const QByteArray &field, double &value)
 
 QString CustomCurveCsv::openFailureText()
 {
-    return translated("Failed to open the requested file.\n");
+    return QCoreApplication::translate("CustomCurveCsv", "Failed to open the requested file.\n");
 }
 
 QString CustomCurveCsv::parseLine(const QByteArray &line, int lineNumber, QPointF &point)
@@ -35,13 +30,13 @@ QString CustomCurveCsv::parseLine(const QByteArray &line, int lineNumber, QPoint
     QList<QByteArray> fields = line.split(',');
     fields.removeIf([](const QByteArray &field) { return field.trimmed().isEmpty(); });
     if (fields.size() != 2)
-        return translated("Line %1 did not contain two values with a comman in between, aborting.\n").arg(lineNumber);
+        return QCoreApplication::translate("CustomCurveCsv", "Line %1 did not contain two values with a comman in between, aborting.\n").arg(lineNumber);
     double x = 0;
     double y = 0;
     if (!toValue(fields.at(0), x))
-        return translated("Could not convert the X value from line %1 to a float, aborting.").arg(lineNumber);
+        return QCoreApplication::translate("CustomCurveCsv", "Could not convert the X value from line %1 to a float, aborting.").arg(lineNumber);
     if (!toValue(fields.at(1), y))
-        return translated("Could not convert the Y value from line %1 to a float, aborting.").arg(lineNumber);
+        return QCoreApplication::translate("CustomCurveCsv", "Could not convert the Y value from line %1 to a float, aborting.").arg(lineNumber);
     point = QPointF(x, y);
     return QString();
 }
@@ -70,7 +65,7 @@ CustomCurveCsv::Result CustomCurveCsv::parse(const QByteArray &content)
     }
     const bool lineErrorFirst = !result.error.isEmpty() && result.points.isEmpty();
     if (result.points.size() < 2 && !lineErrorFirst)
-        result.error = translated("A custom curve must contain at least two points");
+        result.error = QCoreApplication::translate("CustomCurveCsv", "A custom curve must contain at least two points");
     return result;
 }
 
@@ -86,7 +81,7 @@ CustomCurveCsv::Result CustomCurveCsv::readFile(const QString &fileName)
     // read is refused as well.
     const QByteArray content = file.read(MaxFileSize + 1);
     if (content.size() > MaxFileSize) {
-        refused.error = translated("The file is larger than 1 MiB, far larger than a custom curve of %1 points; "
+        refused.error = QCoreApplication::translate("CustomCurveCsv", "The file is larger than 1 MiB, far larger than a custom curve of %1 points; "
                                    "it was not read.")
                                 .arg(MaxPoints);
         return refused;

@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>AIChannelDialog</name>
+    <message>
+        <source>Analog Input Channel</source>
+        <translation>Canal de entrada analógica</translation>
+    </message>
+    <message>
+        <source>Volts</source>
+        <translation>Voltios</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Corriente</translation>
+    </message>
+    <message>
+        <source>Input Type:</source>
+        <translation>Tipo de entrada:</translation>
+    </message>
+</context>
+<context>
+    <name>AIModuleDialog</name>
+    <message>
+        <source>Analog Input Module</source>
+        <translation>Módulo de entrada analógica</translation>
+    </message>
+    <message>
+        <source>There are no module level configurable parameters, please select a channel.</source>
+        <translation>No hay parámetros configurables a nivel de módulo; seleccione un canal.</translation>
+    </message>
+</context>
+<context>
     <name>AboutDialog</name>
     <message>
         <source>Version </source>
@@ -29,6 +59,121 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>ComboBoxCtl</name>
+    <message>
+        <source>[Select...]</source>
+        <translation>[Seleccionar...]</translation>
+    </message>
+    <message>
+        <source>RTD</source>
+        <translation>RTD</translation>
+    </message>
+    <message>
+        <source>milliVolts</source>
+        <translation>milivoltios</translation>
+    </message>
+    <message>
+        <source>Ohms</source>
+        <translation>Ohmios</translation>
+    </message>
+    <message>
+        <source>Thermocouple</source>
+        <translation>Termopar</translation>
+    </message>
+    <message>
+        <source>T/C w/o RJC</source>
+        <translation>Termopar sin RJC</translation>
+    </message>
+    <message>
+        <source>Potentiometer</source>
+        <translation>Potenciómetro</translation>
+    </message>
+    <message>
+        <source>Platinum 3850</source>
+        <translation>Platino 3850</translation>
+    </message>
+    <message>
+        <source>Platinum 3902</source>
+        <translation>Platino 3902</translation>
+    </message>
+    <message>
+        <source>Platinum 3916</source>
+        <translation>Platino 3916</translation>
+    </message>
+    <message>
+        <source>Nickel 0672</source>
+        <translation>Níquel 0672</translation>
+    </message>
+    <message>
+        <source>Copper 0427</source>
+        <translation>Cobre 0427</translation>
+    </message>
+    <message>
+        <source>100 Ohms</source>
+        <translation>100 ohmios</translation>
+    </message>
+    <message>
+        <source>200 Ohms</source>
+        <translation>200 ohmios</translation>
+    </message>
+    <message>
+        <source>300 Ohms</source>
+        <translation>300 ohmios</translation>
+    </message>
+    <message>
+        <source>400 Ohms</source>
+        <translation>400 ohmios</translation>
+    </message>
+    <message>
+        <source>500 Ohms</source>
+        <translation>500 ohmios</translation>
+    </message>
+    <message>
+        <source>1000 Ohms</source>
+        <translation>1000 ohmios</translation>
+    </message>
+    <message>
+        <source>2 Wire</source>
+        <translation>2 hilos</translation>
+    </message>
+    <message>
+        <source>3 Wire</source>
+        <translation>3 hilos</translation>
+    </message>
+    <message>
+        <source>4 Wire</source>
+        <translation>4 hilos</translation>
+    </message>
+    <message>
+        <source>4000 Ohms</source>
+        <translation>4000 ohmios</translation>
+    </message>
+    <message>
+        <source>2000 Ohms</source>
+        <translation>2000 ohmios</translation>
+    </message>
+    <message>
+        <source>250 Ohms</source>
+        <translation>250 ohmios</translation>
+    </message>
+    <message>
+        <source>degC</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>degF</source>
+        <translation>°F</translation>
+    </message>
+    <message>
+        <source>mV</source>
+        <translation>mV</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>Porcentaje</translation>
     </message>
 </context>
 <context>
@@ -146,6 +291,91 @@
     <message>
         <source>letters, digits and &quot;_&quot; only, not beginning with a digit</source>
         <translation>solo letras, dígitos y &quot;_&quot;, sin empezar por un dígito</translation>
+    </message>
+    <message>
+        <source>at most 24 letters, digits and underscores, not starting with a digit</source>
+        <translation>como máximo 24 letras, dígitos y guiones bajos, sin empezar por un dígito</translation>
+    </message>
+    <message>
+        <source>within the limits, at least the minimum span below Input Full</source>
+        <translation>dentro de los límites, al menos el intervalo mínimo por debajo del fondo de entrada</translation>
+    </message>
+    <message>
+        <source>within the limits, at least the minimum span above Input Zero</source>
+        <translation>dentro de los límites, al menos el intervalo mínimo por encima del cero de entrada</translation>
+    </message>
+    <message>
+        <source>Scaling Zero and Scaling Full at least 0.001 apart</source>
+        <translation>cero y fondo de escalado separados al menos 0,001</translation>
+    </message>
+    <message>
+        <source>at most 8 characters</source>
+        <translation>como máximo 8 caracteres</translation>
+    </message>
+    <message>
+        <source>a unit must be chosen while the ambient temperature is measured</source>
+        <translation>debe elegirse una unidad mientras se mide la temperatura ambiente</translation>
+    </message>
+</context>
+<context>
+    <name>CustomCurveChart</name>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+</context>
+<context>
+    <name>CustomCurveCsv</name>
+    <message>
+        <source>Failed to open the requested file.
+</source>
+        <translation>No se pudo abrir el archivo solicitado.
+</translation>
+    </message>
+    <message>
+        <source>Line %1 did not contain two values with a comman in between, aborting.
+</source>
+        <translation>La línea %1 no contenía dos valores separados por una coma; se cancela.
+</translation>
+    </message>
+    <message>
+        <source>Could not convert the X value from line %1 to a float, aborting.</source>
+        <translation>No se pudo convertir el valor X de la línea %1 a número; se cancela.</translation>
+    </message>
+    <message>
+        <source>Could not convert the Y value from line %1 to a float, aborting.</source>
+        <translation>No se pudo convertir el valor Y de la línea %1 a número; se cancela.</translation>
+    </message>
+    <message>
+        <source>A custom curve must contain at least two points</source>
+        <translation>Una curva personalizada debe contener al menos dos puntos</translation>
+    </message>
+    <message>
+        <source>The file is larger than 1 MiB, far larger than a custom curve of %1 points; it was not read.</source>
+        <translation>El archivo supera 1 MiB, mucho más que una curva personalizada de %1 puntos; no se ha leído.</translation>
+    </message>
+</context>
+<context>
+    <name>CustomCurvePluginForm</name>
+    <message>
+        <source>Custom Curve</source>
+        <translation>Curva personalizada</translation>
+    </message>
+    <message>
+        <source>Number of Points:</source>
+        <translation>Número de puntos:</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
     </message>
 </context>
 <context>
@@ -357,6 +587,190 @@
     <message>
         <source>The manual &quot;%1&quot; could not be opened: no viewer for it is set up on this computer.</source>
         <translation>No se pudo abrir el manual &quot;%1&quot;: no hay ningún visor configurado para él en este equipo.</translation>
+    </message>
+</context>
+<context>
+    <name>InputCapture</name>
+    <message>
+        <source>Input Zero Capture</source>
+        <translation>Captura del cero de entrada</translation>
+    </message>
+    <message>
+        <source>Input Full Capture</source>
+        <translation>Captura del fondo de entrada</translation>
+    </message>
+    <message>
+        <source>Trimming Zero Capture</source>
+        <translation>Captura del cero de ajuste</translation>
+    </message>
+    <message>
+        <source>Trimming Full Capture</source>
+        <translation>Captura del fondo de ajuste</translation>
+    </message>
+    <message>
+        <source>Error, aborted!</source>
+        <translation>¡Error, cancelado!</translation>
+    </message>
+    <message>
+        <source>Broken Wire detected, aborted!</source>
+        <translation>¡Cable roto detectado, cancelado!</translation>
+    </message>
+    <message>
+        <source>Failed to respond in alotted 20 Seconds, aborted!!</source>
+        <translation>¡¡No respondió en los 20 segundos asignados, cancelado!!</translation>
+    </message>
+    <message>
+        <source>This IO Channel has failed, aborted!!</source>
+        <translation>¡¡Este canal de E/S ha fallado, cancelado!!</translation>
+    </message>
+</context>
+<context>
+    <name>InputCaptureDialog</name>
+    <message>
+        <source>Module: %1 Channel: %2</source>
+        <translation>Módulo: %1 Canal: %2</translation>
+    </message>
+    <message>
+        <source>Please wait while capturing input...</source>
+        <translation>Espere mientras se captura la entrada...</translation>
+    </message>
+    <message>
+        <source>Captured Value: %1</source>
+        <translation>Valor capturado: %1</translation>
+    </message>
+    <message>
+        <source>Click Accept to use this data</source>
+        <translation>Pulse Aceptar para usar estos datos</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>InputCaptureForm</name>
+    <message>
+        <source>Input Capture</source>
+        <translation>Captura de entrada</translation>
+    </message>
+    <message>
+        <source>Module: X Channel: Y</source>
+        <translation>Módulo: X Canal: Y</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation>Actividad</translation>
+    </message>
+    <message>
+        <source>Please apply input to be captured</source>
+        <translation>Aplique la entrada que se va a capturar</translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Siguiente &gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>InputChannelDialog</name>
+    <message>
+        <source>Channel Not Used</source>
+        <translation>Canal no utilizado</translation>
+    </message>
+    <message>
+        <source>Tag:</source>
+        <translation>Etiqueta:</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Input Range</source>
+        <translation>Rango de entrada</translation>
+    </message>
+    <message>
+        <source>Input Zero:</source>
+        <translation>Cero de entrada:</translation>
+    </message>
+    <message>
+        <source>Input Full:</source>
+        <translation>Fondo de entrada:</translation>
+    </message>
+    <message>
+        <source>Capture Lower</source>
+        <translation>Capturar inferior</translation>
+    </message>
+    <message>
+        <source>Capture Upper</source>
+        <translation>Capturar superior</translation>
+    </message>
+    <message>
+        <source>Input Failure Response</source>
+        <translation>Respuesta ante fallo de entrada</translation>
+    </message>
+    <message>
+        <source>Hold Last</source>
+        <translation>Mantener último</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Preajuste</translation>
+    </message>
+    <message>
+        <source>Predefined Value:</source>
+        <translation>Valor predefinido:</translation>
+    </message>
+    <message>
+        <source>Scaling</source>
+        <translation>Escalado</translation>
+    </message>
+    <message>
+        <source>Input Scaling</source>
+        <translation>Escalado de entrada</translation>
+    </message>
+    <message>
+        <source>Scaling Zero:</source>
+        <translation>Cero de escalado:</translation>
+    </message>
+    <message>
+        <source>Scaling Full:</source>
+        <translation>Fondo de escalado:</translation>
+    </message>
+    <message>
+        <source>Custom Curve</source>
+        <translation>Curva personalizada</translation>
+    </message>
+    <message>
+        <source>Trimming</source>
+        <translation>Ajuste</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>50 Hz</source>
+        <translation>50 Hz</translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>Custom Engineering Units:</source>
+        <translation>Unidades de ingeniería personalizadas:</translation>
+    </message>
+    <message>
+        <source>Limits: %1 to %2</source>
+        <translation>Límites: %1 a %2</translation>
+    </message>
+    <message>
+        <source>Minimum Span: %1</source>
+        <translation>Intervalo mínimo: %1</translation>
     </message>
 </context>
 <context>
@@ -858,6 +1272,37 @@ Debe volver a conectarse cuando se resuelva el problema.</translation>
     <message>
         <source>, offline</source>
         <translation>, fuera de línea</translation>
+    </message>
+</context>
+<context>
+    <name>RYXCustomCurveObjectPlugin</name>
+    <message>
+        <source>X Data must be strictly increasing with a minimim span of %1, linearization point # %2 is not.</source>
+        <translation>Los datos X deben ser estrictamente crecientes con un intervalo mínimo de %1; el punto de linealización n.º %2 no lo es.</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importar CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportar</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>RYX Config</source>
+        <translation>RYX Config</translation>
+    </message>
+    <message>
+        <source>A custom curve may contain a maximum of %1 points, truncating.</source>
+        <translation>Una curva personalizada puede contener como máximo %1 puntos; se trunca.</translation>
     </message>
 </context>
 <context>
@@ -1528,6 +1973,171 @@ Debe volver a conectarse cuando se resuelva el problema.</translation>
     </message>
 </context>
 <context>
+    <name>TIChannelDialog</name>
+    <message>
+        <source>Temperature Input Channel</source>
+        <translation>Canal de entrada de temperatura</translation>
+    </message>
+    <message>
+        <source>Input Type:</source>
+        <translation>Tipo de entrada:</translation>
+    </message>
+    <message>
+        <source>Selects the input type</source>
+        <translation>Selecciona el tipo de entrada</translation>
+    </message>
+    <message>
+        <source>Sensor Type:</source>
+        <translation>Tipo de sensor:</translation>
+    </message>
+    <message>
+        <source>Selects the sensor type</source>
+        <translation>Selecciona el tipo de sensor</translation>
+    </message>
+    <message>
+        <source>Base Resistance:</source>
+        <translation>Resistencia base:</translation>
+    </message>
+    <message>
+        <source>Selects the sensor&apos;s base resistance</source>
+        <translation>Selecciona la resistencia base del sensor</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Conexión:</translation>
+    </message>
+    <message>
+        <source>Selects the sensor&apos;s connection</source>
+        <translation>Selecciona la conexión del sensor</translation>
+    </message>
+    <message>
+        <source>Units:</source>
+        <translation>Unidades:</translation>
+    </message>
+    <message>
+        <source>Selects the input units</source>
+        <translation>Selecciona las unidades de entrada</translation>
+    </message>
+    <message>
+        <source>Ambient Temperature</source>
+        <translation>Temperatura ambiente</translation>
+    </message>
+    <message>
+        <source>Ambient Temp</source>
+        <translation>Temp. ambiente</translation>
+    </message>
+    <message>
+        <source>Selects the ambient temperature units</source>
+        <translation>Selecciona las unidades de la temperatura ambiente</translation>
+    </message>
+    <message>
+        <source>Hold Last</source>
+        <translation>Mantener último</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Preajuste</translation>
+    </message>
+    <message>
+        <source>On Failure:</source>
+        <translation>En caso de fallo:</translation>
+    </message>
+    <message>
+        <source>Predefined Value:</source>
+        <translation>Valor predefinido:</translation>
+    </message>
+    <message>
+        <source>Broken Wire Detection</source>
+        <translation>Detección de cable roto</translation>
+    </message>
+</context>
+<context>
+    <name>TIChannelObject</name>
+    <message>
+        <source>I/O Channel Fail</source>
+        <translation>Fallo del canal de E/S</translation>
+    </message>
+    <message>
+        <source>Channel Not Used</source>
+        <translation>Canal no utilizado</translation>
+    </message>
+    <message>
+        <source>Run-Time Fail</source>
+        <translation>Fallo en ejecución</translation>
+    </message>
+    <message>
+        <source>A/D Converter Fail</source>
+        <translation>Fallo del convertidor A/D</translation>
+    </message>
+    <message>
+        <source>EEPROM Fail</source>
+        <translation>Fallo de EEPROM</translation>
+    </message>
+    <message>
+        <source>A/D Input Saturated</source>
+        <translation>Entrada A/D saturada</translation>
+    </message>
+    <message>
+        <source>Out of Table Range</source>
+        <translation>Fuera del rango de la tabla</translation>
+    </message>
+    <message>
+        <source>Broken Wire #1</source>
+        <translation>Cable roto n.º 1</translation>
+    </message>
+    <message>
+        <source>Broken Wire #2</source>
+        <translation>Cable roto n.º 2</translation>
+    </message>
+    <message>
+        <source>Broken Wire #3</source>
+        <translation>Cable roto n.º 3</translation>
+    </message>
+    <message>
+        <source>Broken Wire #4</source>
+        <translation>Cable roto n.º 4</translation>
+    </message>
+    <message>
+        <source>Channel Disabled</source>
+        <translation>Canal desactivado</translation>
+    </message>
+    <message>
+        <source>Broken RJC</source>
+        <translation>RJC roto</translation>
+    </message>
+    <message>
+        <source>Failed to read Status</source>
+        <translation>No se pudo leer el estado</translation>
+    </message>
+    <message>
+        <source>Failed to read PV</source>
+        <translation>No se pudo leer el PV</translation>
+    </message>
+    <message>
+        <source>Failed to read Ambient Temperature</source>
+        <translation>No se pudo leer la temperatura ambiente</translation>
+    </message>
+</context>
+<context>
+    <name>TIModuleDialog</name>
+    <message>
+        <source>TImodule</source>
+        <translation>Módulo TI</translation>
+    </message>
+    <message>
+        <source>There are no configurable parameters for the TIM, please select a channel.</source>
+        <translation>El TIM no tiene parámetros configurables; seleccione un canal.</translation>
+    </message>
+    <message>
+        <source>Select Channel</source>
+        <translation>Seleccionar canal</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Canal %1</translation>
+    </message>
+</context>
+<context>
     <name>TransferContext</name>
     <message>
         <source>Communication with the device was lost.</source>
@@ -1576,6 +2186,108 @@ Debe volver a conectarse cuando se resuelva el problema.</translation>
     <message>
         <source>Cause: </source>
         <translation>Causa: </translation>
+    </message>
+</context>
+<context>
+    <name>TrimPluginDialog</name>
+    <message>
+        <source>Specifies the Lower Trim Point.  When the output variable equals this value, it is mapped to the Lower Captured Value.</source>
+        <translation>Especifica el punto de ajuste inferior. Cuando la variable de salida es igual a este valor, se asigna al valor capturado inferior.</translation>
+    </message>
+    <message>
+        <source>Specifies the Upper Trim Point.  When the output variable equals this value, it is mapped to the Upper Captured Value.</source>
+        <translation>Especifica el punto de ajuste superior. Cuando la variable de salida es igual a este valor, se asigna al valor capturado superior.</translation>
+    </message>
+    <message>
+        <source>Displays the Lower Captured Value.  When the output variable equals the Lower Trim Point, it is mapped to this value.</source>
+        <translation>Muestra el valor capturado inferior. Cuando la variable de salida es igual al punto de ajuste inferior, se asigna a este valor.</translation>
+    </message>
+    <message>
+        <source>Displays the Upper Captured Value.  When the output variable equals the Upper Trim Point, it is mapped to this value.</source>
+        <translation>Muestra el valor capturado superior. Cuando la variable de salida es igual al punto de ajuste superior, se asigna a este valor.</translation>
+    </message>
+    <message>
+        <source>Displays and allows modification of the Lower Trim Capture by controlling the actual output</source>
+        <translation>Muestra y permite modificar la captura de ajuste inferior controlando la salida real</translation>
+    </message>
+    <message>
+        <source>Displays and allows modification of the Upper Trim Capture by controlling the actual output</source>
+        <translation>Muestra y permite modificar la captura de ajuste superior controlando la salida real</translation>
+    </message>
+    <message>
+        <source>Specifies the Lower Trim Point.  When the measured input equals the Lower Captured Value, it is mapped to this value.</source>
+        <translation>Especifica el punto de ajuste inferior. Cuando la entrada medida es igual al valor capturado inferior, se asigna a este valor.</translation>
+    </message>
+    <message>
+        <source>Specifies the Upper trim point.  When the measured input equals the Upper Captured Value, it is mapped to this value.</source>
+        <translation>Especifica el punto de ajuste superior. Cuando la entrada medida es igual al valor capturado superior, se asigna a este valor.</translation>
+    </message>
+    <message>
+        <source>Displays the Lower Captured Value.  When the measured input equals this value, it is mapped to the Lower Trim Point.</source>
+        <translation>Muestra el valor capturado inferior. Cuando la entrada medida es igual a este valor, se asigna al punto de ajuste inferior.</translation>
+    </message>
+    <message>
+        <source>Displays the Upper Captured Value.  When the measured input equals this value, it is mapped to the Upper Trim Point.</source>
+        <translation>Muestra el valor capturado superior. Cuando la entrada medida es igual a este valor, se asigna al punto de ajuste superior.</translation>
+    </message>
+    <message>
+        <source>Allows modification of the Lower Trim Capture by capturing the actual input</source>
+        <translation>Permite modificar la captura de ajuste inferior capturando la entrada real</translation>
+    </message>
+    <message>
+        <source>Allows modification of the Upper Trim Capture by capturing the actual input</source>
+        <translation>Permite modificar la captura de ajuste superior capturando la entrada real</translation>
+    </message>
+</context>
+<context>
+    <name>TrimPluginForm</name>
+    <message>
+        <source>Trimming</source>
+        <translation>Ajuste</translation>
+    </message>
+    <message>
+        <source>Trim Mode</source>
+        <translation>Modo de ajuste</translation>
+    </message>
+    <message>
+        <source>One Point</source>
+        <translation>Un punto</translation>
+    </message>
+    <message>
+        <source>Two Point</source>
+        <translation>Dos puntos</translation>
+    </message>
+    <message>
+        <source>Lower Trim</source>
+        <translation>Ajuste inferior</translation>
+    </message>
+    <message>
+        <source>Lower Trim Point:</source>
+        <translation>Punto de ajuste inferior:</translation>
+    </message>
+    <message>
+        <source>Lower Captured Value:</source>
+        <translation>Valor capturado inferior:</translation>
+    </message>
+    <message>
+        <source>Trim Lower</source>
+        <translation>Ajustar inferior</translation>
+    </message>
+    <message>
+        <source>Upper Trim</source>
+        <translation>Ajuste superior</translation>
+    </message>
+    <message>
+        <source>Upper Trim Point:</source>
+        <translation>Punto de ajuste superior:</translation>
+    </message>
+    <message>
+        <source>Upper Captured Value:</source>
+        <translation>Valor capturado superior:</translation>
+    </message>
+    <message>
+        <source>Trim Upper</source>
+        <translation>Ajustar superior</translation>
     </message>
 </context>
 <context>

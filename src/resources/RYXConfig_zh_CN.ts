@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>AIChannelDialog</name>
+    <message>
+        <source>Analog Input Channel</source>
+        <translation>模拟输入通道</translation>
+    </message>
+    <message>
+        <source>Volts</source>
+        <translation>电压</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>电流</translation>
+    </message>
+    <message>
+        <source>Input Type:</source>
+        <translation>输入类型:</translation>
+    </message>
+</context>
+<context>
+    <name>AIModuleDialog</name>
+    <message>
+        <source>Analog Input Module</source>
+        <translation>模拟输入模块</translation>
+    </message>
+    <message>
+        <source>There are no module level configurable parameters, please select a channel.</source>
+        <translation>模块级没有可配置的参数,请选择一个通道。</translation>
+    </message>
+</context>
+<context>
     <name>AboutDialog</name>
     <message>
         <source>Version </source>
@@ -29,6 +59,121 @@
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>ComboBoxCtl</name>
+    <message>
+        <source>[Select...]</source>
+        <translation>[请选择...]</translation>
+    </message>
+    <message>
+        <source>RTD</source>
+        <translation>RTD</translation>
+    </message>
+    <message>
+        <source>milliVolts</source>
+        <translation>毫伏</translation>
+    </message>
+    <message>
+        <source>Ohms</source>
+        <translation>欧姆</translation>
+    </message>
+    <message>
+        <source>Thermocouple</source>
+        <translation>热电偶</translation>
+    </message>
+    <message>
+        <source>T/C w/o RJC</source>
+        <translation>无参考端补偿热电偶</translation>
+    </message>
+    <message>
+        <source>Potentiometer</source>
+        <translation>电位器</translation>
+    </message>
+    <message>
+        <source>Platinum 3850</source>
+        <translation>铂 3850</translation>
+    </message>
+    <message>
+        <source>Platinum 3902</source>
+        <translation>铂 3902</translation>
+    </message>
+    <message>
+        <source>Platinum 3916</source>
+        <translation>铂 3916</translation>
+    </message>
+    <message>
+        <source>Nickel 0672</source>
+        <translation>镍 0672</translation>
+    </message>
+    <message>
+        <source>Copper 0427</source>
+        <translation>铜 0427</translation>
+    </message>
+    <message>
+        <source>100 Ohms</source>
+        <translation>100 欧姆</translation>
+    </message>
+    <message>
+        <source>200 Ohms</source>
+        <translation>200 欧姆</translation>
+    </message>
+    <message>
+        <source>300 Ohms</source>
+        <translation>300 欧姆</translation>
+    </message>
+    <message>
+        <source>400 Ohms</source>
+        <translation>400 欧姆</translation>
+    </message>
+    <message>
+        <source>500 Ohms</source>
+        <translation>500 欧姆</translation>
+    </message>
+    <message>
+        <source>1000 Ohms</source>
+        <translation>1000 欧姆</translation>
+    </message>
+    <message>
+        <source>2 Wire</source>
+        <translation>2 线</translation>
+    </message>
+    <message>
+        <source>3 Wire</source>
+        <translation>3 线</translation>
+    </message>
+    <message>
+        <source>4 Wire</source>
+        <translation>4 线</translation>
+    </message>
+    <message>
+        <source>4000 Ohms</source>
+        <translation>4000 欧姆</translation>
+    </message>
+    <message>
+        <source>2000 Ohms</source>
+        <translation>2000 欧姆</translation>
+    </message>
+    <message>
+        <source>250 Ohms</source>
+        <translation>250 欧姆</translation>
+    </message>
+    <message>
+        <source>degC</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>degF</source>
+        <translation>°F</translation>
+    </message>
+    <message>
+        <source>mV</source>
+        <translation>mV</translation>
+    </message>
+    <message>
+        <source>Percent</source>
+        <translation>百分比</translation>
     </message>
 </context>
 <context>
@@ -146,6 +291,91 @@
     <message>
         <source>letters, digits and &quot;_&quot; only, not beginning with a digit</source>
         <translation>只能包含字母、数字和“_”，且不能以数字开头</translation>
+    </message>
+    <message>
+        <source>at most 24 letters, digits and underscores, not starting with a digit</source>
+        <translation>最多 24 个字母、数字和下划线,不能以数字开头</translation>
+    </message>
+    <message>
+        <source>within the limits, at least the minimum span below Input Full</source>
+        <translation>在限值之内,且至少比输入满量程低最小跨度</translation>
+    </message>
+    <message>
+        <source>within the limits, at least the minimum span above Input Zero</source>
+        <translation>在限值之内,且至少比输入零点高最小跨度</translation>
+    </message>
+    <message>
+        <source>Scaling Zero and Scaling Full at least 0.001 apart</source>
+        <translation>缩放零点与缩放满量程至少相差 0.001</translation>
+    </message>
+    <message>
+        <source>at most 8 characters</source>
+        <translation>最多 8 个字符</translation>
+    </message>
+    <message>
+        <source>a unit must be chosen while the ambient temperature is measured</source>
+        <translation>测量环境温度时必须选择单位</translation>
+    </message>
+</context>
+<context>
+    <name>CustomCurveChart</name>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+</context>
+<context>
+    <name>CustomCurveCsv</name>
+    <message>
+        <source>Failed to open the requested file.
+</source>
+        <translation>无法打开所请求的文件。
+</translation>
+    </message>
+    <message>
+        <source>Line %1 did not contain two values with a comman in between, aborting.
+</source>
+        <translation>第 %1 行不包含以逗号分隔的两个值,已中止。
+</translation>
+    </message>
+    <message>
+        <source>Could not convert the X value from line %1 to a float, aborting.</source>
+        <translation>无法将第 %1 行的 X 值转换为浮点数,已中止。</translation>
+    </message>
+    <message>
+        <source>Could not convert the Y value from line %1 to a float, aborting.</source>
+        <translation>无法将第 %1 行的 Y 值转换为浮点数,已中止。</translation>
+    </message>
+    <message>
+        <source>A custom curve must contain at least two points</source>
+        <translation>自定义曲线必须至少包含两个点</translation>
+    </message>
+    <message>
+        <source>The file is larger than 1 MiB, far larger than a custom curve of %1 points; it was not read.</source>
+        <translation>文件大于 1 MiB,远超 %1 个点的自定义曲线;未读取。</translation>
+    </message>
+</context>
+<context>
+    <name>CustomCurvePluginForm</name>
+    <message>
+        <source>Custom Curve</source>
+        <translation>自定义曲线</translation>
+    </message>
+    <message>
+        <source>Number of Points:</source>
+        <translation>点数:</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
     </message>
 </context>
 <context>
@@ -357,6 +587,190 @@
     <message>
         <source>The manual &quot;%1&quot; could not be opened: no viewer for it is set up on this computer.</source>
         <translation>无法打开手册“%1”：此计算机上未设置可打开它的查看器。</translation>
+    </message>
+</context>
+<context>
+    <name>InputCapture</name>
+    <message>
+        <source>Input Zero Capture</source>
+        <translation>输入零点采集</translation>
+    </message>
+    <message>
+        <source>Input Full Capture</source>
+        <translation>输入满量程采集</translation>
+    </message>
+    <message>
+        <source>Trimming Zero Capture</source>
+        <translation>微调零点采集</translation>
+    </message>
+    <message>
+        <source>Trimming Full Capture</source>
+        <translation>微调满量程采集</translation>
+    </message>
+    <message>
+        <source>Error, aborted!</source>
+        <translation>错误,已中止!</translation>
+    </message>
+    <message>
+        <source>Broken Wire detected, aborted!</source>
+        <translation>检测到断线,已中止!</translation>
+    </message>
+    <message>
+        <source>Failed to respond in alotted 20 Seconds, aborted!!</source>
+        <translation>未在规定的 20 秒内响应,已中止!!</translation>
+    </message>
+    <message>
+        <source>This IO Channel has failed, aborted!!</source>
+        <translation>此 I/O 通道故障,已中止!!</translation>
+    </message>
+</context>
+<context>
+    <name>InputCaptureDialog</name>
+    <message>
+        <source>Module: %1 Channel: %2</source>
+        <translation>模块: %1 通道: %2</translation>
+    </message>
+    <message>
+        <source>Please wait while capturing input...</source>
+        <translation>正在采集输入,请稍候...</translation>
+    </message>
+    <message>
+        <source>Captured Value: %1</source>
+        <translation>采集值: %1</translation>
+    </message>
+    <message>
+        <source>Click Accept to use this data</source>
+        <translation>单击“接受”以使用此数据</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>接受</translation>
+    </message>
+</context>
+<context>
+    <name>InputCaptureForm</name>
+    <message>
+        <source>Input Capture</source>
+        <translation>输入采集</translation>
+    </message>
+    <message>
+        <source>Module: X Channel: Y</source>
+        <translation>模块: X 通道: Y</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <translation>活动</translation>
+    </message>
+    <message>
+        <source>Please apply input to be captured</source>
+        <translation>请施加要采集的输入</translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation>下一步 &gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>InputChannelDialog</name>
+    <message>
+        <source>Channel Not Used</source>
+        <translation>通道未使用</translation>
+    </message>
+    <message>
+        <source>Tag:</source>
+        <translation>标签:</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>输入</translation>
+    </message>
+    <message>
+        <source>Input Range</source>
+        <translation>输入范围</translation>
+    </message>
+    <message>
+        <source>Input Zero:</source>
+        <translation>输入零点:</translation>
+    </message>
+    <message>
+        <source>Input Full:</source>
+        <translation>输入满量程:</translation>
+    </message>
+    <message>
+        <source>Capture Lower</source>
+        <translation>采集下限</translation>
+    </message>
+    <message>
+        <source>Capture Upper</source>
+        <translation>采集上限</translation>
+    </message>
+    <message>
+        <source>Input Failure Response</source>
+        <translation>输入故障响应</translation>
+    </message>
+    <message>
+        <source>Hold Last</source>
+        <translation>保持最后值</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>预设值</translation>
+    </message>
+    <message>
+        <source>Predefined Value:</source>
+        <translation>预定义值:</translation>
+    </message>
+    <message>
+        <source>Scaling</source>
+        <translation>缩放</translation>
+    </message>
+    <message>
+        <source>Input Scaling</source>
+        <translation>输入缩放</translation>
+    </message>
+    <message>
+        <source>Scaling Zero:</source>
+        <translation>缩放零点:</translation>
+    </message>
+    <message>
+        <source>Scaling Full:</source>
+        <translation>缩放满量程:</translation>
+    </message>
+    <message>
+        <source>Custom Curve</source>
+        <translation>自定义曲线</translation>
+    </message>
+    <message>
+        <source>Trimming</source>
+        <translation>微调</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>滤波器</translation>
+    </message>
+    <message>
+        <source>50 Hz</source>
+        <translation>50 Hz</translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+    <message>
+        <source>Custom Engineering Units:</source>
+        <translation>自定义工程单位:</translation>
+    </message>
+    <message>
+        <source>Limits: %1 to %2</source>
+        <translation>限值: %1 至 %2</translation>
+    </message>
+    <message>
+        <source>Minimum Span: %1</source>
+        <translation>最小跨度: %1</translation>
     </message>
 </context>
 <context>
@@ -858,6 +1272,37 @@ You must reconnect once the problem is resolved.</source>
     <message>
         <source>, offline</source>
         <translation>，离线</translation>
+    </message>
+</context>
+<context>
+    <name>RYXCustomCurveObjectPlugin</name>
+    <message>
+        <source>X Data must be strictly increasing with a minimim span of %1, linearization point # %2 is not.</source>
+        <translation>X 数据必须严格递增,最小间隔为 %1,线性化点 # %2 不满足。</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>导入(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>导入 CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>导出(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>导出 CSV...</translation>
+    </message>
+    <message>
+        <source>RYX Config</source>
+        <translation>RYX Config</translation>
+    </message>
+    <message>
+        <source>A custom curve may contain a maximum of %1 points, truncating.</source>
+        <translation>自定义曲线最多可包含 %1 个点,已截断。</translation>
     </message>
 </context>
 <context>
@@ -1528,6 +1973,171 @@ You must reconnect once the problem is resolved.</source>
     </message>
 </context>
 <context>
+    <name>TIChannelDialog</name>
+    <message>
+        <source>Temperature Input Channel</source>
+        <translation>温度输入通道</translation>
+    </message>
+    <message>
+        <source>Input Type:</source>
+        <translation>输入类型:</translation>
+    </message>
+    <message>
+        <source>Selects the input type</source>
+        <translation>选择输入类型</translation>
+    </message>
+    <message>
+        <source>Sensor Type:</source>
+        <translation>传感器类型:</translation>
+    </message>
+    <message>
+        <source>Selects the sensor type</source>
+        <translation>选择传感器类型</translation>
+    </message>
+    <message>
+        <source>Base Resistance:</source>
+        <translation>基准电阻:</translation>
+    </message>
+    <message>
+        <source>Selects the sensor&apos;s base resistance</source>
+        <translation>选择传感器的基准电阻</translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>接线:</translation>
+    </message>
+    <message>
+        <source>Selects the sensor&apos;s connection</source>
+        <translation>选择传感器的接线方式</translation>
+    </message>
+    <message>
+        <source>Units:</source>
+        <translation>单位:</translation>
+    </message>
+    <message>
+        <source>Selects the input units</source>
+        <translation>选择输入单位</translation>
+    </message>
+    <message>
+        <source>Ambient Temperature</source>
+        <translation>环境温度</translation>
+    </message>
+    <message>
+        <source>Ambient Temp</source>
+        <translation>环境温度</translation>
+    </message>
+    <message>
+        <source>Selects the ambient temperature units</source>
+        <translation>选择环境温度单位</translation>
+    </message>
+    <message>
+        <source>Hold Last</source>
+        <translation>保持最后值</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>预设值</translation>
+    </message>
+    <message>
+        <source>On Failure:</source>
+        <translation>故障时:</translation>
+    </message>
+    <message>
+        <source>Predefined Value:</source>
+        <translation>预定义值:</translation>
+    </message>
+    <message>
+        <source>Broken Wire Detection</source>
+        <translation>断线检测</translation>
+    </message>
+</context>
+<context>
+    <name>TIChannelObject</name>
+    <message>
+        <source>I/O Channel Fail</source>
+        <translation>I/O 通道故障</translation>
+    </message>
+    <message>
+        <source>Channel Not Used</source>
+        <translation>通道未使用</translation>
+    </message>
+    <message>
+        <source>Run-Time Fail</source>
+        <translation>运行时故障</translation>
+    </message>
+    <message>
+        <source>A/D Converter Fail</source>
+        <translation>A/D 转换器故障</translation>
+    </message>
+    <message>
+        <source>EEPROM Fail</source>
+        <translation>EEPROM 故障</translation>
+    </message>
+    <message>
+        <source>A/D Input Saturated</source>
+        <translation>A/D 输入饱和</translation>
+    </message>
+    <message>
+        <source>Out of Table Range</source>
+        <translation>超出表格范围</translation>
+    </message>
+    <message>
+        <source>Broken Wire #1</source>
+        <translation>断线 #1</translation>
+    </message>
+    <message>
+        <source>Broken Wire #2</source>
+        <translation>断线 #2</translation>
+    </message>
+    <message>
+        <source>Broken Wire #3</source>
+        <translation>断线 #3</translation>
+    </message>
+    <message>
+        <source>Broken Wire #4</source>
+        <translation>断线 #4</translation>
+    </message>
+    <message>
+        <source>Channel Disabled</source>
+        <translation>通道已禁用</translation>
+    </message>
+    <message>
+        <source>Broken RJC</source>
+        <translation>参考端补偿故障</translation>
+    </message>
+    <message>
+        <source>Failed to read Status</source>
+        <translation>读取状态失败</translation>
+    </message>
+    <message>
+        <source>Failed to read PV</source>
+        <translation>读取 PV 失败</translation>
+    </message>
+    <message>
+        <source>Failed to read Ambient Temperature</source>
+        <translation>读取环境温度失败</translation>
+    </message>
+</context>
+<context>
+    <name>TIModuleDialog</name>
+    <message>
+        <source>TImodule</source>
+        <translation>TI 模块</translation>
+    </message>
+    <message>
+        <source>There are no configurable parameters for the TIM, please select a channel.</source>
+        <translation>TIM 没有可配置的参数,请选择一个通道。</translation>
+    </message>
+    <message>
+        <source>Select Channel</source>
+        <translation>选择通道</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>通道 %1</translation>
+    </message>
+</context>
+<context>
     <name>TransferContext</name>
     <message>
         <source>Communication with the device was lost.</source>
@@ -1576,6 +2186,108 @@ You must reconnect once the problem is resolved.</source>
     <message>
         <source>Cause: </source>
         <translation>原因：</translation>
+    </message>
+</context>
+<context>
+    <name>TrimPluginDialog</name>
+    <message>
+        <source>Specifies the Lower Trim Point.  When the output variable equals this value, it is mapped to the Lower Captured Value.</source>
+        <translation>指定下微调点。当输出变量等于此值时,映射到下采集值。</translation>
+    </message>
+    <message>
+        <source>Specifies the Upper Trim Point.  When the output variable equals this value, it is mapped to the Upper Captured Value.</source>
+        <translation>指定上微调点。当输出变量等于此值时,映射到上采集值。</translation>
+    </message>
+    <message>
+        <source>Displays the Lower Captured Value.  When the output variable equals the Lower Trim Point, it is mapped to this value.</source>
+        <translation>显示下采集值。当输出变量等于下微调点时,映射到此值。</translation>
+    </message>
+    <message>
+        <source>Displays the Upper Captured Value.  When the output variable equals the Upper Trim Point, it is mapped to this value.</source>
+        <translation>显示上采集值。当输出变量等于上微调点时,映射到此值。</translation>
+    </message>
+    <message>
+        <source>Displays and allows modification of the Lower Trim Capture by controlling the actual output</source>
+        <translation>通过控制实际输出来显示并修改下微调采集值</translation>
+    </message>
+    <message>
+        <source>Displays and allows modification of the Upper Trim Capture by controlling the actual output</source>
+        <translation>通过控制实际输出来显示并修改上微调采集值</translation>
+    </message>
+    <message>
+        <source>Specifies the Lower Trim Point.  When the measured input equals the Lower Captured Value, it is mapped to this value.</source>
+        <translation>指定下微调点。当测得的输入等于下采集值时,映射到此值。</translation>
+    </message>
+    <message>
+        <source>Specifies the Upper trim point.  When the measured input equals the Upper Captured Value, it is mapped to this value.</source>
+        <translation>指定上微调点。当测得的输入等于上采集值时,映射到此值。</translation>
+    </message>
+    <message>
+        <source>Displays the Lower Captured Value.  When the measured input equals this value, it is mapped to the Lower Trim Point.</source>
+        <translation>显示下采集值。当测得的输入等于此值时,映射到下微调点。</translation>
+    </message>
+    <message>
+        <source>Displays the Upper Captured Value.  When the measured input equals this value, it is mapped to the Upper Trim Point.</source>
+        <translation>显示上采集值。当测得的输入等于此值时,映射到上微调点。</translation>
+    </message>
+    <message>
+        <source>Allows modification of the Lower Trim Capture by capturing the actual input</source>
+        <translation>通过采集实际输入来修改下微调采集值</translation>
+    </message>
+    <message>
+        <source>Allows modification of the Upper Trim Capture by capturing the actual input</source>
+        <translation>通过采集实际输入来修改上微调采集值</translation>
+    </message>
+</context>
+<context>
+    <name>TrimPluginForm</name>
+    <message>
+        <source>Trimming</source>
+        <translation>微调</translation>
+    </message>
+    <message>
+        <source>Trim Mode</source>
+        <translation>微调模式</translation>
+    </message>
+    <message>
+        <source>One Point</source>
+        <translation>单点</translation>
+    </message>
+    <message>
+        <source>Two Point</source>
+        <translation>两点</translation>
+    </message>
+    <message>
+        <source>Lower Trim</source>
+        <translation>下微调</translation>
+    </message>
+    <message>
+        <source>Lower Trim Point:</source>
+        <translation>下微调点:</translation>
+    </message>
+    <message>
+        <source>Lower Captured Value:</source>
+        <translation>下采集值:</translation>
+    </message>
+    <message>
+        <source>Trim Lower</source>
+        <translation>微调下限</translation>
+    </message>
+    <message>
+        <source>Upper Trim</source>
+        <translation>上微调</translation>
+    </message>
+    <message>
+        <source>Upper Trim Point:</source>
+        <translation>上微调点:</translation>
+    </message>
+    <message>
+        <source>Upper Captured Value:</source>
+        <translation>上采集值:</translation>
+    </message>
+    <message>
+        <source>Trim Upper</source>
+        <translation>微调上限</translation>
     </message>
 </context>
 <context>
