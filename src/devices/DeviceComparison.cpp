@@ -1,5 +1,6 @@
 #include "devices/DeviceComparison.h"
 
+#include "comm/ZempCodec.h"
 #include "database/RYXDatabase.h"
 #include "model/RYXConnectionBase.h"
 #include "model/RYXObject.h"
@@ -40,6 +41,20 @@ RYXObject *follow(RYXObject *root, const QList<int> &path)
     return at;
 }
 
+// Whether \a ours and \a theirs stand for the same value of \a point: the
+// same text, or for a device point the same bytes on the wire ("0.0" and
+// the "0.000000" an upload writes are one float).
+bool sameValue(const DataPoint &point, const QString &ours, const QString &theirs)
+{
+    if (ours == theirs)
+        return true;
+    if (point.type == ZEMP_NONE)
+        return false;
+    QByteArray ourBytes, theirBytes;
+    return ZempCodec::encode(point.type, point.size, ours, &ourBytes)
+           && ZempCodec::encode(point.type, point.size, theirs, &theirBytes) && ourBytes == theirBytes;
+}
+
 void compareTrees(RYXObject *tree, RYXObject *copy, QList<DeviceComparison::Difference> &differences)
 {
     // A plug-in shows its host's values, which its host compares.
@@ -50,13 +65,44 @@ void compareTrees(RYXObject *tree, RYXObject *copy, QList<DeviceComparison::Diff
                 continue;
             const QString ours = tree->getString(it.key());
             const QString theirs = copy->getString(it.key());
-            if (ours != theirs)
+            if (!sameValue(*it, ours, theirs))
                 differences.append({tree->getName(), it.key(), ours, theirs});
         }
     }
     const int common = qMin(tree->childCount(), copy->childCount());
     for (int i = 0; i < common; ++i)
         compareTrees(tree->childAt(i), copy->childAt(i), differences);
+}
+
+RYXObject *readTree(const QString &xml)
+{
+    VELXmlHandler reader;
+    return reader.parse(xml) ? reader.takeFirstObject() : nullptr;
+}
+
+// Every value of \a source's subtree, saved or not, into the same places of
+// \a target's: the copy of what was sent, whatever a file keeps of it.
+void takeValues(RYXObject *target, RYXObject *source)
+{
+    if (!target->getDatabase() || !source->getDatabase())
+        return;
+    const QMap<QString, DataPoint> points = source->getDatabase()->allPoints();
+    for (auto it = points.cbegin(); it != points.cend(); ++it)
+        target->getDatabase()->SetValue(it.key(), it->value);
+    const int common = qMin(target->childCount(), source->childCount());
+    for (int i = 0; i < common; ++i)
+        takeValues(target->childAt(i), source->childAt(i));
+}
+
+// What an upload shows of a device that holds exactly what \a object sends:
+// its device words derived and decoded again, so that a choice the words
+// cannot tell (the wiring of a thermocouple) reads as the upload reads it.
+void decodeAsSent(RYXObject *object)
+{
+    object->prepareDownloadData();
+    object->processUploadedData();
+    for (RYXObject *child : object->getChildren())
+        decodeAsSent(child);
 }
 
 } // namespace
@@ -70,19 +116,22 @@ int DeviceComparison::compare(RYXObject *object, QList<Difference> &differences)
     unsigned tunnel = 0;
     if (!root->getPort(root, port, tunnel))
         return -1;
-    VELXmlHandler reader;
-    if (!reader.parse(VELXmlWriter::toXml(*root)))
-        return -1;
-    const std::unique_ptr<RYXObject> copy(reader.takeFirstObject());
-    RYXObject *counterpart = copy ? follow(copy.get(), pathTo(root, object)) : nullptr;
-    if (!counterpart)
+    const QString xml = VELXmlWriter::toXml(*root);
+    const std::unique_ptr<RYXObject> copy(readTree(xml)), expected(readTree(xml));
+    const QList<int> path = pathTo(root, object);
+    RYXObject *counterpart = copy ? follow(copy.get(), path) : nullptr;
+    RYXObject *sent = expected ? follow(expected.get(), path) : nullptr;
+    if (!counterpart || !sent)
         return -1;
     ReadBackLink link(copy.get(), port);
     copy->setConnection(&link);
     const int code = counterpart->executeOperation(QStringLiteral("upload"), true);
     copy->setConnection(nullptr);
-    if (code == 0)
-        compareTrees(object, counterpart, differences);
+    if (code == 0) {
+        takeValues(sent, object);
+        decodeAsSent(sent);
+        compareTrees(sent, counterpart, differences);
+    }
     return code;
 }
 

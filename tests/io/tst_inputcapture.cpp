@@ -136,6 +136,8 @@ private Q_SLOTS:
         QPushButton *next = button(dialog, "NextButton");
         QCOMPARE(next->text(), QStringLiteral("Next >"));
         QCOMPARE(button(dialog, "CancelButton")->text(), QStringLiteral("&Cancel"));
+        if (accept)
+            QVERIFY(dialog->grab().save(QStringLiteral(RYX_SCREENSHOT_DIR "/input_capture_before.png")));
 
         QElapsedTimer timer;
         timer.start();

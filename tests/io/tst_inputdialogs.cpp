@@ -166,6 +166,7 @@ private Q_SLOTS:
         QCOMPARE(dialog->windowTitle(), QStringLiteral("TImodule"));
         auto *button = dialog->findChild<QPushButton *>(QStringLiteral("3"));
         QVERIFY(button);
+        screenshot(dialog, QStringLiteral("timodule-dialog.png"));
         click(button);
         RYXObject *third = module->childAt(2);
         QTRY_COMPARE(m_window->listView()->currentItem(), static_cast<QTreeWidgetItem *>(third->getTreeItem()));

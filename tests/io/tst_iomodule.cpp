@@ -157,7 +157,7 @@ private Q_SLOTS:
         QVERIFY(rig.ok);
         auto *channel = static_cast<RYXChannel *>(rig.addModule()->childAt(3));
         channel->setValue("tag", "TT_4");
-        QCOMPARE(rig.operation(channel, "download"), 0);
+        QVERIFY2(rig.operation(channel, "download") == 0, qPrintable(rig.results().join('\n')));
         QCOMPARE(rig.results(), (QStringList{"Please be patient, saving data in interface module...",
                                              "Interface Module data saved successfully.",
                                              "TIM Temperature Input (TI4) Module 1, Channel 4 read back: the device holds "
