@@ -8,6 +8,7 @@
 #include "plugins/XIMProcessDialog.h"
 #include "plugins/XIMProcessObjectPlugin.h"
 #include "stations/EIModuleObject.h"
+#include "support/FormControl.h"
 #include "support/TypeText.h"
 
 #include <QtTest/QtTest>
@@ -21,20 +22,6 @@
 #include <memory>
 
 namespace {
-
-// A control of \a dialog by the name it has in its form (bound controls
-// carry their point key as object name).
-template<typename T>
-T *control(QWidget *dialog, const char *formName)
-{
-    for (T *candidate : dialog->findChildren<T *>()) {
-        if (candidate->objectName() == QLatin1String(formName)
-            || ConfigBaseDialog::formName(candidate) == QLatin1String(formName))
-            return candidate;
-    }
-    qFatal("no control %s", formName);
-    return nullptr;
-}
 
 bool isRed(QWidget *widget)
 {

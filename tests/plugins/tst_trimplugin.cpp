@@ -7,6 +7,7 @@
 
 #include "plugins/PluginHostChannel.h"
 #include "support/Screenshot.h"
+#include "support/FormControl.h"
 #include "support/TypeText.h"
 
 #include <QtTest/QtTest>
@@ -18,18 +19,6 @@
 #include <memory>
 
 namespace {
-
-template<typename T>
-T *control(QWidget *dialog, const char *formName)
-{
-    for (T *candidate : dialog->findChildren<T *>()) {
-        if (candidate->objectName() == QLatin1String(formName)
-            || ConfigBaseDialog::formName(candidate) == QLatin1String(formName))
-            return candidate;
-    }
-    qFatal("no control %s", formName);
-    return nullptr;
-}
 
 // "1" for each true, "0" for each false, in order.
 QString bits(std::initializer_list<bool> flags)
