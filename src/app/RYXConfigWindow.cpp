@@ -631,6 +631,10 @@ void RYXConfigWindow::createTreeItem(RYXObject *object, RYXObject *parentObject,
                                      const QString &text, bool enabled)
 {
     QTreeWidgetItem *parentItem = parentObject ? parentObject->getTreeItem() : nullptr;
+    // An object shown before its parent is in the tree gets its item with
+    // its parent's; one that has an item keeps it.
+    if ((parentObject && !parentItem) || object->getTreeItem())
+        return;
     RYXListViewItem *item = parentItem ? new RYXListViewItem(object, parentItem, text)
                                        : new RYXListViewItem(object, m_listView, text);
     item->setDisabled(!enabled);

@@ -413,24 +413,27 @@ bool TIChannelObject::validate()
     return valid;
 }
 
+// The trim and curve plug-ins are in the tree while their function is on.
 bool TIChannelObject::validateTrim()
 {
-    if (!getBool(QStringLiteral("trimenable")))
+    const bool enabled = getBool(QStringLiteral("trimenable"));
+    m_trimPlugin->setShowInTree(enabled);
+    if (!enabled)
         return true;
     setValue(QStringLiteral("trimrangez"), getString(QStringLiteral("inputzero")));
     setValue(QStringLiteral("trimrangef"), getString(QStringLiteral("inputfull")));
     // The trim plug-in validates the trim points against that range.
-    if (m_trimPlugin)
-        m_trimPlugin->updateDialog();
+    m_trimPlugin->updateDialog();
     return getBool(QStringLiteral("trimisvalid"));
 }
 
 bool TIChannelObject::validateCustomCurve()
 {
-    if (!getBool(QStringLiteral("customcurveenable")))
+    const bool enabled = getBool(QStringLiteral("customcurveenable"));
+    m_curvePlugin->setShowInTree(enabled);
+    if (!enabled)
         return true;
-    if (m_curvePlugin)
-        m_curvePlugin->updateDialog();
+    m_curvePlugin->updateDialog();
     return getBool(QStringLiteral("ccurveisvalid"));
 }
 

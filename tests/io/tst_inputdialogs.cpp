@@ -13,10 +13,12 @@
 #include "io/TIModuleObject.h"
 #include "model/RYXListViewItem.h"
 
+#include "support/FormControl.h"
 #include "support/NewStation.h"
 
 #include <QtTest/QtTest>
 #include <QtWidgets/QComboBox>
+#include <QtWidgets/QCheckBox>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QRadioButton>
@@ -155,6 +157,29 @@ private Q_SLOTS:
         QCOMPARE(edit->toolTip().contains(QLatin1String("Not valid.")), !valid);
         QVERIFY(edit->toolTip().contains(QLatin1String("not starting with a digit")));
         QCOMPARE(bool(channel->getStatusFlags() & RYXObject::ConfigError), !valid);
+    }
+
+    // The curve's tree item is there while the channel's curve is on.
+    void pluginItemFollowsItsSwitch()
+    {
+        auto *module = addModule<TIModuleObject>();
+        QVERIFY(module);
+        RYXObject *channel = module->childAt(0);
+        QWidget *dialog = select(channel);
+        QVERIFY(dialog);
+        QTreeWidgetItem *item = channel->getTreeItem();
+        const auto children = [item] {
+            QStringList texts;
+            for (int i = 0; i < item->childCount(); ++i)
+                texts << item->child(i)->text(0);
+            return texts;
+        };
+        QCOMPARE(children(), QStringList());
+        auto *curve = ::control<QCheckBox>(dialog, "CustomCurveCheck");
+        click(curve);
+        QTRY_COMPARE(children(), QStringList{QStringLiteral("Custom Curve")});
+        click(curve);
+        QTRY_COMPARE(children(), QStringList());
     }
 
     void channelButtonSelectsChannel()
