@@ -206,3 +206,43 @@ int RYXChannel::synchronizePoints(TransferContext &context)
     context.readPoint(QStringLiteral("synch_fwversion"), false, true);
     return 0;
 }
+
+void RYXChannel::readAll(TransferContext &context, const QStringList &keys)
+{
+    for (const QString &key : keys)
+        context.readPoint(key);
+}
+
+void RYXChannel::writeAll(TransferContext &context, const QStringList &keys)
+{
+    for (const QString &key : keys)
+        context.writePoint(key);
+}
+
+// The tag and the units text only warn when they cannot be moved.
+void RYXChannel::transferChannelTexts(TransferContext &context, bool download)
+{
+    struct Text
+    {
+        int operation;
+        const char *key;
+        const char *what;
+    };
+    static const Text texts[] = {{1, "tag1", "tag"}, {0, "egu1", "egu"}};
+    for (const Text &text : texts) {
+        if (checkOperation(text.operation) != 0)
+            continue;
+        if (!context.isActive())
+            continue;
+        const QString key = QLatin1String(text.key);
+        const int status = text.operation == 1 ? (download ? downloadTag(key) : uploadTag(key))
+                                               : (download ? downloadText(key) : uploadText(key));
+        if (status != 0)
+            context.addProgressResult(QStringLiteral("SmallYellowLED"),
+                                      getName()
+                                          + QStringLiteral(" upload warning!  This channel's %1 information could "
+                                                           "not be %2.")
+                                                .arg(QLatin1String(text.what),
+                                                     download ? QStringLiteral("written") : QStringLiteral("read")));
+    }
+}

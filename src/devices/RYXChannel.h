@@ -3,6 +3,7 @@
 #include "model/RYXObject.h"
 
 #include <QtCore/QString>
+#include <QtCore/QStringList>
 
 class RYXIOModule;
 
@@ -48,6 +49,14 @@ public:
     int verifyDevice(ZEMPPort *port) override;
 
 protected:
+    /// Reads \a keys in order.
+    static void readAll(TransferContext &context, const QStringList &keys);
+    /// Writes \a keys in order.
+    static void writeAll(TransferContext &context, const QStringList &keys);
+    /// Moves the tag ("tag1") and the units text ("egu1") as the running
+    /// request asks; a text that cannot be moved only warns.
+    void transferChannelTexts(TransferContext &context, bool download);
+
     int channelNumber = 0;
 
 private:

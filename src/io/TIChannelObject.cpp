@@ -503,18 +503,6 @@ void TIChannelObject::invalidateConfiguration()
 
 // --- transfers ------------------------------------------------------------------
 
-void TIChannelObject::readAll(TransferContext &context, const QStringList &keys)
-{
-    for (const QString &key : keys)
-        context.readPoint(key);
-}
-
-void TIChannelObject::writeAll(TransferContext &context, const QStringList &keys)
-{
-    for (const QString &key : keys)
-        context.writePoint(key);
-}
-
 void TIChannelObject::commitCommands(TransferContext &context)
 {
     readAll(context, keysOf({"gooffline", "calcconfigchecksum", "goonline"}));
@@ -539,7 +527,7 @@ int TIChannelObject::uploadPoints(TransferContext &context)
     if (context.readPoint(QStringLiteral("config3")) == 0 && (getUInt(QStringLiteral("config3")) & CurveBit))
         uploadCustomCurvePoints(context);
     readAll(context, uploadKeys());
-    transferText(context, false);
+    transferChannelTexts(context, false);
     return 0;
 }
 
@@ -549,36 +537,8 @@ int TIChannelObject::downloadPoints(TransferContext &context)
         downloadCustomCurvePoints(context);
     writeAll(context, downloadKeys());
     commitCommands(context);
-    transferText(context, true);
+    transferChannelTexts(context, true);
     return 0;
-}
-
-// The tag and the units text only warn when they cannot be moved.
-void TIChannelObject::transferText(TransferContext &context, bool download)
-{
-    struct Text
-    {
-        int operation;
-        const char *key;
-        const char *what;
-    };
-    static const Text texts[] = {{1, "tag1", "tag"}, {0, "egu1", "egu"}};
-    for (const Text &text : texts) {
-        if (checkOperation(text.operation) != 0)
-            continue;
-        if (!context.isActive())
-            continue;
-        const QString key = QLatin1String(text.key);
-        const int status = text.operation == 1 ? (download ? downloadTag(key) : uploadTag(key))
-                                               : (download ? downloadText(key) : uploadText(key));
-        if (status != 0)
-            context.addProgressResult(QStringLiteral("SmallYellowLED"),
-                                      getName()
-                                          + QStringLiteral(" upload warning!  This channel's %1 information could "
-                                                           "not be %2.")
-                                                .arg(QLatin1String(text.what),
-                                                     download ? QStringLiteral("written") : QStringLiteral("read")));
-    }
 }
 
 int TIChannelObject::uploadCustomCurvePoints(TransferContext &context)
