@@ -259,7 +259,9 @@ bool AOChannelObject::validateOutputs()
     };
     const double zero = getString(QStringLiteral("outputzero")).toDouble();
     const double full = getString(QStringLiteral("outputfull")).toDouble();
-    const bool span = full - zero >= MinSpan;
+    // The values are compared as typed; 4.9997 - 4 falls a rounding error
+    // short of 0.9997 in binary, and is the least span that is allowed.
+    const bool span = full - zero >= MinSpan - 1e-9;
     const double damping = getString(QStringLiteral("outputdamping")).toDouble();
     const bool preset = getString(QStringLiteral("failuremode")) != QLatin1String("hold");
     const struct
