@@ -111,6 +111,8 @@ void AOChannelDialog::buildOptions(QVBoxLayout *page)
     m_trimming = Form::addCheck(actions, tr("Trimming"), "TrimmingCheckBox");
     connect(m_trimming, &QCheckBox::clicked, this, &AOChannelDialog::TrimmingButtonClickedSlot);
     m_loopTest = Form::addButton(actions, tr("Loop Test"), "IOTestButton");
+    // Return in a field commits the field; it must never start a loop test.
+    m_loopTest->setAutoDefault(false);
     connect(m_loopTest, &QPushButton::clicked, this, &AOChannelDialog::ioTestButtonClickedSlot);
     page->addLayout(actions);
 

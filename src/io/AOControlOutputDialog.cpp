@@ -28,10 +28,12 @@ const StepButton Steps[] = {
     {"LargeIncrementButton", "+1", &AOControlOutputDialog::LargeIncrementClickedSlot},
 };
 
+// Only Set answers Return: a typed value is set, nothing else is pressed.
 QPushButton *addButton(QBoxLayout *row, const QString &text, const char *name)
 {
     auto *button = new QPushButton(text, row->parentWidget());
     button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
     row->addWidget(button);
     return button;
 }
@@ -70,8 +72,9 @@ AOControlOutputDialog::AOControlOutputDialog(AOChannelObject *channel, Mode mode
     m_notice->setObjectName(QStringLiteral("noticeLabel"));
     page->addWidget(m_notice);
     auto *buttons = new QHBoxLayout;
-    connect(addButton(buttons, tr("Set"), "SetButton"), &QPushButton::clicked, this,
-            &AOControlOutputDialog::SetButtonClickedSlot);
+    QPushButton *set = addButton(buttons, tr("Set"), "SetButton");
+    set->setDefault(true);
+    connect(set, &QPushButton::clicked, this, &AOControlOutputDialog::SetButtonClickedSlot);
     QPushButton *accept = addButton(buttons, tr("Accept"), "AcceptButton");
     connect(accept, &QPushButton::clicked, this, &AOControlOutputDialog::AcceptButtonClickedSlot);
     // A loop test has nothing to accept: it only ends.
