@@ -6,6 +6,11 @@
 #include "devices/RYXInterfaceModule.h"
 #include "devices/RYXIOModule.h"
 #include "model/RYXListViewItem.h"
+#include "model/events/addToEventBoxEvent.h"
+
+#include <QtCore/QtEndian>
+
+#include <cstring>
 
 RYXChannel::RYXChannel(QObject *parent) : RYXObject(parent)
 {
@@ -245,4 +250,94 @@ void RYXChannel::transferChannelTexts(TransferContext &context, bool download)
                                                 .arg(QLatin1String(text.what),
                                                      download ? QStringLiteral("written") : QStringLiteral("read")));
     }
+}
+
+void RYXChannel::synchronizeShadows(TransferContext &context, const QStringList &keys)
+{
+    for (const QString &key : keys)
+        context.readPoint(key, false, true);
+    if (context.isActive() && checkOperation(1) == 0)
+        uploadTag(QStringLiteral("synchtag1"));
+    if (context.isActive() && checkOperation(0) == 0)
+        uploadText(QStringLiteral("synchegu1"));
+}
+
+QStringList RYXChannel::keysOf(std::initializer_list<const char *> names)
+{
+    QStringList keys;
+    for (const char *name : names)
+        keys << QLatin1String(name);
+    return keys;
+}
+
+QStringList RYXChannel::trimKeys()
+{
+    return keysOf({"trimpointz", "trimpointf", "trimcapturez", "trimcapturef"});
+}
+
+QString RYXChannel::channelXmlStartTag() const
+{
+    return QStringLiteral("%1 channel=\"%2\"").arg(xmlTag).arg(channelNumber);
+}
+
+void RYXChannel::validateThenRefresh(const std::function<void()> &validate)
+{
+    if (!mutex.tryLock())
+        return;
+    validate();
+    mutex.unlock();
+    RYXObject::updateDialog();
+}
+
+bool RYXChannel::validateTrimRange(RYXObject *trim, const QString &zeroKey, const QString &fullKey)
+{
+    const bool enabled = getBool(QStringLiteral("trimenable"));
+    trim->setShowInTree(enabled);
+    if (!enabled)
+        return true;
+    setValue(QStringLiteral("trimrangez"), getString(zeroKey));
+    setValue(QStringLiteral("trimrangef"), getString(fullKey));
+    // The trim plug-in validates the trim points against that range.
+    trim->updateDialog();
+    return getBool(QStringLiteral("trimisvalid"));
+}
+
+void RYXChannel::storeTrimEnable(bool on, const char *refusal)
+{
+    if (on && isNotCurrent()) {
+        qDebug("%s", refusal);
+        updateDialog();
+        return;
+    }
+    if (!on)
+        setValue(QStringLiteral("numtrimpts"), 0);
+    else if (getInt(QStringLiteral("numtrimpts")) < 1)
+        setValue(QStringLiteral("numtrimpts"), 1);
+    setValue(QStringLiteral("trimenable"), on, true);
+}
+
+void RYXChannel::postEventLine(const QString &text)
+{
+    postToMainWindow(new addToEventBoxEvent(text));
+}
+
+bool RYXChannel::readFloatRegister(int j, float &value)
+{
+    unsigned char bytes[4] = {};
+    if (readBlock(j, bytes) != 0)
+        return false;
+    const quint32 bits = qFromBigEndian<quint32>(bytes);
+    std::memcpy(&value, &bits, sizeof value);
+    return true;
+}
+
+QString RYXChannel::valueLine(float value, int decimals, const QString &unit, const QString &suffix)
+{
+    QString tag;
+    if (checkOperation(1) == 0) {
+        tag = getString(QStringLiteral("synchtag1"));
+        tag = (tag.isEmpty() ? QStringLiteral("PV") : tag) + QStringLiteral(" - ");
+    }
+    const QByteArray format = QString::asprintf("%%.%df ", decimals).toLatin1();
+    return QStringLiteral("    ") + tag + QString::asprintf(format.constData(), double(value)) + unit + suffix;
 }

@@ -11,11 +11,9 @@
 #include "io/AOChannelDialog.h"
 #include "io/AOControlOutputDialog.h"
 #include "io/TIChannelObject.h"
-#include "model/events/addToEventBoxEvent.h"
 #include "plugins/RYXTrimObjectPlugin.h"
 
 #include <QtCore/QCoreApplication>
-#include <QtCore/QDebug>
 #include <QtCore/QTime>
 #include <QtCore/QtEndian>
 #include <QtWidgets/QApplication>
@@ -109,19 +107,6 @@ const AOChannelObject::StatusRow OutputStatus[] = {
     {0x0200, QT_TRANSLATE_NOOP("AOChannelObject", "PV too large")},
 };
 
-QStringList keysOf(std::initializer_list<const char *> names)
-{
-    QStringList keys;
-    for (const char *name : names)
-        keys << QLatin1String(name);
-    return keys;
-}
-
-QStringList trimKeys()
-{
-    return keysOf({"trimpointz", "trimpointf", "trimcapturez", "trimcapturef"});
-}
-
 // Values derived from device words keep their full precision in the text.
 QString exactText(double value)
 {
@@ -147,7 +132,7 @@ AOChannelObject::AOChannelObject(QObject *parent) : RYXChannel(parent)
 
 QString AOChannelObject::getXmlStartTag()
 {
-    return QStringLiteral("%1 channel=\"%2\"").arg(xmlTag).arg(channelNumber);
+    return channelXmlStartTag();
 }
 
 // --- device words ---------------------------------------------------------------
@@ -305,39 +290,18 @@ bool AOChannelObject::validate()
 // The trim plug-in is in the tree while trimming is on.
 bool AOChannelObject::validateTrim()
 {
-    const bool enabled = getBool(QStringLiteral("trimenable"));
-    m_trimPlugin->setShowInTree(enabled);
-    if (!enabled)
-        return true;
-    setValue(QStringLiteral("trimrangez"), getString(QStringLiteral("outputzero")));
-    setValue(QStringLiteral("trimrangef"), getString(QStringLiteral("outputfull")));
-    m_trimPlugin->updateDialog();
-    return getBool(QStringLiteral("trimisvalid"));
+    return validateTrimRange(m_trimPlugin, QStringLiteral("outputzero"), QStringLiteral("outputfull"));
 }
 
 void AOChannelObject::updateDialog()
 {
-    // A transfer holding the channel leaves validation to its next refresh.
-    if (!mutex.tryLock())
-        return;
-    validate();
-    mutex.unlock();
-    RYXChannel::updateDialog();
+    validateThenRefresh([this] { validate(); });
 }
 
 void AOChannelObject::TrimEnableToggled(bool on)
 {
-    if (on && isNotCurrent()) {
-        qDebug("AOChannelObject::TrimEnableToggled - An AO Channel must have a current configuration without "
-               "errors when enabling trimming");
-        updateDialog();
-        return;
-    }
-    if (!on)
-        setValue(QStringLiteral("numtrimpts"), 0);
-    else if (getInt(QStringLiteral("numtrimpts")) < 1)
-        setValue(QStringLiteral("numtrimpts"), 1);
-    setValue(QStringLiteral("trimenable"), on, true);
+    storeTrimEnable(on, "AOChannelObject::TrimEnableToggled - An AO Channel must have a current configuration "
+                        "without errors when enabling trimming");
 }
 
 void AOChannelObject::setOnline(bool online)
@@ -377,13 +341,7 @@ int AOChannelObject::downloadPoints(TransferContext &context)
 
 int AOChannelObject::synchronizePoints(TransferContext &context)
 {
-    for (const QString &key : keysOf({"synch_fwversion", "synch_outputtype", "synch_scalingflag"}))
-        context.readPoint(key, false, true);
-    // The tag and the units text the device holds are its shadows' values.
-    if (context.isActive() && checkOperation(1) == 0)
-        uploadTag(QStringLiteral("synchtag1"));
-    if (context.isActive() && checkOperation(0) == 0)
-        uploadText(QStringLiteral("synchegu1"));
+    synchronizeShadows(context, keysOf({"synch_fwversion", "synch_outputtype", "synch_scalingflag"}));
     return 0;
 }
 
@@ -451,12 +409,9 @@ int AOChannelObject::writeOutput()
 
 int AOChannelObject::readOutput()
 {
-    unsigned char bytes[4] = {};
-    if (!readRegister(OutputRegister, bytes))
-        return -1;
-    const quint32 bits = qFromBigEndian<quint32>(bytes);
     float value = 0.0f;
-    std::memcpy(&value, &bits, sizeof value);
+    if (!readFloatRegister(OutputRegister, value))
+        return -1;
     setValue(QStringLiteral("output"), value);
     return 0;
 }
@@ -517,16 +472,6 @@ QString AOChannelObject::statusText(unsigned status)
     return QString();
 }
 
-void AOChannelObject::postEventLine(const QString &text)
-{
-    postToMainWindow(new addToEventBoxEvent(text));
-}
-
-bool AOChannelObject::readRegister(int j, unsigned char (&bytes)[4])
-{
-    return readBlock(j, bytes) == 0;
-}
-
 QString AOChannelObject::pvUnitLabel()
 {
     if (getInt(QStringLiteral("synch_scalingflag")) != 0) {
@@ -540,7 +485,7 @@ bool AOChannelObject::addToEventBox(int decimals)
 {
     postEventLine(getName());
     unsigned char bytes[4] = {};
-    if (!readRegister(StatusRegister, bytes)) {
+    if (readBlock(StatusRegister, bytes) != 0) {
         postEventLine(QStringLiteral("    ") + tr("Failed to read Status"));
         return false;
     }
@@ -549,19 +494,8 @@ bool AOChannelObject::addToEventBox(int decimals)
         postEventLine(QStringLiteral("    ") + fault);
         return true;
     }
-    if (!readRegister(PvRegister, bytes)) {
-        postEventLine(QStringLiteral("    ") + tr("Failed to read PV"));
-        return true;
-    }
-    const quint32 bits = qFromBigEndian<quint32>(bytes);
     float value = 0.0f;
-    std::memcpy(&value, &bits, sizeof value);
-    QString tag;
-    if (checkOperation(1) == 0) {
-        tag = getString(QStringLiteral("synchtag1"));
-        tag = (tag.isEmpty() ? QStringLiteral("PV") : tag) + QStringLiteral(" - ");
-    }
-    const QByteArray format = QString::asprintf("%%.%df ", decimals).toLatin1();
-    postEventLine(QStringLiteral("    ") + tag + QString::asprintf(format.constData(), double(value)) + pvUnitLabel());
+    postEventLine(readFloatRegister(PvRegister, value) ? valueLine(value, decimals, pvUnitLabel(), QString())
+                                                       : QStringLiteral("    ") + tr("Failed to read PV"));
     return true;
 }

@@ -99,8 +99,6 @@ private:
     int readOutput();
     int runTrimTransfer(bool download);
     void transferText(TransferContext &context, bool download);
-    void postEventLine(const QString &text);
-    bool readRegister(int j, unsigned char (&bytes)[4]);
     QString pvUnitLabel();
 
     RYXTrimObjectPlugin *m_trimPlugin = nullptr;

@@ -147,8 +147,4 @@ private:
     /// Runs one trim or curve transfer alone (executeOperation) under its progress entry.
     int runPartTransfer(int part);
     int patchResult(TransferContext &context, const QString &pixmap, const QString &text, int result);
-    void postEventLine(const QString &text);
-    /// Reads register \a j as a float; false when it cannot be read.
-    bool readFloatRegister(int j, float &value);
-    QString valueLine(float value, int decimals, const QString &unit, const QString &suffix);
 };
