@@ -130,6 +130,16 @@ AOChannelObject::AOChannelObject(QObject *parent) : RYXChannel(parent)
     RYXObject::addChild(m_trimPlugin);
 }
 
+bool AOChannelObject::setValue(const QString &key, const QString &value, bool updateUi)
+{
+    const bool stored = RYXChannel::setValue(key, value, updateUi);
+    // Without this a channel read from its file would download with its
+    // trim points cleared, as if trimming had been switched off.
+    if (stored && key == QLatin1String("numtrimpts") && value.toInt() != 0)
+        RYXChannel::setValue(QStringLiteral("trimenable"), QStringLiteral("true"), updateUi);
+    return stored;
+}
+
 QString AOChannelObject::getXmlStartTag()
 {
     return channelXmlStartTag();

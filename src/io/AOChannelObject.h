@@ -44,6 +44,9 @@ public:
     explicit AOChannelObject(QObject *parent = nullptr);
 
     // --- overrides -------------------------------------------------------------
+    using RYXChannel::setValue;
+    /// A trim point count turns trimming on: a file keeps the count, not the switch.
+    bool setValue(const QString &key, const QString &value, bool updateUi = false) override;
     QString getXmlStartTag() override;
     int uploadPoints(TransferContext &context) override;
     bool processUploadedData() override;

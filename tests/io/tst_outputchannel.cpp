@@ -2,12 +2,17 @@
 // its decoding, the output limits of each type, the flag bits, the channel
 // not used byte, the status texts in their order, and that decoding the
 // device words a download derives gives back the user's choices.
+#include "app/RYXClassTable.h"
 #include "io/AOChannelObject.h"
+#include "io/AOModuleObject.h"
+#include "model/VELXmlHandler.h"
+#include "model/VELXmlWriter.h"
 #include "plugins/RYXTrimObjectPlugin.h"
 
 #include <QtTest/QtTest>
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -33,6 +38,8 @@ class tst_OutputChannel : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { RYXClassTable::registerAll(); }
+
     void damping_data()
     {
         QTest::addColumn<QString>("seconds");
@@ -314,6 +321,25 @@ private Q_SLOTS:
         QTEST(channel.validate(), "valid");
         QCOMPARE(channel.getString(QStringLiteral("trimrangef")), channel.getString(QStringLiteral("outputfull")));
         QVERIFY(channel.trimPlugin()->isShownInTree());
+    }
+
+    // The file keeps the trim point count and not the trim switch: a
+    // channel read back downloads its trim points.
+    void trimSurvivesTheFile()
+    {
+        AOModuleObject module;
+        auto *channel = qobject_cast<AOChannelObject *>(module.childAt(1));
+        QVERIFY(channel);
+        channel->setValue(QStringLiteral("numtrimpts"), 2);
+        QVERIFY(channel->getBool(QStringLiteral("trimenable")));
+        VELXmlHandler reader;
+        QVERIFY(reader.parse(VELXmlWriter::toXml(module)));
+        std::unique_ptr<RYXObject> copy(reader.takeFirstObject());
+        auto *read = qobject_cast<AOChannelObject *>(copy ? copy->childAt(1) : nullptr);
+        QVERIFY(read);
+        QVERIFY(read->getBool(QStringLiteral("trimenable")));
+        QVERIFY(read->prepareDownloadData());
+        QCOMPARE(read->getInt(QStringLiteral("numtrimpts")), 2);
     }
 
     void trimEnable_data()
