@@ -1,6 +1,7 @@
 #include "SimCatalog.h"
 
 #include "SimLiveValues.h"
+#include "SimOutputChannel.h"
 #include "SimPointMap.h"
 
 namespace {
@@ -59,6 +60,14 @@ SimModuleClass module(quint8 code, const char *element, QStringList aliases,
     return m;
 }
 
+// The analog output module: four output channels with their points.
+SimModuleClass outputModule()
+{
+    SimModuleClass m = module(SimOutputChannel::ModuleCode, "AO4", {QStringLiteral("AOM")}, {1, 1, 1, 1});
+    m.channelPoints += SimOutputChannel::points();
+    return m;
+}
+
 } // namespace
 
 const QVector<SimStationClass> &SimCatalog::stationClasses()
@@ -78,7 +87,7 @@ const QVector<SimModuleClass> &SimCatalog::moduleClasses()
 {
     static const QVector<SimModuleClass> classes = {
         module(0, "UNDETERMINED", {QStringLiteral("UNK")}, {}),
-        module(1, "AO4", {QStringLiteral("AOM")}, {1, 1, 1, 1}),
+        outputModule(),
         module(2, "TI4", {QStringLiteral("TIM")}, {2, 2, 2, 2}),
         module(3, "CI4", {QStringLiteral("CIM")}, {0x51, 0x52, 0x53, 0x54}),
         module(4, "II4", {QStringLiteral("IIM")}, {0x54, 0x54, 0x54, 0x54}),

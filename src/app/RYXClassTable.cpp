@@ -4,6 +4,8 @@
 #include "devices/RYXInterfaceModule.h"
 #include "io/AIChannelObject.h"
 #include "io/AIModuleObject.h"
+#include "io/AOChannelObject.h"
+#include "io/AOModuleObject.h"
 #include "io/CIMAModuleObject.h"
 #include "io/CIMBModuleObject.h"
 #include "io/CIMCModuleObject.h"
@@ -41,8 +43,6 @@ const Info Network = {RYXObjectFactory::NetworkLevel, "MODBUSNET", "MODBUSNET", 
                       "MODBUS Network", QT_TRANSLATE_NOOP("RYXClassInfo", "MODBUS Network"), nullptr, Info::NewMenu | Info::ConnectMenu,
                       Info::NewMenu | Info::ConnectMenu, nullptr};
 
-const Info AOM = {ModuleLevel, "AO4", "AO4", Station::AOMType, Registry::KindAOM,
-                  "AOM Analog Output (AO4) Module", "AOM (AO4)", "AOM", ModuleMenus, 0, nullptr};
 // The four-relay module is offered by File > New only in extended mode, and
 // never by Edit > Add Module.
 const Info RO4 = {ModuleLevel, "RO4", "RO4", Station::ROM4Type, Registry::KindROM,
@@ -65,11 +65,11 @@ QList<const RYXClassInfo *> RYXClassTable::rows()
         // Stations, in the order of the interface module popups.
         &MIM, &EIModuleObject::Info, &CPS, &EMM, &MTPatcher, &Network,
         // Modules, in the order of the Add Module menus.
-        &TIModuleObject::Info, &AIModuleObject::Info, &AOM, &RO4, &RO8, &CC8, &LV8, &HV8, &CIMAModuleObject::Info,
+        &TIModuleObject::Info, &AIModuleObject::Info, &AOModuleObject::Info, &RO4, &RO8, &CC8, &LV8, &HV8, &CIMAModuleObject::Info,
         &CIMBModuleObject::Info, &CIMCModuleObject::Info, &UndeterminedModuleObject::Info,
         // Channels.
         &TIChannelObject::Info, &AIChannelObject::Infos[0], &AIChannelObject::Infos[1], &AIChannelObject::Infos[2],
-        &AIChannelObject::Infos[3], &AIChannelObject::Infos[4],
+        &AIChannelObject::Infos[3], &AIChannelObject::Infos[4], &AOChannelObject::Info,
         // Plug-ins.
         &EIMConfigurationObjectPlugin::Info, &XIMProcessObjectPlugin::Info, &XIMInternalsObjectPlugin::Info,
         &RYXTrimObjectPlugin::Info, &RYXCustomCurveObjectPlugin::Info,

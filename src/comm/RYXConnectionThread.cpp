@@ -243,7 +243,8 @@ void RYXConnectionThread::reportConnectFailure(TransferContext &context, int cod
 void RYXConnectionThread::runPendingOperation()
 {
     RYXObject *target = nullptr;
-    const QString operation = m_connection->pendingOperation(&target);
+    quint64 serial = 0;
+    const QString operation = m_connection->pendingOperation(&target, &serial);
     bool cancelled = false;
     if (target) {
         const int code = runGuarded([target, &operation, &cancelled] {
@@ -269,7 +270,7 @@ void RYXConnectionThread::runPendingOperation()
             verifyAfterFailure();
     }
     post(new progressShowDialogEvent(ProgressFinishAny, 0));
-    m_connection->clearPendingOperation();
+    m_connection->clearPendingOperation(serial);
 }
 
 void RYXConnectionThread::disconnectAfter(int code)

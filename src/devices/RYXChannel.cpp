@@ -6,6 +6,11 @@
 #include "devices/RYXInterfaceModule.h"
 #include "devices/RYXIOModule.h"
 #include "model/RYXListViewItem.h"
+#include "model/events/addToEventBoxEvent.h"
+
+#include <QtCore/QtEndian>
+
+#include <cstring>
 
 RYXChannel::RYXChannel(QObject *parent) : RYXObject(parent)
 {
@@ -205,4 +210,134 @@ int RYXChannel::synchronizePoints(TransferContext &context)
 {
     context.readPoint(QStringLiteral("synch_fwversion"), false, true);
     return 0;
+}
+
+void RYXChannel::readAll(TransferContext &context, const QStringList &keys)
+{
+    for (const QString &key : keys)
+        context.readPoint(key);
+}
+
+void RYXChannel::writeAll(TransferContext &context, const QStringList &keys)
+{
+    for (const QString &key : keys)
+        context.writePoint(key);
+}
+
+// The tag and the units text only warn when they cannot be moved.
+void RYXChannel::transferChannelTexts(TransferContext &context, bool download)
+{
+    struct Text
+    {
+        int operation;
+        const char *key;
+        const char *what;
+    };
+    static const Text texts[] = {{1, "tag1", "tag"}, {0, "egu1", "egu"}};
+    for (const Text &text : texts) {
+        if (checkOperation(text.operation) != 0)
+            continue;
+        if (!context.isActive())
+            continue;
+        const QString key = QLatin1String(text.key);
+        const int status = text.operation == 1 ? (download ? downloadTag(key) : uploadTag(key))
+                                               : (download ? downloadText(key) : uploadText(key));
+        if (status != 0)
+            context.addProgressResult(QStringLiteral("SmallYellowLED"),
+                                      getName()
+                                          + QStringLiteral(" upload warning!  This channel's %1 information could "
+                                                           "not be %2.")
+                                                .arg(QLatin1String(text.what),
+                                                     download ? QStringLiteral("written") : QStringLiteral("read")));
+    }
+}
+
+void RYXChannel::synchronizeShadows(TransferContext &context, const QStringList &keys)
+{
+    for (const QString &key : keys)
+        context.readPoint(key, false, true);
+    if (context.isActive() && checkOperation(1) == 0)
+        uploadTag(QStringLiteral("synchtag1"));
+    if (context.isActive() && checkOperation(0) == 0)
+        uploadText(QStringLiteral("synchegu1"));
+}
+
+QStringList RYXChannel::keysOf(std::initializer_list<const char *> names)
+{
+    QStringList keys;
+    for (const char *name : names)
+        keys << QLatin1String(name);
+    return keys;
+}
+
+QStringList RYXChannel::trimKeys()
+{
+    return keysOf({"trimpointz", "trimpointf", "trimcapturez", "trimcapturef"});
+}
+
+QString RYXChannel::channelXmlStartTag() const
+{
+    return QStringLiteral("%1 channel=\"%2\"").arg(xmlTag).arg(channelNumber);
+}
+
+void RYXChannel::validateThenRefresh(const std::function<void()> &validate)
+{
+    if (!mutex.tryLock())
+        return;
+    validate();
+    mutex.unlock();
+    RYXObject::updateDialog();
+}
+
+bool RYXChannel::validateTrimRange(RYXObject *trim, const QString &zeroKey, const QString &fullKey)
+{
+    const bool enabled = getBool(QStringLiteral("trimenable"));
+    trim->setShowInTree(enabled);
+    if (!enabled)
+        return true;
+    setValue(QStringLiteral("trimrangez"), getString(zeroKey));
+    setValue(QStringLiteral("trimrangef"), getString(fullKey));
+    // The trim plug-in validates the trim points against that range.
+    trim->updateDialog();
+    return getBool(QStringLiteral("trimisvalid"));
+}
+
+void RYXChannel::storeTrimEnable(bool on, const char *refusal)
+{
+    if (on && isNotCurrent()) {
+        qDebug("%s", refusal);
+        updateDialog();
+        return;
+    }
+    if (!on)
+        setValue(QStringLiteral("numtrimpts"), 0);
+    else if (getInt(QStringLiteral("numtrimpts")) < 1)
+        setValue(QStringLiteral("numtrimpts"), 1);
+    setValue(QStringLiteral("trimenable"), on, true);
+}
+
+void RYXChannel::postEventLine(const QString &text)
+{
+    postToMainWindow(new addToEventBoxEvent(text));
+}
+
+bool RYXChannel::readFloatRegister(int j, float &value)
+{
+    unsigned char bytes[4] = {};
+    if (readBlock(j, bytes) != 0)
+        return false;
+    const quint32 bits = qFromBigEndian<quint32>(bytes);
+    std::memcpy(&value, &bits, sizeof value);
+    return true;
+}
+
+QString RYXChannel::valueLine(float value, int decimals, const QString &unit, const QString &suffix)
+{
+    QString tag;
+    if (checkOperation(1) == 0) {
+        tag = getString(QStringLiteral("synchtag1"));
+        tag = (tag.isEmpty() ? QStringLiteral("PV") : tag) + QStringLiteral(" - ");
+    }
+    const QByteArray format = QString::asprintf("%%.%df ", decimals).toLatin1();
+    return QStringLiteral("    ") + tag + QString::asprintf(format.constData(), double(value)) + unit + suffix;
 }

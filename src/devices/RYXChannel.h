@@ -3,6 +3,10 @@
 #include "model/RYXObject.h"
 
 #include <QtCore/QString>
+#include <QtCore/QStringList>
+
+#include <functional>
+#include <initializer_list>
 
 class RYXIOModule;
 
@@ -48,6 +52,41 @@ public:
     int verifyDevice(ZEMPPort *port) override;
 
 protected:
+    /// Reads \a keys in order.
+    static void readAll(TransferContext &context, const QStringList &keys);
+    /// Writes \a keys in order.
+    static void writeAll(TransferContext &context, const QStringList &keys);
+    /// Moves the tag ("tag1") and the units text ("egu1") as the running
+    /// request asks; a text that cannot be moved only warns.
+    void transferChannelTexts(TransferContext &context, bool download);
+    /// Reads the shadow points \a keys, then the tag and the units text the
+    /// device holds into "synchtag1" and "synchegu1".
+    void synchronizeShadows(TransferContext &context, const QStringList &keys);
+    static QStringList keysOf(std::initializer_list<const char *> names);
+    /// The four trim values: the two trim points and their captured values.
+    static QStringList trimKeys();
+
+    /// "ELEMENT channel="n"".
+    QString channelXmlStartTag() const;
+    /// Runs \a validate under the channel's lock, then refreshes the dialog;
+    /// a transfer holding the lock leaves validation to its next refresh.
+    void validateThenRefresh(const std::function<void()> &validate);
+    /// The trim check of a trimmable channel: \a trim (its plug-in) is in
+    /// the tree while trimming is on and then checks the trim points against
+    /// the range from \a zeroKey to \a fullKey; true when they hold.
+    bool validateTrimRange(RYXObject *trim, const QString &zeroKey, const QString &fullKey);
+    /// Stores the trim enable; enabling is refused with the debug line
+    /// \a refusal while the configuration is not current.
+    void storeTrimEnable(bool on, const char *refusal);
+
+    /// Appends \a text to the event log.
+    void postEventLine(const QString &text);
+    /// Reads value register \a j as a float; false when it cannot be read.
+    bool readFloatRegister(int j, float &value);
+    /// A value for the event log: the tag (when the station carries tags),
+    /// \a value with \a decimals, \a unit and \a suffix.
+    QString valueLine(float value, int decimals, const QString &unit, const QString &suffix);
+
     int channelNumber = 0;
 
 private:

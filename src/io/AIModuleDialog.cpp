@@ -5,8 +5,13 @@
 #include <QtWidgets/QPushButton>
 
 AIModuleDialog::AIModuleDialog(RYXObject *module, QWidget *parent)
-    : TIModuleDialog(module, parent, tr("Analog Input Module"),
+    : AIModuleDialog(module, parent, tr("Analog Input Module"),
                      tr("There are no module level configurable parameters, please select a channel."))
+{
+}
+
+AIModuleDialog::AIModuleDialog(RYXObject *module, QWidget *parent, const QString &caption, const QString &text)
+    : TIModuleDialog(module, parent, caption, text)
 {
     connect(channelButton(1), &QPushButton::clicked, this, &AIModuleDialog::Channel1ButtonClickedSlot);
     connect(channelButton(2), &QPushButton::clicked, this, &AIModuleDialog::Channel2ButtonClickedSlot);

@@ -21,6 +21,13 @@ class InputChannelDialog : public ConfigBaseDialog
 public:
     void updateControls() override;
 
+    // Form building helpers, shared by the channel dialogs: a named child
+    // of the right kind, laid out.
+    static RYXLineEdit *addEdit(QFormLayout *form, const QString &label, const char *name);
+    static QRadioButton *addRadio(QLayout *layout, const QString &text, const char *name);
+    static QCheckBox *addCheck(QLayout *layout, const QString &text, const char *name);
+    static QPushButton *addButton(QLayout *layout, const QString &text, const char *name);
+
 public Q_SLOTS:
     void TrimEnableButtonToggledSlot(bool on);
     void CaptureZeroClickedSlot();
@@ -36,11 +43,6 @@ protected:
     /// Enables \a widget only when the point \a key does not hold \a offValue.
     void enableUnless(QWidget *widget, const QString &key, const QString &offValue);
 
-    // Form building helpers: a named child of the right kind, laid out.
-    static RYXLineEdit *addEdit(QFormLayout *form, const QString &label, const char *name);
-    static QRadioButton *addRadio(QLayout *layout, const QString &text, const char *name);
-    static QCheckBox *addCheck(QLayout *layout, const QString &text, const char *name);
-    static QPushButton *addButton(QLayout *layout, const QString &text, const char *name);
 
 private:
     void buildRange(QVBoxLayout *page);

@@ -10,7 +10,6 @@
 #include "io/InputCapture.h"
 #include "io/TemperatureSensorModel.h"
 #include "io/TIChannelDialog.h"
-#include "model/events/addToEventBoxEvent.h"
 #include "model/RYXObjectPlugin.h"
 #include "plugins/RYXCustomCurveObjectPlugin.h"
 #include "plugins/RYXTrimObjectPlugin.h"
@@ -21,7 +20,6 @@
 #include <QtCore/QtEndian>
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -163,19 +161,6 @@ QString curveKey(char axis, int i)
     return QStringLiteral("customcurve_%1_value%2").arg(QLatin1Char(axis)).arg(i);
 }
 
-QStringList keysOf(std::initializer_list<const char *> names)
-{
-    QStringList keys;
-    for (const char *name : names)
-        keys << QLatin1String(name);
-    return keys;
-}
-
-QStringList trimKeys()
-{
-    return keysOf({"trimpointz", "trimpointf", "trimcapturez", "trimcapturef"});
-}
-
 } // namespace
 
 const RYXClassInfo TIChannelObject::Info = {
@@ -217,7 +202,7 @@ void TIChannelObject::createPlugins()
 
 QString TIChannelObject::getXmlStartTag()
 {
-    return QStringLiteral("%1 channel=\"%2\"").arg(xmlTag).arg(channelNumber);
+    return channelXmlStartTag();
 }
 
 bool TIChannelObject::isValidTag(const QString &tag)
@@ -416,15 +401,7 @@ bool TIChannelObject::validate()
 // The trim and curve plug-ins are in the tree while their function is on.
 bool TIChannelObject::validateTrim()
 {
-    const bool enabled = getBool(QStringLiteral("trimenable"));
-    m_trimPlugin->setShowInTree(enabled);
-    if (!enabled)
-        return true;
-    setValue(QStringLiteral("trimrangez"), getString(QStringLiteral("inputzero")));
-    setValue(QStringLiteral("trimrangef"), getString(QStringLiteral("inputfull")));
-    // The trim plug-in validates the trim points against that range.
-    m_trimPlugin->updateDialog();
-    return getBool(QStringLiteral("trimisvalid"));
+    return validateTrimRange(m_trimPlugin, QStringLiteral("inputzero"), QStringLiteral("inputfull"));
 }
 
 bool TIChannelObject::validateCustomCurve()
@@ -439,12 +416,7 @@ bool TIChannelObject::validateCustomCurve()
 
 void TIChannelObject::updateDialog()
 {
-    // A transfer holding the channel leaves validation to its next refresh.
-    if (!mutex.tryLock())
-        return;
-    validate();
-    mutex.unlock();
-    RYXChannel::updateDialog();
+    validateThenRefresh([this] { validate(); });
 }
 
 bool TIChannelObject::customCurveUploaded()
@@ -455,17 +427,8 @@ bool TIChannelObject::customCurveUploaded()
 
 void TIChannelObject::TrimEnableToggled(bool on)
 {
-    if (on && isNotCurrent()) {
-        qDebug("TIChannelObject::TrimEnableToggled - A TI Channel must have a current configuration without "
-               "errors when enabling trimming");
-        updateDialog();
-        return;
-    }
-    if (!on)
-        setValue(QStringLiteral("numtrimpts"), 0);
-    else if (getInt(QStringLiteral("numtrimpts")) < 1)
-        setValue(QStringLiteral("numtrimpts"), 1);
-    setValue(QStringLiteral("trimenable"), on, true);
+    storeTrimEnable(on, "TIChannelObject::TrimEnableToggled - A TI Channel must have a current configuration without "
+                        "errors when enabling trimming");
 }
 
 QList<RYXObjectPlugin *> TIChannelObject::ownPlugins() const
@@ -503,18 +466,6 @@ void TIChannelObject::invalidateConfiguration()
 
 // --- transfers ------------------------------------------------------------------
 
-void TIChannelObject::readAll(TransferContext &context, const QStringList &keys)
-{
-    for (const QString &key : keys)
-        context.readPoint(key);
-}
-
-void TIChannelObject::writeAll(TransferContext &context, const QStringList &keys)
-{
-    for (const QString &key : keys)
-        context.writePoint(key);
-}
-
 void TIChannelObject::commitCommands(TransferContext &context)
 {
     readAll(context, keysOf({"gooffline", "calcconfigchecksum", "goonline"}));
@@ -539,7 +490,7 @@ int TIChannelObject::uploadPoints(TransferContext &context)
     if (context.readPoint(QStringLiteral("config3")) == 0 && (getUInt(QStringLiteral("config3")) & CurveBit))
         uploadCustomCurvePoints(context);
     readAll(context, uploadKeys());
-    transferText(context, false);
+    transferChannelTexts(context, false);
     return 0;
 }
 
@@ -549,36 +500,8 @@ int TIChannelObject::downloadPoints(TransferContext &context)
         downloadCustomCurvePoints(context);
     writeAll(context, downloadKeys());
     commitCommands(context);
-    transferText(context, true);
+    transferChannelTexts(context, true);
     return 0;
-}
-
-// The tag and the units text only warn when they cannot be moved.
-void TIChannelObject::transferText(TransferContext &context, bool download)
-{
-    struct Text
-    {
-        int operation;
-        const char *key;
-        const char *what;
-    };
-    static const Text texts[] = {{1, "tag1", "tag"}, {0, "egu1", "egu"}};
-    for (const Text &text : texts) {
-        if (checkOperation(text.operation) != 0)
-            continue;
-        if (!context.isActive())
-            continue;
-        const QString key = QLatin1String(text.key);
-        const int status = text.operation == 1 ? (download ? downloadTag(key) : uploadTag(key))
-                                               : (download ? downloadText(key) : uploadText(key));
-        if (status != 0)
-            context.addProgressResult(QStringLiteral("SmallYellowLED"),
-                                      getName()
-                                          + QStringLiteral(" upload warning!  This channel's %1 information could "
-                                                           "not be %2.")
-                                                .arg(QLatin1String(text.what),
-                                                     download ? QStringLiteral("written") : QStringLiteral("read")));
-    }
 }
 
 int TIChannelObject::uploadCustomCurvePoints(TransferContext &context)
@@ -610,13 +533,7 @@ int TIChannelObject::synchronizePoints(TransferContext &context)
     QStringList keys = keysOf({"synch_fwversion", "synch_inputunits", "synch_config3"});
     if (m_temperature)
         keys << QStringLiteral("synchambtempunits");
-    for (const QString &key : keys)
-        context.readPoint(key, false, true);
-    // The tag and the units text the device holds are its shadows' values.
-    if (context.isActive() && checkOperation(1) == 0)
-        uploadTag(QStringLiteral("synchtag1"));
-    if (context.isActive() && checkOperation(0) == 0)
-        uploadText(QStringLiteral("synchegu1"));
+    synchronizeShadows(context, keys);
     return 0;
 }
 
@@ -696,32 +613,6 @@ QString TIChannelObject::statusText(unsigned status) const
             return QCoreApplication::translate("TIChannelObject", row.text);
     }
     return QString();
-}
-
-void TIChannelObject::postEventLine(const QString &text)
-{
-    postToMainWindow(new addToEventBoxEvent(text));
-}
-
-bool TIChannelObject::readFloatRegister(int j, float &value)
-{
-    unsigned char bytes[4] = {};
-    if (readBlock(j, bytes) != 0)
-        return false;
-    const quint32 bits = qFromBigEndian<quint32>(bytes);
-    std::memcpy(&value, &bits, sizeof value);
-    return true;
-}
-
-QString TIChannelObject::valueLine(float value, int decimals, const QString &unit, const QString &suffix)
-{
-    QString tag;
-    if (checkOperation(1) == 0) {
-        tag = getString(QStringLiteral("synchtag1"));
-        tag = (tag.isEmpty() ? QStringLiteral("PV") : tag) + QStringLiteral(" - ");
-    }
-    const QByteArray format = QString::asprintf("%%.%df ", decimals).toLatin1();
-    return QStringLiteral("    ") + tag + QString::asprintf(format.constData(), double(value)) + unit + suffix;
 }
 
 bool TIChannelObject::addToEventBox(int decimals)

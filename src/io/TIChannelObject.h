@@ -129,9 +129,6 @@ protected:
     virtual void setShadows();
     /// Creates the trim and custom curve plug-ins as children.
     void createPlugins();
-    /// Reads \a keys in order.
-    static void readAll(TransferContext &context, const QStringList &keys);
-    static void writeAll(TransferContext &context, const QStringList &keys);
     /// Executes the commands that make the device take its new configuration.
     static void commitCommands(TransferContext &context);
 
@@ -147,12 +144,7 @@ private:
     void encodeTrimBits(unsigned &config3);
     void decodeFlags();
     bool validateRange();
-    void transferText(TransferContext &context, bool download);
     /// Runs one trim or curve transfer alone (executeOperation) under its progress entry.
     int runPartTransfer(int part);
     int patchResult(TransferContext &context, const QString &pixmap, const QString &text, int result);
-    void postEventLine(const QString &text);
-    /// Reads register \a j as a float; false when it cannot be read.
-    bool readFloatRegister(int j, float &value);
-    QString valueLine(float value, int decimals, const QString &unit, const QString &suffix);
 };

@@ -143,20 +143,32 @@ void RYXConnectionBase::setPendingOperation(RYXObject *object, const QString &op
     QMutexLocker lock(&m_mutex);
     m_pendingTarget = object;
     m_pendingOperation = op;
+    ++m_pendingSerial;
     m_wake.wakeAll();
 }
 
-QString RYXConnectionBase::pendingOperation(RYXObject **object) const
+QString RYXConnectionBase::pendingOperation(RYXObject **object, quint64 *serial) const
 {
     QMutexLocker lock(&m_mutex);
     if (object)
         *object = m_pendingTarget;
+    if (serial)
+        *serial = m_pendingSerial;
     return m_pendingOperation;
 }
 
 void RYXConnectionBase::clearPendingOperation()
 {
     setPendingOperation(nullptr, QString());
+}
+
+void RYXConnectionBase::clearPendingOperation(quint64 serial)
+{
+    QMutexLocker lock(&m_mutex);
+    if (serial != m_pendingSerial)
+        return;
+    m_pendingTarget = nullptr;
+    m_pendingOperation.clear();
 }
 
 void RYXConnectionBase::setCancelRequested(bool cancel)

@@ -56,8 +56,12 @@ public:
     /// Stores \a object and \a op as the operation to run next.
     void setPendingOperation(RYXObject *object, const QString &op);
     /// The pending operation and its target (empty and null when none).
-    QString pendingOperation(RYXObject **object = nullptr) const;
+    /// \a serial receives the number of the request, for clearPendingOperation(quint64).
+    QString pendingOperation(RYXObject **object = nullptr, quint64 *serial = nullptr) const;
     void clearPendingOperation();
+    /// Clears the request numbered \a serial once it has run; a request made
+    /// while it ran (the next value of a loop test) stays pending.
+    void clearPendingOperation(quint64 serial);
 
     // The cancel indication of the progress dialog.
     void setCancelRequested(bool cancel);
@@ -132,6 +136,7 @@ private:
     int m_state = Offline;
     QString m_pendingOperation;
     QPointer<RYXObject> m_pendingTarget;
+    quint64 m_pendingSerial = 0;
     bool m_uiUpdate = true;
     bool m_disconnectRequested = false;
     bool m_connectRequested = false;

@@ -206,14 +206,14 @@ private Q_SLOTS:
 
     void unknownModuleTypesConnectMonitorAndReconnect()
     {
-        // A type with a name but no class, a type without a name, an
+        // A type above the module type table, a type without a name, an
         // undetermined module.
-        startSimulator("AOM,6,UNK");
+        startSimulator("200,6,UNK");
         EIModuleObject *station = newStation(simAddress());
         QVERIFY(station && connectAndAwait(station));
         const QList<RYXIOModule *> modules = station->modules();
         QCOMPARE(modules.size(), 3);
-        const int codes[] = {1, 6, 0};
+        const int codes[] = {200, 6, 0};
         for (int i = 0; i < 3; ++i) {
             auto *module = qobject_cast<UndeterminedModuleObject *>(modules.at(i));
             QVERIFY(module);

@@ -157,13 +157,15 @@ QString otherValue(const QString &key, const DataPoint &point)
 {
     const QString &current = point.value;
     // Choices a device word stands for take another choice it can hold:
-    // a thermocouple J in degC for the RTD of a temperature channel, and a
-    // curve of four points (see curvePointBeyondCount).
+    // a thermocouple J in degC for the RTD of a temperature channel, a
+    // curve of four points (see curvePointBeyondCount), a voltage output
+    // damped for one second (a damping reads back to 0.01 s).
     static const QHash<QString, QString> choices = {
         {"inputtype=1", "9"},           {"inputsubtype=2", "49"},     {"inputconnection=3", "0"},
         {"inputresistance=2", "49"},    {"inputunits=33", "32"},      {"inputtype=Current", "Volts"},
         {"inputtype=Volts", "Current"}, {"failmode=hold", "preset"},  {"ambtempfailmode=hold", "preset"},
         {"filterfreq=60", "50"},        {"customcurvenumpts=0", "4"},
+        {"outputtype=ma", "v"},         {"failuremode=hold", "preset"}, {"outputdamping=0.0", "1.00"},
     };
     const auto choice = choices.constFind(key + QLatin1Char('=') + current);
     if (choice != choices.constEnd())

@@ -1,91 +1,14 @@
 // Input channels moved to and from the simulator over loopback TCP, as a
 // connected station moves them: what an upload finds, what a sensor change
 // leaves in the device words, and a custom curve that goes and comes back.
-#include "app/RYXClassTable.h"
+#include "io/SimSite.h"
 #include "io/TIChannelObject.h"
-#include "model/RYXObjectFactory.h"
-
-#include "stations/StationTestRig.h"
-
-#include "SimInputChannel.h"
-#include "SimStation.h"
 
 #include <QtTest/QtTest>
-
-#include <memory>
 
 namespace {
 
 constexpr quint16 Sensor1 = 0xFF12, Sensor2 = 0xFF13, PvUnits = 0xFF14, InputZero = 0xFF1B, InputFull = 0xFF1C;
-
-// A station of the simulator's type "eim" holding \a modules, connected and
-// filled with the modules the device reports.
-struct Site
-{
-    std::unique_ptr<RYXObject> station;
-    std::unique_ptr<rig::SimLink> link;
-
-    explicit Site(const QString &modules) : station(newStation())
-    {
-        SimOptions options;
-        options.type = QStringLiteral("eim");
-        SimCatalog::parseModuleList(modules, options.modules, nullptr);
-        link = std::make_unique<rig::SimLink>(*station, options);
-    }
-    /// A second station on the simulator of \a other.
-    explicit Site(const Site &other)
-        : station(newStation()), link(std::make_unique<rig::SimLink>(*station, *other.link))
-    {
-    }
-    static RYXObject *newStation()
-    {
-        RYXClassTable::registerAll();
-        return RYXObjectFactory::create(QStringLiteral("EIM"), 0);
-    }
-    bool connected() { return link->ok && link->operation(QStringLiteral("connect")) == 0; }
-    /// Runs \a operation; when it fails, its result lines that are no success.
-    QString failureOf(const QString &operation)
-    {
-        if (link->operation(operation) == 0)
-            return QString();
-        QStringList lines = link->results();
-        lines.removeIf([](const QString &line) { return line.endsWith(QLatin1String("success!")); });
-        return lines.join(QLatin1Char('\n'));
-    }
-    SimStation *sim() const { return link->sim->station(); }
-
-    TIChannelObject *channel(int module, int number) const
-    {
-        auto *io = qobject_cast<RYXIOModule *>(station->childAt(module - 1 + pluginCount()));
-        return io ? qobject_cast<TIChannelObject *>(io->channelByNumber(number)) : nullptr;
-    }
-    int pluginCount() const
-    {
-        int count = 0;
-        while (station->childAt(count) && !qobject_cast<RYXIOModule *>(station->childAt(count)))
-            ++count;
-        return count;
-    }
-    QByteArray devicePoint(int module, int number, quint16 address) const
-    {
-        QByteArray value;
-        sim()->readPoint(SimStation::tunnelAddress(module, number - 1), address, value);
-        return value;
-    }
-    float deviceFloat(int module, int number, quint16 address) const
-    {
-        return SimInputChannel::floatValue(devicePoint(module, number, address));
-    }
-    int deviceByte(int module, int number, quint16 address) const
-    {
-        const QByteArray value = devicePoint(module, number, address);
-        return value.isEmpty() ? -1 : quint8(value.at(0));
-    }
-    void setDeviceFloat(int module, int number, quint16 address, float value)
-    {
-        sim()->setPoint(SimStation::tunnelAddress(module, number - 1), address, SimInputChannel::floatBytes(value));
-    }
-};
 
 } // namespace
 
@@ -97,7 +20,7 @@ private Q_SLOTS:
     // channel of the three kinds of input module.
     void uploadTakesTheDevicesValues()
     {
-        Site site(QStringLiteral("TI4,AI4,CI4"));
+        SimSite site(QStringLiteral("TI4,AI4,CI4"));
         for (int module = 1; module <= 3; ++module) {
             for (int number = 1; number <= 4; ++number) {
                 site.setDeviceFloat(module, number, InputZero, float(module + number / 4.0));
@@ -108,7 +31,7 @@ private Q_SLOTS:
         QCOMPARE(site.failureOf(QStringLiteral("upload")), QString());
         for (int module = 1; module <= 3; ++module) {
             for (int number = 1; number <= 4; ++number) {
-                TIChannelObject *channel = site.channel(module, number);
+                TIChannelObject *channel = site.channel<TIChannelObject>(module, number);
                 QVERIFY2(channel, qPrintable(QStringLiteral("module %1 channel %2").arg(module).arg(number)));
                 QCOMPARE(channel->getInt(QStringLiteral("sensor1")), site.deviceByte(module, number, Sensor1));
                 QVERIFY(!channel->isNotCurrent());
@@ -123,9 +46,9 @@ private Q_SLOTS:
 
     void thermocoupleJInDegreesCelsius()
     {
-        Site site(QStringLiteral("TI4"));
+        SimSite site(QStringLiteral("TI4"));
         QVERIFY(site.connected());
-        TIChannelObject *channel = site.channel(1, 1);
+        TIChannelObject *channel = site.channel<TIChannelObject>(1, 1);
         QVERIFY(channel);
         channel->setValue(QStringLiteral("inputtype"), 9);
         channel->setValue(QStringLiteral("inputsubtype"), 49);
@@ -138,9 +61,9 @@ private Q_SLOTS:
 
     void curveOfTwentyPointsComesBack()
     {
-        Site site(QStringLiteral("AI4"));
+        SimSite site(QStringLiteral("AI4"));
         QVERIFY(site.connected());
-        TIChannelObject *channel = site.channel(1, 3);
+        TIChannelObject *channel = site.channel<TIChannelObject>(1, 3);
         QVERIFY(channel);
         channel->setValue(QStringLiteral("customcurveenable"), QStringLiteral("true"));
         channel->setValue(QStringLiteral("customcurvenumpts"), 20);
@@ -152,10 +75,10 @@ private Q_SLOTS:
         QCOMPARE(site.deviceFloat(1, 3, 0xFE14), 15.0f);
 
         // A second station reads the device back.
-        Site again(site);
+        SimSite again(site);
         QVERIFY(again.connected());
         QCOMPARE(again.failureOf(QStringLiteral("upload")), QString());
-        TIChannelObject *read = again.channel(1, 3);
+        TIChannelObject *read = again.channel<TIChannelObject>(1, 3);
         QVERIFY(read);
         QCOMPARE(read->getString(QStringLiteral("customcurveenable")), QStringLiteral("true"));
         QCOMPARE(read->getInt(QStringLiteral("customcurvenumpts")), 20);

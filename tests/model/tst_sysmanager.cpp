@@ -196,6 +196,25 @@ private Q_SLOTS:
         QVERIFY(connection.isDisconnectRequested());
     }
 
+    // A request made while the previous one ran is not cleared with it:
+    // the next value of a loop test reaches the output.
+    void requestDuringARunStaysPending()
+    {
+        TestNode station;
+        RYXConnectionBase connection(&station);
+        connection.setPendingOperation(&station, QStringLiteral("writeOutput"));
+        quint64 running = 0;
+        QCOMPARE(connection.pendingOperation(nullptr, &running), QStringLiteral("writeOutput"));
+        connection.setPendingOperation(&station, QStringLiteral("writeOutput"));
+        connection.clearPendingOperation(running);
+        RYXObject *target = nullptr;
+        quint64 next = 0;
+        QCOMPARE(connection.pendingOperation(&target, &next), QStringLiteral("writeOutput"));
+        QCOMPARE(target, &station);
+        connection.clearPendingOperation(next);
+        QVERIFY(connection.pendingOperation().isEmpty());
+    }
+
     void showInTreeComesAndGoes()
     {
         TestNode *station = makeStation("S");

@@ -44,15 +44,14 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("codes");
         QTest::addColumn<QByteArray>("typesOnReconnect"); // empty: unchanged
         QTest::addColumn<bool>("matches");
-        QTest::newRow("named type without a class") << "AOM" << QList<int>{1} << QByteArray() << true;
         QTest::newRow("type without a name") << "6" << QList<int>{6} << QByteArray() << true;
         QTest::newRow("type above the table") << "200" << QList<int>{200} << QByteArray() << true;
         QTest::newRow("undetermined") << "UNK" << QList<int>{0} << QByteArray() << true;
-        QTest::newRow("mixed") << "AOM,6,UNK,200" << QList<int>{1, 6, 0, 200} << QByteArray() << true;
-        QTest::newRow("type changed on the device") << "AOM,6" << QList<int>{1, 6}
-                                                    << QByteArray::fromHex("0107") << false;
-        QTest::newRow("order changed on the device") << "AOM,6" << QList<int>{1, 6}
-                                                     << QByteArray::fromHex("0601") << false;
+        QTest::newRow("mixed") << "6,UNK,200" << QList<int>{6, 0, 200} << QByteArray() << true;
+        QTest::newRow("type changed on the device") << "200,6" << QList<int>{200, 6}
+                                                    << QByteArray::fromHex("C807") << false;
+        QTest::newRow("order changed on the device") << "200,6" << QList<int>{200, 6}
+                                                     << QByteArray::fromHex("06C8") << false;
     }
 
     void connectVerifyReconnect()
@@ -83,14 +82,14 @@ private Q_SLOTS:
     // A station read back from its file still matches its device.
     void standInTypeIsSaved()
     {
-        ManagedStation link(0, "AOM,6");
+        ManagedStation link(0, "200,6");
         QVERIFY(link.ok && link.connectStation());
         VELXmlHandler reader;
         QVERIFY(reader.parse(VELXmlWriter::toXml(*link.station)));
         std::unique_ptr<RYXObject> copy(reader.takeFirstObject());
         auto *station = qobject_cast<EIModuleObject *>(copy.get());
         QVERIFY(station);
-        QCOMPARE(standInTypes(station), (QList<int>{1, 6}));
+        QCOMPARE(standInTypes(station), (QList<int>{200, 6}));
         QVERIFY(!(station->modules().first()->getStatusFlags() & RYXObject::NotCurrent));
     }
 };
