@@ -107,6 +107,7 @@ void DiscreteModuleDialog::bindAll(const ControlBinding *own, std::size_t rows, 
     bindControls(m_bindings.data(), m_bindings.size());
     loadHelpPopups(QLatin1String(help));
     loadHelpPopups(QStringLiteral("popuphelp/popuphelp_common.html"));
+    requestUpdate();
 }
 
 void DiscreteModuleDialog::ioTestClickedSlot()
