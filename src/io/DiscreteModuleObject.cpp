@@ -163,55 +163,58 @@ void DiscreteModuleObject::writeCommands(TransferContext &context)
     writeAll(context, {QStringLiteral("calccs"), QStringLiteral("reset"), QStringLiteral("clearerror")});
 }
 
-// A tag that cannot be moved only warns, once.
-void DiscreteModuleObject::uploadTags(TransferContext &context)
+int DiscreteModuleObject::forEachTag(TransferContext &context, const std::function<int(int, int, quint16)> &transfer)
 {
-    if (checkOperation(1) != 0 || !context.isActive())
-        return;
-    for (int n = 1; n <= m_channels; ++n) {
-        int index = 0;
-        quint16 point = 0;
-        tagAddress(n, index, point);
-        QString text;
-        if (readChannelTextAt(index, point, TagSize, text) != 0) {
-            context.addProgressResult(QStringLiteral("SmallYellowLED"),
-                                      getName() + tr(" upload warning!  This module's tag information could not be read."));
-            return;
-        }
-        setValue(indexed("tag%1", n), text);
-    }
-}
-
-void DiscreteModuleObject::downloadTags(TransferContext &context)
-{
-    if (checkOperation(1) != 0 || !context.isActive())
-        return;
-    for (int n = 1; n <= m_channels; ++n) {
-        int index = 0;
-        quint16 point = 0;
-        tagAddress(n, index, point);
-        if (writeChannelTextAt(index, point, TagSize, getString(indexed("tag%1", n))) != 0) {
-            context.addProgressResult(
-                QStringLiteral("SmallYellowLED"),
-                getName() + tr(" download warning!  This module's tag information could not be written."));
-            return;
-        }
-    }
-}
-
-int DiscreteModuleObject::synchronizePoints(TransferContext &context)
-{
-    RYXIOModule::synchronizePoints(context);
     if (checkOperation(1) != 0 || !context.isActive())
         return 0;
     for (int n = 1; n <= m_channels; ++n) {
         int index = 0;
         quint16 point = 0;
         tagAddress(n, index, point);
+        const int status = transfer(n, index, point);
+        if (status != 0)
+            return status;
+    }
+    return 0;
+}
+
+// A tag that cannot be moved only warns, once.
+void DiscreteModuleObject::uploadTags(TransferContext &context)
+{
+    const int status = forEachTag(context, [this](int n, int index, quint16 point) {
+        QString text;
+        const int read = readChannelTextAt(index, point, TagSize, text);
+        if (read == 0)
+            setValue(indexed("tag%1", n), text);
+        return read;
+    });
+    if (status != 0)
+        context.addProgressResult(QStringLiteral("SmallYellowLED"),
+                                  getName() + tr(" upload warning!  This module's tag information could not be read."));
+}
+
+void DiscreteModuleObject::downloadTags(TransferContext &context)
+{
+    const int status = forEachTag(context, [this](int n, int index, quint16 point) {
+        return writeChannelTextAt(index, point, TagSize, getString(indexed("tag%1", n)));
+    });
+    if (status != 0)
+        context.addProgressResult(
+            QStringLiteral("SmallYellowLED"),
+            getName() + tr(" download warning!  This module's tag information could not be written."));
+}
+
+// The tags the device holds are the shadows' values; a tag that cannot be
+// read leaves its shadow as it was.
+int DiscreteModuleObject::synchronizePoints(TransferContext &context)
+{
+    RYXIOModule::synchronizePoints(context);
+    forEachTag(context, [this](int n, int index, quint16 point) {
         QString text;
         if (readChannelTextAt(index, point, TagSize, text) == 0)
             setValue(indexed("synchtag%1", n), text);
-    }
+        return 0;
+    });
     return 0;
 }
 

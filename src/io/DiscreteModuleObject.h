@@ -5,6 +5,8 @@
 
 #include <QtCore/QStringList>
 
+#include <functional>
+
 class TransferContext;
 
 // What the discrete input and the relay output modules share. They have no
@@ -87,6 +89,9 @@ protected:
     static void writeAll(TransferContext &context, const QStringList &keys);
     /// The device commands that make the module take its new configuration.
     static void writeCommands(TransferContext &context);
+    /// Runs \a transfer(n, tunnel index, text point) for every tag while the
+    /// station keeps tags; stops at the first non-zero status and returns it.
+    int forEachTag(TransferContext &context, const std::function<int(int, int, quint16)> &transfer);
     void uploadTags(TransferContext &context);
     void downloadTags(TransferContext &context);
     /// Each tag's shadow takes the tag.

@@ -3,10 +3,6 @@
 // failure response radio buttons, power-up check boxes and tags store their
 // points; the I/O test button opens the discrete I/O dialog in input or
 // output mode with one box per channel of the module.
-#include "app/RYXConfigWindow.h"
-#include "app/RYXListView.h"
-#include "app/RYXScrollView.h"
-#include "dialogs/RYXLineEdit.h"
 #include "io/DIModuleCCObject.h"
 #include "io/DIModuleDialog.h"
 #include "io/DIModuleVDialog.h"
@@ -16,9 +12,8 @@
 #include "io/ROModule8Object.h"
 #include "io/ROModuleDialog.h"
 #include "io/ROModuleObject.h"
-#include "model/RYXListViewItem.h"
 
-#include "support/NewStation.h"
+#include "support/StationWindow.h"
 #include "support/Screenshot.h"
 
 #include <QtTest/QtTest>
@@ -33,21 +28,11 @@ class tst_DiscreteDialogs : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<RYXConfigWindow> m_window;
-    RYXObject *m_station = nullptr;
+    support::StationWindow m_pane;
 
     template<typename T>
-    T *addModule()
-    {
-        auto *module = new T;
-        return m_station->addChild(module) ? module : nullptr;
-    }
-
-    QWidget *select(RYXObject *object)
-    {
-        m_window->listView()->setCurrentItem(object->getTreeItem());
-        return m_window->propertyPane()->currentDialog();
-    }
+    T *addModule() { return m_pane.addModule<T>(); }
+    QWidget *select(RYXObject *object) { return m_pane.select(object); }
 
     // A bound control carries its point key as its name; the radio button
     // of \a key that stands for \a text.
@@ -63,16 +48,7 @@ class tst_DiscreteDialogs : public QObject
     void click(QWidget *widget)
     {
         QVERIFY(widget);
-        m_window->propertyPane()->ensureWidgetVisible(widget);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
-    }
-
-    static void commit(RYXLineEdit *edit, const QString &text)
-    {
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Return);
+        m_pane.click(widget);
     }
 
     // Opens the I/O test of the dialog shown; returns the discrete I/O dialog.
@@ -81,7 +57,7 @@ class tst_DiscreteDialogs : public QObject
         auto *button = dialog->findChild<QPushButton *>(QStringLiteral("IOTestButton"));
         if (!button)
             return nullptr;
-        m_window->propertyPane()->ensureWidgetVisible(button);
+        m_pane.window->propertyPane()->ensureWidgetVisible(button);
         QTest::mouseClick(button, Qt::LeftButton);
         return dialog->findChild<DiscreteIOControlDialog *>(QStringLiteral("iocontroldlg"));
     }
@@ -95,17 +71,9 @@ class tst_DiscreteDialogs : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        m_window = std::make_unique<RYXConfigWindow>();
-        m_window->resize(1100, 1000);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        m_station = newStation(m_window.get());
-        QVERIFY(m_station);
-    }
+    void initTestCase() { QVERIFY(m_pane.open(1100, 1000)); }
 
-    void cleanupTestCase() { m_window.reset(); }
+    void cleanupTestCase() { m_pane.close(); }
 
     void debounceAndFailResponse()
     {
@@ -143,11 +111,11 @@ private Q_SLOTS:
         QWidget *dialog = select(module);
         auto *edit = dialog->findChild<RYXLineEdit *>(QStringLiteral("tag8"));
         QVERIFY(edit);
-        commit(edit, QStringLiteral("8Pump"));
+        support::StationWindow::commit(edit, QStringLiteral("8Pump"));
         QCOMPARE(module->getString(QStringLiteral("tag8")), QStringLiteral("8Pump"));
         QTRY_COMPARE(edit->palette().color(QPalette::Active, QPalette::Text), QColor(255, 0, 0));
         QVERIFY(module->getStatusFlags() & RYXObject::ConfigError);
-        commit(edit, QStringLiteral("Pump_8"));
+        support::StationWindow::commit(edit, QStringLiteral("Pump_8"));
         QTRY_VERIFY(!(module->getStatusFlags() & RYXObject::ConfigError));
     }
 

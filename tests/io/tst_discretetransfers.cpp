@@ -6,7 +6,7 @@
 #include "io/DiscreteIOControlDialog.h"
 #include "io/ROModuleObject.h"
 
-#include "stations/StationTestRig.h"
+#include "stations/SimSite.h"
 
 #include "SimDiscreteModule.h"
 
@@ -20,42 +20,17 @@ namespace {
 
 constexpr quint16 TagPoint = 0x107, ModuleTypePoint = 0x13;
 
-// A connected EIM station of the simulator holding \a modules, its tree
-// filled with the modules the device reports.
-struct Site
+// A station of the simulator with discrete modules, and their device points.
+struct Site : rig::SimSite
 {
-    std::unique_ptr<RYXObject> station;
-    std::unique_ptr<rig::SimLink> link;
-
-    explicit Site(const QString &modules) : station(newStation())
-    {
-        SimOptions options;
-        options.type = QStringLiteral("eim");
-        SimCatalog::parseModuleList(modules, options.modules, nullptr);
-        link = std::make_unique<rig::SimLink>(*station, options);
-    }
+    using SimSite::SimSite;
     /// A second station on the simulator of \a other.
-    explicit Site(const Site &other)
-        : station(newStation()), link(std::make_unique<rig::SimLink>(*station, *other.link))
-    {
-    }
-    static RYXObject *newStation()
-    {
-        RYXClassTable::registerAll();
-        return RYXObjectFactory::create(QStringLiteral("EIM"), 0);
-    }
-    bool connected() { return link->ok && link->operation(QStringLiteral("connect")) == 0; }
-    int run(RYXObject *object, const QString &operation) { return link->operation(object, operation); }
-    SimStation *sim() const { return link->sim->station(); }
+    explicit Site(const Site &other) : SimSite(other) {}
 
+    int run(RYXObject *object, const QString &operation) { return link->operation(object, operation); }
     DiscreteModuleObject *module(int position) const
     {
-        for (RYXObject *child : station->getChildren()) {
-            auto *io = qobject_cast<DiscreteModuleObject *>(child);
-            if (io && io->getModuleNumber() == position)
-                return io;
-        }
-        return nullptr;
+        return qobject_cast<DiscreteModuleObject *>(SimSite::module(position));
     }
     quint64 word(int position, quint16 address, int index = 0) const
     {

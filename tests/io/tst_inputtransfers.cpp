@@ -5,7 +5,7 @@
 #include "io/TIChannelObject.h"
 #include "model/RYXObjectFactory.h"
 
-#include "stations/StationTestRig.h"
+#include "stations/SimSite.h"
 
 #include "SimInputChannel.h"
 #include "SimStation.h"
@@ -18,41 +18,12 @@ namespace {
 
 constexpr quint16 Sensor1 = 0xFF12, Sensor2 = 0xFF13, PvUnits = 0xFF14, InputZero = 0xFF1B, InputFull = 0xFF1C;
 
-// A station of the simulator's type "eim" holding \a modules, connected and
-// filled with the modules the device reports.
-struct Site
+// A station of the simulator with input modules, and its channels' device points.
+struct Site : rig::SimSite
 {
-    std::unique_ptr<RYXObject> station;
-    std::unique_ptr<rig::SimLink> link;
-
-    explicit Site(const QString &modules) : station(newStation())
-    {
-        SimOptions options;
-        options.type = QStringLiteral("eim");
-        SimCatalog::parseModuleList(modules, options.modules, nullptr);
-        link = std::make_unique<rig::SimLink>(*station, options);
-    }
+    using SimSite::SimSite;
     /// A second station on the simulator of \a other.
-    explicit Site(const Site &other)
-        : station(newStation()), link(std::make_unique<rig::SimLink>(*station, *other.link))
-    {
-    }
-    static RYXObject *newStation()
-    {
-        RYXClassTable::registerAll();
-        return RYXObjectFactory::create(QStringLiteral("EIM"), 0);
-    }
-    bool connected() { return link->ok && link->operation(QStringLiteral("connect")) == 0; }
-    /// Runs \a operation; when it fails, its result lines that are no success.
-    QString failureOf(const QString &operation)
-    {
-        if (link->operation(operation) == 0)
-            return QString();
-        QStringList lines = link->results();
-        lines.removeIf([](const QString &line) { return line.endsWith(QLatin1String("success!")); });
-        return lines.join(QLatin1Char('\n'));
-    }
-    SimStation *sim() const { return link->sim->station(); }
+    explicit Site(const Site &other) : SimSite(other) {}
 
     TIChannelObject *channel(int module, int number) const
     {
