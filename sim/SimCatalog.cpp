@@ -1,5 +1,6 @@
 #include "SimCatalog.h"
 
+#include "SimDiscreteModule.h"
 #include "SimLiveValues.h"
 #include "SimOutputChannel.h"
 #include "SimPointMap.h"
@@ -57,6 +58,11 @@ SimModuleClass module(quint8 code, const char *element, QStringList aliases,
     if (!channelKinds.isEmpty())
         m.channelPoints = analogChannelPoints();
     m.inputChannels = !channelKinds.isEmpty() && SimLiveValues::isInputModule(code);
+    if (SimDiscreteModule::isDiscrete(code)) {
+        m.targets = SimDiscreteModule::Targets;
+        m.modulePoints = SimDiscreteModule::modulePoints(code);
+        m.targetPoints = SimDiscreteModule::targetPoints();
+    }
     return m;
 }
 

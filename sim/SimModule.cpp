@@ -7,7 +7,7 @@ SimModule::SimModule(const SimModuleClass &moduleClass, int position)
     : m_class(moduleClass), m_position(position)
 {
     const int channels = m_class.channelKinds.size();
-    m_targets.resize(qMax(1, channels));
+    m_targets.resize(qMax(qMax(1, channels), m_class.targets));
     for (int i = 0; i < m_targets.size(); ++i) {
         SimPointMap &map = m_targets[i];
         // A channel reports its own kind as its device type; the module's
@@ -24,8 +24,13 @@ SimModule::SimModule(const SimModuleClass &moduleClass, int position)
             {SimCatalog::SerialPoint, 3, SimPointKind::Integer,
              SimPointMap::integerBytes(200000 + 100 * position + i, 3), ro},
         });
-        if (i == 0)
+        if (i == 0) {
             map.define(m_class.modulePoints);
+            // A module type among the module's points can be rewritten.
+            map.set(SimCatalog::ModuleTypePoint, SimPointMap::integerBytes(m_class.code, 1));
+        } else if (i >= channels) {
+            map.define(m_class.targetPoints);
+        }
         if (i < channels)
             map.define(m_class.channelPoints);
         if (i < channels && m_class.inputChannels) {

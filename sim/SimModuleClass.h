@@ -19,4 +19,6 @@ struct SimModuleClass
     QVector<SimPointDef> modulePoints;  // at tunnel index 0, beside the identity points
     QVector<SimPointDef> channelPoints; // at each channel's tunnel index
     bool inputChannels = false; // its channels carry the input channel points of their kind
+    int targets = 1;                    // tunnel targets of a module without channels
+    QVector<SimPointDef> targetPoints;  // at each of those targets but the module's own
 };

@@ -40,7 +40,10 @@ const OptionRow OptionRows[] = {
      "Status word of an input channel (module and channel counted from 1), for example "
      "1:2=0x30 for a broken wire, 1:1=1 for a failed channel; repeatable. Default 0 (no fault). "
      "Input channels have four value registers: 0 PV, 1 ambient temperature (floats that drift "
-     "over a minute), 2 status word (its two bytes first), 3 capture block."},
+     "over a minute), 2 status word (its two bytes first), 3 capture block. For a discrete input "
+     "or relay module (CC8, LV8, HV8, RO4, RO8) MODULE:1=WORD sets the module status word "
+     "(register 2 of the module; register 0 is its I/O word, inputs in bits 24-31 changing "
+     "once a second, relay states as last written)."},
     {"capture-delay", "MS",
      "Milliseconds an input channel takes to answer a capture (write register 3, then read "
      "it: device error 6 until done, then the captured PV), or \"never\"; default 9500."},

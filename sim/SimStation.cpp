@@ -1,6 +1,7 @@
 #include "SimStation.h"
 
 #include "SimCatalog.h"
+#include "SimDiscreteModule.h"
 #include "SimFrame.h"
 #include "SimLiveValues.h"
 #include "SimOptions.h"
@@ -167,7 +168,7 @@ SimStation::Answer SimStation::registerAccess(bool write, quint16 address, const
     if (!modulePresent((address - RegisterBase) / 16 + 1))
         return Answer{ErrMissing, {}};
     Answer special;
-    if (inputRegister(write, address, data, special))
+    if (inputRegister(write, address, data, special) || (!write && moduleStatusRegister(address, special)))
         return special;
     if (!write) {
         const auto written = m_registers.constFind(address);
@@ -199,14 +200,30 @@ bool SimStation::inputRegister(bool write, quint16 address, const QByteArray &da
     return access.handled;
 }
 
-// An input channel's register nobody wrote reports a live value.
+// The status word of a discrete module, which the command line sets as
+// the status of its channel 1.
+bool SimStation::moduleStatusRegister(quint16 address, Answer &answer) const
+{
+    const int offset = address - RegisterBase;
+    const int position = offset / 16 + 1;
+    if (!SimDiscreteModule::isDiscrete(m_modules.at(position - 1).code())
+        || offset % 16 != SimDiscreteModule::StatusRegister)
+        return false;
+    answer = Answer{0, SimPointMap::integerBytes(m_inputs.status(position, 0), 2) + QByteArray(2, '\0')};
+    return true;
+}
+
+// An input channel's register nobody wrote reports a live value, and so
+// does the I/O word of a discrete input module.
 QByteArray SimStation::liveRegister(quint16 address) const
 {
     const int offset = address - RegisterBase;
     const int position = offset / 16 + 1;
-    const QByteArray live = SimLiveValues::registerBytes(m_modules.at(position - 1).code(), position,
-                                                         (offset % 16) / 4, offset % 4,
-                                                         m_started.elapsed());
+    const quint8 code = m_modules.at(position - 1).code();
+    QByteArray live = SimLiveValues::registerBytes(code, position, (offset % 16) / 4, offset % 4,
+                                                   m_started.elapsed());
+    if (offset % 16 == SimDiscreteModule::IoRegister)
+        live += SimDiscreteModule::inputWord(code, position, m_started.elapsed());
     return live.isEmpty() ? QByteArray(RegisterWidth, '\0') : live;
 }
 

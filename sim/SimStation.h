@@ -63,7 +63,8 @@ public:
     bool setPoint(quint16 tunnel, quint16 address, const QByteArray &value);
     QByteArray registerValue(int module, int index, int j) const;
     /// The status word that channel \a index (0-based) of the input module
-    /// at \a module (1-based) reports.
+    /// at \a module (1-based) reports; channel 0 of a discrete input or
+    /// relay module stands for the module's status word.
     void setChannelStatus(int module, int index, quint16 word);
     /// How long an input channel takes to answer a capture;
     /// SimInputRegisters::NeverAnswers for never.
@@ -108,6 +109,7 @@ private:
     Answer registerAccess(bool write, quint16 address, const QByteArray &data);
     Answer commit(bool write, quint16 address);
     QByteArray liveRegister(quint16 address) const;
+    bool moduleStatusRegister(quint16 address, Answer &answer) const;
     bool inputRegister(bool write, quint16 address, const QByteArray &data, Answer &answer);
     SimPointMap *targetFor(quint16 tunnelAddr);
     const SimPointMap *targetFor(quint16 tunnelAddr) const;

@@ -9,6 +9,11 @@
 #include "io/CIMAModuleObject.h"
 #include "io/CIMBModuleObject.h"
 #include "io/CIMCModuleObject.h"
+#include "io/DIModuleCCObject.h"
+#include "io/DIModuleVHObject.h"
+#include "io/DIModuleVLObject.h"
+#include "io/ROModule8Object.h"
+#include "io/ROModuleObject.h"
 #include "io/TIChannelObject.h"
 #include "io/TIModuleObject.h"
 #include "io/UndeterminedModuleObject.h"
@@ -43,20 +48,6 @@ const Info Network = {RYXObjectFactory::NetworkLevel, "MODBUSNET", "MODBUSNET", 
                       "MODBUS Network", QT_TRANSLATE_NOOP("RYXClassInfo", "MODBUS Network"), nullptr, Info::NewMenu | Info::ConnectMenu,
                       Info::NewMenu | Info::ConnectMenu, nullptr};
 
-// The four-relay module is offered by File > New only in extended mode, and
-// never by Edit > Add Module.
-const Info RO4 = {ModuleLevel, "RO4", "RO4", Station::ROM4Type, Registry::KindROM,
-                  "ROM Relay Output (RO4) Module", "ROM (RO4)", "ROM", Info::NewMenu | Info::StationMenu,
-                  Info::NewMenu, nullptr};
-const Info RO8 = {ModuleLevel, "RO8", "RO8", Station::ROM8Type, Registry::KindROM8,
-                  "ROM Relay Output (RO8) Module", "ROM (RO8)", "ROM8", ModuleMenus, 0, nullptr};
-const Info CC8 = {ModuleLevel, "CC8", "CC8", Station::DIMCC8Type, Registry::KindDIMCC,
-                  "DIM Discrete Input (CC8) Module", "DIM (CC8)", "DIM", ModuleMenus, 0, nullptr};
-const Info LV8 = {ModuleLevel, "LV8", "LV8", Station::DIMLV8Type, Registry::KindDIMVL,
-                  "DIM Discrete Input (LV8) Module", "DIM (LV8)", "DIMV", ModuleMenus, 0, nullptr};
-const Info HV8 = {ModuleLevel, "HV8", "HV8", Station::DIMHV8Type, Registry::KindDIMVH,
-                  "DIM Discrete Input (HV8) Module", "DIM (HV8)", "DIMV", ModuleMenus, 0, nullptr};
-
 } // namespace
 
 QList<const RYXClassInfo *> RYXClassTable::rows()
@@ -65,8 +56,9 @@ QList<const RYXClassInfo *> RYXClassTable::rows()
         // Stations, in the order of the interface module popups.
         &MIM, &EIModuleObject::Info, &CPS, &EMM, &MTPatcher, &Network,
         // Modules, in the order of the Add Module menus.
-        &TIModuleObject::Info, &AIModuleObject::Info, &AOModuleObject::Info, &RO4, &RO8, &CC8, &LV8, &HV8, &CIMAModuleObject::Info,
-        &CIMBModuleObject::Info, &CIMCModuleObject::Info, &UndeterminedModuleObject::Info,
+        &TIModuleObject::Info, &AIModuleObject::Info, &AOModuleObject::Info,
+        &ROModuleObject::Info, &ROModule8Object::Info, &DIModuleCCObject::Info, &DIModuleVLObject::Info,
+        &DIModuleVHObject::Info, &CIMAModuleObject::Info, &CIMBModuleObject::Info, &CIMCModuleObject::Info, &UndeterminedModuleObject::Info,
         // Channels.
         &TIChannelObject::Info, &AIChannelObject::Infos[0], &AIChannelObject::Infos[1], &AIChannelObject::Infos[2],
         &AIChannelObject::Infos[3], &AIChannelObject::Infos[4], &AOChannelObject::Info,

@@ -176,7 +176,7 @@ void RYXIOModule::moduleHook()
 
 int RYXIOModule::transactRegister(bool write, int index, int j, unsigned char *buffer)
 {
-    if (index < 0 || index >= childCount() || j < 0 || j >= BlockSize || !buffer)
+    if (index < 0 || index >= addressableTargets() || j < 0 || j >= BlockSize || !buffer)
         return -1;
     ZEMPPort *port = stationPort();
     if (!port)
@@ -224,7 +224,7 @@ int RYXIOModule::readChannelText(RYXChannel *channel, unsigned short pointNumber
 int RYXIOModule::readChannelTextAt(int index, unsigned short pointNumber, int size, QString &text)
 {
     ZEMPPort *port = stationPort();
-    if (!port || index < 0 || index >= childCount())
+    if (!port || index < 0 || index >= addressableTargets())
         return -1;
     ZempTransaction t(ZEMP_READ, pointNumber);
     t.tunnelAddress = tunnelAddress(moduleNumber, index);
@@ -246,7 +246,7 @@ int RYXIOModule::writeChannelTextAt(int index, unsigned short pointNumber, int s
 {
     ZEMPPort *port = stationPort();
     QByteArray bytes;
-    if (!port || index < 0 || index >= childCount()
+    if (!port || index < 0 || index >= addressableTargets()
         || !ZempCodec::encode(ZEMP_TEXT, size, text, &bytes))
         return -1;
     ZempTransaction t(ZEMP_WRITE, pointNumber, reinterpret_cast<const BYTE *>(bytes.constData()),

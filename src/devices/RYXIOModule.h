@@ -81,6 +81,8 @@ public:
     static constexpr int BlockSize = 4;
 
 protected:
+    /// How many tunnel targets (index 0 to count - 1) the module reaches: its channels.
+    virtual int addressableTargets() const { return childCount(); }
     /// The index of \a channel among the children; -1 when it is not one.
     int channelIndex(RYXChannel *channel) const;
     /// The station's own port (no tunnel); null when there is none.

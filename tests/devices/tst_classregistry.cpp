@@ -159,15 +159,21 @@ QString otherValue(const QString &key, const DataPoint &point)
     // Choices a device word stands for take another choice it can hold:
     // a thermocouple J in degC for the RTD of a temperature channel, a
     // curve of four points (see curvePointBeyondCount), a voltage output
-    // damped for one second (a damping reads back to 0.01 s).
+    // damped for one second (a damping reads back to 0.01 s), a discrete
+    // channel that reports on when failed, green relay LEDs and a debounce
+    // of 10 ms. A digit in a key stands for any channel number ("#").
     static const QHash<QString, QString> choices = {
         {"inputtype=1", "9"},           {"inputsubtype=2", "49"},     {"inputconnection=3", "0"},
         {"inputresistance=2", "49"},    {"inputunits=33", "32"},      {"inputtype=Current", "Volts"},
         {"inputtype=Volts", "Current"}, {"failmode=hold", "preset"},  {"ambtempfailmode=hold", "preset"},
         {"filterfreq=60", "50"},        {"customcurvenumpts=0", "4"},
         {"outputtype=ma", "v"},         {"failuremode=hold", "preset"}, {"outputdamping=0.0", "1.00"},
+        {"ch#_failresponse=hold", "on"}, {"ledmode=red", "green"},    {"debounceconst#=00000005", "50"},
     };
-    const auto choice = choices.constFind(key + QLatin1Char('=') + current);
+    static const QRegularExpression digits(QStringLiteral("\\d+"));
+    auto choice = choices.constFind(key + QLatin1Char('=') + current);
+    if (choice == choices.constEnd())
+        choice = choices.constFind(QString(key).replace(digits, QStringLiteral("#")) + QLatin1Char('=') + current);
     if (choice != choices.constEnd())
         return choice.value();
     if (current == QLatin1String("true") || current == QLatin1String("false"))
@@ -202,13 +208,22 @@ bool curvePointBeyondCount(const QString &key)
     return match.hasMatch() && match.captured(1).toInt() > 4;
 }
 
+// Channel Not Used of a discrete input or relay module stays in the
+// configuration: a download always sends the module as in use.
+bool notSentToDevice(RYXObject *object, const QString &key)
+{
+    DataPoint word;
+    return key == QLatin1String("channelnotused")
+           && object->getDataPoint(QStringLiteral("channelnotusedzemppoint"), word);
+}
+
 // Gives every saved point of \a root's subtree another value; returns the
 // points that refused theirs.
 QStringList setOtherValues(RYXObject *root)
 {
     QStringList refused;
     forEachPoint(root, [&](RYXObject *object, const QString &key, const DataPoint &point) {
-        if (!isSaved(point) || curvePointBeyondCount(key))
+        if (!isSaved(point) || curvePointBeyondCount(key) || notSentToDevice(object, key))
             return;
         const QString value = otherValue(key, point);
         object->setValue(key, value);

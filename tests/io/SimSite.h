@@ -50,22 +50,21 @@ struct SimSite
     }
     SimStation *sim() const { return link->sim->station(); }
 
-    RYXIOModule *module(int number) const
+    /// The module at \a position of the station; null when there is none.
+    RYXIOModule *module(int position) const
     {
-        return qobject_cast<RYXIOModule *>(station->childAt(number - 1 + pluginCount()));
+        for (RYXObject *child : station->getChildren()) {
+            auto *io = qobject_cast<RYXIOModule *>(child);
+            if (io && io->getModuleNumber() == position)
+                return io;
+        }
+        return nullptr;
     }
     template<class Channel>
     Channel *channel(int module, int number) const
     {
         RYXIOModule *io = this->module(module);
         return io ? qobject_cast<Channel *>(io->channelByNumber(number)) : nullptr;
-    }
-    int pluginCount() const
-    {
-        int count = 0;
-        while (station->childAt(count) && !qobject_cast<RYXIOModule *>(station->childAt(count)))
-            ++count;
-        return count;
     }
     QByteArray devicePoint(int module, int number, quint16 address) const
     {

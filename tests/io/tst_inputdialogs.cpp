@@ -14,7 +14,7 @@
 #include "model/RYXListViewItem.h"
 
 #include "support/FormControl.h"
-#include "support/NewStation.h"
+#include "support/StationWindow.h"
 
 #include <QtTest/QtTest>
 #include <QtWidgets/QComboBox>
@@ -29,45 +29,18 @@ class tst_InputDialogs : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<RYXConfigWindow> m_window;
-    RYXObject *m_station = nullptr;
+    support::StationWindow m_pane;
 
-    // A new module of \a T on the station, with its tree items.
     template<typename T>
-    T *addModule()
-    {
-        auto *module = new T;
-        if (!m_station->addChild(module))
-            return nullptr;
-        return module;
-    }
-
-    QWidget *select(RYXObject *object)
-    {
-        m_window->listView()->setCurrentItem(object->getTreeItem());
-        return m_window->propertyPane()->currentDialog();
-    }
+    T *addModule() { return m_pane.addModule<T>(); }
+    QWidget *select(RYXObject *object) { return m_pane.select(object); }
+    void click(QWidget *widget) { m_pane.click(widget); }
+    static void commit(RYXLineEdit *edit, const QString &text) { support::StationWindow::commit(edit, text); }
 
     template<typename Control>
     static Control *control(QWidget *dialog, const char *name)
     {
         return dialog->findChild<Control *>(QLatin1String(name));
-    }
-
-    // The pane scrolls; a click lands where the user can see the control,
-    // on its indicator (a radio button takes clicks there and on its text only).
-    void click(QWidget *widget)
-    {
-        m_window->propertyPane()->ensureWidgetVisible(widget);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
-    }
-
-    static void commit(RYXLineEdit *edit, const QString &text)
-    {
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Return);
     }
 
     static void screenshot(QWidget *dialog, const QString &name)
@@ -77,17 +50,9 @@ class tst_InputDialogs : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        m_window = std::make_unique<RYXConfigWindow>();
-        m_window->resize(1100, 900);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        m_station = newStation(m_window.get());
-        QVERIFY(m_station);
-    }
+    void initTestCase() { QVERIFY(m_pane.open(1100, 900)); }
 
-    void cleanupTestCase() { m_window.reset(); }
+    void cleanupTestCase() { m_pane.close(); }
 
     void currentIsStored()
     {
@@ -144,7 +109,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, tag);
         QFETCH(bool, valid);
-        auto *module = qobject_cast<TIModuleObject *>(m_station->getChildren().last());
+        auto *module = qobject_cast<TIModuleObject *>(m_pane.station->getChildren().last());
         QVERIFY(module);
         RYXObject *channel = module->childAt(2);
         QWidget *dialog = select(channel);
@@ -194,9 +159,9 @@ private Q_SLOTS:
         screenshot(dialog, QStringLiteral("timodule-dialog.png"));
         click(button);
         RYXObject *third = module->childAt(2);
-        QTRY_COMPARE(m_window->listView()->currentItem(), static_cast<QTreeWidgetItem *>(third->getTreeItem()));
-        QTRY_VERIFY(qobject_cast<TIChannelDialog *>(m_window->propertyPane()->currentDialog()));
-        QCOMPARE(qobject_cast<ConfigBaseDialog *>(m_window->propertyPane()->currentDialog())->object(), third);
+        QTRY_COMPARE(m_pane.window->listView()->currentItem(), static_cast<QTreeWidgetItem *>(third->getTreeItem()));
+        QTRY_VERIFY(qobject_cast<TIChannelDialog *>(m_pane.window->propertyPane()->currentDialog()));
+        QCOMPARE(qobject_cast<ConfigBaseDialog *>(m_pane.window->propertyPane()->currentDialog())->object(), third);
     }
 };
 

@@ -73,7 +73,11 @@ private Q_SLOTS:
         tunnel("CI4 channel 4 kind", 0x100B, 0x64, 0, 0, bytes({0, 0x54}));
         tunnel("channel firmware", 0x1002, 0x68, 0, 0, bytes({2, 3}));
         tunnel("unknown inner point", 0x1000, 0x999, 0, SimStation::ErrUnknownAddress, {});
-        tunnel("relay module has no channel targets", 0x1005, 0x64, SimStation::ErrMissing, 0, {});
+        // A relay module has no channels, but four tunnel targets for its tags.
+        tunnel("relay module's second target", 0x1005, 0x64, 0, 0, bytes({0, 102}));
+        tunnel("relay module's tag 2", 0x1005, 0x107, 0, 0, QByteArray(24, '\0'));
+        tunnel("relay module's tag 8", 0x1004, 0x113, 0, 0, QByteArray(24, '\0'));
+        tunnel("no relay tag beyond 8", 0x1004, 0x114, 0, SimStation::ErrUnknownAddress, {});
         // A read of a tunnel address carries no frame to pass on; nor does a
         // payload whose checksum is wrong.
         QByteArray badInner = frame(false, 0x13);
