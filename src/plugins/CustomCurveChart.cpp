@@ -7,7 +7,9 @@
 #include <algorithm>
 
 CustomCurveChart::CustomCurveChart(QWidget *parent)
-    : QChartView(parent),
+    // The view owns the chart it is built with; a chart passed to setChart
+    // later would leave the view's first chart to nobody.
+    : QChartView(new QChart, parent),
       m_curve(new QLineSeries),
       m_mark(new QScatterSeries),
       m_xAxis(new QValueAxis),
@@ -20,7 +22,7 @@ CustomCurveChart::CustomCurveChart(QWidget *parent)
     m_mark->setMarkerSize(12);
     m_xAxis->setTitleText(tr("X"));
     m_yAxis->setTitleText(tr("Y"));
-    auto *plot = new QChart;
+    QChart *plot = chart();
     plot->legend()->hide();
     plot->addSeries(m_curve);
     plot->addSeries(m_mark);
@@ -30,7 +32,6 @@ CustomCurveChart::CustomCurveChart(QWidget *parent)
         series->attachAxis(m_xAxis);
         series->attachAxis(m_yAxis);
     }
-    setChart(plot);
     setRenderHint(QPainter::Antialiasing);
     setMinimumSize(280, 220);
 }
