@@ -32,6 +32,246 @@
     </message>
 </context>
 <context>
+    <name>AOChannelDialog</name>
+    <message>
+        <source>Analog Output Channel</source>
+        <translation>Canal de salida analógica</translation>
+    </message>
+    <message>
+        <source>Channel Not Used</source>
+        <translation>Canal no utilizado</translation>
+    </message>
+    <message>
+        <source>Tag:</source>
+        <translation>Etiqueta:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Volts</source>
+        <translation>Voltios</translation>
+    </message>
+    <message>
+        <source>Milliamps</source>
+        <translation>Miliamperios</translation>
+    </message>
+    <message>
+        <source>Output Type:</source>
+        <translation>Tipo de salida:</translation>
+    </message>
+    <message>
+        <source>Output Zero:</source>
+        <translation>Cero de salida:</translation>
+    </message>
+    <message>
+        <source>Output Full:</source>
+        <translation>Fondo de salida:</translation>
+    </message>
+    <message>
+        <source>Under-Range:</source>
+        <translation>Por debajo del rango:</translation>
+    </message>
+    <message>
+        <source>Over-Range:</source>
+        <translation>Por encima del rango:</translation>
+    </message>
+    <message>
+        <source>Output Damping:</source>
+        <translation>Amortiguación de salida:</translation>
+    </message>
+    <message>
+        <source>Specifies the amount of time it takes for the output to go halfway to the new value</source>
+        <translation>Especifica el tiempo que tarda la salida en recorrer la mitad del camino hacia el nuevo valor</translation>
+    </message>
+    <message>
+        <source>Scaling</source>
+        <translation>Escalado</translation>
+    </message>
+    <message>
+        <source>Output Scaling</source>
+        <translation>Escalado de salida</translation>
+    </message>
+    <message>
+        <source>Scaling Zero:</source>
+        <translation>Cero de escalado:</translation>
+    </message>
+    <message>
+        <source>Scaling Full:</source>
+        <translation>Fondo de escalado:</translation>
+    </message>
+    <message>
+        <source>Output On Failure</source>
+        <translation>Salida en caso de fallo</translation>
+    </message>
+    <message>
+        <source>Hold Last</source>
+        <translation>Mantener último</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Preajuste</translation>
+    </message>
+    <message>
+        <source>Predefined Value:</source>
+        <translation>Valor predefinido:</translation>
+    </message>
+    <message>
+        <source>Trimming</source>
+        <translation>Ajuste</translation>
+    </message>
+    <message>
+        <source>Loop Test</source>
+        <translation>Prueba de lazo</translation>
+    </message>
+    <message>
+        <source>Custom Engineering Units:</source>
+        <translation>Unidades de ingeniería personalizadas:</translation>
+    </message>
+    <message>
+        <source>Limits: -0.25 to 11 V</source>
+        <translation>Límites: -0,25 a 11 V</translation>
+    </message>
+    <message>
+        <source>Limits: 0 to 23.6 mA</source>
+        <translation>Límites: 0 a 23,6 mA</translation>
+    </message>
+</context>
+<context>
+    <name>AOChannelObject</name>
+    <message>
+        <source>Channel Fail</source>
+        <translation>Fallo del canal</translation>
+    </message>
+    <message>
+        <source>Channel Disabled</source>
+        <translation>Canal desactivado</translation>
+    </message>
+    <message>
+        <source>SRAM Fail</source>
+        <translation>Fallo de SRAM</translation>
+    </message>
+    <message>
+        <source>FLASH Fail</source>
+        <translation>Fallo de FLASH</translation>
+    </message>
+    <message>
+        <source>EEPROM Fail</source>
+        <translation>Fallo de EEPROM</translation>
+    </message>
+    <message>
+        <source>Front-End Reset</source>
+        <translation>Reinicio del front-end</translation>
+    </message>
+    <message>
+        <source>Low-Current Error</source>
+        <translation>Error de corriente baja</translation>
+    </message>
+    <message>
+        <source>Error in Producer Channel</source>
+        <translation>Error en el canal productor</translation>
+    </message>
+    <message>
+        <source>PV Invalid</source>
+        <translation>PV no válido</translation>
+    </message>
+    <message>
+        <source>PV too small</source>
+        <translation>PV demasiado pequeño</translation>
+    </message>
+    <message>
+        <source>PV too large</source>
+        <translation>PV demasiado grande</translation>
+    </message>
+    <message>
+        <source>There is a problem with the data.</source>
+        <translation>Hay un problema con los datos.</translation>
+    </message>
+    <message>
+        <source>station %1, module %2, channel %3</source>
+        <translation>estación %1, módulo %2, canal %3</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <source>%1 %2: output set to %3</source>
+        <translation>%1 %2: salida fijada en %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: the output could not be set to %3</source>
+        <translation>%1 %2: no se pudo fijar la salida en %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: output control closed, the output stays at its last value</source>
+        <translation>%1 %2: control de salida cerrado, la salida se queda en su último valor</translation>
+    </message>
+    <message>
+        <source>Failed to read Status</source>
+        <translation>No se pudo leer el estado</translation>
+    </message>
+    <message>
+        <source>Failed to read PV</source>
+        <translation>No se pudo leer el PV</translation>
+    </message>
+</context>
+<context>
+    <name>AOControlOutputDialog</name>
+    <message>
+        <source>Analog Output Loop Test</source>
+        <translation>Prueba de lazo de salida analógica</translation>
+    </message>
+    <message>
+        <source>Analog Output Trimming</source>
+        <translation>Ajuste de salida analógica</translation>
+    </message>
+    <message>
+        <source>Caution: this window drives the real output of %1. Equipment connected to it follows every value set here.</source>
+        <translation>Atención: esta ventana controla la salida real de %1. El equipo conectado a ella sigue cada valor que se fije aquí.</translation>
+    </message>
+    <message>
+        <source>Valid Range: %1 to %2 </source>
+        <translation>Rango válido: %1 a %2 </translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Fijar</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The station is not connected: the output was not changed.</source>
+        <translation>La estación no está conectada: la salida no se ha cambiado.</translation>
+    </message>
+    <message>
+        <source>Not a number: the output was not changed.</source>
+        <translation>No es un número: la salida no se ha cambiado.</translation>
+    </message>
+</context>
+<context>
+    <name>AOModuleDialog</name>
+    <message>
+        <source>aommodule</source>
+        <translation>Módulo AO</translation>
+    </message>
+    <message>
+        <source>There are no configurable parameters for the AOM, please select a channel.</source>
+        <translation>El AOM no tiene parámetros configurables; seleccione un canal.</translation>
+    </message>
+</context>
+<context>
     <name>AboutDialog</name>
     <message>
         <source>Version </source>
@@ -175,6 +415,26 @@
         <source>Percent</source>
         <translation>Porcentaje</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>5 ms</source>
+        <translation>5 ms</translation>
+    </message>
+    <message>
+        <source>10 ms</source>
+        <translation>10 ms</translation>
+    </message>
+    <message>
+        <source>25 ms</source>
+        <translation>25 ms</translation>
+    </message>
+    <message>
+        <source>50 ms</source>
+        <translation>50 ms</translation>
+    </message>
 </context>
 <context>
     <name>CommsConfigForm</name>
@@ -316,6 +576,22 @@
         <source>a unit must be chosen while the ambient temperature is measured</source>
         <translation>debe elegirse una unidad mientras se mide la temperatura ambiente</translation>
     </message>
+    <message>
+        <source>within the limits of the output type</source>
+        <translation>dentro de los límites del tipo de salida</translation>
+    </message>
+    <message>
+        <source>within the limits of the output type, at least 0.9997 below Output Full</source>
+        <translation>dentro de los límites del tipo de salida, al menos 0,9997 por debajo del fondo de salida</translation>
+    </message>
+    <message>
+        <source>within the limits of the output type, at least 0.9997 above Output Zero</source>
+        <translation>dentro de los límites del tipo de salida, al menos 0,9997 por encima del cero de salida</translation>
+    </message>
+    <message>
+        <source>from 0 to 30 seconds</source>
+        <translation>de 0 a 30 segundos</translation>
+    </message>
 </context>
 <context>
     <name>CustomCurveChart</name>
@@ -379,10 +655,227 @@
     </message>
 </context>
 <context>
+    <name>DIModuleDialog</name>
+    <message>
+        <source>Digital Input Module</source>
+        <translation>Módulo de entradas digitales</translation>
+    </message>
+    <message>
+        <source>Debounce Time:</source>
+        <translation>Tiempo antirrebote:</translation>
+    </message>
+</context>
+<context>
+    <name>DIModuleObject</name>
+    <message>
+        <source>CLOSED</source>
+        <translation>CERRADO</translation>
+    </message>
+    <message>
+        <source>OPEN</source>
+        <translation>ABIERTO</translation>
+    </message>
+    <message>
+        <source> Patched!</source>
+        <translation> ¡Corregido!</translation>
+    </message>
+    <message>
+        <source> No patching necessary!</source>
+        <translation> ¡No es necesaria ninguna corrección!</translation>
+    </message>
+</context>
+<context>
+    <name>DIModuleVDialog</name>
+    <message>
+        <source>Digital Input Module V</source>
+        <translation>Módulo de entradas digitales V</translation>
+    </message>
+    <message>
+        <source>50 Hz</source>
+        <translation>50 Hz</translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>DIModuleVLObject</name>
+    <message>
+        <source>HIGH</source>
+        <translation>ALTO</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>BAJO</translation>
+    </message>
+</context>
+<context>
     <name>DeviceComparison</name>
     <message>
         <source>%1: %2 is &quot;%3&quot;, the device holds &quot;%4&quot;</source>
         <translation>%1: %2 es &quot;%3&quot;, el dispositivo tiene &quot;%4&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>DiscreteIOControlDialog</name>
+    <message>
+        <source>Discrete I/O Control</source>
+        <translation>Control de E/S discretas</translation>
+    </message>
+    <message>
+        <source>Output Control</source>
+        <translation>Control de salidas</translation>
+    </message>
+    <message>
+        <source>Input Control</source>
+        <translation>Control de entradas</translation>
+    </message>
+    <message>
+        <source>Reads, writes and displays the current state of the relays (not a configuration setting)</source>
+        <translation>Lee, escribe y muestra el estado actual de los relés (no es un ajuste de configuración)</translation>
+    </message>
+    <message>
+        <source>Reads and displays the current state of the inputs (not a configuration setting)</source>
+        <translation>Lee y muestra el estado actual de las entradas (no es un ajuste de configuración)</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>Canal %1</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DiscreteModuleDialog</name>
+    <message>
+        <source>Channel Not Used</source>
+        <translation>Canal no utilizado</translation>
+    </message>
+    <message>
+        <source>Module Settings</source>
+        <translation>Ajustes del módulo</translation>
+    </message>
+    <message>
+        <source>Output Test</source>
+        <translation>Prueba de salidas</translation>
+    </message>
+    <message>
+        <source>Input Test</source>
+        <translation>Prueba de entradas</translation>
+    </message>
+    <message>
+        <source>Relays</source>
+        <translation>Relés</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Entradas</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>Etiqueta</translation>
+    </message>
+    <message>
+        <source>Power Up State</source>
+        <translation>Estado al arrancar</translation>
+    </message>
+    <message>
+        <source>Output On Fail</source>
+        <translation>Salida en fallo</translation>
+    </message>
+    <message>
+        <source>Fail Response</source>
+        <translation>Respuesta ante fallo</translation>
+    </message>
+    <message>
+        <source>When checked, indicates that the corresponding channel should be energized at powerup</source>
+        <translation>Si está marcado, el canal correspondiente se activa al arrancar</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>Mantener</translation>
+    </message>
+</context>
+<context>
+    <name>DiscreteModuleObject</name>
+    <message>
+        <source>I/O Channel Fail</source>
+        <translation>Fallo del canal de E/S</translation>
+    </message>
+    <message>
+        <source>Channel Disabled</source>
+        <translation>Canal desactivado</translation>
+    </message>
+    <message>
+        <source>SRAM Failure</source>
+        <translation>Fallo de SRAM</translation>
+    </message>
+    <message>
+        <source>FLASH Failure</source>
+        <translation>Fallo de FLASH</translation>
+    </message>
+    <message>
+        <source>EEPROM Checksum error</source>
+        <translation>Error de suma de comprobación de EEPROM</translation>
+    </message>
+    <message>
+        <source>Front-end reset occured</source>
+        <translation>Se produjo un reinicio del front-end</translation>
+    </message>
+    <message>
+        <source>LED Port Error</source>
+        <translation>Error del puerto de LED</translation>
+    </message>
+    <message>
+        <source> upload warning!  This module&apos;s tag information could not be read.</source>
+        <translation> ¡Advertencia de carga! No se pudo leer la información de etiqueta de este módulo.</translation>
+    </message>
+    <message>
+        <source> download warning!  This module&apos;s tag information could not be written.</source>
+        <translation> ¡Advertencia de descarga! No se pudo escribir la información de etiqueta de este módulo.</translation>
+    </message>
+    <message>
+        <source> Failed to read MT, cannot patch (old TIM FW)!</source>
+        <translation> No se pudo leer el MT; no se puede corregir (firmware TIM antiguo).</translation>
+    </message>
+    <message>
+        <source>patch failure!</source>
+        <translation>¡fallo de corrección!</translation>
+    </message>
+    <message>
+        <source>Failed to read Status.</source>
+        <translation>No se pudo leer el estado.</translation>
+    </message>
+    <message>
+        <source>Failed to read PV</source>
+        <translation>No se pudo leer el PV</translation>
+    </message>
+    <message>
+        <source>Error in Producer Channel</source>
+        <translation>Error en el canal productor</translation>
     </message>
 </context>
 <context>
@@ -872,6 +1365,44 @@
     <message>
         <source>What&apos;s This?</source>
         <translation>¿Qué es esto?</translation>
+    </message>
+</context>
+<context>
+    <name>ROModuleDialog</name>
+    <message>
+        <source>Relay Output Module</source>
+        <translation>Módulo de salidas de relé</translation>
+    </message>
+    <message>
+        <source>LEDs When Energized:</source>
+        <translation>LED al activarse:</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+</context>
+<context>
+    <name>ROModuleObject</name>
+    <message>
+        <source>ENERGIZED</source>
+        <translation>ACTIVADO</translation>
+    </message>
+    <message>
+        <source>DEENERGIZED</source>
+        <translation>DESACTIVADO</translation>
+    </message>
+    <message>
+        <source>... Patched!</source>
+        <translation>... ¡Corregido!</translation>
+    </message>
+    <message>
+        <source>... No patching necessary!</source>
+        <translation>... ¡No es necesaria ninguna corrección!</translation>
     </message>
 </context>
 <context>

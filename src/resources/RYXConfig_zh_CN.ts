@@ -32,6 +32,246 @@
     </message>
 </context>
 <context>
+    <name>AOChannelDialog</name>
+    <message>
+        <source>Analog Output Channel</source>
+        <translation>模拟输出通道</translation>
+    </message>
+    <message>
+        <source>Channel Not Used</source>
+        <translation>通道未使用</translation>
+    </message>
+    <message>
+        <source>Tag:</source>
+        <translation>标签:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>输出</translation>
+    </message>
+    <message>
+        <source>Volts</source>
+        <translation>电压</translation>
+    </message>
+    <message>
+        <source>Milliamps</source>
+        <translation>毫安</translation>
+    </message>
+    <message>
+        <source>Output Type:</source>
+        <translation>输出类型:</translation>
+    </message>
+    <message>
+        <source>Output Zero:</source>
+        <translation>输出零点:</translation>
+    </message>
+    <message>
+        <source>Output Full:</source>
+        <translation>输出满量程:</translation>
+    </message>
+    <message>
+        <source>Under-Range:</source>
+        <translation>欠量程:</translation>
+    </message>
+    <message>
+        <source>Over-Range:</source>
+        <translation>超量程:</translation>
+    </message>
+    <message>
+        <source>Output Damping:</source>
+        <translation>输出阻尼:</translation>
+    </message>
+    <message>
+        <source>Specifies the amount of time it takes for the output to go halfway to the new value</source>
+        <translation>指定输出到达新值一半所需的时间</translation>
+    </message>
+    <message>
+        <source>Scaling</source>
+        <translation>缩放</translation>
+    </message>
+    <message>
+        <source>Output Scaling</source>
+        <translation>输出缩放</translation>
+    </message>
+    <message>
+        <source>Scaling Zero:</source>
+        <translation>缩放零点:</translation>
+    </message>
+    <message>
+        <source>Scaling Full:</source>
+        <translation>缩放满量程:</translation>
+    </message>
+    <message>
+        <source>Output On Failure</source>
+        <translation>故障时输出</translation>
+    </message>
+    <message>
+        <source>Hold Last</source>
+        <translation>保持最后值</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>预设值</translation>
+    </message>
+    <message>
+        <source>Predefined Value:</source>
+        <translation>预定义值:</translation>
+    </message>
+    <message>
+        <source>Trimming</source>
+        <translation>微调</translation>
+    </message>
+    <message>
+        <source>Loop Test</source>
+        <translation>回路测试</translation>
+    </message>
+    <message>
+        <source>Custom Engineering Units:</source>
+        <translation>自定义工程单位:</translation>
+    </message>
+    <message>
+        <source>Limits: -0.25 to 11 V</source>
+        <translation>限值: -0.25 至 11 V</translation>
+    </message>
+    <message>
+        <source>Limits: 0 to 23.6 mA</source>
+        <translation>限值: 0 至 23.6 mA</translation>
+    </message>
+</context>
+<context>
+    <name>AOChannelObject</name>
+    <message>
+        <source>Channel Fail</source>
+        <translation>通道故障</translation>
+    </message>
+    <message>
+        <source>Channel Disabled</source>
+        <translation>通道已禁用</translation>
+    </message>
+    <message>
+        <source>SRAM Fail</source>
+        <translation>SRAM 故障</translation>
+    </message>
+    <message>
+        <source>FLASH Fail</source>
+        <translation>FLASH 故障</translation>
+    </message>
+    <message>
+        <source>EEPROM Fail</source>
+        <translation>EEPROM 故障</translation>
+    </message>
+    <message>
+        <source>Front-End Reset</source>
+        <translation>前端复位</translation>
+    </message>
+    <message>
+        <source>Low-Current Error</source>
+        <translation>低电流错误</translation>
+    </message>
+    <message>
+        <source>Error in Producer Channel</source>
+        <translation>生产者通道错误</translation>
+    </message>
+    <message>
+        <source>PV Invalid</source>
+        <translation>PV 无效</translation>
+    </message>
+    <message>
+        <source>PV too small</source>
+        <translation>PV 过小</translation>
+    </message>
+    <message>
+        <source>PV too large</source>
+        <translation>PV 过大</translation>
+    </message>
+    <message>
+        <source>There is a problem with the data.</source>
+        <translation>数据有问题。</translation>
+    </message>
+    <message>
+        <source>station %1, module %2, channel %3</source>
+        <translation>站点 %1,模块 %2,通道 %3</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(无)</translation>
+    </message>
+    <message>
+        <source>%1 %2: output set to %3</source>
+        <translation>%1 %2: 输出已设为 %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: the output could not be set to %3</source>
+        <translation>%1 %2: 无法将输出设为 %3</translation>
+    </message>
+    <message>
+        <source>%1 %2: output control closed, the output stays at its last value</source>
+        <translation>%1 %2: 输出控制已关闭,输出保持最后的值</translation>
+    </message>
+    <message>
+        <source>Failed to read Status</source>
+        <translation>读取状态失败</translation>
+    </message>
+    <message>
+        <source>Failed to read PV</source>
+        <translation>读取 PV 失败</translation>
+    </message>
+</context>
+<context>
+    <name>AOControlOutputDialog</name>
+    <message>
+        <source>Analog Output Loop Test</source>
+        <translation>模拟输出回路测试</translation>
+    </message>
+    <message>
+        <source>Analog Output Trimming</source>
+        <translation>模拟输出微调</translation>
+    </message>
+    <message>
+        <source>Caution: this window drives the real output of %1. Equipment connected to it follows every value set here.</source>
+        <translation>注意:此窗口驱动 %1 的实际输出。与其连接的设备会跟随此处设置的每个值。</translation>
+    </message>
+    <message>
+        <source>Valid Range: %1 to %2 </source>
+        <translation>有效范围: %1 至 %2 </translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation>接受</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The station is not connected: the output was not changed.</source>
+        <translation>站点未连接:输出未更改。</translation>
+    </message>
+    <message>
+        <source>Not a number: the output was not changed.</source>
+        <translation>不是数字:输出未更改。</translation>
+    </message>
+</context>
+<context>
+    <name>AOModuleDialog</name>
+    <message>
+        <source>aommodule</source>
+        <translation>AO 模块</translation>
+    </message>
+    <message>
+        <source>There are no configurable parameters for the AOM, please select a channel.</source>
+        <translation>AOM 没有可配置的参数,请选择一个通道。</translation>
+    </message>
+</context>
+<context>
     <name>AboutDialog</name>
     <message>
         <source>Version </source>
@@ -175,6 +415,26 @@
         <source>Percent</source>
         <translation>百分比</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>5 ms</source>
+        <translation>5 ms</translation>
+    </message>
+    <message>
+        <source>10 ms</source>
+        <translation>10 ms</translation>
+    </message>
+    <message>
+        <source>25 ms</source>
+        <translation>25 ms</translation>
+    </message>
+    <message>
+        <source>50 ms</source>
+        <translation>50 ms</translation>
+    </message>
 </context>
 <context>
     <name>CommsConfigForm</name>
@@ -316,6 +576,22 @@
         <source>a unit must be chosen while the ambient temperature is measured</source>
         <translation>测量环境温度时必须选择单位</translation>
     </message>
+    <message>
+        <source>within the limits of the output type</source>
+        <translation>在输出类型的限值之内</translation>
+    </message>
+    <message>
+        <source>within the limits of the output type, at least 0.9997 below Output Full</source>
+        <translation>在输出类型的限值之内,且至少比输出满量程低 0.9997</translation>
+    </message>
+    <message>
+        <source>within the limits of the output type, at least 0.9997 above Output Zero</source>
+        <translation>在输出类型的限值之内,且至少比输出零点高 0.9997</translation>
+    </message>
+    <message>
+        <source>from 0 to 30 seconds</source>
+        <translation>0 至 30 秒</translation>
+    </message>
 </context>
 <context>
     <name>CustomCurveChart</name>
@@ -379,10 +655,227 @@
     </message>
 </context>
 <context>
+    <name>DIModuleDialog</name>
+    <message>
+        <source>Digital Input Module</source>
+        <translation>数字输入模块</translation>
+    </message>
+    <message>
+        <source>Debounce Time:</source>
+        <translation>去抖时间:</translation>
+    </message>
+</context>
+<context>
+    <name>DIModuleObject</name>
+    <message>
+        <source>CLOSED</source>
+        <translation>闭合</translation>
+    </message>
+    <message>
+        <source>OPEN</source>
+        <translation>断开</translation>
+    </message>
+    <message>
+        <source> Patched!</source>
+        <translation> 已修补!</translation>
+    </message>
+    <message>
+        <source> No patching necessary!</source>
+        <translation> 无需修补!</translation>
+    </message>
+</context>
+<context>
+    <name>DIModuleVDialog</name>
+    <message>
+        <source>Digital Input Module V</source>
+        <translation>数字输入模块 V</translation>
+    </message>
+    <message>
+        <source>50 Hz</source>
+        <translation>50 Hz</translation>
+    </message>
+    <message>
+        <source>60 Hz</source>
+        <translation>60 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>DIModuleVLObject</name>
+    <message>
+        <source>HIGH</source>
+        <translation>高</translation>
+    </message>
+    <message>
+        <source>LOW</source>
+        <translation>低</translation>
+    </message>
+</context>
+<context>
     <name>DeviceComparison</name>
     <message>
         <source>%1: %2 is &quot;%3&quot;, the device holds &quot;%4&quot;</source>
         <translation>%1：%2 为“%3”，设备中为“%4”</translation>
+    </message>
+</context>
+<context>
+    <name>DiscreteIOControlDialog</name>
+    <message>
+        <source>Discrete I/O Control</source>
+        <translation>离散 I/O 控制</translation>
+    </message>
+    <message>
+        <source>Output Control</source>
+        <translation>输出控制</translation>
+    </message>
+    <message>
+        <source>Input Control</source>
+        <translation>输入控制</translation>
+    </message>
+    <message>
+        <source>Reads, writes and displays the current state of the relays (not a configuration setting)</source>
+        <translation>读取、写入并显示继电器的当前状态(不是配置设置)</translation>
+    </message>
+    <message>
+        <source>Reads and displays the current state of the inputs (not a configuration setting)</source>
+        <translation>读取并显示输入的当前状态(不是配置设置)</translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation>通道 %1</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DiscreteModuleDialog</name>
+    <message>
+        <source>Channel Not Used</source>
+        <translation>通道未使用</translation>
+    </message>
+    <message>
+        <source>Module Settings</source>
+        <translation>模块设置</translation>
+    </message>
+    <message>
+        <source>Output Test</source>
+        <translation>输出测试</translation>
+    </message>
+    <message>
+        <source>Input Test</source>
+        <translation>输入测试</translation>
+    </message>
+    <message>
+        <source>Relays</source>
+        <translation>继电器</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>输入</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>通道</translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation>标签</translation>
+    </message>
+    <message>
+        <source>Power Up State</source>
+        <translation>上电状态</translation>
+    </message>
+    <message>
+        <source>Output On Fail</source>
+        <translation>故障时输出</translation>
+    </message>
+    <message>
+        <source>Fail Response</source>
+        <translation>故障响应</translation>
+    </message>
+    <message>
+        <source>When checked, indicates that the corresponding channel should be energized at powerup</source>
+        <translation>选中时,表示相应通道在上电时应通电</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Hold</source>
+        <translation>保持</translation>
+    </message>
+</context>
+<context>
+    <name>DiscreteModuleObject</name>
+    <message>
+        <source>I/O Channel Fail</source>
+        <translation>I/O 通道故障</translation>
+    </message>
+    <message>
+        <source>Channel Disabled</source>
+        <translation>通道已禁用</translation>
+    </message>
+    <message>
+        <source>SRAM Failure</source>
+        <translation>SRAM 故障</translation>
+    </message>
+    <message>
+        <source>FLASH Failure</source>
+        <translation>FLASH 故障</translation>
+    </message>
+    <message>
+        <source>EEPROM Checksum error</source>
+        <translation>EEPROM 校验和错误</translation>
+    </message>
+    <message>
+        <source>Front-end reset occured</source>
+        <translation>发生前端复位</translation>
+    </message>
+    <message>
+        <source>LED Port Error</source>
+        <translation>LED 端口错误</translation>
+    </message>
+    <message>
+        <source> upload warning!  This module&apos;s tag information could not be read.</source>
+        <translation> 上传警告!无法读取此模块的标签信息。</translation>
+    </message>
+    <message>
+        <source> download warning!  This module&apos;s tag information could not be written.</source>
+        <translation> 下载警告!无法写入此模块的标签信息。</translation>
+    </message>
+    <message>
+        <source> Failed to read MT, cannot patch (old TIM FW)!</source>
+        <translation> 读取 MT 失败,无法修补(旧版 TIM 固件)!</translation>
+    </message>
+    <message>
+        <source>patch failure!</source>
+        <translation>修补失败!</translation>
+    </message>
+    <message>
+        <source>Failed to read Status.</source>
+        <translation>读取状态失败。</translation>
+    </message>
+    <message>
+        <source>Failed to read PV</source>
+        <translation>读取 PV 失败</translation>
+    </message>
+    <message>
+        <source>Error in Producer Channel</source>
+        <translation>生产者通道错误</translation>
     </message>
 </context>
 <context>
@@ -872,6 +1365,44 @@
     <message>
         <source>What&apos;s This?</source>
         <translation>这是什么?</translation>
+    </message>
+</context>
+<context>
+    <name>ROModuleDialog</name>
+    <message>
+        <source>Relay Output Module</source>
+        <translation>继电器输出模块</translation>
+    </message>
+    <message>
+        <source>LEDs When Energized:</source>
+        <translation>通电时 LED:</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>红色</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>绿色</translation>
+    </message>
+</context>
+<context>
+    <name>ROModuleObject</name>
+    <message>
+        <source>ENERGIZED</source>
+        <translation>通电</translation>
+    </message>
+    <message>
+        <source>DEENERGIZED</source>
+        <translation>断电</translation>
+    </message>
+    <message>
+        <source>... Patched!</source>
+        <translation>... 已修补!</translation>
+    </message>
+    <message>
+        <source>... No patching necessary!</source>
+        <translation>... 无需修补!</translation>
     </message>
 </context>
 <context>
