@@ -20,8 +20,6 @@ const ControlBinding OwnBindings[] = {
     {"cbDebounceTime", ControlBinding::Combo, "debounceconst1", nullptr, DebounceTimes},
 };
 
-const DiscreteModuleDialog::Layout InputLayout = {8, "ch%1FailOn", "ch%1FailOff", "ch%1FailHold", nullptr, false};
-
 } // namespace
 
 DIModuleDialog::DIModuleDialog(RYXObject *module, QWidget *parent)

@@ -13,8 +13,6 @@ const ControlBinding OwnBindings[] = {
     {"RadioButton60", ControlBinding::Radio, "filterfreq", "60"},
 };
 
-const DiscreteModuleDialog::Layout InputLayout = {8, "ch%1FailOn", "ch%1FailOff", "ch%1FailHold", nullptr, false};
-
 } // namespace
 
 DIModuleVDialog::DIModuleVDialog(RYXObject *module, QWidget *parent)

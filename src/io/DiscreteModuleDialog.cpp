@@ -98,6 +98,9 @@ void DiscreteModuleDialog::addChannelBindings(int n)
         m_bindings.push_back({stored(QString::fromLatin1(pattern).arg(n)), ControlBinding::Radio, failKey, value});
 }
 
+const DiscreteModuleDialog::Layout DiscreteModuleDialog::InputLayout = {
+    8, "ch%1FailOn", "ch%1FailOff", "ch%1FailHold", nullptr, false, "popuphelp/popuphelp_dimchannels.html"};
+
 void DiscreteModuleDialog::bindAll(const ControlBinding *own, std::size_t rows, const char *help)
 {
     m_bindings.push_back({"ChannelNotUsedCheckBox", ControlBinding::CheckBox, "channelnotused"});
@@ -106,6 +109,8 @@ void DiscreteModuleDialog::bindAll(const ControlBinding *own, std::size_t rows, 
         addChannelBindings(n);
     bindControls(m_bindings.data(), m_bindings.size());
     loadHelpPopups(QLatin1String(help));
+    if (m_layout.channelHelp)
+        loadHelpPopups(QLatin1String(m_layout.channelHelp));
     loadHelpPopups(QStringLiteral("popuphelp/popuphelp_common.html"));
     requestUpdate();
 }

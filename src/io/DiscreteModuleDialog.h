@@ -31,7 +31,10 @@ public:
         const char *failHold;
         const char *powerUp; // null: no power-up state
         bool output;         // the I/O test drives outputs
+        const char *channelHelp = nullptr; // help page of the channel rows, if shared
     };
+    /// The eight channel rows of the discrete input modules.
+    static const Layout InputLayout;
 
 public Q_SLOTS:
     void ioTestClickedSlot();
@@ -44,7 +47,7 @@ protected:
     QGroupBox *settingsGroup() const { return m_settings; }
     QVBoxLayout *page() const { return m_page; }
     /// Binds \a own (the module's settings) and the generated channel rows;
-    /// then loads the help pages \a help and the common one.
+    /// then loads the help pages \a help, the layout's channel help and the common one.
     void bindAll(const ControlBinding *own, std::size_t rows, const char *help);
     template<std::size_t N>
     void bindAll(const ControlBinding (&own)[N], const char *help)

@@ -130,6 +130,9 @@ private Q_SLOTS:
         QVERIFY(radio(dialog, QStringLiteral("filterfreq"), QStringLiteral("60 Hz"))->isChecked());
         click(radio(dialog, QStringLiteral("filterfreq"), QStringLiteral("50 Hz")));
         QCOMPARE(module->getString(QStringLiteral("filterfreq")), QStringLiteral("50"));
+        // The channel rows' help is shared with the contact closure module.
+        QVERIFY(dialog->findChild<RYXLineEdit *>(QStringLiteral("tag8"))->whatsThis().contains(
+            QLatin1String("The name of channel 8")));
         QVERIFY(support::saveScreenshot(dialog, QStringLiteral("dimodulev-dialog.png")));
     }
 
